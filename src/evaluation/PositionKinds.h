@@ -1,0 +1,21 @@
+#pragma once
+#include <QString>
+
+// The 19 position kinds a player is valued for (1..19) and the trainer pseudo-kind 0,
+// and the seven skills of a formula (1..7).
+namespace PositionKinds {
+
+constexpr int kCount = 19;
+constexpr int kSkillCount = 7;
+
+const char *keyPrefix(int kind);        // "Gardien", "DL", ..., "ATA"
+const char *columnCaption(int kind);    // roster list column: "G", "DL", ..., "ATT", "ATD", "ATA"
+const char *abbreviationKey(int kind);  // vocabulary key, nullptr for kind 19
+const char *nameKey(int kind);          // vocabulary key, nullptr for kind 19
+QString abbreviation(int kind);         // current text (kind 0..19)
+QString name(int kind);                 // current text (kind 0..19)
+
+const char *skillSuffix(int skill);     // "Endurance", "Construction", ..., "Gardien"
+const char *skillElement(int skill);    // "StaminaSkill", ..., "KeeperSkill"
+
+} // namespace PositionKinds

@@ -1,0 +1,31 @@
+#pragma once
+#include <QString>
+#include <QStringList>
+
+// The program's own message texts (position names and abbreviations, rating words, strength
+// labels, description words, a few messages). Each starts with its French default and may be
+// replaced by a language file under its key; an unknown key is ignored. Process-wide.
+class Vocabulary {
+public:
+    static Vocabulary &instance();
+
+    // Current text of a registered key; an empty text for a key that is not registered.
+    QString text(const QString &key) const;
+    // Used by the language file machinery only; returns false (and changes nothing) for an
+    // unregistered key.
+    bool setText(const QString &key, const QString &value);
+    bool isRegistered(const QString &key) const;
+    QStringList keys() const;          // every registered key, in definition order
+    QString defaultText(const QString &key) const;
+
+    // Back to the built-in French defaults (program start; tests).
+    void resetToDefaults();
+
+private:
+    Vocabulary();
+    struct Entry { QString key; QString defaultText; QString text; };
+    QList<Entry> m_entries;
+};
+
+// Shorthand: vocab("GARDIEN").
+inline QString vocab(const QString &key) { return Vocabulary::instance().text(key); }
