@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Builds and runs every test (unit, integration and widget tests on the offscreen platform).
+# Installs what is missing, builds, and runs every test.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/install-deps.sh
 ./scripts/build.sh
 QT_QPA_PLATFORM=offscreen ctest --test-dir build --output-on-failure -j"$(nproc)"

@@ -1,9 +1,67 @@
+// squadwright-cli: the headless program. It runs the same core as the desktop program.
+#include "cli/CliCommands.h"
+
 #include <QCoreApplication>
+#include <QStringList>
 #include <cstdio>
+
+namespace {
+const char kUsage[] =
+    "usage: squadwright-cli [--folder DIR] COMMAND [options]\n"
+    "\n"
+    "commands:\n"
+    "  check            compare the versions of the five game files with the expected ones\n"
+    "  roster [--json]  the squad with every player's position values\n"
+    "\n"
+    "--folder DIR names the program folder (default: the folder of this program).\n"
+    "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
+    "            3 a data file could not be read\n";
+
+int usage(const QString &problem)
+{
+    if (!problem.isEmpty())
+        std::fprintf(stderr, "squadwright-cli: %s\n\n", qPrintable(problem));
+    std::fputs(kUsage, stderr);
+    return cli::kExitUsage;
+}
+} // namespace
 
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
-    std::fputs("usage: squadwright-cli [--folder DIR] check|roster [--json]\n", stderr);
-    return 2;
+    QStringList args = app.arguments().mid(1);
+
+    cli::Options options;
+    options.folder = QString();
+    QString command;
+    for (int i = 0; i < args.size(); ++i) {
+        const QString &a = args[i];
+        if (a == QLatin1String("--help") || a == QLatin1String("-h")) {
+            std::fputs(kUsage, stdout);
+            return cli::kExitOk;
+        } else if (a == QLatin1String("--folder")) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("--folder needs a folder"));
+            options.folder = args[++i];
+        } else if (a.startsWith(QLatin1String("--folder="))) {
+            options.folder = a.mid(9);
+        } else if (a == QLatin1String("--json")) {
+            options.json = true;
+        } else if (a == QLatin1String("--recompute-all")) {
+            options.recomputeAll = true;
+        } else if (a == QLatin1String("--ignore-injuries")) {
+            options.ignoreInjuries = true;
+        } else if (a == QLatin1String("--ignore-cards")) {
+            options.ignoreCards = true;
+        } else if (a.startsWith(QLatin1Char('-'))) {
+            return usage(QStringLiteral("unknown option %1").arg(a));
+        } else if (command.isEmpty()) {
+            command = a;
+        } else {
+            return usage(QStringLiteral("unexpected argument %1").arg(a));
+        }
+    }
+    if (command.isEmpty())
+        return usage(QStringLiteral("no command given"));
+    return cli::run(command, options, usage);
 }
