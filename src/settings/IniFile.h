@@ -66,6 +66,7 @@ public:
 
 private:
     QString m_path;
-    QString m_cacheKey;     // absolute path: handles on one file share its parsed content
+    QString m_cacheKey;     // absolute path, fixed at construction: the file this handle uses,
+                            // and the key under which handles on one file share its content
     QByteArray m_localPath; // path in the file system's encoding, for the cheap change check
 };

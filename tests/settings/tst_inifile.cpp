@@ -168,6 +168,10 @@ private slots:
         QVERIFY(!ini.keyExists("defaut", "HotKey"));
         QVERIFY(ini.deleteKey("user", "Password"));
         QVERIFY(!QFile::exists(path));
+
+        IniFile noName{QString()};
+        QCOMPARE(noName.readString("defaut", "HotKey", "Ctrl+C"), QStringLiteral("Ctrl+C"));
+        QVERIFY(!noName.writeString("defaut", "HotKey", "Ctrl+K"));
     }
 
     void handlesSeeEachOthersWrites()
