@@ -1,0 +1,207 @@
+#include "cli/CliCommands.h"
+
+#include "datafiles/DataFolder.h"
+#include "datafiles/VersionCheck.h"
+#include "evaluation/PositionKinds.h"
+#include "evaluation/RosterListing.h"
+#include "shell/AppError.h"
+#include "shell/JsonWriter.h"
+#include "shell/MainModel.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <cstdio>
+
+namespace cli {
+namespace {
+
+void out(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
+void err(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
+
+int check(const DataFolder &folder)
+{
+    const VersionCheckResult result = checkDataFileVersions(folder);
+    for (const VersionCheckEntry &e : result.visited) {
+        const QString name = QString::fromLatin1(DataFolder::info(e.file).writeName);
+        switch (e.status) {
+        case VersionCheckEntry::Status::Missing:
+            out(QStringLiteral("%1: missing; the files after it are not checked\n").arg(name, -16));
+            break;
+        case VersionCheckEntry::Status::Matches:
+            out(QStringLiteral("%1: version %2, as expected\n").arg(name, -16).arg(e.found));
+            break;
+        case VersionCheckEntry::Status::Differs:
+            out(QStringLiteral("%1: version \"%2\", expected \"%3\"\n").arg(name, -16).arg(e.found, e.expected));
+            break;
+        }
+    }
+    if (!result.passed) {
+        out(QStringLiteral("The version of one of the game files has changed; some figures may be wrong.\n"));
+        return kExitFailed;
+    }
+    out(QStringLiteral("The game files pass the version check.\n"));
+    return kExitOk;
+}
+
+void writePlayerJson(JsonWriter &json, const Tplayer &p, int index)
+{
+    json.beginObject();
+    json.key("index").value(index);
+    json.key("id").value(p.PlayerID);
+    json.key("name").value(p.PlayerName);
+    json.key("age").value(p.Age);
+    json.key("tsi").value(p.TSI);
+    json.key("number").value(p.PlayerNumber);
+    json.key("form").value(p.PlayerForm);
+    json.key("experience").value(p.Experience);
+    json.key("stamina").value(p.StaminaSkill);
+    json.key("playmaking").value(p.PlaymakerSkill);
+    json.key("passing").value(p.PassingSkill);
+    json.key("winger").value(p.WingerSkill);
+    json.key("defending").value(p.DefenderSkill);
+    json.key("scoring").value(p.ScorerSkill);
+    json.key("keeper").value(p.KeeperSkill);
+    json.key("set_pieces").value(p.SetPiecesSkill);
+    json.key("injury").value(p.InjuryLevel);
+    json.key("cards").value(p.Cards);
+    json.key("trainer_type").value(p.TrainerType);
+    json.key("trainer_skill").value(p.TrainerSkill);
+    json.key("selectable").value(p.Selectable);
+    json.key("values").beginArray();
+    for (double v : p.PositionValue)
+        json.value(v);
+    json.endArray();
+    json.key("best_kind").value(p.BestKind);
+    json.key("best_abbreviation").value(p.BestAbbreviation);
+    json.key("best_name").value(p.BestPositionName);
+    json.key("best_value").value(p.BestValue);
+    json.key("captain_value").value(p.CaptainValue);
+    json.key("description").value(p.Description);
+    json.key("list_position").value(p.ListPosition);
+    json.endObject();
+}
+
+QString rosterJson(const MainModel &model)
+{
+    const Roster &roster = model.roster();
+    JsonWriter json;
+    json.beginObject();
+    json.key("count").value(int(roster.count));
+    json.key("players").beginArray();
+    for (int i = 0; i < roster.count; ++i)
+        writePlayerJson(json, roster.players[i], i);
+    json.endArray();
+    const TEntraineur &t = roster.trainers[0];
+    json.key("trainer").beginObject();
+    json.key("id").value(t.PlayerID);
+    json.key("name").value(t.PlayerName);
+    json.key("age").value(t.Age);
+    json.key("type").value(t.TrainerType);
+    json.key("skill").value(t.TrainerSkill);
+    json.key("caption").value(t.TrainerCaption);
+    json.endObject();
+    json.endObject();
+    return QString::fromUtf8(json.toUtf8());
+}
+
+QString statusOf(const Tplayer &p)
+{
+    QStringList parts;
+    if (p.TrainerSkill > 0 || p.BestKind == 0)
+        parts << QStringLiteral("trainer");
+    if (p.InjuryLevel == 0)
+        parts << QStringLiteral("bruised");
+    else if (p.InjuryLevel > 0)
+        parts << QStringLiteral("injured +%1").arg(p.InjuryLevel);
+    if (p.Cards == 1 || p.Cards == 2)
+        parts << QStringLiteral("%1 yellow").arg(p.Cards);
+    else if (p.Cards >= 3)
+        parts << QStringLiteral("suspended");
+    if (!p.Selectable && !parts.contains(QStringLiteral("trainer")))
+        parts << QStringLiteral("not selectable");
+    return parts.join(QStringLiteral(", "));
+}
+
+QString rosterTable(const MainModel &model)
+{
+    const Roster &roster = model.roster();
+    int nameWidth = 4;
+    for (int row : model.listRows())
+        nameWidth = qMax(nameWidth, int(roster.players[row].PlayerName.size()));
+    QString text;
+    const QString header = QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9  %10")
+                               .arg(QStringLiteral("#"), 3).arg(QStringLiteral("Name"), -nameWidth)
+                               .arg(QStringLiteral("Age"), 3).arg(QStringLiteral("Id"), -8)
+                               .arg(QStringLiteral("POS"), -4).arg(QStringLiteral("VAL"), 6)
+                               .arg(QStringLiteral("TSI"), 5)
+                               .arg(QStringLiteral("Frm Exp Sta  PM Pas Win Def Sco Kee  SP"))
+                               .arg(QStringLiteral("Captain"), 7).arg(QStringLiteral("Status"));
+    text += header + QLatin1Char('\n') + QString(header.size(), QLatin1Char('-')) + QLatin1Char('\n');
+    for (int row : model.listRows()) {
+        const Tplayer &p = roster.players[row];
+        const QString skills = QStringLiteral("%1 %2 %3 %4 %5 %6 %7 %8 %9 %10")
+                                   .arg(p.PlayerForm, 3).arg(p.Experience, 3).arg(p.StaminaSkill, 3)
+                                   .arg(p.PlaymakerSkill, 3).arg(p.PassingSkill, 3).arg(p.WingerSkill, 3)
+                                   .arg(p.DefenderSkill, 3).arg(p.ScorerSkill, 3).arg(p.KeeperSkill, 3)
+                                   .arg(p.SetPiecesSkill, 3);
+        QString line = QStringLiteral("%1  %2  %3  %4  %5  %6  %7  %8  %9  %10")
+                    .arg(p.ListPosition, 3).arg(p.PlayerName, -nameWidth).arg(p.Age, 3)
+                    .arg(p.PlayerID, -8).arg(p.BestAbbreviation, -4)
+                    .arg(RosterListing::formatValue(p.BestValue), 6).arg(p.TSI, 5).arg(skills)
+                    .arg(RosterListing::formatValue(p.CaptainValue), 7).arg(statusOf(p));
+        while (line.endsWith(QLatin1Char(' ')))
+            line.chop(1);
+        text += line + QLatin1Char('\n');
+    }
+    const TEntraineur &t = roster.trainers[0];
+    text += QStringLiteral("\n%1 players. ").arg(roster.count);
+    if (!t.PlayerName.isEmpty())
+        text += QStringLiteral("Trainer: %1 (%2), level %3 %4.").arg(t.PlayerName, t.TrainerCaption)
+                    .arg(t.TrainerSkill).arg(t.TrainerSkillText);
+    return text + QLatin1Char('\n');
+}
+
+int roster(MainModel &model, const Options &options)
+{
+    const QString path = model.folder().findGameFile(GameFile::Players);
+    if (path.isEmpty())
+        throw DataFileError(QStringLiteral("players.xml"),
+                            QStringLiteral("the file does not exist in %1").arg(model.folder().dataFolder()));
+    model.chargePlayersXML(path);
+    out(options.json ? rosterJson(model) : rosterTable(model));
+    for (const QString &w : model.loadWarnings())
+        err(QStringLiteral("warning: %1\n").arg(w));
+    return kExitOk;
+}
+
+} // namespace
+
+int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
+{
+    QString programFolder = options.folder.isEmpty() ? DataFolder::executableFolder() : options.folder;
+    if (!QFileInfo(programFolder).isDir()) {
+        err(QStringLiteral("squadwright-cli: %1: no such folder\n").arg(programFolder));
+        return kExitUsage;
+    }
+    const DataFolder folder(QDir(programFolder).absolutePath());
+    try {
+        if (command == QLatin1String("check")) {
+            if (options.json)
+                return usage(QStringLiteral("check has no --json output"));
+            return check(folder);
+        }
+        if (command == QLatin1String("roster")) {
+            MainModel model(folder.programFolder());
+            return roster(model, options);
+        }
+        return usage(QStringLiteral("unknown command %1").arg(command));
+    } catch (const DataFileError &e) {
+        err(QStringLiteral("squadwright-cli: cannot read %1: %2\n").arg(e.file(), e.reason()));
+        return kExitDataFile;
+    } catch (const AppError &e) {
+        err(QStringLiteral("squadwright-cli: %1\n").arg(e.message()));
+        return kExitFailed;
+    }
+}
+
+} // namespace cli

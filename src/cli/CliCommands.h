@@ -1,0 +1,20 @@
+#pragma once
+#include <QString>
+#include <functional>
+
+namespace cli {
+
+enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitDataFile = 3 };
+
+struct Options {
+    QString folder;            // program folder; empty: the executable's folder
+    bool json = false;
+    bool recomputeAll = false;
+    bool ignoreInjuries = false;
+    bool ignoreCards = false;
+};
+
+// Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.
+int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage);
+
+} // namespace cli
