@@ -523,6 +523,8 @@ bool change(const QString &cacheKey, const QString &path, const QByteArray &loca
     const std::shared_ptr<Snapshot> snap = current(cacheKey, path, localPath);
     if (!snap->readable)
         return false; // rewriting a file we cannot read would lose it
+    if (snap->stamp.exists && !QFileInfo(path).isWritable())
+        return false; // a write-protected file stays as its owner wants it (a rename would not care)
 
     const QString fSection = folded(section);
     const QString fKey = folded(key);
