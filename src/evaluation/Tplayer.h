@@ -43,7 +43,9 @@ struct Tplayer {
     // Not among the file's kept fields, but needed to show a player faithfully.
     int32_t Leadership = 0;
     int32_t Specialty = 0;
-    // Set when his values could not be computed (experience of 0 or below): the values are 0.
+    // Experience unknown: the file gave an experience of 0 or below, which has no logarithm.
+    // His values are then computed as for experience 1 (the experience stage changes nothing),
+    // so they stay finite, and the loader warns about him.
     bool ValuesUndefined = false;
 
     double value(int kind) const { return PositionValue[kind - 1]; } // kind 1..19

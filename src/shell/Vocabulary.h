@@ -1,10 +1,12 @@
 #pragma once
+#include <QHash>
 #include <QString>
 #include <QStringList>
 
 // The program's own message texts (position names and abbreviations, rating words, strength
 // labels, description words, a few messages). Each starts with its French default and may be
 // replaced by a language file under its key; an unknown key is ignored. Process-wide.
+// Keys are matched exactly (upper case, as registered).
 class Vocabulary {
 public:
     static Vocabulary &instance();
@@ -25,6 +27,8 @@ private:
     Vocabulary();
     struct Entry { QString key; QString defaultText; QString text; };
     QList<Entry> m_entries;
+    QHash<QString, qsizetype> m_index; // key -> entry
+    const Entry *find(const QString &key) const;
 };
 
 // Shorthand: vocab("GARDIEN").

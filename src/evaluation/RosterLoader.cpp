@@ -1,0 +1,474 @@
+#include "evaluation/RosterLoader.h"
+
+#include "evaluation/NameTables.h"
+#include "evaluation/PositionValues.h"
+#include "shell/AppError.h"
+#include "shell/Vocabulary.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QStringBuilder>
+#include <QXmlStreamReader>
+
+#include <algorithm>
+#include <vector>
+
+namespace {
+
+// ---- every text the loader reports, in one place ----
+namespace Msg {
+QString fileMissing() { return QStringLiteral("the file does not exist"); }
+QString cannotOpen(const QString &why) { return QStringLiteral("the file cannot be opened: %1").arg(why); }
+QString notWellFormed(qint64 line, qint64 column, const QString &why)
+{
+    return QStringLiteral("not well-formed XML at line %1, column %2: %3").arg(line).arg(column).arg(why);
+}
+QString teamMissing() { return QStringLiteral("element Team is missing"); }
+QString playerListMissing() { return QStringLiteral("element PlayerList is missing in Team"); }
+QString countMissing() { return QStringLiteral("attribute Count of PlayerList is missing"); }
+QString countNotInteger(const QString &text)
+{
+    return QStringLiteral("attribute Count of PlayerList is not an integer: \"%1\"").arg(text);
+}
+QString countNegative(int32_t count)
+{
+    return QStringLiteral("attribute Count of PlayerList is negative: %1").arg(count);
+}
+QString playerMissing(int number, int32_t count, int elements)
+{
+    return QStringLiteral("player %1 is missing: Count is %2 but PlayerList holds %3 player elements")
+        .arg(number).arg(count).arg(elements);
+}
+QString elementMissing(const QString &element) { return QStringLiteral("element %1 is missing").arg(element); }
+QString elementEmpty(const QString &element) { return QStringLiteral("element %1 is empty").arg(element); }
+QString elementHasChildren(const QString &element)
+{
+    return QStringLiteral("element %1 holds child elements instead of a value").arg(element);
+}
+QString elementNotInteger(const QString &element, const QString &text)
+{
+    return QStringLiteral("element %1 is not an integer: \"%2\"").arg(element, text);
+}
+QString playerLabel(int number, const QString &name)
+{
+    return name.isEmpty() ? QStringLiteral("player %1").arg(number)
+                          : QStringLiteral("player %1 (%2)").arg(number).arg(name);
+}
+QString inPlayer(const QString &label, const QString &reason) { return label + QStringLiteral(": ") + reason; }
+QString tooManyPlayers(int32_t listed, int32_t loaded)
+{
+    return QStringLiteral("The players file lists %1 players; only the first %2 were loaded, "
+                          "%3 were left out.").arg(listed).arg(loaded).arg(listed - loaded);
+}
+QString experienceUnknown(const QString &label, int32_t experience)
+{
+    return QStringLiteral("%1: experience %2 is not a valid level; his values are computed as for "
+                          "experience 1.").arg(label).arg(experience);
+}
+} // namespace Msg
+
+// The values of a player element, in the order they are stored.
+enum Field {
+    FPlayerID, FPlayerName, FAge, FTSI, FPlayerNumber, FPlayerForm, FExperience, FLeadership,
+    FStaminaSkill, FPlaymakerSkill, FPassingSkill, FWingerSkill, FDefenderSkill, FScorerSkill,
+    FKeeperSkill, FSetPiecesSkill, FInjuryLevel, FCards, FAgreeability, FAggressiveness,
+    FHonesty, FSpecialty, FTrainerData, FTrainerType, FTrainerSkill, kFieldCount
+};
+
+constexpr QLatin1StringView kFieldNames[kFieldCount] = {
+    QLatin1StringView("PlayerID"), QLatin1StringView("PlayerName"), QLatin1StringView("Age"),
+    QLatin1StringView("TSI"), QLatin1StringView("PlayerNumber"), QLatin1StringView("PlayerForm"),
+    QLatin1StringView("Experience"), QLatin1StringView("Leadership"),
+    QLatin1StringView("StaminaSkill"), QLatin1StringView("PlaymakerSkill"),
+    QLatin1StringView("PassingSkill"), QLatin1StringView("WingerSkill"),
+    QLatin1StringView("DefenderSkill"), QLatin1StringView("ScorerSkill"),
+    QLatin1StringView("KeeperSkill"), QLatin1StringView("SetPiecesSkill"),
+    QLatin1StringView("InjuryLevel"), QLatin1StringView("Cards"),
+    QLatin1StringView("Agreeability"), QLatin1StringView("Aggressiveness"),
+    QLatin1StringView("Honesty"), QLatin1StringView("Specialty"),
+    QLatin1StringView("TrainerData"), QLatin1StringView("TrainerType"),
+    QLatin1StringView("TrainerSkill")};
+
+// Finds a field among [first, last) by element name; -1 when the name is none of them.
+int fieldByName(QStringView name, int first, int last)
+{
+    for (int f = first; f < last; ++f) {
+        if (name.size() == kFieldNames[f].size() && name == kFieldNames[f])
+            return f;
+    }
+    return -1;
+}
+
+struct ValueSlot {
+    bool present = false;
+    bool hasChildren = false;
+    QString text;
+};
+
+struct PlayerElement {
+    std::array<ValueSlot, kFieldCount> values; // TrainerType/TrainerSkill come from TrainerData
+};
+
+// What the loader needs of the document, gathered in one pass that also checks that the
+// whole document is well-formed before anything is stored.
+struct PlayersDocument {
+    bool hasTeam = false;
+    bool hasPlayerList = false;
+    bool hasCount = false;
+    QString countText;
+    int32_t count = 0;
+    bool countIsInteger = false;
+    int elementCount = 0;               // child elements of PlayerList
+    std::vector<PlayerElement> players; // the first ones, up to the roster's capacity
+};
+
+class DocumentReader {
+public:
+    DocumentReader(QIODevice *input, bool collectPlayers)
+        : m_reader(input), m_collect(collectPlayers)
+    {
+        // Names are matched as written, prefix included, as a parser without namespaces does.
+        m_reader.setNamespaceProcessing(false);
+    }
+
+    // Returns false when the document is not well-formed.
+    bool read(PlayersDocument &doc)
+    {
+        m_doc = &doc;
+        while (!m_reader.atEnd()) {
+            if (m_reader.readNext() == QXmlStreamReader::StartElement)
+                readRoot();
+        }
+        return !m_reader.hasError();
+    }
+
+    const QXmlStreamReader &reader() const { return m_reader; }
+
+private:
+    void readRoot()
+    {
+        while (m_reader.readNextStartElement()) {
+            if (!m_doc->hasTeam && m_reader.name() == QLatin1StringView("Team")) {
+                m_doc->hasTeam = true;
+                readTeam();
+            } else {
+                m_reader.skipCurrentElement();
+            }
+        }
+    }
+
+    void readTeam()
+    {
+        while (m_reader.readNextStartElement()) {
+            if (!m_doc->hasPlayerList && m_reader.name() == QLatin1StringView("PlayerList")) {
+                m_doc->hasPlayerList = true;
+                readPlayerList();
+            } else {
+                m_reader.skipCurrentElement();
+            }
+        }
+    }
+
+    void readPlayerList()
+    {
+        const QXmlStreamAttributes attributes = m_reader.attributes();
+        int limit = 0;
+        if (attributes.hasAttribute(QLatin1StringView("Count"))) {
+            m_doc->hasCount = true;
+            m_doc->countText = attributes.value(QLatin1StringView("Count")).toString();
+            m_doc->countIsInteger = RosterLoader::parseInteger(m_doc->countText, &m_doc->count);
+            if (m_collect && m_doc->countIsInteger && m_doc->count > 0)
+                limit = std::min<int32_t>(m_doc->count, Roster::kCapacity);
+        }
+        m_doc->players.reserve(limit);
+        while (m_reader.readNextStartElement()) {
+            const int index = m_doc->elementCount++;
+            if (index < limit) {
+                m_doc->players.emplace_back();
+                readPlayer(m_doc->players.back());
+            } else {
+                m_reader.skipCurrentElement();
+            }
+        }
+    }
+
+    void readPlayer(PlayerElement &player)
+    {
+        while (m_reader.readNextStartElement()) {
+            const int f = fieldByName(m_reader.name(), 0, FTrainerType);
+            if (f < 0 || player.values[f].present) {
+                m_reader.skipCurrentElement();
+            } else if (f == FTrainerData) {
+                player.values[f].present = true;
+                readTrainerData(player);
+            } else {
+                readValue(player.values[f]);
+            }
+        }
+    }
+
+    void readTrainerData(PlayerElement &player)
+    {
+        while (m_reader.readNextStartElement()) {
+            const int f = fieldByName(m_reader.name(), FTrainerType, kFieldCount);
+            if (f < 0 || player.values[f].present)
+                m_reader.skipCurrentElement();
+            else
+                readValue(player.values[f]);
+        }
+    }
+
+    // The text of a value element: all its character data; child elements are noted.
+    void readValue(ValueSlot &slot)
+    {
+        slot.present = true;
+        int depth = 1;
+        while (!m_reader.atEnd()) {
+            switch (m_reader.readNext()) {
+            case QXmlStreamReader::StartElement:
+                slot.hasChildren = true;
+                ++depth;
+                break;
+            case QXmlStreamReader::EndElement:
+                if (--depth == 0)
+                    return;
+                break;
+            case QXmlStreamReader::Characters:
+                slot.text += m_reader.text();
+                break;
+            default:
+                break;
+            }
+        }
+    }
+
+    QXmlStreamReader m_reader;
+    bool m_collect;
+    PlayersDocument *m_doc = nullptr;
+};
+
+// Reads and checks the document: well-formed, Team, PlayerList, an integer Count of 0 or more.
+PlayersDocument readDocument(const QString &file, bool collectPlayers)
+{
+    QFile f(file);
+    if (!f.exists())
+        throw DataFileError(file, Msg::fileMissing());
+    if (!f.open(QIODevice::ReadOnly))
+        throw DataFileError(file, Msg::cannotOpen(f.errorString()));
+    QByteArray data = f.readAll();
+    f.close();
+
+    // Read through a buffer device: the parser then decodes the text piece by piece instead
+    // of all at once, which is measurably faster for a full squad.
+    QBuffer input(&data);
+    input.open(QIODevice::ReadOnly);
+    PlayersDocument doc;
+    DocumentReader reader(&input, collectPlayers);
+    if (!reader.read(doc)) {
+        const QXmlStreamReader &r = reader.reader();
+        throw DataFileError(file, Msg::notWellFormed(r.lineNumber(), r.columnNumber(), r.errorString()));
+    }
+    if (!doc.hasTeam)
+        throw DataFileError(file, Msg::teamMissing());
+    if (!doc.hasPlayerList)
+        throw DataFileError(file, Msg::playerListMissing());
+    if (!doc.hasCount)
+        throw DataFileError(file, Msg::countMissing());
+    if (!doc.countIsInteger)
+        throw DataFileError(file, Msg::countNotInteger(doc.countText));
+    if (doc.count < 0)
+        throw DataFileError(file, Msg::countNegative(doc.count));
+    return doc;
+}
+
+// Stores the values of one player element, in the order of the fields, failing at the
+// first faulty one.
+class PlayerReader {
+public:
+    PlayerReader(const QString &file, const PlayerElement &element, int number)
+        : m_file(file), m_element(element)
+    {
+        const ValueSlot &name = element.values[FPlayerName];
+        m_label = Msg::playerLabel(number, name.hasChildren ? QString() : name.text);
+    }
+
+    const QString &label() const { return m_label; }
+
+    [[noreturn]] void fail(const QString &reason) const
+    {
+        throw DataFileError(m_file, Msg::inPlayer(m_label, reason));
+    }
+
+    QString text(Field f) const
+    {
+        const ValueSlot &slot = m_element.values[f];
+        if (slot.hasChildren)
+            fail(Msg::elementHasChildren(elementPath(f)));
+        return slot.text; // a missing element reads as an empty text
+    }
+
+    int32_t integer(Field f) const
+    {
+        const ValueSlot &slot = m_element.values[f];
+        if (!slot.present)
+            fail(Msg::elementMissing(elementPath(f)));
+        if (slot.hasChildren)
+            fail(Msg::elementHasChildren(elementPath(f)));
+        if (slot.text.isEmpty())
+            fail(Msg::elementEmpty(elementPath(f)));
+        int32_t value;
+        if (!RosterLoader::parseInteger(slot.text, &value))
+            fail(Msg::elementNotInteger(elementPath(f), slot.text));
+        return value;
+    }
+
+    bool has(Field f) const { return m_element.values[f].present; }
+
+private:
+    static QString elementPath(Field f)
+    {
+        if (f == FTrainerType || f == FTrainerSkill)
+            return QStringLiteral("TrainerData/") + kFieldNames[f];
+        return kFieldNames[f];
+    }
+
+    const QString &m_file;
+    const PlayerElement &m_element;
+    QString m_label;
+};
+
+void storePlayer(const PlayerReader &in, Tplayer &p, TEntraineur &trainer)
+{
+    if (in.has(FTrainerData)) {
+        p.TrainerType = in.integer(FTrainerType);
+        p.TrainerSkill = in.integer(FTrainerSkill);
+        p.Selectable = false;
+        trainer.PlayerID = in.text(FPlayerID);
+        trainer.PlayerName = in.text(FPlayerName);
+        trainer.Age = in.integer(FAge);
+        trainer.TrainerType = p.TrainerType;
+        trainer.Unused.clear();
+        trainer.TrainerSkill = p.TrainerSkill;
+        const NameTables &names = NameTables::instance();
+        trainer.TrainerSkillText = names.levelName(p.TrainerSkill);
+        trainer.TrainerCaption = vocab(QStringLiteral("ENTRAINEUR")) + QLatin1Char(' ')
+            + names.trainerTypeWord(p.TrainerType);
+    } else {
+        p.TrainerType = 0;
+        p.TrainerSkill = 0;
+        p.Selectable = true;
+    }
+
+    p.PlayerID = in.text(FPlayerID);
+    p.PlayerName = in.text(FPlayerName);
+    p.Age = in.integer(FAge);
+    p.TSI = in.integer(FTSI);
+    p.PlayerNumber = in.integer(FPlayerNumber);
+    p.PlayerForm = in.integer(FPlayerForm);
+    p.Experience = in.integer(FExperience);
+    p.Leadership = in.integer(FLeadership);
+    p.StaminaSkill = in.integer(FStaminaSkill);
+    p.PlaymakerSkill = in.integer(FPlaymakerSkill);
+    p.PassingSkill = in.integer(FPassingSkill);
+    p.WingerSkill = in.integer(FWingerSkill);
+    p.DefenderSkill = in.integer(FDefenderSkill);
+    p.ScorerSkill = in.integer(FScorerSkill);
+    p.KeeperSkill = in.integer(FKeeperSkill);
+    p.SetPiecesSkill = in.integer(FSetPiecesSkill);
+    p.InjuryLevel = in.integer(FInjuryLevel);
+    p.Cards = in.integer(FCards);
+    p.Agreeability = in.integer(FAgreeability);
+    p.Aggressiveness = in.integer(FAggressiveness);
+    p.Honesty = in.integer(FHonesty);
+    p.Specialty = in.integer(FSpecialty);
+
+    const NameTables &names = NameTables::instance();
+    p.AgreeabilityText = names.agreeabilityWord(p.Agreeability);
+    p.AggressivenessText = names.aggressivenessWord(p.Aggressiveness);
+    p.HonestyText = names.honestyWord(p.Honesty);
+    p.SpecialtyText = names.specialtyWord(p.Specialty);
+    p.Description = RosterLoader::description(p);
+}
+
+} // namespace
+
+bool RosterLoader::parseInteger(QStringView text, int32_t *value)
+{
+    qsizetype i = 0;
+    const bool negative = !text.isEmpty() && text.at(0) == QLatin1Char('-');
+    if (negative)
+        i = 1;
+    if (i >= text.size())
+        return false;
+    // Accumulate toward the negative side, which holds one more value than the positive.
+    int64_t v = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text.at(i).unicode();
+        if (c < u'0' || c > u'9')
+            return false;
+        v = v * 10 - (c - u'0');
+        if (v < INT32_MIN)
+            return false;
+    }
+    if (!negative) {
+        if (-v > INT32_MAX)
+            return false;
+        v = -v;
+    }
+    *value = static_cast<int32_t>(v);
+    return true;
+}
+
+QString RosterLoader::description(const Tplayer &p)
+{
+    const NameTables &names = NameTables::instance();
+    const QLatin1StringView lineBreaks("\r\n\r\n");
+    const QLatin1StringView comma(", ");
+    const QLatin1Char blank(' ');
+    // Built in one allocation: a full squad's descriptions are a noticeable part of a load.
+    return QString::number(p.Age) % blank % vocab(QStringLiteral("AN")) % comma
+        % names.levelName(p.PlayerForm) % blank % vocab(QStringLiteral("FORME")) % lineBreaks
+        % QLatin1StringView("a ") % p.AgreeabilityText % QLatin1StringView(" type, ")
+        % p.AggressivenessText % comma % p.HonestyText % comma % lineBreaks
+        % names.levelName(p.Experience) % blank % vocab(QStringLiteral("EXPERIENCE")) % comma
+        % names.levelName(p.Leadership) % blank % vocab(QStringLiteral("TEMPCHEF"));
+}
+
+int32_t RosterLoader::readPlayerCount(const QString &playersFile)
+{
+    const PlayersDocument doc = readDocument(playersFile, false);
+    return std::min<int32_t>(doc.count, Roster::kCapacity);
+}
+
+RosterLoadResult RosterLoader::load(const QString &playersFile, const FormulaWeights &weights,
+                                    Roster &roster)
+{
+    const PlayersDocument doc = readDocument(playersFile, true);
+
+    RosterLoadResult result;
+    result.listed = doc.count;
+    // The roster holds at most its capacity; the players beyond it are left out, never stored.
+    result.count = std::min<int32_t>(doc.count, Roster::kCapacity);
+    if (doc.count > result.count)
+        result.warnings << Msg::tooManyPlayers(doc.count, result.count);
+    roster.count = result.count;
+
+    for (int i = 0; i < result.count; ++i) {
+        if (i >= static_cast<int>(doc.players.size()))
+            throw DataFileError(playersFile, Msg::playerMissing(i + 1, doc.count, doc.elementCount));
+        const PlayerReader in(playersFile, doc.players[i], i + 1);
+        Tplayer &p = roster.players[i];
+        storePlayer(in, p, roster.trainers[0]);
+        try {
+            PositionValues::compute(p, weights);
+        } catch (const DataFileError &) {
+            throw;
+        } catch (const AppError &e) {
+            in.fail(e.message());
+        }
+        if (p.ValuesUndefined)
+            result.warnings << Msg::experienceUnknown(in.label(), p.Experience);
+    }
+    return result;
+}

@@ -1,0 +1,145 @@
+#include "shell/Vocabulary.h"
+
+namespace {
+
+struct Default {
+    const char *key;
+    const char16_t *text;
+};
+
+// The built-in French texts, in the order they are registered with the language files.
+constexpr Default kDefaults[] = {
+    // Position abbreviations
+    {"ABVGARDIEN", u"G"},
+    {"ABVDEFLATERAL", u"DL"},
+    {"ABVDEFLATERALOFF", u"DLO"},
+    {"ABVDEFLATERALDEF", u"DLD"},
+    {"ABVDEFLATERALMIL", u"DLM"},
+    {"ABVDEFCENTRAL", u"DC"},
+    {"ABVDEFCENTRALOFF", u"DCO"},
+    {"ABVDEFCENTRALAILE", u"DCA"},
+    {"ABVAILIER", u"AL"},
+    {"ABVAILIERDEF", u"ALD"},
+    {"ABVAILIEROFF", u"ALO"},
+    {"ABVAILIERMIL", u"ALM"},
+    {"ABVMILIEU", u"MI"},
+    {"ABVMILIEUDEF", u"MID"},
+    {"ABVMILIEUOFF", u"MIO"},
+    {"ABVMILIEUAILE", u"MIA"},
+    {"ABVATTAQUANT", u"AT"},
+    {"ABVATTAQUANTDEF", u"ATD"},
+    {"ABVENTRAINEUR", u"ENT"},
+    // Position names
+    {"GARDIEN", u"Gardien de but"},
+    {"DEFLATERAL", u"Défenseur latéral"},
+    {"DEFLATERALOFF", u"Défenseur latéral offensif"},
+    {"DEFLATERALDEF", u"Défenseur latéral défensif"},
+    {"DEFLATERALMIL", u"Défenseur latéral vers le centre"},
+    {"DEFCENTRAL", u"Défenseur central"},
+    {"DEFCENTRALOFF", u"Défenseur central offensif"},
+    {"DEFCENTRALAILE", u"Défenseur central vers l'aile"},
+    {"AILIER", u"Ailier"},
+    {"AILIERDEF", u"Ailier défensif"},
+    {"AILIEROFF", u"Ailier offensif"},
+    {"AILIERMIL", u"Ailier vers le centre"},
+    {"MILIEU", u"Milieu de terrain"},
+    {"MILIEUDEF", u"Milieu défensif"},
+    {"MILIEUOFF", u"Milieu offensif"},
+    {"MILIEUAILE", u"Milieu vers l'aile"},
+    {"ATTAQUANT", u"Attaquant"},
+    {"ATTAQUANTDEF", u"Attaquant défensif"},
+    {"ENTRAINEUR", u"Entraineur"},
+    // Player description words
+    {"FORME", u"forme"},
+    {"AN", u"an"},
+    {"EXPERIENCE", u"expérience"},
+    {"TEMPCHEF", u"tempérament de chef"},
+    // Rating sub-level words
+    {"SUPERIEUR", u"(supérieur)"},
+    {"HAUT", u"(haut)"},
+    {"BAS", u"(bas)"},
+    {"INFERIEUR", u"(inférieur)"},
+    // Strength labels
+    {"FORCE_GARDIEN", u"Force Gardien"},
+    {"FORCE_EQUIPE", u"Force équipe"},
+    {"FORCE_DEF", u"Force Def."},
+    {"FORCE_DEFG", u"Force Def. g."},
+    {"FORCE_DEFD", u"Force Def. d."},
+    {"FORCE_DEFC", u"Force Def. c."},
+    {"FORCE_MIL", u"Force Milieu"},
+    {"FORCE_ATT", u"Force Att."},
+    {"FORCE_ATTG", u"Force Att. g."},
+    {"FORCE_ATTD", u"Force Att. d."},
+    {"FORCE_ATTC", u"Force Att. c."},
+    {"TACTIQUE", u"Tactique : "}, // the tactic name follows after the blank
+    // Messages
+    {"SAISIR_INFO_USER", u"Veuillez saisir un nom d'utilisateur et un mot de passe!"},
+    {"NO_AIDE", u"Désolé, aide non disponible dans cette version!"},
+    {"ERRORXMLFILES",
+     u"La version d'un des fichier XML à changé. Quelques erreurs de traitements sont possibles."},
+};
+
+} // namespace
+
+Vocabulary &Vocabulary::instance()
+{
+    static Vocabulary vocabulary;
+    return vocabulary;
+}
+
+Vocabulary::Vocabulary()
+{
+    m_entries.reserve(std::size(kDefaults));
+    for (const Default &d : kDefaults) {
+        const QString text = QString::fromUtf16(d.text);
+        m_index.insert(QString::fromLatin1(d.key), m_entries.size());
+        m_entries.append(Entry{QString::fromLatin1(d.key), text, text});
+    }
+}
+
+const Vocabulary::Entry *Vocabulary::find(const QString &key) const
+{
+    const auto it = m_index.constFind(key);
+    return it == m_index.constEnd() ? nullptr : &m_entries[*it];
+}
+
+QString Vocabulary::text(const QString &key) const
+{
+    const Entry *e = find(key);
+    return e ? e->text : QString();
+}
+
+bool Vocabulary::setText(const QString &key, const QString &value)
+{
+    const auto it = m_index.constFind(key);
+    if (it == m_index.constEnd())
+        return false;
+    m_entries[*it].text = value;
+    return true;
+}
+
+bool Vocabulary::isRegistered(const QString &key) const
+{
+    return m_index.contains(key);
+}
+
+QStringList Vocabulary::keys() const
+{
+    QStringList out;
+    out.reserve(m_entries.size());
+    for (const Entry &e : m_entries)
+        out.append(e.key);
+    return out;
+}
+
+QString Vocabulary::defaultText(const QString &key) const
+{
+    const Entry *e = find(key);
+    return e ? e->defaultText : QString();
+}
+
+void Vocabulary::resetToDefaults()
+{
+    for (Entry &e : m_entries)
+        e.text = e.defaultText;
+}

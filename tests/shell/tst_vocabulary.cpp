@@ -1,0 +1,104 @@
+#include "evaluation/PositionKinds.h"
+#include "shell/Vocabulary.h"
+
+#include <QSet>
+#include <QtTest>
+
+class TestVocabulary : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { Vocabulary::instance().resetToDefaults(); }
+    void cleanupTestCase() { Vocabulary::instance().resetToDefaults(); }
+
+    void frenchDefaults_data()
+    {
+        QTest::addColumn<QString>("key");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("keeper") << "GARDIEN" << QStringLiteral("Gardien de but");
+        QTest::newRow("upper sub-level") << "SUPERIEUR" << QStringLiteral("(supérieur)");
+        QTest::newRow("lowest sub-level") << "INFERIEUR" << QStringLiteral("(inférieur)");
+        QTest::newRow("central defender towards the wing") << "DEFCENTRALAILE"
+                                                           << QStringLiteral("Défenseur central vers l'aile");
+        QTest::newRow("forward abbreviation") << "ABVATTAQUANT" << QStringLiteral("AT");
+        QTest::newRow("trainer abbreviation") << "ABVENTRAINEUR" << QStringLiteral("ENT");
+        QTest::newRow("team strength") << "FORCE_EQUIPE" << QStringLiteral("Force équipe");
+        QTest::newRow("version warning") << "ERRORXMLFILES"
+            << QStringLiteral("La version d'un des fichier XML à changé. Quelques erreurs de traitements sont possibles.");
+    }
+    void frenchDefaults()
+    {
+        QFETCH(QString, key);
+        QFETCH(QString, expected);
+        QCOMPARE(vocab(key), expected);
+        QCOMPARE(Vocabulary::instance().defaultText(key), expected);
+    }
+
+    void tacticLabelKeepsItsTrailingBlank()
+    {
+        QCOMPARE(vocab("TACTIQUE") + QStringLiteral("Contre-attaque"), QStringLiteral("Tactique : Contre-attaque"));
+    }
+
+    void registeredKeys()
+    {
+        const QStringList keys = Vocabulary::instance().keys();
+        // 19 abbreviations, 19 names, 4 description words, 4 sub-levels, 12 labels, 3 messages.
+        QCOMPARE(keys.size(), 61);
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        QCOMPARE(keys.first(), QStringLiteral("ABVGARDIEN"));
+        QCOMPARE(keys.at(19), QStringLiteral("GARDIEN"));
+        QCOMPARE(keys.at(38), QStringLiteral("FORME"));
+        QCOMPARE(keys.last(), QStringLiteral("ERRORXMLFILES"));
+        for (const QString &key : keys)
+            QVERIFY2(!vocab(key).isEmpty(), qPrintable(key));
+    }
+
+    void languageTextsReplaceDefaultsUntilReset()
+    {
+        Vocabulary &v = Vocabulary::instance();
+        QVERIFY(v.setText("GARDIEN", "Keeper"));
+        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
+        QCOMPARE(PositionKinds::name(1), QStringLiteral("Keeper"));
+        QCOMPARE(v.defaultText("GARDIEN"), QStringLiteral("Gardien de but"));
+        v.resetToDefaults();
+        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
+    }
+
+    void unknownKeysAreIgnored()
+    {
+        Vocabulary &v = Vocabulary::instance();
+        QVERIFY(!v.setText("VITESSE", "Speed"));
+        QVERIFY(!v.isRegistered("VITESSE"));
+        QCOMPARE(vocab("VITESSE"), QString());
+        QVERIFY(!v.setText("gardien", "Keeper")); // keys are matched exactly
+        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
+        QCOMPARE(v.keys().size(), 61);
+    }
+
+    void forwardTowardsWingIsFixed()
+    {
+        Vocabulary &v = Vocabulary::instance();
+        for (const QString &key : v.keys())
+            QVERIFY(v.setText(key, "X"));
+        QCOMPARE(PositionKinds::abbreviation(19), QStringLiteral("ATA"));
+        QCOMPARE(PositionKinds::name(19), QStringLiteral("Attaquant vers l'aile"));
+        QVERIFY(PositionKinds::abbreviationKey(19) == nullptr);
+        QVERIFY(PositionKinds::nameKey(19) == nullptr);
+        QCOMPARE(PositionKinds::abbreviation(18), QStringLiteral("X"));
+    }
+
+    void everyKindTextIsAVocabularyKey()
+    {
+        for (int kind = 0; kind <= 18; ++kind) {
+            QVERIFY(Vocabulary::instance().isRegistered(PositionKinds::abbreviationKey(kind)));
+            QVERIFY(Vocabulary::instance().isRegistered(PositionKinds::nameKey(kind)));
+        }
+        QCOMPARE(PositionKinds::abbreviation(0), QStringLiteral("ENT"));
+        QCOMPARE(PositionKinds::name(0), QStringLiteral("Entraineur"));
+        QCOMPARE(PositionKinds::name(20), QString());
+        QCOMPARE(PositionKinds::abbreviation(-1), QString());
+    }
+};
+
+QTEST_GUILESS_MAIN(TestVocabulary)
+#include "tst_vocabulary.moc"
