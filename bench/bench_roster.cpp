@@ -122,3 +122,4 @@ BENCHMARK(BM_RosterLoad)->Unit(benchmark::kMicrosecond)->Repetitions(15)->Report
 
 } // namespace
 
+

@@ -108,3 +108,4 @@ BENCHMARK(BM_WriteOneKey)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Report
 
 } // namespace
 
+
