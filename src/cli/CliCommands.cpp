@@ -1,5 +1,6 @@
 #include "cli/CliCommands.h"
 
+#include "cli/BoardReport.h"
 #include "datafiles/DataFolder.h"
 #include "datafiles/VersionCheck.h"
 #include "evaluation/PositionKinds.h"
@@ -174,6 +175,37 @@ int roster(MainModel &model, const Options &options)
     return kExitOk;
 }
 
+void printVersionWarning(const MainModel &model)
+{
+    if (!model.versionCheck().passed)
+        err(QStringLiteral("warning: La version d'un des fichier XML à changé. Quelques erreurs de traitements sont possibles.\n"));
+}
+
+int evaluate(MainModel &model, const Options &options, bool best)
+{
+    model.startUp();
+    printVersionWarning(model);
+    for (const QString &w : model.loadWarnings())
+        err(QStringLiteral("warning: %1\n").arg(w));
+    if (!best) {
+        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr));
+        return kExitOk;
+    }
+    if (options.recomputeAll)
+        model.board().setOption(Board::RecalculTous, true);
+    if (options.ignoreInjuries)
+        model.board().setOption(Board::Blesse, true);
+    if (options.ignoreCards)
+        model.board().setOption(Board::Cartons, true);
+    if (!model.calculeEnabled()) {
+        err(QStringLiteral("squadwright-cli: no player is available for a lineup (no roster loaded, or every player unticked)\n"));
+        return kExitFailed;
+    }
+    const Board::CalculeResult result = model.calcule();
+    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
+    return kExitOk;
+}
+
 } // namespace
 
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
@@ -189,6 +221,10 @@ int run(const QString &command, const Options &options, const std::function<int(
             if (options.json)
                 return usage(QStringLiteral("check has no --json output"));
             return check(folder);
+        }
+        if (command == QLatin1String("evaluate") || command == QLatin1String("best")) {
+            MainModel model(folder.programFolder());
+            return evaluate(model, options, command == QLatin1String("best"));
         }
         if (command == QLatin1String("roster")) {
             MainModel model(folder.programFolder());

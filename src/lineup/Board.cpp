@@ -416,6 +416,13 @@ void Board::initStarStrips()
         m_baseLefts[p] = baseLeft(p);
 }
 
+void Board::zeroStarStrips()
+{
+    Batch batch(*this);
+    for (int p = Keeper; p <= kLastSlot; ++p)
+        setStrip(p, 0);
+}
+
 // ---- evaluation ------------------------------------------------------------------------
 
 void Board::collectLineup(LineupInput &in) const

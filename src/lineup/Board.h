@@ -91,6 +91,7 @@ public:
     // ---- operations for the program (no event runs) ----
     void reset();            // board reset; evaluates nothing
     void initStarStrips();   // base lefts of the star strips
+    void zeroStarStrips();   // every star strip to zero stars at its base left
     void evaluate(int place);      // slot evaluation of one box
     void refreshFigures();         // slot evaluation of cbGardien: every figure again
     void refreshSlot(int place);   // clear slot display, refresh card image, slot evaluation

@@ -1,17 +1,66 @@
 #include "shell/MainModel.h"
 
+#include "datafiles/MatchOrdersReader.h"
+#include "datafiles/TeamTrainingReader.h"
 #include "evaluation/RosterListing.h"
 
 #include <QFileInfo>
+#include <cfenv>
 
 namespace {
 const QString kDefaut = QStringLiteral("defaut");
+const QString kOptions = QStringLiteral("options");
 const QString kPlayersXml = QStringLiteral("PlayersXML");
+const QString kRepositionnement = QStringLiteral("repositionnement");
+const QString kYes = QStringLiteral("YES");
+const QString kNo = QStringLiteral("NO");
+
+struct OptionKey {
+    Board::Option option;
+    const char *key;
+};
+const OptionKey kOptionKeys[] = {
+    {Board::Cartons, "cartons"},
+    {Board::Blesse, "blesse"},
+    {Board::RecalculTous, "CalculAll"},
+};
 } // namespace
 
 MainModel::MainModel(const QString &programFolder, QObject *parent)
-    : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini")))
+    : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
+      m_board(&m_roster)
 {
+    m_board.setStoredSectorOrder([this] { return m_settings.readInteger(kDefaut, kRepositionnement, 0); });
+    connect(&m_board, &Board::sectorOrderChosen, this,
+            [this](int entry) { m_settings.writeInteger(kDefaut, kRepositionnement, entry); });
+}
+
+void MainModel::startUp()
+{
+    m_loadingDone = false;
+    m_playersPath = m_settings.readString(kDefaut, kPlayersXml, QString());
+    m_candidates.clear();
+
+    m_versionCheck = checkDataFileVersions(m_folder);
+    std::fesetround(FE_TONEAREST);
+
+    m_board.initStarStrips();
+    m_board.reset();
+
+    const QString players = m_folder.findGameFile(GameFile::Players);
+    if (!players.isEmpty())
+        chargePlayersXML(players);
+
+    restoreOptions();
+
+    if (!m_folder.findGameFile(GameFile::MatchOrders).isEmpty()) {
+        readMatchOrders();
+        loadRoster();
+    } else {
+        // Without orders the known team spirit, confidence and trainer still count.
+        readTeamAndTraining();
+    }
+    m_loadingDone = true;
 }
 
 RosterLoadResult MainModel::loadRoster()
@@ -34,6 +83,7 @@ RosterLoadResult MainModel::loadRoster()
 bool MainModel::chargePlayersXML(const QString &path)
 {
     setCalculeEnabled(true);
+    m_board.zeroStarStrips();
     m_listRows.clear();
     if (!QFileInfo(path).isFile()) {
         setCalculeEnabled(false);
@@ -47,12 +97,51 @@ bool MainModel::chargePlayersXML(const QString &path)
     // looking at a broken file never touches the settings.
     if (m_settings.readString(kDefaut, kPlayersXml, QString()) != path)
         m_settings.writeString(kDefaut, kPlayersXml, path);
+    m_board.clearPlacementAndFigures();
     loadRoster();
     m_listRows = RosterListing::displayOrder(m_roster, qMin(rows, int(m_roster.count)),
                                              RosterListing::nameCollator());
     m_candidates = RosterListing::assignListPositions(m_roster, m_listRows);
+    m_board.setCandidateList(m_candidates);
     emit rosterChanged();
     return true;
+}
+
+void MainModel::rechargeCompoXML()
+{
+    m_loadingDone = false;
+    m_board.clearPlacementAndFigures();
+    m_board.reset();
+    readMatchOrders();
+    m_loadingDone = true;
+}
+
+void MainModel::readMatchOrders()
+{
+    MatchOrdersReader::run(m_folder, m_board, m_roster, m_roster.trainerTypeIndex(), m_teamId);
+}
+
+void MainModel::readTeamAndTraining()
+{
+    TeamTrainingReader::run(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
+}
+
+Board::CalculeResult MainModel::calcule() { return m_board.calcule(); }
+
+void MainModel::restoreOptions()
+{
+    for (const OptionKey &o : kOptionKeys)
+        m_board.setOption(o.option, m_settings.readString(kOptions, QLatin1String(o.key), kNo) == kYes);
+    m_board.setSectorOrder(m_settings.readInteger(kOptions, QStringLiteral("methode"), 0));
+}
+
+bool MainModel::saveOptions()
+{
+    bool ok = true;
+    for (const OptionKey &o : kOptionKeys)
+        ok = m_settings.writeString(kOptions, QLatin1String(o.key), m_board.option(o.option) ? kYes : kNo) && ok;
+    ok = m_settings.writeInteger(kOptions, QStringLiteral("methode"), m_board.sectorOrder()) && ok;
+    return ok;
 }
 
 void MainModel::setCalculeEnabled(bool on)

@@ -1,8 +1,10 @@
 #pragma once
 #include "datafiles/DataFolder.h"
+#include "datafiles/VersionCheck.h"
 #include "evaluation/PositionFormulas.h"
 #include "evaluation/RosterLoader.h"
 #include "evaluation/Tplayer.h"
+#include "lineup/Board.h"
 #include "settings/IniFile.h"
 
 #include <QList>
@@ -10,8 +12,9 @@
 #include <QStringList>
 
 // The process-wide state of the program and the work the main window runs on it: the program
-// and data folders, the open settings file, the formula weights, the roster and what the
-// roster list shows. Headless: the desktop program and the command-line program share it.
+// and data folders, the open settings file, the formula weights, the roster, what the roster
+// list shows, the lineup board and the team identifier. Headless: the desktop program and the
+// command-line program share it, so both show the same figures.
 class MainModel : public QObject {
     Q_OBJECT
 public:
@@ -22,6 +25,18 @@ public:
     const FormulaWeights &weights() const { return m_weights; }
     Roster &roster() { return m_roster; }
     const Roster &roster() const { return m_roster; }
+    Board &board() { return m_board; }
+    const Board &board() const { return m_board; }
+    const QString &teamId() const { return m_teamId; }
+    void setTeamId(const QString &id) { m_teamId = id; }
+
+    // The start-up work on the data: version check, roster, options, match orders, team and
+    // training. An error ends it at that step (the loading-done flag then stays false) and is
+    // thrown on; what was stored before stays.
+    void startUp();
+    // The result of the start-up's version check (false: the game changed a file's layout).
+    const VersionCheckResult &versionCheck() const { return m_versionCheck; }
+    bool loadingDone() const { return m_loadingDone; }
 
     // Reads the formula weights, then the data folder's players file into the roster with every
     // player's values. Throws DataFileError; what was stored before the failure stays.
@@ -31,6 +46,19 @@ public:
     // disables the best-lineup command, leaving the roster as it was) when there is no such
     // file. Throws DataFileError when the file cannot be read.
     bool chargePlayersXML(const QString &path);
+
+    // "&Recharge XML": clears the board and reads the match orders again.
+    void rechargeCompoXML();
+    // Reads the match orders onto the board (then team and training).
+    void readMatchOrders();
+    // Team spirit, confidence, trainer type and team identifier from the game files.
+    void readTeamAndTraining();
+    // The best lineup: six search runs and the final one.
+    Board::CalculeResult calcule();
+
+    // The calculation options as stored ("YES" exactly), and their saving at closing.
+    void restoreOptions();
+    bool saveOptions();
 
     // The roster list: record indices in display order, and the candidate list of the board's
     // boxes (an empty first entry, then the names in display order).
@@ -53,9 +81,13 @@ private:
     IniFile m_settings;
     FormulaWeights m_weights;
     Roster m_roster;
+    Board m_board;
+    VersionCheckResult m_versionCheck;
     QList<int> m_listRows;
     QStringList m_candidates;
     QString m_playersPath;
+    QString m_teamId;
     QStringList m_warnings;
     bool m_calculeEnabled = false;
+    bool m_loadingDone = false;
 };

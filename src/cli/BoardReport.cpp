@@ -1,0 +1,246 @@
+#include "cli/BoardReport.h"
+
+#include "evaluation/RosterListing.h"
+#include "lineup/LineupSlots.h"
+#include "shell/JsonWriter.h"
+#include "shell/MainModel.h"
+
+using namespace LineupSlots;
+
+namespace {
+
+const char *const kSectorKeys[SectorRatings::kSectorCount] = {
+    "central_defence", "right_defence", "left_defence", "midfield", "central_attack", "right_attack", "left_attack"};
+const char *const kSectorTitles[SectorRatings::kSectorCount] = {
+    "Défense centrale :", "Défense latérale droite :", "Défense latérale gauche :", "Milieu :",
+    "Attaque centrale :", "Attaque aile droite :", "Attaque aile gauche :"};
+const char *const kLabelNames[] = {"LForce1", "LVelstats", "LabelTactique", "LForceTactique"};
+
+QString playerName(const MainModel &model, int place)
+{
+    const int record = model.board().recordOfBox(place);
+    return record < 0 ? QString() : model.roster().players[record].PlayerName;
+}
+
+QString boxText(const Board &board, const char *boxName)
+{
+    return boxName ? board.text(QLatin1String(boxName)) : QString();
+}
+
+QString cell(const MainModel &model, int place, int width)
+{
+    const Board &board = model.board();
+    QStringList lines;
+    QString name = playerName(model, place);
+    lines << (name.isEmpty() ? QStringLiteral("(empty)") : name);
+    if (hasBehaviour(place))
+        lines << boxText(board, behaviourBoxName(place));
+    else
+        lines << QString();
+    lines << board.valueLabel(place);
+    QString out;
+    for (QString &l : lines) {
+        if (l.size() > width - 1)
+            l = l.left(width - 2) + QChar(0x2026);
+        out += l.leftJustified(width) + QLatin1Char('\n');
+    }
+    return out;
+}
+
+// Lays out cells side by side, each of `width` characters, the row centred on the pitch.
+QString row(const MainModel &model, const QList<int> &places, int width, int pitch)
+{
+    QList<QStringList> cells;
+    for (int place : places)
+        cells << cell(model, place, width).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    const int indent = qMax(0, (pitch - width * int(places.size())) / 2);
+    QString out;
+    for (int line = 0; line < 3; ++line) {
+        QString text(indent, QLatin1Char(' '));
+        for (const QStringList &c : cells)
+            text += line < c.size() ? c[line] : QString(width, QLatin1Char(' '));
+        while (text.endsWith(QLatin1Char(' ')))
+            text.chop(1);
+        out += text + QLatin1Char('\n');
+    }
+    return out + QLatin1Char('\n');
+}
+
+void writeIdOrNull(JsonWriter &json, int32_t id)
+{
+    if (id < 0)
+        json.null();
+    else
+        json.value(int(id));
+}
+
+} // namespace
+
+QString BoardReport::text(const MainModel &model, const Board::CalculeResult *best)
+{
+    const Board &board = model.board();
+    const int width = 22;
+    const int pitch = width * 4;
+    QString out;
+    out += QStringLiteral("Tactic: %1 | Attitude: %2 | Venue: %3\nConfidence: %4 | Team spirit: %5 | Trainer: %6\n\n")
+               .arg(boxText(board, "cbTactique"), boxText(board, "cbAttitude"), boxText(board, "cbLieu"),
+                    boxText(board, "cbConfiance"), boxText(board, "cbTeamSpirit"), boxText(board, "LEntraineur"));
+    const QString line(pitch, QLatin1Char('-'));
+    out += line + QLatin1Char('\n');
+    out += row(model, {Forward1, Forward2}, width, pitch);
+    out += row(model, {RightWinger, InnerMidfielder1, InnerMidfielder2, LeftWinger}, width, pitch);
+    out += row(model, {RightBack, CentralDefender1, CentralDefender2, LeftBack}, width, pitch);
+    out += row(model, {Keeper}, width, pitch);
+    out += line + QLatin1Char('\n');
+
+    static const char *const kSubTitles[] = {"keeper", "defender", "midfielder", "winger", "forward"};
+    QStringList subs;
+    for (int place = SubstituteKeeper; place <= SubstituteForward; ++place) {
+        const QString name = playerName(model, place);
+        subs << QStringLiteral("%1 %2").arg(QLatin1String(kSubTitles[place - SubstituteKeeper]),
+                                            name.isEmpty() ? QStringLiteral("(empty)") : name);
+    }
+    out += QStringLiteral("Substitutes: %1\n").arg(subs.join(QStringLiteral(", ")));
+    const QString captain = board.text(QStringLiteral("cbCapitaine"));
+    const QString setPieces = board.text(QStringLiteral("cbCPA"));
+    out += QStringLiteral("Captain: %1 | Set pieces: %2\n\n")
+               .arg(captain.isEmpty() ? QStringLiteral("(none)") : captain,
+                    setPieces.isEmpty() ? QStringLiteral("(none)") : setPieces);
+
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        const auto sector = SectorRatings::Sector(s);
+        QString words = board.sectorLabel(sector);
+        // The midfield label carries its own title in front of the words.
+        const QString title = QString::fromUtf8(kSectorTitles[s]);
+        if (words.startsWith(title))
+            words = words.mid(title.size()).trimmed();
+        out += QStringLiteral("%1 %2\n").arg(title, -26).arg(words);
+    }
+    out += QStringLiteral("%1 (%2)\n").arg(board.text(QStringLiteral("LabelTactique")),
+                                            board.text(QStringLiteral("LForceTactique")));
+    out += QLatin1Char('\n');
+    QString force = board.text(QStringLiteral("LForce1"));
+    force.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\t'), QLatin1Char(' '));
+    out += force;
+    if (!force.endsWith(QLatin1Char('\n')))
+        out += QLatin1Char('\n');
+    out += QStringLiteral("Velstats (evaluation) : %1\n").arg(board.text(QStringLiteral("LVelstats")));
+
+    if (best) {
+        static const char *const kOrders[] = {"DEF-MID-ATT", "DEF-ATT-MID", "ATT-MID-DEF",
+                                              "ATT-DEF-MID", "MID-ATT-DEF", "MID-DEF-ATT"};
+        QStringList results;
+        for (int i = 0; i < Board::kSectorOrderCount; ++i)
+            results << QStringLiteral("%1 %2").arg(QLatin1String(kOrders[i])).arg(best->orderResults[i]);
+        out += QStringLiteral("\nSearch: %1; kept %2.\n").arg(results.join(QStringLiteral(", ")),
+                                                              QLatin1String(kOrders[best->chosenOrder]));
+        if (!best->unfilled.isEmpty()) {
+            QStringList names;
+            for (int place : best->unfilled)
+                names << QLatin1String(unfilledName(place));
+            out += QStringLiteral("No eligible player was left for: %1.\n").arg(names.join(QStringLiteral(", ")));
+        }
+    }
+    return out;
+}
+
+QString BoardReport::json(const MainModel &model, const Board::CalculeResult *best)
+{
+    const Board &board = model.board();
+    JsonWriter json;
+    json.beginObject();
+    json.key("conditions").beginObject();
+    json.key("tactic").value(board.condition(Board::Tactique));
+    json.key("attitude").value(board.condition(Board::Attitude));
+    json.key("venue").value(board.condition(Board::Lieu));
+    json.key("confidence").value(board.condition(Board::Confiance));
+    json.key("team_spirit").value(board.condition(Board::TeamSpirit));
+    json.key("trainer_type").value(board.condition(Board::Entraineur));
+    json.endObject();
+
+    json.key("slots").beginArray();
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        json.beginObject();
+        json.key("place").value(placeName(place));
+        const int32_t id = board.playerIdOfBox(place);
+        json.key("player_id");
+        writeIdOrNull(json, id);
+        json.key("behaviour");
+        if (hasBehaviour(place))
+            json.value(board.behaviourEntry(place));
+        else
+            json.null();
+        json.key("kind").value(board.slotKind(place));
+        json.key("value");
+        if (board.recordOfBox(place) >= 0)
+            json.value(board.slotValue(place));
+        else
+            json.null();
+        json.endObject();
+    }
+    json.endArray();
+
+    json.key("substitutes").beginArray();
+    for (int place = SubstituteKeeper; place <= SubstituteForward; ++place) {
+        json.beginObject();
+        json.key("place").value(placeName(place));
+        json.key("player_id");
+        writeIdOrNull(json, board.playerIdOfBox(place));
+        json.endObject();
+    }
+    json.endArray();
+
+    json.key("captain");
+    writeIdOrNull(json, board.captainPlayerId());
+    json.key("set_pieces");
+    writeIdOrNull(json, board.setPiecesPlayerId());
+
+    json.key("placement").beginArray();
+    for (int i = 1; i <= kLastPlace; ++i)
+        json.value(int(board.placement(i)));
+    json.endArray();
+
+    json.key("sectors").beginObject();
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s)
+        json.key(kSectorKeys[s]).value(board.sector(SectorRatings::Sector(s)));
+    json.endObject();
+
+    const Board::Figures &f = board.figures();
+    json.key("points").beginObject();
+    json.key("CD").value(int(f.CD));
+    json.key("RD").value(int(f.RD));
+    json.key("LD").value(int(f.LD));
+    json.key("MID3").value(int(f.MID3));
+    json.key("CA").value(int(f.CA));
+    json.key("RA").value(int(f.RA));
+    json.key("LA").value(int(f.LA));
+    json.key("DEF").value(int(f.DEF));
+    json.key("ATT").value(int(f.ATT));
+    json.endObject();
+    json.key("evaluation").value(int(f.E));
+    json.key("velstats").value(int(board.velstats()));
+    json.key("tactic_strength").value(board.tacticStrength());
+
+    json.key("labels").beginObject();
+    for (const char *name : kLabelNames)
+        json.key(name).value(board.text(QLatin1String(name)));
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        const char *name = Board::sectorLabelName(SectorRatings::Sector(s));
+        json.key(name).value(board.text(QLatin1String(name)));
+    }
+    json.endObject();
+
+    if (best) {
+        json.key("order_results").beginArray();
+        for (double r : best->orderResults)
+            json.value(int(r));
+        json.endArray();
+        json.key("chosen_order").value(best->chosenOrder);
+        json.key("unfilled").beginArray();
+        for (int place : best->unfilled)
+            json.value(unfilledName(place));
+        json.endArray();
+    }
+    json.endObject();
+    return QString::fromUtf8(json.toUtf8());
+}

@@ -1,0 +1,67 @@
+#include "datafiles/TeamTrainingReader.h"
+
+#include "datafiles/DataFolder.h"
+#include "datafiles/XmlFile.h"
+#include "evaluation/RosterLoader.h"
+#include "lineup/Board.h"
+#include "shell/AppError.h"
+
+#include <QFileInfo>
+
+namespace {
+
+QDomElement teamOf(const QDomDocument &doc, const QString &path)
+{
+    const QDomElement team = firstChild(doc.documentElement(), QStringLiteral("Team"));
+    if (team.isNull())
+        throw DataFileError(QFileInfo(path).fileName(), QStringLiteral("element Team is missing"));
+    return team;
+}
+
+int integerOf(const QDomElement &team, const QString &name, const QString &path)
+{
+    const QString text = firstChild(team, name).text().trimmed();
+    int32_t value = 0;
+    if (!RosterLoader::parseInteger(text, &value))
+        throw DataFileError(QFileInfo(path).fileName(),
+                            QStringLiteral("%1 is not a whole number: \"%2\"").arg(name, text));
+    return value;
+}
+
+} // namespace
+
+bool TeamTrainingReader::readTeamId(const DataFolder &folder, QString *teamId)
+{
+    const QString path = folder.findGameFile(GameFile::TeamDetails);
+    if (path.isEmpty())
+        return false;
+    const QDomDocument doc = loadXmlFile(path);
+    // Kept as text, blanks and all: it is compared character for character with the home team.
+    *teamId = firstChild(teamOf(doc, path), QStringLiteral("TeamID")).text();
+    return true;
+}
+
+void TeamTrainingReader::run(const DataFolder &folder, Board &board, int trainerTypeIndex, QString &teamId)
+{
+    const QString training = folder.findGameFile(GameFile::Training);
+    if (!training.isEmpty()) {
+        const QDomDocument doc = loadXmlFile(training);
+        const QDomElement team = teamOf(doc, training);
+        const int morale = integerOf(team, QStringLiteral("Morale"), training);
+        const int confidence = integerOf(team, QStringLiteral("SelfConfidence"), training);
+        board.setCondition(Board::TeamSpirit, morale);
+        board.setCondition(Board::Confiance, confidence);
+    } else {
+        board.setCondition(Board::TeamSpirit, 4); // "Passifs"
+        board.setCondition(Board::Confiance, 4);  // "Passable"
+    }
+    board.setCondition(Board::Entraineur, trainerTypeIndex);
+
+    readTeamId(folder, &teamId);
+
+    if (board.condition(Board::Attitude) < 0)
+        board.setCondition(Board::Attitude, 1); // "Normal"
+    if (board.condition(Board::Tactique) < 0)
+        board.setCondition(Board::Tactique, 0); // "Normal"
+    board.refreshFigures();
+}
