@@ -15,7 +15,10 @@
 #include <optional>
 
 #ifdef Q_OS_UNIX
+#include <cerrno>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
 #endif
 
 // Several handles (main window, settings dialog, wizard) read the same file, and the formula
@@ -27,9 +30,17 @@
 namespace {
 
 constexpr qint64 kMaxFileSize = 16 * 1024 * 1024; // larger is no settings file: left alone
-// A file changed less than this before we read it may change again without its time stamp
-// moving (coarse file-system clocks): its content is compared while it is that young.
-constexpr qint64 kRacyWindowNs = 2'000'000'000;
+// A file changed shortly before we read it may change again without its time stamp moving,
+// because file-system clocks tick coarsely: while it is that young its content is compared.
+// Time stamps with a sub-second part come from a clock that ticks every few milliseconds at
+// most; whole seconds suggest a file system that keeps seconds (or FAT's two seconds).
+constexpr qint64 kFineTickNs = 20'000'000;
+constexpr qint64 kCoarseTickNs = 2'000'000'000;
+
+qint64 clockTickOf(qint64 mtimeNs)
+{
+    return mtimeNs % 1'000'000'000 == 0 ? kCoarseTickNs : kFineTickNs;
+}
 
 qint64 wallClockNs()
 {
@@ -172,7 +183,6 @@ struct KeyRef {
 
 struct SectionInfo {
     QString foldedName;
-    int headerLine = -1;
     int lastContentLine = -1;     // last non-blank line of the section (the header at least)
     QHash<QString, KeyRef> keys;  // first line of each key
 };
@@ -202,19 +212,23 @@ struct Snapshot {
 
 QString folded(const QString &name)
 {
-    // Fast path for the plain ASCII names the program uses.
-    QString out = name;
-    bool ascii = true;
-    for (QChar &ch : out) {
+    // Fast path for the plain ASCII names the program uses: no copy when already lower case.
+    bool lower = true;
+    for (QChar ch : name) {
         const char16_t u = ch.unicode();
-        if (u >= 0x80) {
-            ascii = false;
-            break;
-        }
-        if (u >= 'A' && u <= 'Z')
-            ch = QChar(char16_t(u + 32));
+        if (u >= 0x80)
+            return name.toCaseFolded();
+        if (u >= u'A' && u <= u'Z')
+            lower = false;
     }
-    return ascii ? out : name.toCaseFolded();
+    if (lower)
+        return name;
+    QString out = name;
+    for (QChar &ch : out) {
+        if (ch.unicode() >= u'A' && ch.unicode() <= u'Z')
+            ch = QChar(char16_t(ch.unicode() + 32));
+    }
+    return out;
 }
 
 QString trimmedUtf8(const char *b, const char *e)
@@ -279,7 +293,6 @@ void parseText(Snapshot &snap)
                 line.kind = LineKind::Section;
                 SectionInfo sec;
                 sec.foldedName = folded(trimmedUtf8(b + 1, close));
-                sec.headerLine = index;
                 sec.lastContentLine = index;
                 currentSection = int(snap.sections.size());
                 snap.sections.append(std::move(sec));
@@ -335,10 +348,40 @@ std::shared_ptr<Snapshot> snapshotOf(const QByteArray &raw, const FileStamp &sta
 }
 
 // Reads the file; nullopt when it exists but cannot be read (or is far too large).
-std::optional<QByteArray> readRaw(const QString &path, const FileStamp &stamp)
+std::optional<QByteArray> readRaw(const QString &path, const QByteArray &localPath, const FileStamp &stamp)
 {
     if (!stamp.regular || stamp.size > kMaxFileSize)
         return std::nullopt;
+#ifdef Q_OS_UNIX
+    // Plain system calls: young files are read again on every lookup, so this must be cheap.
+    Q_UNUSED(path);
+    const int fd = ::open(localPath.constData(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0)
+        return std::nullopt;
+    QByteArray bytes(stamp.size + 1, Qt::Uninitialized); // one more to notice growth
+    qsizetype got = 0;
+    bool ok = true;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, size_t(bytes.size() - got));
+        if (n < 0 && errno == EINTR)
+            continue;
+        if (n < 0) {
+            ok = false;
+            break;
+        }
+        if (n == 0)
+            break;
+        got += n;
+        if (got == bytes.size() && got <= kMaxFileSize)
+            bytes.resize(qMin<qsizetype>(bytes.size() * 2, kMaxFileSize + 1));
+    }
+    ::close(fd);
+    if (!ok || got > kMaxFileSize)
+        return std::nullopt;
+    bytes.resize(got);
+    return bytes;
+#else
+    Q_UNUSED(localPath);
     QFile f(path);
     if (!f.open(QIODevice::ReadOnly))
         return std::nullopt;
@@ -346,14 +389,15 @@ std::optional<QByteArray> readRaw(const QString &path, const FileStamp &stamp)
     if (f.error() != QFileDevice::NoError || bytes.size() > kMaxFileSize)
         return std::nullopt;
     return bytes;
+#endif
 }
 
-std::shared_ptr<Snapshot> load(const QString &path, const FileStamp &stamp)
+std::shared_ptr<Snapshot> load(const QString &path, const QByteArray &localPath, const FileStamp &stamp)
 {
     const qint64 before = wallClockNs();
     if (!stamp.exists)
         return snapshotOf(QByteArray(), stamp, before);
-    const auto raw = readRaw(path, stamp);
+    const auto raw = readRaw(path, localPath, stamp);
     if (!raw) {
         auto snap = std::make_shared<Snapshot>();
         snap->stamp = stamp;
@@ -385,13 +429,13 @@ const std::shared_ptr<Snapshot> &current(const QString &cacheKey, const QString 
     std::shared_ptr<Snapshot> &slot = store().files[cacheKey];
     const FileStamp now = stampOf(path, localPath);
     if (!slot || slot->stamp != now) {
-        slot = load(path, now);
-    } else if (now.exists && now.mtimeNs + kRacyWindowNs > slot->verifiedAtNs) {
+        slot = load(path, localPath, now);
+    } else if (now.exists && now.mtimeNs + clockTickOf(now.mtimeNs) > slot->verifiedAtNs) {
         // Young file: its stamp alone does not prove that it is unchanged.
         const qint64 before = wallClockNs();
-        const auto raw = readRaw(path, now);
+        const auto raw = readRaw(path, localPath, now);
         if (raw.has_value() != slot->readable || (raw && *raw != slot->raw))
-            slot = load(path, now);
+            slot = load(path, localPath, now);
         else
             slot->verifiedAtNs = before;
     }
@@ -479,6 +523,8 @@ bool change(const QString &cacheKey, const QString &path, const QByteArray &loca
     const std::shared_ptr<Snapshot> snap = current(cacheKey, path, localPath);
     if (!snap->readable)
         return false; // rewriting a file we cannot read would lose it
+    if (snap->stamp.exists && !QFileInfo(path).isWritable())
+        return false; // a write-protected file stays as its owner wants it (a rename would not care)
 
     const QString fSection = folded(section);
     const QString fKey = folded(key);
@@ -551,7 +597,7 @@ QString cutToMaximum(const QString &value)
 IniFile::IniFile(const QString &path)
     : m_path(path),
       m_cacheKey(QDir::cleanPath(QFileInfo(path).absoluteFilePath())),
-      m_localPath(QFile::encodeName(path))
+      m_localPath(QFile::encodeName(m_cacheKey))
 {
 }
 
@@ -560,7 +606,7 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     const QString fSection = folded(section);
     const QString fKey = folded(key);
     QMutexLocker lock(&store().mutex);
-    const KeyRef *ref = current(m_cacheKey, m_path, m_localPath)->find(fSection, fKey);
+    const KeyRef *ref = current(m_cacheKey, m_cacheKey, m_localPath)->find(fSection, fKey);
     return ref ? cutToMaximum(ref->value) : def;
 }
 
@@ -617,7 +663,7 @@ bool IniFile::readBool(const QString &section, const QString &key, bool def) con
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)
 {
-    return change(m_cacheKey, m_path, m_localPath, section, key, value);
+    return change(m_cacheKey, m_cacheKey, m_localPath, section, key, value);
 }
 
 bool IniFile::writeInteger(const QString &section, const QString &key, int value)
@@ -635,10 +681,10 @@ bool IniFile::keyExists(const QString &section, const QString &key) const
     const QString fSection = folded(section);
     const QString fKey = folded(key);
     QMutexLocker lock(&store().mutex);
-    return current(m_cacheKey, m_path, m_localPath)->find(fSection, fKey) != nullptr;
+    return current(m_cacheKey, m_cacheKey, m_localPath)->find(fSection, fKey) != nullptr;
 }
 
 bool IniFile::deleteKey(const QString &section, const QString &key)
 {
-    return change(m_cacheKey, m_path, m_localPath, section, key, std::nullopt);
+    return change(m_cacheKey, m_cacheKey, m_localPath, section, key, std::nullopt);
 }

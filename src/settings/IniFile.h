@@ -31,7 +31,8 @@
 //   ends) is written inside double quotes, so that it reads back unchanged.
 // - A write is refused (false, file unchanged) for names or values holding a line break or
 //   a NUL, an empty or blank-edged name, a key holding '=' or starting with ';' or '[', a
-//   section holding ']', and for a file that exists but cannot be read (it would be lost).
+//   section holding ']', for a file that exists but cannot be read (it would be lost), and
+//   for a write-protected file.
 // - Writes go to a temporary file in the same folder that is then renamed over the file, so
 //   a failed write never leaves a half-written file.
 class IniFile {
@@ -66,6 +67,7 @@ public:
 
 private:
     QString m_path;
-    QString m_cacheKey;     // absolute path: handles on one file share its parsed content
+    QString m_cacheKey;     // absolute path, fixed at construction: the file this handle uses,
+                            // and the key under which handles on one file share its content
     QByteArray m_localPath; // path in the file system's encoding, for the cheap change check
 };

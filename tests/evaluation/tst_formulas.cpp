@@ -134,12 +134,9 @@ private slots:
     {
         const char *const elements[7] = {"StaminaSkill", "PlaymakerSkill", "PassingSkill", "WingerSkill",
                                          "DefenderSkill", "ScorerSkill", "KeeperSkill"};
-        for (int s = 1; s <= 7; ++s) {
-            QCOMPARE(QByteArray(PositionKinds::skillSuffix(s)), QByteArray(kSuffixes[s - 1]));
+        for (int s = 1; s <= 7; ++s)
             QCOMPARE(QByteArray(PositionKinds::skillElement(s)), QByteArray(elements[s - 1]));
-        }
-        QCOMPARE(QByteArray(PositionKinds::skillSuffix(0)), QByteArray());
-        QCOMPARE(QByteArray(PositionKinds::keyPrefix(20)), QByteArray());
+        QCOMPARE(QByteArray(PositionKinds::skillSuffix(0)), QByteArray()); // out of range: empty
     }
 };
 
