@@ -122,4 +122,3 @@ BENCHMARK(BM_RosterLoad)->Unit(benchmark::kMicrosecond)->Repetitions(15)->Report
 
 } // namespace
 
-

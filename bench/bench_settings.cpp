@@ -108,4 +108,3 @@ BENCHMARK(BM_WriteOneKey)->Unit(benchmark::kMicrosecond)->Repetitions(5)->Report
 
 } // namespace
 
-

@@ -97,14 +97,6 @@ private slots:
             QCOMPARE(positions[i], i + 1); // every position given once
     }
 
-    void rowsAreBounded()
-    {
-        auto roster = rosterOf({"x"});
-        QCOMPARE(RosterListing::displayOrder(*roster, 500, RosterListing::nameCollator()).size(),
-                 Roster::kCapacity);
-        QCOMPARE(RosterListing::displayOrder(*roster, -3, RosterListing::nameCollator()).size(), 0);
-    }
-
     void formatValue_data()
     {
         QTest::addColumn<double>("value");
