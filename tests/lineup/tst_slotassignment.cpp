@@ -2,6 +2,7 @@
 // refreshed after each pick, the card images, and players told apart by record.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
+#include "evaluation/RosterListing.h"
 #include "shell/Vocabulary.h"
 
 #include <QSignalSpy>
@@ -203,6 +204,26 @@ private slots:
         QCOMPARE(b.entry(QStringLiteral("cbGardien")), 2);
         QCOMPARE(b.placement(Keeper), 72);
         QCOMPARE(b.placement(CentralDefender1), 71);
+    }
+
+    void candidateListOfTheRosterList()
+    {
+        LineupFixture fx;
+        fx.add(QStringLiteral("Zoe"), 1);
+        fx.add(QStringLiteral("Martin"), 2).KeeperSkill = 4;
+        fx.add(QStringLiteral("Adam"), 3);
+        fx.add(QStringLiteral("Martin"), 4).KeeperSkill = 8;
+        const QStringList list = RosterListing::fill(*fx.roster, fx.roster->count, QLocale(QLocale::French));
+        QCOMPARE(Board::candidateListFromRoster(*fx.roster), list);
+        Board &b = fx.makeBoard();
+        b.setCandidateList(list);
+        QCOMPARE(b.slotEntry(Keeper), -1); // a new list leaves every box without a selection
+        // Each Martin has his own entry and is found by it.
+        b.slotPicked(Keeper, fx.roster->players[3].ListPosition);
+        QCOMPARE(b.placement(Keeper), 4);
+        QCOMPARE(b.sector(SectorRatings::CentralDefence), 8.0);
+        b.slotPicked(Keeper, fx.roster->players[1].ListPosition);
+        QCOMPARE(b.placement(Keeper), 2);
     }
 
     void boxesWithoutAPlayer()

@@ -1,0 +1,96 @@
+// The lineup figures as the user feels them: one slot evaluation with the full team
+// figures on a complete board, and the best lineup command over a full squad.
+#include "evaluation/Tplayer.h"
+#include "lineup/Board.h"
+
+#include <QRandomGenerator>
+
+#include <benchmark/benchmark.h>
+#include <memory>
+
+namespace {
+
+std::unique_ptr<Roster> fullSquad()
+{
+    auto roster = std::make_unique<Roster>();
+    QRandomGenerator rng(20240611);
+    for (int i = 0; i < Roster::kCapacity; ++i) {
+        Tplayer &p = roster->players[i];
+        p.PlayerID = QString::number(300000000 + i * 7919);
+        p.PlayerName = QStringLiteral("Joueur %1").arg(i, 3, 10, QLatin1Char('0'));
+        p.ListPosition = i + 1;
+        p.Selectable = true;
+        p.KeeperSkill = rng.bounded(1, 20);
+        p.DefenderSkill = rng.bounded(1, 20);
+        p.PlaymakerSkill = rng.bounded(1, 20);
+        p.PassingSkill = rng.bounded(1, 20);
+        p.ScorerSkill = rng.bounded(1, 20);
+        p.WingerSkill = rng.bounded(1, 20);
+        p.SetPiecesSkill = rng.bounded(1, 20);
+        p.Experience = rng.bounded(1, 20);
+        p.Specialty = rng.bounded(0, 6);
+        p.InjuryLevel = rng.bounded(10) == 0 ? 1 : -1;
+        p.Cards = rng.bounded(0, 4);
+        p.CaptainValue = rng.generateDouble() * 20;
+        for (double &v : p.PositionValue)
+            v = rng.generateDouble() * 20;
+    }
+    roster->count = Roster::kCapacity;
+    return roster;
+}
+
+struct Squad {
+    std::unique_ptr<Roster> roster = fullSquad();
+    Board board{roster.get()};
+    Squad()
+    {
+        board.setCandidateList(Board::candidateListFromRoster(*roster));
+        board.reset();
+        board.setCondition(Board::Tactique, 1); // Pressing: the tactic strength scans the squad
+        board.setCondition(Board::TeamSpirit, 6);
+        board.setCondition(Board::Entraineur, 0);
+        for (int place = 1; place <= 11; ++place)
+            board.slotPicked(place, place * 5); // fill the board by hand
+        for (int place = 12; place <= 16; ++place)
+            board.substitutePicked(place, 60 + place);
+    }
+};
+
+void BM_SlotEvaluationWithTeamFigures(benchmark::State &state)
+{
+    Squad squad;
+    int behaviour = 0;
+    for (auto _ : state) {
+        // A behaviour pick: card image, slot value, stars and every team figure and label.
+        squad.board.behaviourPicked(7, behaviour);
+        behaviour = (behaviour + 1) % 6;
+        benchmark::DoNotOptimize(squad.board.velstats());
+    }
+}
+BENCHMARK(BM_SlotEvaluationWithTeamFigures)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculeRecomputeAll(benchmark::State &state)
+{
+    Squad squad;
+    squad.board.setOption(Board::RecalculTous, true);
+    for (auto _ : state) {
+        const Board::CalculeResult r = squad.board.calcule();
+        benchmark::DoNotOptimize(r.evaluation);
+    }
+}
+BENCHMARK(BM_CalculeRecomputeAll)->Unit(benchmark::kMicrosecond);
+
+void BM_CalculeFillEmptyPlaces(benchmark::State &state)
+{
+    Squad squad;
+    for (auto _ : state) {
+        state.PauseTiming();
+        squad.board.clearPressed();
+        state.ResumeTiming();
+        const Board::CalculeResult r = squad.board.calcule();
+        benchmark::DoNotOptimize(r.evaluation);
+    }
+}
+BENCHMARK(BM_CalculeFillEmptyPlaces)->Unit(benchmark::kMicrosecond);
+
+} // namespace

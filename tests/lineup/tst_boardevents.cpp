@@ -1,0 +1,285 @@
+// The board's other events: the formation button and its tabs, the clear button, the
+// match conditions, the sector order box, and the rule that program code never runs an event.
+#include "LineupFixture.h"
+#include "evaluation/NameTables.h"
+#include "shell/Vocabulary.h"
+
+#include <QSignalSpy>
+#include <QtTest>
+
+using namespace LineupSlots;
+
+namespace {
+
+// The formation the behaviours give: defenders (kinds 2..8), midfielders (9..16) and
+// forwards (17..19) among the ten outfield slots.
+QString formationOf(const Board &b)
+{
+    int d = 0, m = 0, a = 0;
+    for (int place = RightBack; place <= Forward2; ++place) {
+        const int kind = b.slotKind(place);
+        if (kind >= 2 && kind <= 8)
+            ++d;
+        else if (kind >= 9 && kind <= 16)
+            ++m;
+        else if (kind >= 17)
+            ++a;
+    }
+    return QStringLiteral("%1-%2-%3").arg(d).arg(m).arg(a);
+}
+
+QList<int> behaviours(const Board &b)
+{
+    QList<int> list;
+    for (int place = RightBack; place <= Forward2; ++place)
+        list << b.behaviourEntry(place);
+    return list;
+}
+
+} // namespace
+
+class TestBoardEvents : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        Vocabulary::instance().resetToDefaults();
+        NameTables::instance().resetToDefaults();
+    }
+
+    void formationButton_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("disposition");
+        // Behaviour entries of cbDLD, cbDC1, cbDC2, cbDLG, cbAD, cbM1, cbM2, cbAG, cbA1, cbA2
+        QTest::addColumn<QList<int>>("expected");
+        using L = QList<int>;
+        QTest::newRow("Normal 4-4-2") << 0 << 0 << L{0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Normal 4-3-3") << 0 << 1 << L{0, 0, 0, 0, 0, 0, 4, 0, 0, 0};
+        QTest::newRow("Normal 5-3-2") << 0 << 2 << L{0, 0, 0, 0, 0, 0, 5, 0, 0, 0};
+        QTest::newRow("Normal 3-5-2") << 0 << 3 << L{0, 0, 3, 0, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Normal 4-5-1") << 0 << 4 << L{0, 0, 0, 0, 0, 0, 0, 0, 0, 3};
+        QTest::newRow("Normal 3-4-3") << 0 << 5 << L{0, 0, 3, 0, 0, 0, 4, 0, 0, 0};
+        QTest::newRow("Normal 5-4-1") << 0 << 6 << L{0, 0, 0, 0, 0, 0, 0, 0, 0, 4};
+        QTest::newRow("Asym WB 4-4-2") << 1 << 0 << L{0, 0, 0, 5, 0, 5, 0, 0, 0, 0};
+        QTest::newRow("Asym WB 4-3-3") << 1 << 1 << L{0, 0, 0, 4, 0, 5, 0, 0, 0, 0};
+        QTest::newRow("Asym WB 3-5-2") << 1 << 3 << L{0, 0, 0, 5, 0, 0, 0, 0, 0, 0};
+        QTest::newRow("Asym WB 4-5-1") << 1 << 4 << L{0, 0, 0, 5, 0, 0, 0, 0, 4, 0};
+        QTest::newRow("Asym WB 3-4-3") << 1 << 5 << L{0, 0, 0, 5, 0, 0, 4, 0, 0, 0};
+        QTest::newRow("Asym W 4-4-2") << 2 << 0 << L{0, 3, 0, 0, 0, 0, 0, 6, 0, 0};
+        QTest::newRow("Asym W 4-3-3") << 2 << 1 << L{0, 0, 0, 0, 0, 0, 0, 4, 0, 0};
+        QTest::newRow("Asym W 5-3-2") << 2 << 2 << L{0, 0, 0, 0, 0, 0, 0, 6, 0, 0};
+        QTest::newRow("Asym W 3-4-3") << 2 << 5 << L{0, 3, 0, 0, 0, 0, 0, 4, 0, 0};
+        QTest::newRow("Asym W 5-4-1") << 2 << 6 << L{0, 0, 0, 0, 0, 0, 0, 6, 3, 0};
+    }
+    void formationButton()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, disposition);
+        QFETCH(QList<int>, expected);
+        LineupFixture fx;
+        Board &b = fx.makeBoard();
+        b.behaviourPicked(RightBack, 2); // the user's "Offensif" goes back to "Normal"
+        b.tabChanged(tab);
+        b.dispositionPicked(disposition);
+        b.formationPressed();
+        QCOMPARE(behaviours(b), expected);
+        // Each row gives the formation it names, the forward rows included.
+        QCOMPARE(formationOf(b), b.text(QStringLiteral("rgdisposition")));
+        QVERIFY(b.pinfosVisible()); // the keeper evaluation ran
+    }
+
+    void formationWithoutARowChangesNothing_data()
+    {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<int>("disposition");
+        QTest::newRow("Asym WB 5-3-2") << 1 << 2;
+        QTest::newRow("Asym WB 5-4-1") << 1 << 6;
+        QTest::newRow("Asym W 3-5-2") << 2 << 3;
+        QTest::newRow("Asym W 4-5-1") << 2 << 4;
+    }
+    void formationWithoutARowChangesNothing()
+    {
+        QFETCH(int, tab);
+        QFETCH(int, disposition);
+        LineupFixture fx;
+        Board &b = fx.makeBoard();
+        // Chosen on the "Normal" tab, still selected after the tab change.
+        b.dispositionPicked(disposition);
+        b.tabChanged(tab);
+        QCOMPARE(b.disposition(), disposition);
+        QVERIFY(!b.dispositionEnabled(disposition));
+        b.behaviourPicked(InnerMidfielder1, 2);
+        b.behaviourPicked(Forward2, 1);
+        const QList<int> before = behaviours(b);
+        b.formationPressed();
+        QCOMPARE(behaviours(b), before);
+        QCOMPARE(b.velstats(), -27);
+    }
+
+    void tabAvailability()
+    {
+        LineupFixture fx;
+        Board &b = fx.makeBoard();
+        auto enabled = [&] {
+            QList<bool> e;
+            for (int i = 0; i < 7; ++i)
+                e << b.dispositionEnabled(i);
+            return e;
+        };
+        QCOMPARE(enabled(), (QList<bool>{true, true, true, true, true, true, true}));
+        b.tabChanged(1);
+        QCOMPARE(enabled(), (QList<bool>{true, true, false, true, true, true, false}));
+        b.dispositionPicked(2); // a disabled entry cannot be chosen
+        QCOMPARE(b.disposition(), 0);
+        b.tabChanged(2);
+        QCOMPARE(enabled(), (QList<bool>{true, true, true, false, false, true, true}));
+        b.tabChanged(0);
+        QCOMPARE(enabled(), (QList<bool>{true, true, true, true, true, true, true}));
+        QCOMPARE(b.text(QStringLiteral("TabDispo")), QStringLiteral("Normal"));
+    }
+
+    void initialConditionsAndLists()
+    {
+        LineupFixture fx;
+        Board &b = fx.makeBoard();
+        QCOMPARE(b.entry(QStringLiteral("cbTactique")), -1);
+        QCOMPARE(b.text(QStringLiteral("cbAttitude")), QStringLiteral("Normal"));
+        QCOMPARE(b.text(QStringLiteral("cbLieu")), QStringLiteral("Home/Derby"));
+        QCOMPARE(b.text(QStringLiteral("cbConfiance")), QStringLiteral("Satisfaisante"));
+        QCOMPARE(b.entry(QStringLiteral("cbTeamSpirit")), -1);
+        QCOMPARE(b.items(QStringLiteral("cbTeamSpirit")).size(), 13);
+        QCOMPARE(b.items(QStringLiteral("cbTeamSpirit")).last(), QStringLiteral("Le paradis sur Terre! (+2)"));
+        QCOMPARE(b.items(QStringLiteral("LEntraineur")).size(), 3);
+        QCOMPARE(b.items(QStringLiteral("cbA1")),
+                 (QStringList{QStringLiteral("Normal"), QString::fromUtf8("Défensif"), QStringLiteral("Vers l'aile"),
+                              QStringLiteral("Milieu de terrain"), QString::fromUtf8("Défenseur")}));
+        QCOMPARE(b.items(QStringLiteral("cbAD")).size(), 7);
+        QCOMPARE(b.items(QStringLiteral("cbOrdreCalc")).at(5), QStringLiteral("MID-DEF-ATT"));
+        // An index outside a list leaves the box without a selection.
+        b.setCondition(Board::TeamSpirit, 13);
+        QCOMPARE(b.entry(QStringLiteral("cbTeamSpirit")), -1);
+        b.setCondition(Board::TeamSpirit, 12);
+        QCOMPARE(b.text(QStringLiteral("cbTeamSpirit")), QStringLiteral("Le paradis sur Terre! (+2)"));
+        QVERIFY(b.setItemText(QStringLiteral("cbLieu"), 1, QStringLiteral("Dehors")));
+        QVERIFY(!b.setItemText(QStringLiteral("cbLieu"), 2, QStringLiteral("Nulle part")));
+        QCOMPARE(b.items(QStringLiteral("cbLieu")).at(1), QStringLiteral("Dehors"));
+    }
+
+    void programCodeNeverEvaluates()
+    {
+        LineupFixture fx;
+        fx.add(QStringLiteral("A"), 1).KeeperSkill = 20;
+        Board &b = fx.makeBoard();
+        b.setSlotEntry(Keeper, 1);
+        b.setCondition(Board::Attitude, 2);
+        b.setBehaviourEntry(RightBack, 1);
+        QVERIFY(!b.pinfosVisible());
+        QCOMPARE(b.text(QStringLiteral("LVelstats")), QString());
+        QCOMPARE(b.placement(Keeper), -1);
+        // The condition event evaluates the keeper slot, which records him.
+        b.conditionPicked(Board::Attitude, 2);
+        QVERIFY(b.pinfosVisible());
+        QCOMPARE(b.placement(Keeper), 1);
+        QCOMPARE(b.sector(SectorRatings::CentralDefence), 20.0 + 0.1 * 20);
+    }
+
+    void substituteDoesNotChangeTheFigures()
+    {
+        LineupFixture fx;
+        fx.add(QStringLiteral("A"), 1).KeeperSkill = 6;
+        fx.add(QStringLiteral("B"), 2).KeeperSkill = 9;
+        Board &b = fx.makeBoard();
+        b.slotPicked(Keeper, 1);
+        const QString force = b.text(QStringLiteral("LForce1"));
+        b.substitutePicked(SubstituteKeeper, 2);
+        QCOMPARE(b.text(QStringLiteral("LForce1")), force);
+        QCOMPARE(b.entry(QStringLiteral("cbRemplacantGardien")), 2);
+    }
+
+    void clearAndReset()
+    {
+        LineupFixture fx;
+        Tplayer &p = fx.add(QStringLiteral("A"), 1);
+        p.Cards = 1, p.PositionValue[0] = 8;
+        fx.add(QStringLiteral("B"), 2);
+        Board &b = fx.makeBoard();
+        int stored = 4;
+        b.setStoredSectorOrder([&] { return stored; });
+        b.slotPicked(Keeper, 1);
+        b.slotPicked(Forward1, 2);
+        b.behaviourPicked(Forward1, 2);
+        b.captainPicked(1);
+        b.setPiecesPicked(2);
+        b.substitutePicked(SubstituteWinger, 2);
+        QVERIFY(b.isVisible(QStringLiteral("cardG")));
+
+        b.clearPressed();
+        for (int place = Keeper; place <= SubstituteForward; ++place)
+            QCOMPARE(b.slotEntry(place), 0);
+        for (int place = RightBack; place <= Forward2; ++place)
+            QCOMPARE(b.behaviourEntry(place), 0);
+        QCOMPARE(b.captainEntry(), 0);
+        QCOMPARE(b.setPiecesEntry(), 0);
+        QCOMPARE(b.sectorOrder(), 4);
+        for (int place = Keeper; place <= Forward2; ++place) {
+            QCOMPARE(b.placement(place), -1);
+            QCOMPARE(b.valueLabel(place), QString());
+            QCOMPARE(b.starStrip(place).width, 0);
+            QCOMPARE(b.starStrip(place).left, baseLeft(place) + 70);
+            QVERIFY(!b.cardImage(place).visible);
+        }
+        QCOMPARE(b.velstats(), -27);
+        QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t -27,00 \r\n")));
+
+        stored = 9; // not an entry of the box
+        b.reset();
+        QCOMPARE(b.sectorOrder(), -1);
+        QCOMPARE(b.text(QStringLiteral("LForce1")), QString());
+    }
+
+    void resetWithoutCandidates()
+    {
+        Board b;
+        b.reset();
+        QCOMPARE(b.slotEntry(Keeper), -1);
+        QCOMPARE(b.captainEntry(), -1);
+        b.clearPressed();
+        QCOMPARE(b.velstats(), -27);
+        const Board::CalculeResult r = b.calcule();
+        QCOMPARE(r.unfilled.size(), 16);
+        QCOMPARE(r.chosenOrder, 0);
+    }
+
+    void sectorOrderPick()
+    {
+        Board b;
+        QSignalSpy spy(&b, &Board::sectorOrderChosen);
+        b.sectorOrderPicked(3);
+        QCOMPARE(b.entry(QStringLiteral("cbOrdreCalc")), 3);
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.at(0).at(0).toInt(), 3);
+        b.setSectorOrder(2); // program code: nothing to store
+        QCOMPARE(spy.count(), 1);
+    }
+
+    void pickByControlName()
+    {
+        LineupFixture fx;
+        fx.add(QStringLiteral("A"), 1);
+        Board &b = fx.makeBoard();
+        QVERIFY(b.pick(QStringLiteral("cbMilieu2"), 1));
+        QCOMPARE(b.placement(InnerMidfielder2), 1);
+        QVERIFY(b.pick(QStringLiteral("cbM2"), 3));
+        QCOMPARE(b.slotKind(InnerMidfielder2), 16);
+        QVERIFY(b.pick(QStringLiteral("chkCartons"), 1));
+        QVERIFY(b.isChecked(QStringLiteral("chkCartons")));
+        QVERIFY(b.pick(QStringLiteral("cbTactique"), 4));
+        QCOMPARE(b.text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Attaque sur les ailes"));
+        QVERIFY(!b.pick(QStringLiteral("LForce1"), 0));
+        QVERIFY(!b.pick(QStringLiteral("nothing"), 0));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestBoardEvents)
+#include "tst_boardevents.moc"
