@@ -69,12 +69,15 @@ RosterLoadResult MainModel::loadRoster()
     // Always the data folder's players file, whatever path the caller loaded.
     const QString path = m_folder.gameFilePath(GameFile::Players);
     RosterLoadResult result;
+    emit busyChanged(true);
     try {
         result = RosterLoader::load(path, m_weights, m_roster);
     } catch (...) {
+        emit busyChanged(false);
         emit rosterChanged(); // records before the faulty player were stored
         throw;
     }
+    emit busyChanged(false);
     m_warnings = result.warnings;
     emit rosterChanged();
     return result;
@@ -126,7 +129,18 @@ void MainModel::readTeamAndTraining()
     TeamTrainingReader::run(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
 }
 
-Board::CalculeResult MainModel::calcule() { return m_board.calcule(); }
+Board::CalculeResult MainModel::calcule()
+{
+    emit busyChanged(true);
+    try {
+        const Board::CalculeResult result = m_board.calcule();
+        emit busyChanged(false);
+        return result;
+    } catch (...) {
+        emit busyChanged(false);
+        throw;
+    }
+}
 
 void MainModel::restoreOptions()
 {
@@ -143,6 +157,37 @@ bool MainModel::saveOptions()
     ok = m_settings.writeInteger(kOptions, QStringLiteral("methode"), m_board.sectorOrder()) && ok;
     return ok;
 }
+
+void MainModel::setPlayerSelectable(int record, bool selectable)
+{
+    if (record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity)
+        && m_roster.players[record].Selectable != selectable) {
+        m_roster.players[record].Selectable = selectable;
+        emit selectableChanged(record);
+    }
+    updateCalculeEnabled();
+}
+
+void MainModel::updateCalculeEnabled()
+{
+    bool any = false;
+    for (int i = 0; i < qMin(int(m_roster.count), Roster::kCapacity) && !any; ++i)
+        any = m_roster.players[i].Selectable;
+    setCalculeEnabled(any);
+}
+
+bool MainModel::storedOnTop()
+{
+    return m_settings.readString(kDefaut, QStringLiteral("ontop"), QStringLiteral("no")).toLower()
+           == QLatin1String("yes");
+}
+
+void MainModel::storeOnTop(bool onTop)
+{
+    m_settings.writeString(kDefaut, QStringLiteral("ontop"), onTop ? QStringLiteral("yes") : QStringLiteral("no"));
+}
+
+QString MainModel::hotKeyText() { return m_settings.readString(kDefaut, QStringLiteral("HotKey"), QStringLiteral("Ctrl+C")); }
 
 void MainModel::setCalculeEnabled(bool on)
 {

@@ -65,13 +65,28 @@ public:
     const QList<int> &listRows() const { return m_listRows; }
     const QStringList &candidateList() const { return m_candidates; }
 
+    // A check mark the user changed in the roster list: that row's own player becomes
+    // selectable or not, whatever row is selected, and the best-lineup command follows.
+    void setPlayerSelectable(int record, bool selectable);
+    // The best-lineup command is enabled while at least one roster player is selectable.
+    void updateCalculeEnabled();
+
+    // Keep-on-top ("defaut"/"ontop": "yes" or "no", compared in lower case) and the hot key text.
+    bool storedOnTop();
+    void storeOnTop(bool onTop);
+    QString hotKeyText();
+
     const QString &playersPath() const { return m_playersPath; }
     bool calculeEnabled() const { return m_calculeEnabled; }
     // Warnings of the last roster load (players left out, unknown experience).
     const QStringList &loadWarnings() const { return m_warnings; }
 
 signals:
+    // The busy indicator: on while a roster load or a search runs.
+    void busyChanged(bool busy);
     void rosterChanged();
+    // One player's selectable flag changed.
+    void selectableChanged(int record);
     void commandStateChanged();
 
 private:
