@@ -20,6 +20,24 @@ const QString kIndex = QStringLiteral("Index");
 const QString kValue = QStringLiteral("Value");
 const QString kName = QStringLiteral("Name");
 
+// The board's boxes with fixed entries, as the board names them; a language file may spell
+// them in any case.
+QString boardBoxName(const QString &elementName)
+{
+    static const char *const kBehaviourAndOrderBoxes[] = {"cbDLD", "cbDC1", "cbDC2", "cbDLG", "cbAD", "cbM1",
+                                                          "cbM2", "cbAG", "cbA1", "cbA2", "cbOrdreCalc"};
+    for (int c = 0; c < Board::kConditionCount; ++c) {
+        const QString name = QLatin1String(Board::conditionBoxName(Board::Condition(c)));
+        if (LanguageFile::sameName(name, elementName))
+            return name;
+    }
+    for (const char *box : kBehaviourAndOrderBoxes) {
+        if (LanguageFile::sameName(QLatin1String(box), elementName))
+            return QLatin1String(box);
+    }
+    return QString();
+}
+
 } // namespace
 
 // ---- loading ------------------------------------------------------------------------------
@@ -259,17 +277,17 @@ int LanguageFile::applyBoardItems(Board &board) const
             NameTables::Table table = NameTables::Levels;
             if (NameTables::tableByName(e.tagName(), &table))
                 return; // the trainer types live in the name tables
+            const QString box = boardBoxName(e.tagName());
             const QDomElement items = childElement(e, kItems);
-            if (items.isNull())
+            if (box.isEmpty() || items.isNull())
                 return;
             try {
-                const QStringList before = board.items(e.tagName());
+                const QStringList before = board.items(box);
                 QStringList lines = before;
                 if (applyFixedStringList(items, &lines) == 0)
                     return;
                 for (qsizetype i = 0; i < lines.size(); ++i) {
-                    // Only the boxes with fixed entries accept a text; the player boxes refuse.
-                    if (lines.at(i) != before.at(i) && board.setItemText(e.tagName(), int(i), lines.at(i)))
+                    if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
                         ++set;
                 }
             } catch (const std::exception &) {

@@ -46,7 +46,8 @@ public:
     // The hidden word lists (LDenomination, Lagreability, LAggressiveness, LHonesty, LSpecialty,
     // LEntraineur) into the name tables.
     int applyNameTables() const;
-    // The item lists of the board's fixed boxes (match conditions, behaviour boxes, sector order).
+    // The item lists of the board's fixed boxes (cbTactique, cbAttitude, cbLieu, cbConfiance,
+    // cbTeamSpirit, the ten behaviour boxes, cbOrdreCalc; LEntraineur goes to the name tables).
     // A box keeps its number of entries: lines beyond it are ignored.
     int applyBoardItems(Board &board) const;
     // All three (board may be null).
