@@ -48,6 +48,10 @@ struct MatchOrders {
     QList<OrderEntry> lineup;
 };
 
+Q_DECLARE_METATYPE(std::optional<QByteArray>)
+Q_DECLARE_METATYPE(OrderEntry)
+Q_DECLARE_METATYPE(QList<OrderEntry>)
+
 class ProgramFolder {
 public:
     ProgramFolder()

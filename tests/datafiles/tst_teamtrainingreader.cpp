@@ -9,7 +9,6 @@
 #include <QtTest>
 
 using Opt = std::optional<QByteArray>;
-Q_DECLARE_METATYPE(Opt)
 
 class TestTeamTrainingReader : public QObject {
     Q_OBJECT
