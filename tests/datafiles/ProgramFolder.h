@@ -9,6 +9,10 @@
 
 #include <optional>
 
+// Doubles compared to the last bit (QCOMPARE on doubles forgives small differences).
+#define QCOMPARE_EXACT(actual, expected) \
+    QCOMPARE(QByteArray::number(double(actual), 'g', 17), QByteArray::number(double(expected), 'g', 17))
+
 // One player of a test roster; every skill not given is 0, form 8 and experience 1 keep the
 // position value equal to the weighted skills when stamina is 0.
 struct TestPlayer {

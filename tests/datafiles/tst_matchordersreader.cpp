@@ -358,11 +358,11 @@ private slots:
         o.lineup = {entry("107", InnerMidfielder1, "")};
         m_folder->writeMatchOrders(o);
         read();
-        QCOMPARE(board().sector(SectorRatings::Midfield), 8.0);
+        QCOMPARE_EXACT(board().sector(SectorRatings::Midfield), 8.0);
         o.homeTeamId = QByteArray("1");
         m_folder->writeMatchOrders(o);
         read();
-        QCOMPARE(board().sector(SectorRatings::Midfield), 8.0 - (8.0 * 10) / 100);
+        QCOMPARE_EXACT(board().sector(SectorRatings::Midfield), 8.0 - (8.0 * 10) / 100);
     }
 
     // ---- orders that are not available ----
@@ -438,7 +438,7 @@ private slots:
         // The placed namesake's own skills count: central defence S = 1.0 x 9.
         QCOMPARE(board().slotEntry(CentralDefender1), m_lineup->entryOf(15));
         QCOMPARE(board().playerIdOfBox(CentralDefender1), 116);
-        QCOMPARE(board().sector(SectorRatings::CentralDefence), 9.0);
+        QCOMPARE_EXACT(board().sector(SectorRatings::CentralDefence), 9.0);
 
         readOrders({entry("115", 17), entry("115", 18)});
         QCOMPARE(board().captainPlayerId(), 115);

@@ -133,7 +133,7 @@ private slots:
         // The keeper's value is his keeper skill; the central defence, by hand: keeper 7,
         // both central defenders on Normal (8, 7), right back Défensif 0.5 x 6 and left back
         // Offensif 0.3 x 5; trainer type 1 falls 0.07, "Meilleur match" rises 0.1.
-        QCOMPARE(board.slotValue(Keeper), 7.0);
+        QCOMPARE_EXACT(board.slotValue(Keeper), 7.0);
         double s = 0;
         s = s + 1.0 * 7;
         s = s + 1.0 * 8;
@@ -142,7 +142,7 @@ private slots:
         s = s + 0.3 * 5;
         s = s - 0.07 * s;
         s = s + 0.1 * s;
-        QCOMPARE(board.sector(SectorRatings::CentralDefence), s);
+        QCOMPARE_EXACT(board.sector(SectorRatings::CentralDefence), s);
         QVERIFY(board.pinfosVisible());
 
         // The players path is remembered in the settings file.
