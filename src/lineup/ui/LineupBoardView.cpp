@@ -231,9 +231,13 @@ void LineupBoardView::buildBoard()
         const SlotLayout &s = kSlots[p];
         const int boxCentre = s.box.x() + kSlotBoxWidth / 2;
 
-        QLabel *caption = makeCaption(this, s.caption, QString::fromUtf8(s.captionText),
-                                      QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
-                                      Qt::AlignHCenter | Qt::AlignBottom);
+        // Above the slot box; the keeper's left of it, clear of the goal and its area lines.
+        const bool keeper = p == Keeper;
+        QLabel *caption = makeCaption(
+            this, s.caption, QString::fromUtf8(s.captionText),
+            keeper ? QRect(s.box.x() - 16 - 68, s.box.y(), 68, kBoxHeight)
+                   : QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
+            keeper ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignHCenter | Qt::AlignBottom);
         caption->setFont(captionFont);
         setTextColour(caption, Qt::white);
 
@@ -277,10 +281,13 @@ void LineupBoardView::buildBoard()
         setTextColour(value, QColor(255, 236, 140));
         m_valueLabels[p] = value;
 
-        // The card stands in the gap right of the slot box.
+        // The card stands right of the behaviour box, where the columns leave the widest gap
+        // (the keeper's right of his slot box).
         auto *card = new QLabel(this);
         card->setObjectName(QLatin1String(cardImageName(p)));
-        card->setGeometry(s.box.x() + kSlotBoxWidth + 3, s.box.y() + (kBoxHeight - 16) / 2, 10, 16);
+        const QPoint cardAt = keeper ? QPoint(s.box.x() + kSlotBoxWidth + 3, s.box.y())
+                                     : QPoint(s.behaviour.x() + kBehaviourBoxWidth + 4, s.behaviour.y());
+        card->setGeometry(cardAt.x(), cardAt.y() + (kBoxHeight - 16) / 2, 10, 16);
         card->setAlignment(Qt::AlignCenter);
         card->hide();
         m_cards[p] = card;
