@@ -1,11 +1,14 @@
 // The lineup board on the sample team: what it shows after start-up, the user's picks through
 // the boxes, drops of roster rows, Clear, and program-code changes that must never count as
 // the user's.
+#include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
+#include "lineup/ui/FiguresLabel.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "shell/MainModel.h"
 #include "shell/Vocabulary.h"
+#include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -135,6 +138,7 @@ private slots:
     void figuresPanelHiddenUntilFirstFigures();
     void buttonsAndFiguresFollowThePage();
     void nothingOverlapsOrIsClipped();
+    void englishReadsWell();
     void pickToRepaintedFiguresIsFast();
 
 private:
@@ -158,7 +162,9 @@ private:
 
 void TestLineupBoard::init()
 {
+    // A language file may have changed the process-wide texts in an earlier case.
     Vocabulary::instance().resetToDefaults();
+    NameTables::instance().resetToDefaults();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     const QString folder = m_dir->path();
@@ -499,15 +505,31 @@ void TestLineupBoard::buttonsAndFiguresFollowThePage()
     otherPage->show();
     QPointer<QWidget> info = m_view->infoPanel();
     QPointer<QPushButton> clear = m_view->clearButton();
-    info->setParent(otherPage);
-    clear->setParent(otherPage);
-    clear->show();
+    m_view->undockInfoAndButtons(otherPage, QPoint(615, 0), QPoint(300, 400));
+    QCOMPARE(info->parentWidget(), otherPage);
+    QCOMPARE(info->pos(), QPoint(615, 0));
+    for (QPushButton *b : {m_view->calculeButton(), m_view->rechargeButton(), clear.data()}) {
+        QCOMPARE(b->parentWidget(), otherPage);
+        QCOMPARE(b->x(), 300);
+        QVERIFY(b->isVisible());
+    }
+    QVERIFY(m_view->calculeButton()->y() < m_view->rechargeButton()->y());
+    QVERIFY(m_view->rechargeButton()->geometry().bottom() < clear->y());
     QTest::mouseClick(clear, Qt::LeftButton);
     QCOMPARE(box("cbGardien")->currentIndex(), 0);
     QCOMPARE(otherPage->findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
     QVERIFY(info->isVisible());
 
-    // They belong to the board: they go when it goes, whichever page they stand on.
+    // Back home: the panel right of the board, the buttons on the pitch where they started.
+    m_view->dockInfoAndButtons();
+    QCOMPARE(info->parentWidget(), m_page.get());
+    QCOMPARE(info->pos(), m_view->geometry().topRight() + QPoint(5, 0));
+    QCOMPARE(clear->parentWidget(), m_view);
+    QVERIFY(m_view->rect().contains(clear->geometry()));
+    QVERIFY(info->isVisible());
+
+    // Moved away again, they belong to the board: they go when it goes.
+    m_view->undockInfoAndButtons(otherPage, QPoint(615, 0), QPoint(300, 400));
     m_page.reset();
     QVERIFY(info.isNull());
     QVERIFY(clear.isNull());
@@ -532,6 +554,15 @@ void TestLineupBoard::checkLayout()
             if (!l || l->text().isEmpty())
                 continue;
             const QFontMetrics fm(l->font());
+            if (l->wordWrap()) {
+                QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName() + l->text()));
+                continue;
+            }
+            if (qobject_cast<FiguresLabel *>(l)) {
+                QVERIFY2(FiguresLabel::textWidth(fm, l->text()) <= l->width(), qPrintable(l->text()));
+                QVERIFY2(l->text().count(QLatin1Char('\n')) * fm.lineSpacing() <= l->height(), qPrintable(l->text()));
+                continue;
+            }
             const QStringList lines = l->text().split(QRegularExpression(QStringLiteral("\r?\n")));
             for (const QString &line : lines) {
                 // A tab moves on to the next stop; a label's stops are eight x widths apart.
@@ -579,6 +610,28 @@ void TestLineupBoard::nothingOverlapsOrIsClipped()
     QVERIFY(!m_view->geometry().intersects(m_view->substitutesPanel()->geometry()));
     QVERIFY(!m_view->geometry().intersects(m_view->infoPanel()->geometry()));
     QVERIFY(!m_view->infoPanel()->geometry().intersects(m_view->substitutesPanel()->geometry()));
+}
+
+void TestLineupBoard::englishReadsWell()
+{
+    // The English language file on the board's captions, lists and vocabulary; then the
+    // board reset and evaluated again, as a language change does.
+    m_page->setObjectName(QStringLiteral("Form1"));
+    const QString english = m_model->folder().programPath(QStringLiteral("lng/English.lng"));
+    QVERIFY(WidgetLanguageApplier::applyLanguageFile(english, {m_page.get()}, &m_model->board()));
+    m_model->board().reset();
+    m_model->rechargeCompoXML();
+    QCOMPARE(label("LDFLD")->text(), QStringLiteral("Right wing back"));
+    QCOMPARE(label("LTitreDefenseCentrale")->text(), QStringLiteral("Central defence:"));
+    QCOMPARE(box("cbGardien")->currentText(), sampleName(Keeper));
+    QVERIFY(box("cbDLD")->itemText(0) != QString());
+    checkLayout();
+    saveShot(QStringLiteral("board-english.png"));
+    if (QTest::currentTestFailed())
+        return;
+    QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
+    checkLayout();
+    saveShot(QStringLiteral("board-english-clear.png"));
 }
 
 void TestLineupBoard::pickToRepaintedFiguresIsFast()

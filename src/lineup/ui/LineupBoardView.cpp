@@ -2,6 +2,7 @@
 
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
+#include "lineup/ui/FiguresLabel.h"
 #include "shell/MainModel.h"
 #include "shell/ui/ErrorHandler.h"
 
@@ -25,9 +26,10 @@ namespace {
 constexpr int kBoardWidth = 611;
 constexpr int kBoardHeight = 401;
 constexpr int kSubstitutesHeight = 78;
+// The figures panel stands beside the board and the substitutes together.
+constexpr int kInfoHeight = 401 + kSubstitutesHeight;
 constexpr int kInfoWidth = 216;
 constexpr int kGap = 4;
-constexpr int kInfoHeight = 401;
 
 constexpr int kSlotBoxWidth = 130;
 constexpr int kBehaviourBoxWidth = 113;
@@ -90,13 +92,13 @@ const SubstituteLayout kSubstitutes[7] = {
 
 // Title labels of the team figures, in the Board's sector order.
 const char *const kSectorTitles[7][2] = {
-    {"LabelDefenseCentrale", "Défense centrale :"},
-    {"LabelDefenseDroite", "Défense latérale droite :"},
-    {"LabelDefenseGauche", "Défense latérale gauche :"},
-    {"LabelMilieu", "Milieu :"},
-    {"LabelAttaqueCentrale", "Attaque centrale :"},
-    {"LabelAttaqueDroite", "Attaque aile droite :"},
-    {"LabelAttaqueGauche", "Attaque aile gauche :"},
+    {"LTitreDefenseCentrale", "Défense centrale :"},
+    {"LTitreDefenseDroite", "Défense latérale droite :"},
+    {"LTitreDefenseGauche", "Défense latérale gauche :"},
+    {"LTitreMilieu", "Milieu :"},
+    {"LTitreAttaqueCentrale", "Attaque centrale :"},
+    {"LTitreAttaqueDroite", "Attaque aile droite :"},
+    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
 };
 
 const QColor kPitchGreen(0, 128, 64);
@@ -143,14 +145,11 @@ LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(pa
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
     m_clear = new QPushButton(QStringLiteral("&Clear"), this);
     m_clear->setObjectName(QStringLiteral("bClear"));
-    // Bottom right of the pitch, beside the logo; Calcule and Recharge XML on Clear's left edge.
-    const int left = kBoardWidth - kButtonWidth - 8;
-    const int top = kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight;
-    int i = 0;
     for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
-        b->setGeometry(left, top + kButtonStep * i++, kButtonWidth, kButtonHeight);
+        b->resize(kButtonWidth, kButtonHeight);
         b->setFocusPolicy(Qt::TabFocus);
     }
+    placeButtons(this, homeOfButtons());
     connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
     connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
     connect(m_clear, &QPushButton::clicked, this,
@@ -343,53 +342,108 @@ void LineupBoardView::buildInfo()
     const QColor wordsColour(0, 90, 45);
     const int left = 10;
     const int width = kInfoWidth - 2 * left;
-    int y = 6;
+    int y = 8;
 
-    // Each sector: its title, and the rating words under it.
+    // Each sector: its title, and the rating words under it. The midfield's words carry their
+    // own "Milieu : " in front, so they may take a second line.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        const auto sector = static_cast<SectorRatings::Sector>(s);
         QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
                                     QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
-        QLabel *words = makeCaption(panel, Board::sectorLabelName(static_cast<SectorRatings::Sector>(s)), QString(),
-                                    QRect(left + 6, y + 13, width - 6, 14), Qt::AlignLeft | Qt::AlignVCenter);
+        const int lines = sector == SectorRatings::Midfield ? 2 : 1;
+        QLabel *words = makeCaption(panel, Board::sectorLabelName(sector), QString(),
+                                    QRect(left + 6, y + 13, width - 6, 15 * lines), Qt::AlignLeft | Qt::AlignTop);
+        words->setWordWrap(lines > 1);
         words->setFont(wordsFont);
         setTextColour(words, wordsColour);
         m_sectorLabels[s] = words;
-        y += 27;
+        y += 15 + 15 * lines;
     }
 
+    // The tactic: its title, the tactic chosen and its strength.
     y += 4;
-    m_labelTactique = makeCaption(panel, "LabelTactique", QString::fromUtf8("Tactique :"), QRect(left, y, width, 13),
+    QLabel *tacticTitle = makeCaption(panel, "LTitreTactique", QString::fromUtf8("Tactique :"),
+                                      QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(tacticTitle, titleColour);
+    m_labelTactique = makeCaption(panel, "LabelTactique", QString(), QRect(left + 6, y + 13, width - 6, 13),
                                   Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_labelTactique, titleColour);
-    m_forceTactique = makeCaption(panel, "LForceTactique", QString(), QRect(left + 6, y + 13, width - 6, 14),
+    m_forceTactique = makeCaption(panel, "LForceTactique", QString(), QRect(left + 6, y + 26, width - 6, 15),
                                   Qt::AlignLeft | Qt::AlignVCenter);
     m_forceTactique->setFont(wordsFont);
     setTextColour(m_forceTactique, wordsColour);
-    y += 27 + 5;
+    y += 41 + 6;
 
     auto *rule = new QFrame(panel);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
     rule->setGeometry(left, y, width, 2);
-    y += 3;
+    y += 5;
 
     QLabel *velTitle = makeCaption(panel, "LabelVelStats", QStringLiteral("Velstats (evaluation) :"),
-                                   QRect(left, y, 140, 22), Qt::AlignLeft | Qt::AlignVCenter);
+                                   QRect(left, y, 140, 24), Qt::AlignLeft | Qt::AlignVCenter);
     velTitle->setFont(sizedFont(panel->font(), 8, true));
-    m_velstats = makeCaption(panel, "LVelstats", QString(), QRect(left + 140, y, width - 140, 22),
+    m_velstats = makeCaption(panel, "LVelstats", QString(), QRect(left + 140, y, width - 140, 24),
                              Qt::AlignRight | Qt::AlignVCenter);
-    m_velstats->setFont(sizedFont(panel->font(), 12, true));
+    m_velstats->setFont(sizedFont(panel->font(), 13, true));
     setTextColour(m_velstats, wordsColour);
-    y += 22 + 3;
+    y += 24 + 8;
 
     // Ten lines of team strength, the figures lined up on a tab stop.
-    m_force1 = makeCaption(panel, "LForce1", QString::fromUtf8("Force équipe :"),
-                           QRect(left, y, width, panel->height() - y - 4), Qt::AlignLeft | Qt::AlignTop);
+    auto *force1 = new FiguresLabel(QString::fromUtf8("Force équipe :"), panel);
+    force1->setObjectName(QStringLiteral("LForce1"));
+    force1->setGeometry(left, y, width, panel->height() - y - 6);
+    force1->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_force1 = force1;
     m_force1->setTextFormat(Qt::PlainText);
     m_force1->setFont(sizedFont(panel->font(), 8, false));
     panel->hide();
+}
+
+void LineupBoardView::placeButtons(QWidget *host, const QPoint &at)
+{
+    int i = 0;
+    for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
+        if (!b)
+            continue;
+        if (b->parentWidget() != host)
+            b->setParent(host);
+        b->move(at.x(), at.y() + kButtonStep * i++);
+        b->show();
+        b->raise();
+    }
+}
+
+QPoint LineupBoardView::homeOfButtons()
+{
+    return {kBoardWidth - kButtonWidth - 8, kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight};
+}
+
+void LineupBoardView::dockInfoAndButtons()
+{
+    if (m_info) {
+        QWidget *host = parentWidget() ? parentWidget() : this;
+        if (m_info->parentWidget() != host)
+            m_info->setParent(host);
+        m_info->move(host == this ? QPoint(0, 0) : pos() + QPoint(kBoardWidth + kGap, 0));
+        m_info->setVisible(m_model.board().pinfosVisible());
+    }
+    placeButtons(this, homeOfButtons());
+}
+
+void LineupBoardView::undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt)
+{
+    if (!host)
+        return;
+    if (m_info) {
+        if (m_info->parentWidget() != host)
+            m_info->setParent(host);
+        m_info->move(infoAt);
+        m_info->setVisible(m_model.board().pinfosVisible());
+    }
+    placeButtons(host, buttonsAt);
 }
 
 // ---- events --------------------------------------------------------------------------------
@@ -534,10 +588,7 @@ void LineupBoardView::refresh()
 
     for (int s = 0; s < SectorRatings::kSectorCount; ++s)
         setTextIfChanged(m_sectorLabels[s], board.sectorLabel(static_cast<SectorRatings::Sector>(s)));
-    // Before the first figures the tactic label keeps its caption.
-    const QString tactique = board.text(QStringLiteral("LabelTactique"));
-    if (!tactique.isEmpty())
-        setTextIfChanged(m_labelTactique, tactique);
+    setTextIfChanged(m_labelTactique, board.text(QStringLiteral("LabelTactique")));
     setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
     setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
     setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));

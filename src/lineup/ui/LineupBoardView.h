@@ -1,6 +1,7 @@
 #pragma once
 #include <QHash>
 #include <QPixmap>
+#include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -44,6 +45,14 @@ public:
     QPushButton *rechargeButton() const { return m_recharge; }
     QPushButton *clearButton() const { return m_clear; }
 
+    // The figures panel and the three buttons follow the main window's active page. Undocked,
+    // the panel stands in `host` at infoAt and the buttons one above the other from buttonsAt
+    // (Calcule and Recharge XML on Clear's left edge); docked, the panel is back right of the
+    // board and the buttons at the bottom right of the pitch. The panel stays hidden until the
+    // first figures, wherever it stands.
+    void undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt);
+    void dockInfoAndButtons();
+
     // Everything again from the Board (the Board's changed() does this by itself).
     void refresh();
 
@@ -67,6 +76,8 @@ private:
     // role: a place 1..16, or the captain or set-piece box.
     void playerBoxPicked(int role, int entry);
     int entryOfDroppedRecord(const QMimeData *mime) const;
+    void placeButtons(QWidget *host, const QPoint &at);
+    static QPoint homeOfButtons();
     QPixmap picture(const QString &fileName);
     void setEntry(QComboBox *box, int entry);
     void setItems(QComboBox *box, const QStringList &items);
