@@ -43,6 +43,7 @@ void MainModel::startUp()
 
     m_versionCheck = checkDataFileVersions(m_folder);
     std::fesetround(FE_TONEAREST);
+    emit startUpVersionChecked();
 
     m_board.initStarStrips();
     m_board.reset();
@@ -50,6 +51,7 @@ void MainModel::startUp()
     const QString players = m_folder.findGameFile(GameFile::Players);
     if (!players.isEmpty())
         chargePlayersXML(players);
+    emit startUpRosterLoaded();
 
     restoreOptions();
 

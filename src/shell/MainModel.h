@@ -88,6 +88,11 @@ signals:
     // One player's selectable flag changed.
     void selectableChanged(int record);
     void commandStateChanged();
+    // Points of the start-up work where the window has its own steps to take: right after
+    // the version check (its warning, the hot key) and after the players file step (the
+    // roster list, the keep-on-top state). Not emitted when the work stopped before.
+    void startUpVersionChecked();
+    void startUpRosterLoaded();
 
 private:
     void setCalculeEnabled(bool on);
