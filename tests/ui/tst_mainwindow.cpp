@@ -3,6 +3,7 @@
 #include "evaluation/ui/RosterListView.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
+#include "platform/ui/GlobalHotKey.h"
 #include "settings/IniFile.h"
 #include "shell/AppError.h"
 #include "shell/ui/BusyLed.h"
@@ -19,7 +20,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QShortcut>
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTabWidget>
@@ -177,7 +177,7 @@ private slots:
         QVERIFY2(form->statusMessage().contains(missing), qPrintable(form->statusMessage()));
         QVERIFY(child<QLabel>(form.get(), "LMessage")->isVisible());
         // The hot key defaults to Control+C.
-        QCOMPARE(child<QShortcut>(form.get(), "HotKey")->key(), QKeySequence(Qt::CTRL | Qt::Key_C));
+        QCOMPARE(child<GlobalHotKey>(form.get(), "HotKey")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
     }
 
     void firstRunMarkerIsTakenAway()
@@ -453,8 +453,8 @@ private slots:
         ProgramFolder folder;
         folder.setIni(QStringLiteral("defaut"), QStringLiteral("HotKey"), QStringLiteral("Ctrl+Shift+F9"));
         auto form = start(folder);
-        auto *hotKey = child<QShortcut>(form.get(), "HotKey");
-        QCOMPARE(hotKey->key(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F9));
+        auto *hotKey = child<GlobalHotKey>(form.get(), "HotKey");
+        QCOMPARE(hotKey->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F9));
         Board &board = form->model().board();
         board.clearPressed();
         emit hotKey->activated();

@@ -5,6 +5,8 @@
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
+#include "platform/ui/GlobalHotKey.h"
+#include "platform/ui/KeepOnTop.h"
 #include "shell/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
 #include "shell/ui/ErrorHandler.h"
@@ -27,7 +29,6 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
-#include <QShortcut>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -95,16 +96,6 @@ QString plainText(QString text)
 
 // Vocabulary texts may carry the CRLF line breaks of the language files.
 QString forDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-
-void keepOnTop(QWidget *w, bool onTop)
-{
-    if (!w || w->windowFlags().testFlag(Qt::WindowStaysOnTopHint) == onTop)
-        return;
-    const bool visible = w->isVisible();
-    w->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
-    if (visible)
-        w->show(); // changing a window flag hides the window
-}
 
 void setItemsIfChanged(QComboBox *box, const QStringList &items)
 {
@@ -600,17 +591,15 @@ void TForm1::onRosterLoaded()
 
 void TForm1::registerHotKey()
 {
-    const QKeySequence keys = QKeySequence::fromString(m_model.hotKeyText(), QKeySequence::PortableText);
-    delete m_hotKey;
-    m_hotKey = nullptr;
-    if (keys.isEmpty())
-        return;
-    // Inside the program's windows; a system-wide grab of a standard editing shortcut would
-    // take it from every other program.
-    m_hotKey = new QShortcut(keys, this);
-    m_hotKey->setObjectName(QStringLiteral("HotKey"));
-    m_hotKey->setContext(Qt::ApplicationShortcut);
-    connect(m_hotKey, &QShortcut::activated, m_calcule, &QAction::trigger);
+    if (!m_hotKey) {
+        m_hotKey = new GlobalHotKey(this);
+        m_hotKey->setObjectName(QStringLiteral("HotKey"));
+        connect(m_hotKey, &GlobalHotKey::activated, m_calcule, &QAction::trigger);
+    }
+    // System-wide where the desktop allows it; a standard editing shortcut such as the
+    // default Ctrl+C works only inside the program's windows. A text naming no combination
+    // leaves the command without a hot key.
+    m_hotKey->setShortcut(m_model.hotKeyText());
 }
 
 void TForm1::reportMissingData()
@@ -757,7 +746,7 @@ void TForm1::addDialog(QWidget *dialog)
     if (!dialog)
         return;
     m_dialogs << dialog;
-    keepOnTop(dialog, isOnTop());
+    KeepOnTop::apply(dialog, isOnTop());
 }
 
 void TForm1::setPlayerTestWindow(QDialog *window)
@@ -772,7 +761,7 @@ void TForm1::setPlayerDetailWindow(QWidget *window)
     addDialog(window);
 }
 
-bool TForm1::isOnTop() const { return windowFlags().testFlag(Qt::WindowStaysOnTopHint); }
+bool TForm1::isOnTop() const { return KeepOnTop::isOnTop(this); }
 
 void TForm1::setOnTop(bool onTop, bool store)
 {
@@ -780,9 +769,9 @@ void TForm1::setOnTop(bool onTop, bool store)
         const QSignalBlocker block(m_onTop);
         m_onTop->setChecked(onTop);
     }
-    keepOnTop(this, onTop);
+    KeepOnTop::apply(this, onTop);
     for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-        keepOnTop(dialog, onTop);
+        KeepOnTop::apply(dialog, onTop);
     if (store)
         m_model.storeOnTop(onTop);
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class BusyLed;
+class GlobalHotKey;
 class LineupBoardView;
 class QAction;
 class QButtonGroup;
@@ -19,7 +20,6 @@ class QGroupBox;
 class QLabel;
 class QMenu;
 class QPushButton;
-class QShortcut;
 class QTabBar;
 class QTabWidget;
 class QTimer;
@@ -156,7 +156,7 @@ private:
     QTimer *m_messageTimer = nullptr;
     QString m_lastMessage;
 
-    QShortcut *m_hotKey = nullptr;
+    GlobalHotKey *m_hotKey = nullptr;
     QPointer<QDialog> m_playerTest;
     QPointer<QWidget> m_playerDetail;
     QList<QPointer<QWidget>> m_dialogs;
