@@ -57,7 +57,10 @@ void MainModel::startUp()
 
     if (!m_folder.findGameFile(GameFile::MatchOrders).isEmpty()) {
         readMatchOrders();
-        loadRoster();
+        // Values again after the orders; without a players file there is nothing to value,
+        // and a missing players file is no error.
+        if (!m_folder.findGameFile(GameFile::Players).isEmpty())
+            loadRoster();
     } else {
         // Without orders the known team spirit, confidence and trainer still count.
         readTeamAndTraining();

@@ -1,11 +1,13 @@
 // The main window on the offscreen platform: start-up work, options, pages, commands, closing
 // and the error handler, each on its own copy of the program folder.
+#include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "settings/IniFile.h"
 #include "shell/AppError.h"
+#include "shell/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
 #include "shell/ui/ErrorHandler.h"
 #include "shell/ui/TForm1.h"
@@ -113,6 +115,12 @@ class TestMainWindow : public QObject {
     Q_OBJECT
 
 private slots:
+    void init()
+    {
+        // The language files change process-wide texts.
+        Vocabulary::instance().resetToDefaults();
+        NameTables::instance().resetToDefaults();
+    }
     void cleanup()
     {
         while (QApplication::overrideCursor())
@@ -475,6 +483,41 @@ private slots:
         QVERIFY(!led->isBusy());
         QCOMPARE(form->statusMessage(), QStringLiteral("Lecture impossible"));
         QVERIFY(child<QLabel>(form.get(), "LMessage")->text().contains(QStringLiteral("Lecture impossible")));
+    }
+
+    void startsInTheChosenLanguage()
+    {
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("English"));
+        QFile::remove(folder.path(QStringLiteral("xml/players.xml")));
+        auto form = start(folder);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        QCOMPARE(pages->tabText(0), QStringLiteral("Team"));
+        QCOMPARE(action(form.get(), "Calcule")->text(), QStringLiteral("Calculate"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ignore injuries"));
+        QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->itemText(1), QStringLiteral("Away"));
+        QCOMPARE(child<QComboBox>(form.get(), "LDenomination")->itemText(20), QStringLiteral("divine"));
+        QVERIFY2(form->statusMessage().startsWith(QStringLiteral("Players file not found")),
+                 qPrintable(form->statusMessage()));
+        QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().endsWith(QStringLiteral("unofficial tool")));
+    }
+
+    void unknownLanguageKeepsTheFrenchTexts_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::newRow("no such file") << "Klingon";
+        QTest::newRow("extension given twice") << "English.lng";
+        QTest::newRow("empty") << "";
+    }
+    void unknownLanguageKeepsTheFrenchTexts()
+    {
+        QFETCH(QString, langue);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), langue);
+        auto form = start(folder);
+        QVERIFY(form->loadingDone());
+        QCOMPARE(child<QTabWidget>(form.get(), "PageControl")->tabText(0), QStringLiteral("Equipe"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ne pas tenir compte des blessures"));
     }
 
     void hintsGoToTheHintPanel()

@@ -5,6 +5,8 @@
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
+#include "shell/LanguageFile.h"
+#include "shell/ui/WidgetLanguageApplier.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
 #include "shell/Vocabulary.h"
@@ -564,12 +566,30 @@ void TForm1::FormShow()
         m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
 
+        loadLanguage();
         m_model.startUp();
         refreshLookupLists();
         reportMissingData();
     });
     m_startUpDone = true;
     emit startUpFinished();
+}
+
+void TForm1::loadLanguage()
+{
+    const QString name = m_model.settings().readString(QStringLiteral("defaut"), QStringLiteral("langue"), QString());
+    const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+    // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
+    if (!path.isEmpty()) {
+        QList<QWidget *> windows = {this};
+        for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
+            if (dialog)
+                windows << dialog;
+        WidgetLanguageApplier::applyLanguageFile(path, windows, &m_model.board());
+    }
+    m_model.board().reset();
+    refreshLookupLists();
+    m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
 }
 
 void TForm1::onVersionChecked()

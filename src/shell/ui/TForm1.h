@@ -80,6 +80,9 @@ private:
 
     // ---- start-up and closing ----
     void FormShow();
+    // The language chosen in the settings, on every window, the vocabulary and the board's
+    // lists; then the board is reset.
+    void loadLanguage();
     void onVersionChecked();
     void onRosterLoaded();
     void registerHotKey();
