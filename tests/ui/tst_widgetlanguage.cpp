@@ -147,6 +147,7 @@ ID=5
     <LMethode Caption="Line one\nline two" Name="renamed"/>
     <cbOrdreCalc>
       <Items><Item Index="1" Value="D-A-M"/><Item Index="20" Value="beyond"/></Items>
+      <CurrentText>MID-DEF-ATT</CurrentText>
     </cbOrdreCalc>
     <rgdisposition Caption="Formation"><Items><![CDATA[A
 B

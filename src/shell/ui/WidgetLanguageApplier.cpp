@@ -77,13 +77,16 @@ QTabWidget *tabWidgetOfPage(QWidget *widget, int *index)
     return tabs;
 }
 
-// A writable property of type QString with this name (any case), the object's name excepted.
+// A writable property of type QString with this name (any case). The object's name and a
+// box's current text (its selection) are not texts to translate.
 bool setTextProperty(QObject *object, const QString &name, const QString &value)
 {
+    if (is(name, "objectName") || is(name, "currentText"))
+        return false;
     const QMetaObject *meta = object->metaObject();
     for (int i = 0; i < meta->propertyCount(); ++i) {
         const QMetaProperty property = meta->property(i);
-        if (!is(name, property.name()) || is(name, "objectName"))
+        if (!is(name, property.name()))
             continue;
         if (!property.isWritable() || property.metaType().id() != QMetaType::QString)
             return false;
