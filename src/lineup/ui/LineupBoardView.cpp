@@ -1,32 +1,559 @@
 #include "lineup/ui/LineupBoardView.h"
 
-#include <QPushButton>
+#include "lineup/Board.h"
+#include "lineup/LineupSlots.h"
+#include "shell/MainModel.h"
+#include "shell/ui/ErrorHandler.h"
 
-// Placeholder until the board widgets are built: the panels at their final sizes.
+#include <QComboBox>
+#include <QDragEnterEvent>
+#include <QDropEvent>
+#include <QElapsedTimer>
+#include <QFrame>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QStringListModel>
+
+#include <vector>
+
+using namespace LineupSlots;
+
+namespace {
+
+constexpr int kBoardWidth = 611;
+constexpr int kBoardHeight = 401;
+constexpr int kSubstitutesHeight = 78;
+constexpr int kInfoWidth = 216;
+constexpr int kGap = 2;
+
+constexpr int kSlotBoxWidth = 130;
+constexpr int kBehaviourBoxWidth = 113;
+constexpr int kBoxHeight = 21;
+constexpr int kStripHeight = 14;
+constexpr int kCaptionHeight = 13;
+constexpr int kValueHeight = 13;
+constexpr int kButtonWidth = 120;
+constexpr int kButtonHeight = 27;
+constexpr int kButtonStep = 31;
+
+// The pitch is seen from behind the keeper: he stands at the top, the forwards at the bottom,
+// so the right back is on the viewer's left.
+struct SlotLayout {
+    const char *caption;      // place label name
+    const char *captionText;
+    QPoint box;               // slot box
+    QPoint behaviour;         // behaviour box (unused for the keeper)
+    int stripTop;
+    // Where the value label stands: under the star strip, or beside the slot box where the
+    // row has room (keeper, forwards) and the logo would otherwise be covered.
+    enum class Value { Below, Right, Left } value;
+};
+
+const SlotLayout kSlots[12] = {
+    {},
+    {"LGardien", "Gardien", {237, 21}, {}, 43, SlotLayout::Value::Right},
+    {"LDFLD", "Défenseur latéral droit", {8, 85}, {16, 109}, 132, SlotLayout::Value::Below},
+    {"LDFC1", "Défenseur central 1", {160, 85}, {168, 109}, 132, SlotLayout::Value::Below},
+    {"LDFC2", "Défenseur central 2", {312, 85}, {320, 109}, 132, SlotLayout::Value::Below},
+    {"LDFLG", "Défenseur latéral gauche", {464, 85}, {472, 109}, 132, SlotLayout::Value::Below},
+    {"LALD", "Ailier droit", {8, 175}, {16, 199}, 222, SlotLayout::Value::Below},
+    {"LMI1", "Milieu 1", {160, 175}, {168, 199}, 222, SlotLayout::Value::Below},
+    {"LMI2", "Milieu 2", {312, 175}, {320, 199}, 222, SlotLayout::Value::Below},
+    {"LALG", "Ailier gauche", {464, 175}, {472, 199}, 222, SlotLayout::Value::Below},
+    {"LATT1", "Attaquant 1", {160, 262}, {168, 289}, 311, SlotLayout::Value::Left},
+    {"LATT2", "Attaquant 2", {312, 262}, {320, 289}, 311, SlotLayout::Value::Right},
+};
+
+struct SubstituteLayout {
+    int role;             // place 12..16, or the captain / set-piece box
+    const char *box;
+    const char *caption;
+    const char *captionText;
+    QPoint at;
+};
+
+constexpr int kCaptainRole = 100;
+constexpr int kSetPiecesRole = 101;
+
+const SubstituteLayout kSubstitutes[7] = {
+    {kSetPiecesRole, "cbCPA", "LCPA", "Coups-de-pieds arrêtés", {11, 17}},
+    {SubstituteKeeper, "cbRemplacantGardien", "LRemplacantGardien", "Remplaçant (gardien)", {243, 17}},
+    {kCaptainRole, "cbCapitaine", "LCapitaine", "Capitaine", {470, 17}},
+    {SubstituteDefender, "cbRemplacantDefenseur", "LRemplacantDefenseur", "Remplaçant (défenseur)", {11, 55}},
+    {SubstituteMidfielder, "cbRemplacantMilieu", "LRemplacantMilieu", "Remplaçant (milieu)", {161, 55}},
+    {SubstituteForward, "cbRemplacantAttaque", "LRemplacantAttaque", "Remplaçant (attaque)", {317, 55}},
+    {SubstituteWinger, "cbRemplacantAilier", "LRemplacantAilier", "Remplaçant (ailier)", {467, 55}},
+};
+
+// Title labels of the team figures, in the Board's sector order.
+const char *const kSectorTitles[7][2] = {
+    {"LabelDefenseCentrale", "Défense centrale :"},
+    {"LabelDefenseDroite", "Défense latérale droite :"},
+    {"LabelDefenseGauche", "Défense latérale gauche :"},
+    {"LabelMilieu", "Milieu :"},
+    {"LabelAttaqueCentrale", "Attaque centrale :"},
+    {"LabelAttaqueDroite", "Attaque aile droite :"},
+    {"LabelAttaqueGauche", "Attaque aile gauche :"},
+};
+
+const QColor kPitchGreen(0, 128, 64);
+const QColor kBenchGreen(0, 102, 51);
+
+QFont sizedFont(const QFont &base, int points, bool bold)
+{
+    QFont f = base;
+    f.setPointSize(points);
+    f.setBold(bold);
+    return f;
+}
+
+void setTextColour(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::WindowText, colour);
+    w->setPalette(pal);
+}
+
+void fillBackground(QWidget *w, const QColor &colour)
+{
+    QPalette pal = w->palette();
+    pal.setColor(QPalette::Window, colour);
+    w->setPalette(pal);
+    w->setAutoFillBackground(true);
+}
+
+} // namespace
+
 LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("Pequipe"));
-    setFixedSize(611, 401);
-    setAutoFillBackground(true);
-    QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(0, 128, 64));
-    setPalette(pal);
-    m_substitutes = new QWidget(this);
-    m_substitutes->setObjectName(QStringLiteral("Premplacant"));
-    m_substitutes->setFixedSize(609, 90);
-    m_info = new QWidget(this);
-    m_info->setObjectName(QStringLiteral("Pinfos"));
-    m_info->setFixedSize(216, 300);
-    m_info->hide();
+    setObjectName(QStringLiteral("LineupBoard"));
+    setFixedSize(viewSize());
+
+    m_candidates = new QStringListModel(this);
+    buildBoard();
+    buildSubstitutes();
+    buildInfo();
+
     m_calcule = new QPushButton(QStringLiteral("Calcule"), this);
     m_calcule->setObjectName(QStringLiteral("BCalcule"));
-    m_calcule->setGeometry(8, 300, 100, 25);
+    m_calcule->setToolTip(QString::fromUtf8("calcule la meilleure équipe"));
     m_recharge = new QPushButton(QStringLiteral("&Recharge XML"), this);
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
-    m_recharge->setGeometry(8, 330, 100, 25);
     m_clear = new QPushButton(QStringLiteral("&Clear"), this);
     m_clear->setObjectName(QStringLiteral("bClear"));
-    m_clear->setGeometry(8, 360, 100, 25);
-    connect(m_calcule, &QPushButton::clicked, this, &LineupBoardView::calculeRequested);
-    connect(m_recharge, &QPushButton::clicked, this, &LineupBoardView::rechargeRequested);
+    for (QPushButton *b : {m_calcule, m_recharge, m_clear}) {
+        b->setFixedSize(kButtonWidth, kButtonHeight);
+        b->setFocusPolicy(Qt::TabFocus);
+    }
+    connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
+    connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
+    connect(m_clear, &QPushButton::clicked, this,
+            [this] { ErrorHandler::guarded([this] { m_model.board().clearPressed(); }); });
+    dockInfoAndButtons();
+
+    connect(&m_model.board(), &Board::changed, this, &LineupBoardView::refresh);
+    connect(&m_model, &MainModel::commandStateChanged, this,
+            [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
+    m_calcule->setEnabled(m_model.calculeEnabled());
+    refresh();
+}
+
+const char *LineupBoardView::recordMimeType() { return "application/x-squadwright-record"; }
+
+QSize LineupBoardView::boardSize() { return {kBoardWidth, kBoardHeight}; }
+
+QSize LineupBoardView::viewSize()
+{
+    return {kBoardWidth + kGap + 2 + kInfoWidth, kBoardHeight + kGap + kSubstitutesHeight};
+}
+
+// ---- building ------------------------------------------------------------------------------
+
+QLabel *LineupBoardView::makeCaption(QWidget *parent, const char *name, const QString &text, const QRect &rect,
+                                     Qt::Alignment align)
+{
+    auto *label = new QLabel(text, parent);
+    label->setObjectName(QLatin1String(name));
+    label->setGeometry(rect);
+    label->setAlignment(align);
+    return label;
+}
+
+QComboBox *LineupBoardView::makePlayerBox(QWidget *parent, int role, const char *name, const QPoint &at)
+{
+    auto *box = new QComboBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setModel(m_candidates);
+    box->setGeometry(QRect(at, QSize(kSlotBoxWidth, kBoxHeight)));
+    box->setMaxVisibleItems(30);
+    box->setAcceptDrops(true);
+    box->setProperty("boardRole", role);
+    box->installEventFilter(this);
+    connect(box, &QComboBox::activated, this, [this, role](int entry) { playerBoxPicked(role, entry); });
+    return box;
+}
+
+void LineupBoardView::buildBoard()
+{
+    m_board = new QWidget(this);
+    m_board->setObjectName(QStringLiteral("Pequipe"));
+    m_board->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    fillBackground(m_board, kPitchGreen);
+    m_board->setFont(sizedFont(font(), 8, false));
+
+    auto *fond = new QLabel(m_board);
+    fond->setObjectName(QStringLiteral("IFond"));
+    fond->setGeometry(0, 0, kBoardWidth, kBoardHeight);
+    fond->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    fond->setPixmap(picture(QStringLiteral("fond.gif")));
+
+    auto *logo = new QLabel(m_board);
+    logo->setObjectName(QStringLiteral("ILogoVelmorra"));
+    logo->setGeometry(200, 328, 250, 70);
+    logo->setAlignment(Qt::AlignCenter);
+    logo->setPixmap(picture(QStringLiteral("logo_velmorra3.bmp")));
+
+    // Captions in the normal weight: the longest French one only just fits its column in bold.
+    const QFont captionFont = sizedFont(m_board->font(), 8, false);
+    const QFont valueFont = sizedFont(m_board->font(), 8, true);
+    const QPixmap stars = picture(QStringLiteral("stars.gif"));
+
+    for (int p = Keeper; p <= kLastSlot; ++p) {
+        const SlotLayout &s = kSlots[p];
+        const int boxCentre = s.box.x() + kSlotBoxWidth / 2;
+
+        QLabel *caption = makeCaption(m_board, s.caption, QString::fromUtf8(s.captionText),
+                                      QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
+                                      Qt::AlignHCenter | Qt::AlignBottom);
+        caption->setFont(captionFont);
+        setTextColour(caption, Qt::white);
+
+        // Stars under everything else of the slot, then the boxes above them.
+        auto *strip = new QLabel(m_board);
+        strip->setObjectName(QLatin1String(starStripName(p)));
+        strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+        strip->setPixmap(stars);
+        m_strips[p] = strip;
+        m_stripTops[p] = s.stripTop;
+
+        m_playerBoxes[p] = makePlayerBox(m_board, p, slotBoxName(p), s.box);
+
+        if (hasBehaviour(p)) {
+            auto *behaviour = new QComboBox(m_board);
+            behaviour->setObjectName(QLatin1String(behaviourBoxName(p)));
+            behaviour->setGeometry(QRect(s.behaviour, QSize(kBehaviourBoxWidth, kBoxHeight)));
+            connect(behaviour, &QComboBox::activated, this, [this, p](int entry) {
+                ErrorHandler::guarded([this, p, entry] { m_model.board().behaviourPicked(p, entry); });
+            });
+            m_behaviourBoxes[p] = behaviour;
+        }
+
+        QRect valueRect;
+        switch (s.value) {
+        case SlotLayout::Value::Below:
+            valueRect = QRect(int(baseLeft(p)), s.stripTop + kStripHeight, 140, kValueHeight);
+            break;
+        case SlotLayout::Value::Right: // beyond the card image
+            valueRect = QRect(s.box.x() + kSlotBoxWidth + 16, s.box.y(), 64, kBoxHeight);
+            break;
+        case SlotLayout::Value::Left:
+            valueRect = QRect(s.box.x() - 4 - 64, s.box.y(), 64, kBoxHeight);
+            break;
+        }
+        const Qt::Alignment valueAlign = s.value == SlotLayout::Value::Below ? Qt::AlignHCenter | Qt::AlignVCenter
+                                         : s.value == SlotLayout::Value::Right ? Qt::AlignLeft | Qt::AlignVCenter
+                                                                               : Qt::AlignRight | Qt::AlignVCenter;
+        QLabel *value = makeCaption(m_board, valueLabelName(p), QString(), valueRect, valueAlign);
+        value->setFont(valueFont);
+        setTextColour(value, QColor(255, 236, 140));
+        m_valueLabels[p] = value;
+
+        // The card stands in the gap right of the slot box.
+        auto *card = new QLabel(m_board);
+        card->setObjectName(QLatin1String(cardImageName(p)));
+        card->setGeometry(s.box.x() + kSlotBoxWidth + 3, s.box.y() + (kBoxHeight - 16) / 2, 10, 16);
+        card->setAlignment(Qt::AlignCenter);
+        card->hide();
+        m_cards[p] = card;
+    }
+}
+
+void LineupBoardView::buildSubstitutes()
+{
+    auto *panel = new QFrame(this);
+    m_substitutes = panel;
+    panel->setObjectName(QStringLiteral("Premplacant"));
+    panel->setGeometry(0, kBoardHeight + kGap, kBoardWidth, kSubstitutesHeight);
+    panel->setFrameShape(QFrame::NoFrame);
+    fillBackground(panel, kBenchGreen);
+    panel->setFont(sizedFont(font(), 8, false));
+    const QFont captionFont = sizedFont(panel->font(), 8, false);
+
+    for (const SubstituteLayout &s : kSubstitutes) {
+        QLabel *caption = makeCaption(panel, s.caption, QString::fromUtf8(s.captionText),
+                                      QRect(s.at.x(), s.at.y() - kCaptionHeight,
+                                            qMin(146, kBoardWidth - 2 - s.at.x()), kCaptionHeight),
+                                      Qt::AlignLeft | Qt::AlignBottom);
+        caption->setFont(captionFont);
+        setTextColour(caption, Qt::white);
+        QComboBox *box = makePlayerBox(panel, s.role, s.box, s.at);
+        if (s.role == kCaptainRole)
+            m_captain = box;
+        else if (s.role == kSetPiecesRole)
+            m_setPieces = box;
+        else
+            m_playerBoxes[s.role] = box;
+    }
+}
+
+void LineupBoardView::buildInfo()
+{
+    auto *panel = new QFrame(this);
+    m_info = panel;
+    panel->setObjectName(QStringLiteral("Pinfos"));
+    panel->setFixedSize(kInfoWidth, kBoardHeight + kGap + kSubstitutesHeight);
+    panel->setFrameShape(QFrame::StyledPanel);
+    panel->setFrameShadow(QFrame::Sunken);
+    fillBackground(panel, QColor(246, 248, 243));
+    panel->setFont(sizedFont(font(), 8, false));
+
+    const QFont titleFont = panel->font();
+    const QFont wordsFont = sizedFont(panel->font(), 8, true);
+    const QColor titleColour(70, 80, 70);
+    const QColor wordsColour(0, 90, 45);
+    const int left = 10;
+    const int width = kInfoWidth - 2 * left;
+    int y = 8;
+
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
+                                    QRect(left, y, width, 14), Qt::AlignLeft | Qt::AlignVCenter);
+        title->setFont(titleFont);
+        setTextColour(title, titleColour);
+        QLabel *words = makeCaption(panel, Board::sectorLabelName(static_cast<SectorRatings::Sector>(s)), QString(),
+                                    QRect(left + 6, y + 14, width - 6, 17), Qt::AlignLeft | Qt::AlignVCenter);
+        words->setFont(wordsFont);
+        setTextColour(words, wordsColour);
+        m_sectorLabels[s] = words;
+        y += 33;
+    }
+
+    y += 4;
+    m_labelTactique = makeCaption(panel, "LabelTactique", QString::fromUtf8("Tactique :"), QRect(left, y, width, 14),
+                                  Qt::AlignLeft | Qt::AlignVCenter);
+    setTextColour(m_labelTactique, titleColour);
+    m_forceTactique = makeCaption(panel, "LForceTactique", QString(), QRect(left + 6, y + 14, width - 6, 17),
+                                  Qt::AlignLeft | Qt::AlignVCenter);
+    m_forceTactique->setFont(wordsFont);
+    setTextColour(m_forceTactique, wordsColour);
+    y += 40;
+
+    auto *rule = new QFrame(panel);
+    rule->setFrameShape(QFrame::HLine);
+    rule->setFrameShadow(QFrame::Sunken);
+    rule->setGeometry(left, y - 4, width, 2);
+
+    QLabel *velTitle = makeCaption(panel, "LabelVelStats", QStringLiteral("Velstats (evaluation) :"),
+                                   QRect(left, y, 140, 24), Qt::AlignLeft | Qt::AlignVCenter);
+    velTitle->setFont(sizedFont(panel->font(), 8, true));
+    m_velstats = makeCaption(panel, "LVelstats", QString(), QRect(left + 140, y, width - 140, 24),
+                             Qt::AlignRight | Qt::AlignVCenter);
+    m_velstats->setFont(sizedFont(panel->font(), 13, true));
+    setTextColour(m_velstats, wordsColour);
+    y += 30;
+
+    m_force1 = makeCaption(panel, "LForce1", QString::fromUtf8("Force équipe :"),
+                           QRect(left, y, width, panel->height() - y - 6), Qt::AlignLeft | Qt::AlignTop);
+    m_force1->setTextFormat(Qt::PlainText);
+    m_force1->setFont(sizedFont(panel->font(), 8, false));
+    panel->hide();
+}
+
+void LineupBoardView::placeButtons(QWidget *host, const QPoint &at)
+{
+    // BCalcule and bRecharge take the left edge of bClear, stacked above it.
+    QPushButton *order[] = {m_calcule, m_recharge, m_clear};
+    for (int i = 0; i < 3; ++i) {
+        if (order[i]->parentWidget() != host)
+            order[i]->setParent(host);
+        order[i]->move(at.x(), at.y() + i * kButtonStep);
+        order[i]->show();
+    }
+}
+
+void LineupBoardView::dockInfoAndButtons()
+{
+    if (m_info->parentWidget() != this)
+        m_info->setParent(this);
+    m_info->move(kBoardWidth + kGap + 2, 0);
+    m_info->setVisible(m_model.board().pinfosVisible());
+    placeButtons(m_board, QPoint(kBoardWidth - kButtonWidth - 8, kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight));
+}
+
+void LineupBoardView::undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt)
+{
+    if (!host)
+        return;
+    if (m_info->parentWidget() != host)
+        m_info->setParent(host);
+    m_info->move(infoAt);
+    m_info->setVisible(m_model.board().pinfosVisible());
+    placeButtons(host, buttonsAt);
+}
+
+// ---- events --------------------------------------------------------------------------------
+
+void LineupBoardView::playerBoxPicked(int role, int entry)
+{
+    ErrorHandler::guarded([this, role, entry] {
+        Board &board = m_model.board();
+        if (role == kCaptainRole)
+            board.captainPicked(entry);
+        else if (role == kSetPiecesRole)
+            board.setPiecesPicked(entry);
+        else if (isSlot(role))
+            board.slotPicked(role, entry);
+        else
+            board.substitutePicked(role, entry);
+    });
+}
+
+int LineupBoardView::entryOfDroppedRecord(const QMimeData *mime) const
+{
+    const QString format = QLatin1String(recordMimeType());
+    if (!mime || !mime->hasFormat(format))
+        return -1;
+    bool ok = false;
+    const int record = QString::fromUtf8(mime->data(format)).trimmed().toInt(&ok);
+    const Roster &roster = m_model.roster();
+    if (!ok || record < 0 || record >= qBound(0, int(roster.count), Roster::kCapacity))
+        return -1;
+    // The row's own record, in the entry the boxes show him at.
+    const int entry = roster.players[record].ListPosition;
+    return m_model.board().recordOfEntry(entry) == record ? entry : -1;
+}
+
+bool LineupBoardView::eventFilter(QObject *watched, QEvent *event)
+{
+    const QEvent::Type type = event->type();
+    if (type != QEvent::DragEnter && type != QEvent::DragMove && type != QEvent::Drop)
+        return QWidget::eventFilter(watched, event);
+    auto *box = qobject_cast<QComboBox *>(watched);
+    const QVariant role = box ? box->property("boardRole") : QVariant();
+    if (!role.isValid())
+        return QWidget::eventFilter(watched, event);
+
+    auto *drop = static_cast<QDropEvent *>(event);
+    int entry = -1;
+    ErrorHandler::guarded([&] { entry = entryOfDroppedRecord(drop->mimeData()); });
+    if (entry < 0 || !box->isEnabled()) {
+        drop->ignore();
+        return true;
+    }
+    drop->setDropAction(Qt::CopyAction);
+    drop->accept();
+    if (type == QEvent::Drop)
+        playerBoxPicked(role.toInt(), entry);
+    return true;
+}
+
+// ---- repainting ----------------------------------------------------------------------------
+
+QPixmap LineupBoardView::picture(const QString &fileName)
+{
+    auto it = m_pictures.constFind(fileName);
+    if (it != m_pictures.constEnd())
+        return it.value();
+    // A missing or unreadable picture shows nothing; the board stays usable.
+    QPixmap pixmap(m_model.folder().programPath(QStringLiteral("img/") + fileName));
+    m_pictures.insert(fileName, pixmap);
+    return pixmap;
+}
+
+void LineupBoardView::setEntry(QComboBox *box, int entry)
+{
+    if (entry >= box->count())
+        entry = -1;
+    if (box->currentIndex() != entry) {
+        const QSignalBlocker block(box);
+        box->setCurrentIndex(entry);
+    }
+}
+
+void LineupBoardView::setItems(QComboBox *box, const QStringList &items)
+{
+    bool same = box->count() == items.size();
+    for (int i = 0; same && i < items.size(); ++i)
+        same = box->itemText(i) == items.at(i);
+    if (same)
+        return;
+    const QSignalBlocker block(box);
+    box->clear();
+    box->addItems(items);
+}
+
+void LineupBoardView::setTextIfChanged(QLabel *label, const QString &text)
+{
+    if (label->text() != text)
+        label->setText(text);
+}
+
+void LineupBoardView::refresh()
+{
+    QElapsedTimer timer;
+    timer.start();
+    const Board &board = m_model.board();
+
+    if (board.candidateList() != m_candidateCache) {
+        // A new list leaves every box without a selection until the Board says otherwise.
+        std::vector<QSignalBlocker> blockers;
+        blockers.reserve(18);
+        for (int p = kFirstPlace; p <= kLastPlace; ++p)
+            blockers.emplace_back(m_playerBoxes[p]);
+        blockers.emplace_back(m_captain);
+        blockers.emplace_back(m_setPieces);
+        m_candidateCache = board.candidateList();
+        m_candidates->setStringList(m_candidateCache);
+    }
+    for (int p = kFirstPlace; p <= kLastPlace; ++p)
+        setEntry(m_playerBoxes[p], board.slotEntry(p));
+    setEntry(m_captain, board.captainEntry());
+    setEntry(m_setPieces, board.setPiecesEntry());
+
+    for (int p = Keeper; p <= kLastSlot; ++p) {
+        if (QComboBox *behaviour = m_behaviourBoxes[p]) {
+            setItems(behaviour, board.items(behaviour->objectName()));
+            setEntry(behaviour, board.behaviourEntry(p));
+        }
+        setTextIfChanged(m_valueLabels[p], board.valueLabel(p));
+
+        const Ratings::StripGeometry strip = board.starStrip(p);
+        const QRect stripRect(int(strip.left), m_stripTops[p], qMax(0, int(strip.width)), kStripHeight);
+        if (m_strips[p]->geometry() != stripRect)
+            m_strips[p]->setGeometry(stripRect);
+        m_strips[p]->setVisible(strip.width > 0);
+
+        const Board::CardImage card = board.cardImage(p);
+        if (card.picture != m_cardPictures[p]) {
+            m_cardPictures[p] = card.picture;
+            m_cards[p]->setPixmap(card.picture.isEmpty() ? QPixmap() : picture(card.picture));
+        }
+        m_cards[p]->setVisible(card.visible && !card.picture.isEmpty());
+    }
+
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s)
+        setTextIfChanged(m_sectorLabels[s], board.sectorLabel(static_cast<SectorRatings::Sector>(s)));
+    // Before the first figures the tactic label keeps its caption.
+    const QString tactique = board.text(QStringLiteral("LabelTactique"));
+    if (!tactique.isEmpty())
+        setTextIfChanged(m_labelTactique, tactique);
+    setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
+    setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
+    setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
+    if (m_info->isVisibleTo(m_info->parentWidget()) != board.pinfosVisible())
+        m_info->setVisible(board.pinfosVisible());
+
+    m_lastRefreshNs = timer.nsecsElapsed();
 }

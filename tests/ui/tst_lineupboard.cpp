@@ -1,0 +1,604 @@
+// The lineup board on the sample team: what it shows after start-up, the user's picks through
+// the boxes, drops of roster rows, Clear, and program-code changes that must never count as
+// the user's.
+#include "lineup/Board.h"
+#include "lineup/LineupSlots.h"
+#include "lineup/ui/LineupBoardView.h"
+#include "shell/MainModel.h"
+#include "shell/Vocabulary.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QDirIterator>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QLabel>
+#include <QMimeData>
+#include <QPainter>
+#include <QPushButton>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <memory>
+
+using namespace LineupSlots;
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
+        QDir().mkpath(QFileInfo(target).path());
+        QFile::copy(path, target);
+    }
+}
+
+// Stand-ins for pictures the program folder lacks: plain shapes, stored as PNG data (Qt reads
+// by content whatever the file's name says).
+void ensurePicture(const QString &folder, const QString &name, const QSize &size, const QColor &colour)
+{
+    const QString path = folder + QStringLiteral("/img/") + name;
+    if (QFileInfo::exists(path))
+        return;
+    QDir().mkpath(folder + QStringLiteral("/img"));
+    QImage image(size, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    if (name == QLatin1String("stars.gif")) {
+        for (int i = 0; i < 10; ++i) {
+            QPolygonF star;
+            for (int k = 0; k < 10; ++k) {
+                const double r = (k % 2) ? 2.6 : 6.5;
+                const double a = -M_PI / 2 + k * M_PI / 5;
+                star << QPointF(i * 14 + 7 + r * std::cos(a), 7.5 + r * std::sin(a));
+            }
+            painter.setBrush(colour);
+            painter.setPen(QColor(120, 90, 0));
+            painter.drawPolygon(star);
+        }
+    } else if (name == QLatin1String("fond.gif")) {
+        image.fill(QColor(0, 128, 64));
+        painter.setPen(QPen(QColor(255, 255, 255, 120), 2));
+        painter.drawRect(QRect(QPoint(3, 3), size - QSize(7, 7)));
+        painter.drawRect(205, 3, 200, 60);
+        painter.drawArc(255, 23, 100, 60, 180 * 16, 180 * 16);
+    } else {
+        painter.fillRect(image.rect(), colour);
+    }
+    painter.end();
+    image.save(path, "PNG");
+}
+
+QString sampleName(int place)
+{
+    // The stored order of the sample team's match orders file, by placement index.
+    static const char *const names[17] = {
+        "", "Kristian Jørvik", "Ciarán Mulvany", "Mathis Bérard", "Matej Lukšić", "Nuno Ferreirinha",
+        "Mikkel Thorsager", "Íñigo Arrazola", "Yannick Rousselot", "Jörg Hollwede", "Aurelio Lanzetta",
+        "Andrés Quiñonero", "Teodor Zielonka", "Gábor Halmi", "Lukas Schönwald", "Dario Pellucchi",
+        "Henrik Wästberg"};
+    return QString::fromUtf8(names[place]);
+}
+
+QMimeData *recordMime(const QByteArray &text)
+{
+    auto *mime = new QMimeData;
+    mime->setData(QLatin1String(LineupBoardView::recordMimeType()), text);
+    return mime;
+}
+
+// Sends a drag over the widget and, when it was accepted, the drop; returns the acceptance.
+bool dropOn(QWidget *target, QMimeData *mime)
+{
+    const QPoint at = target->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(target, &enter);
+    const bool accepted = enter.isAccepted();
+    if (accepted) {
+        QDropEvent drop(QPointF(at), Qt::CopyAction | Qt::MoveAction, mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(target, &drop);
+    }
+    delete mime;
+    return accepted;
+}
+
+} // namespace
+
+class TestLineupBoard : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init();
+    void cleanup();
+
+    void showsStoredOrderAfterStartUp();
+    void cardImagesOfThePlayersShown();
+    void pickThroughTheBoxUpdatesTheSlotAndTheFigures();
+    void pickingAPlacedPlayerMovesHim_data();
+    void pickingAPlacedPlayerMovesHim();
+    void behaviourPickChangesTheValue();
+    void substitutePickLeavesTheFigures();
+    void clearEmptiesTheBoard();
+    void programCodeChangesRunNoEvent();
+    void dropOfARosterRow_data();
+    void dropOfARosterRow();
+    void refusedDrops_data();
+    void refusedDrops();
+    void figuresPanelHiddenUntilFirstFigures();
+    void buttonsAndFiguresFollowThePage();
+    void nothingOverlapsOrIsClipped();
+    void pickToRepaintedFiguresIsFast();
+
+private:
+    QComboBox *box(const char *name) const { return m_view->findChild<QComboBox *>(QLatin1String(name)); }
+    QLabel *label(const char *name) const { return m_view->findChild<QLabel *>(QLatin1String(name)); }
+    int entryOfName(const QString &name) const { return m_model->board().candidateList().indexOf(name); }
+    void pick(QComboBox *b, int entry)
+    {
+        b->setCurrentIndex(entry);
+        emit b->activated(entry);
+    }
+    void saveShot(const QString &name);
+    void checkLayout();
+
+    std::unique_ptr<QTemporaryDir> m_dir;
+    std::unique_ptr<MainModel> m_model;
+    std::unique_ptr<LineupBoardView> m_view;
+};
+
+void TestLineupBoard::init()
+{
+    Vocabulary::instance().resetToDefaults();
+    m_dir = std::make_unique<QTemporaryDir>();
+    QVERIFY(m_dir->isValid());
+    const QString folder = m_dir->path();
+    copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), folder);
+    ensurePicture(folder, QStringLiteral("fond.gif"), QSize(611, 401), QColor(0, 128, 64));
+    ensurePicture(folder, QStringLiteral("logo_velmorra3.bmp"), QSize(250, 70), QColor(20, 60, 30));
+    ensurePicture(folder, QStringLiteral("stars.gif"), QSize(140, 14), QColor(255, 210, 0));
+    ensurePicture(folder, QStringLiteral("YCard1.gif"), QSize(10, 16), QColor(250, 220, 0));
+    ensurePicture(folder, QStringLiteral("YCard2.gif"), QSize(10, 16), QColor(250, 160, 0));
+    ensurePicture(folder, QStringLiteral("RCard.gif"), QSize(10, 16), QColor(220, 0, 0));
+
+    m_model = std::make_unique<MainModel>(folder + QLatin1Char('/'));
+    m_model->board().setNumberLocale(QLocale::c());
+    m_model->startUp();
+    m_view = std::make_unique<LineupBoardView>(*m_model);
+    m_view->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+}
+
+void TestLineupBoard::cleanup()
+{
+    m_view.reset();
+    m_model.reset();
+    m_dir.reset();
+}
+
+void TestLineupBoard::saveShot(const QString &name)
+{
+    const QString dir = qEnvironmentVariable("SQW_SCREENSHOT_DIR");
+    if (!dir.isEmpty())
+        m_view->grab().save(dir + QLatin1Char('/') + name);
+}
+
+void TestLineupBoard::showsStoredOrderAfterStartUp()
+{
+    const QRegularExpression valueForm(QStringLiteral("^\\( \\d+\\.\\d\\d \\)$"));
+    for (int p = kFirstPlace; p <= kLastPlace; ++p) {
+        QComboBox *b = box(slotBoxName(p));
+        QVERIFY2(b, slotBoxName(p));
+        QCOMPARE(b->currentText(), sampleName(p));
+        if (!isSlot(p))
+            continue;
+        const QString value = label(valueLabelName(p))->text();
+        QVERIFY2(valueForm.match(value).hasMatch(), qPrintable(value));
+        QCOMPARE(value, m_model->board().valueLabel(p));
+        QLabel *strip = label(starStripName(p));
+        const Ratings::StripGeometry g = m_model->board().starStrip(p);
+        QCOMPARE(strip->x(), int(g.left));
+        QCOMPARE(strip->width(), int(g.width));
+        QVERIFY(strip->isVisible());
+    }
+    // Captain and set-piece taker of the orders file.
+    QCOMPARE(box("cbCapitaine")->currentText(), QString::fromUtf8("Mathis Bérard"));
+    QCOMPARE(box("cbCPA")->currentText(), QString::fromUtf8("Íñigo Arrazola"));
+    // Keeper row: Jørvik keeps with KeeperSkill 7 in the sample → his value shows as a number
+    // between parentheses, and his strip holds half the half-step rounded value in stars.
+    const double keeper = m_model->board().slotValue(Keeper);
+    QCOMPARE(label("LG")->text(), QStringLiteral("( %1 )").arg(keeper, 0, 'f', 2));
+    QCOMPARE(label("EtoilesGardien")->width(), qRound(Ratings::halfStep(keeper) / 2 * 14));
+
+    QVERIFY(m_view->infoPanel()->isVisible());
+    QCOMPARE(label("LVelstats")->text(), QString::number(m_model->board().velstats()));
+    QCOMPARE(label("LForce1")->text(), m_model->board().text(QStringLiteral("LForce1")));
+    QVERIFY(label("LForce1")->text().startsWith(QString::fromUtf8("Force équipe : \t ")));
+    QVERIFY(label("LabelTactique")->text().startsWith(QStringLiteral("Tactique : ")));
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        const auto sector = static_cast<SectorRatings::Sector>(s);
+        QCOMPARE(label(Board::sectorLabelName(sector))->text(), m_model->board().sectorLabel(sector));
+        QVERIFY(!label(Board::sectorLabelName(sector))->text().isEmpty());
+    }
+    saveShot(QStringLiteral("board-sample.png"));
+}
+
+void TestLineupBoard::cardImagesOfThePlayersShown()
+{
+    // Mulvany (right back in the orders) has one yellow card; nobody else on the field has one.
+    QLabel *card = label("cardDLD");
+    QVERIFY(card->isVisible());
+    const QImage expected(m_model->folder().programPath(QStringLiteral("img/YCard1.gif")));
+    QCOMPARE(card->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             expected.convertToFormat(QImage::Format_ARGB32));
+    for (int p = CentralDefender1; p <= kLastSlot; ++p)
+        QVERIFY2(!label(cardImageName(p))->isVisible(), cardImageName(p));
+
+    // Valadares (red card) picked in cbMilieu1 shows the red card; the empty entry hides it.
+    pick(box("cbMilieu1"), entryOfName(QString::fromUtf8("Vítor Valadares")));
+    QVERIFY(label("CardM1")->isVisible());
+    const QImage red(m_model->folder().programPath(QStringLiteral("img/RCard.gif")));
+    QCOMPARE(label("CardM1")->pixmap().toImage().convertToFormat(QImage::Format_ARGB32),
+             red.convertToFormat(QImage::Format_ARGB32));
+    pick(box("cbMilieu1"), 0);
+    QVERIFY(!label("CardM1")->isVisible());
+}
+
+void TestLineupBoard::pickThroughTheBoxUpdatesTheSlotAndTheFigures()
+{
+    const Board &board = m_model->board();
+    const QString name = QString::fromUtf8("Oskar Nyqvist"); // not in the stored order
+    const int entry = entryOfName(name);
+    QVERIFY(entry > 0);
+    const QString velstatsBefore = label("LVelstats")->text();
+    const QString forceBefore = label("LForce1")->text();
+
+    pick(box("cbAttaquant1"), entry);
+
+    QCOMPARE(box("cbAttaquant1")->currentText(), name);
+    QCOMPARE(board.slotEntry(Forward1), entry);
+    QCOMPARE(label("LA1")->text(), QStringLiteral("( %1 )").arg(board.slotValue(Forward1), 0, 'f', 2));
+    QCOMPARE(label("LVelstats")->text(), QString::number(board.velstats()));
+    QCOMPARE(label("LForce1")->text(), board.text(QStringLiteral("LForce1")));
+    // Lanzetta left the field for a weaker forward: the attack figures moved.
+    QVERIFY(label("LForce1")->text() != forceBefore || label("LVelstats")->text() != velstatsBefore);
+}
+
+void TestLineupBoard::pickingAPlacedPlayerMovesHim_data()
+{
+    QTest::addColumn<int>("from");
+    QTest::addColumn<int>("to");
+    QTest::newRow("midfield 1 to midfield 2") << int(InnerMidfielder1) << int(InnerMidfielder2);
+    QTest::newRow("midfield 2 to midfield 1") << int(InnerMidfielder2) << int(InnerMidfielder1);
+    QTest::newRow("forward 2 to midfield 1") << int(Forward2) << int(InnerMidfielder1);
+    QTest::newRow("right back to keeper") << int(RightBack) << int(Keeper);
+}
+
+void TestLineupBoard::pickingAPlacedPlayerMovesHim()
+{
+    QFETCH(int, from);
+    QFETCH(int, to);
+    const QString name = sampleName(from);
+    pick(box(slotBoxName(to)), entryOfName(name));
+
+    QCOMPARE(box(slotBoxName(to))->currentText(), name);
+    QCOMPARE(box(slotBoxName(from))->currentIndex(), 0);
+    QCOMPARE(box(slotBoxName(from))->currentText(), QString());
+    QCOMPARE(label(valueLabelName(from))->text(), QString());
+    QVERIFY(!label(starStripName(from))->isVisible());
+    QVERIFY(!label(valueLabelName(to))->text().isEmpty());
+    QCOMPARE(m_model->board().placement(from), -1);
+}
+
+void TestLineupBoard::behaviourPickChangesTheValue()
+{
+    // Arrazola in cbMilieu1 as a normal inner midfielder, then as a forward (entry 4).
+    const Board &board = m_model->board();
+    const int record = board.recordOfBox(InnerMidfielder1);
+    const double asMidfielder = m_model->roster().players[record].value(board.slotKind(InnerMidfielder1));
+    QCOMPARE(label("LM1")->text(), QStringLiteral("( %1 )").arg(asMidfielder, 0, 'f', 2));
+
+    pick(box("cbM1"), 4);
+    QCOMPARE(box("cbM1")->currentText(), QStringLiteral("Attaquant"));
+    QCOMPARE(board.behaviourEntry(InnerMidfielder1), 4);
+    const double asForward = board.slotValue(InnerMidfielder1);
+    QVERIFY(asForward != asMidfielder);
+    QCOMPARE(label("LM1")->text(), QStringLiteral("( %1 )").arg(asForward, 0, 'f', 2));
+}
+
+void TestLineupBoard::substitutePickLeavesTheFigures()
+{
+    const QString force = label("LForce1")->text();
+    const QString velstats = label("LVelstats")->text();
+    // A player on the bench, moved to another bench place: the field does not change.
+    pick(box("cbRemplacantAttaque"), entryOfName(sampleName(SubstituteKeeper)));
+    QCOMPARE(box("cbRemplacantAttaque")->currentText(), sampleName(SubstituteKeeper));
+    QCOMPARE(box("cbRemplacantGardien")->currentIndex(), 0);
+    QCOMPARE(label("LForce1")->text(), force);
+    QCOMPARE(label("LVelstats")->text(), velstats);
+
+    // A field player picked as a substitute leaves his slot empty.
+    pick(box("cbRemplacantMilieu"), entryOfName(sampleName(InnerMidfielder2)));
+    QCOMPARE(box("cbMilieu2")->currentIndex(), 0);
+    QCOMPARE(label("LM2")->text(), QString());
+}
+
+void TestLineupBoard::clearEmptiesTheBoard()
+{
+    QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
+
+    for (int p = kFirstPlace; p <= kLastPlace; ++p) {
+        QCOMPARE(box(slotBoxName(p))->currentIndex(), 0);
+        if (!isSlot(p))
+            continue;
+        QCOMPARE(label(valueLabelName(p))->text(), QString());
+        QVERIFY(!label(starStripName(p))->isVisible());
+        QVERIFY(!label(cardImageName(p))->isVisible());
+        if (hasBehaviour(p))
+            QCOMPARE(box(behaviourBoxName(p))->currentText(), QStringLiteral("Normal"));
+    }
+    QCOMPARE(box("cbCapitaine")->currentIndex(), 0);
+    QCOMPARE(box("cbCPA")->currentIndex(), 0);
+    // An empty lineup: every rating is -3 points, 7 × -3 with midfield counted three times.
+    QCOMPARE(label("LVelstats")->text(), QStringLiteral("-27"));
+    const QString nothing = QString::fromUtf8("Inexistant (inférieur)");
+    QCOMPARE(label("LForceDefenseCentrale")->text(), nothing);
+    QCOMPARE(label("LForceMilieu")->text(), QStringLiteral("Milieu : ") + nothing);
+    QVERIFY(m_view->infoPanel()->isVisible());
+    saveShot(QStringLiteral("board-clear.png"));
+}
+
+void TestLineupBoard::programCodeChangesRunNoEvent()
+{
+    Board &board = m_model->board();
+    QComboBox *m1 = box("cbMilieu1");
+    QComboBox *dld = box("cbDLD");
+    QSignalSpy m1Changed(m1, &QComboBox::currentIndexChanged);
+    QSignalSpy dldChanged(dld, &QComboBox::currentIndexChanged);
+    const QString lm1 = label("LM1")->text();
+    const QString force = label("LForce1")->text();
+    const int32_t placedBefore = board.placement(InnerMidfielder1);
+
+    const int entry = entryOfName(QString::fromUtf8("Oskar Nyqvist"));
+    board.setSlotEntry(InnerMidfielder1, entry);
+    board.setBehaviourEntry(RightBack, 2);
+
+    // The boxes show the new entries, but nothing ran: no evaluation, no slot assignment.
+    QCOMPARE(m1->currentIndex(), entry);
+    QCOMPARE(dld->currentText(), QStringLiteral("Offensif"));
+    QCOMPARE(m1Changed.count(), 0);
+    QCOMPARE(dldChanged.count(), 0);
+    QCOMPARE(label("LM1")->text(), lm1);
+    QCOMPARE(label("LForce1")->text(), force);
+    QCOMPARE(board.placement(InnerMidfielder1), placedBefore);
+
+    // A new candidate list leaves every box without a selection, again silently.
+    board.setCandidateList(board.candidateList().mid(0, 5));
+    QCOMPARE(m1->currentIndex(), -1);
+    QCOMPARE(box("cbGardien")->count(), 5);
+    QCOMPARE(m1Changed.count(), 0);
+}
+
+void TestLineupBoard::dropOfARosterRow_data()
+{
+    QTest::addColumn<QString>("boxName");
+    QTest::addColumn<QString>("player");
+    QTest::newRow("free player on a slot") << "cbAttaquant2" << "Oskar Nyqvist";
+    QTest::newRow("field player on another slot") << "cbMilieu2" << "Íñigo Arrazola";
+    QTest::newRow("field player on the bench") << "cbRemplacantAilier" << "Jörg Hollwede";
+    QTest::newRow("captain") << "cbCapitaine" << "Kristian Jørvik";
+    QTest::newRow("set pieces") << "cbCPA" << "Yannick Rousselot";
+}
+
+void TestLineupBoard::dropOfARosterRow()
+{
+    QFETCH(QString, boxName);
+    QFETCH(QString, player);
+    const Roster &roster = m_model->roster();
+    int record = -1;
+    for (int r = 0; r < roster.count; ++r) {
+        if (roster.players[r].PlayerName == player)
+            record = r;
+    }
+    QVERIFY(record >= 0);
+
+    // What picking him in that box does, on a second board state for comparison.
+    Board &board = m_model->board();
+    const int previousPlace = [&] {
+        for (int p = kFirstPlace; p <= kLastPlace; ++p)
+            if (board.recordOfBox(p) == record)
+                return p;
+        return 0;
+    }();
+
+    QComboBox *target = m_view->findChild<QComboBox *>(boxName);
+    QVERIFY(target);
+    QVERIFY(dropOn(target, recordMime(QByteArray::number(record))));
+
+    QCOMPARE(target->currentText(), player);
+    QCOMPARE(board.entry(boxName), roster.players[record].ListPosition);
+    if (previousPlace && boxName != QLatin1String("cbCapitaine") && boxName != QLatin1String("cbCPA"))
+        QCOMPARE(box(slotBoxName(previousPlace))->currentIndex(), 0);
+    if (boxName == QLatin1String("cbAttaquant2"))
+        QCOMPARE(label("LA2")->text(), QStringLiteral("( %1 )").arg(board.slotValue(Forward2), 0, 'f', 2));
+}
+
+void TestLineupBoard::refusedDrops_data()
+{
+    QTest::addColumn<QByteArray>("format");
+    QTest::addColumn<QByteArray>("data");
+    const QByteArray record = LineupBoardView::recordMimeType();
+    QTest::newRow("not a number") << record << QByteArray("Nyqvist");
+    QTest::newRow("negative") << record << QByteArray("-1");
+    QTest::newRow("past the roster") << record << QByteArray("25");
+    QTest::newRow("far past the roster") << record << QByteArray("99999999999");
+    QTest::newRow("empty") << record << QByteArray();
+    QTest::newRow("plain text") << QByteArray("text/plain") << QByteArray("3");
+}
+
+void TestLineupBoard::refusedDrops()
+{
+    QFETCH(QByteArray, format);
+    QFETCH(QByteArray, data);
+    const QString before = label("LForce1")->text();
+    const int entry = box("cbMilieu1")->currentIndex();
+    auto *mime = new QMimeData;
+    mime->setData(QString::fromLatin1(format), data);
+    QVERIFY(!dropOn(box("cbMilieu1"), mime));
+    QCOMPARE(box("cbMilieu1")->currentIndex(), entry);
+    QCOMPARE(m_model->board().slotEntry(InnerMidfielder1), entry);
+    QCOMPARE(label("LForce1")->text(), before);
+}
+
+void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
+{
+    // Before anything was evaluated (the board as the main window creates it).
+    QTemporaryDir empty;
+    MainModel model(empty.path() + QLatin1Char('/'));
+    model.board().reset();
+    LineupBoardView view(model);
+    view.show();
+    QVERIFY(!view.infoPanel()->isVisible());
+    QCOMPARE(view.findChild<QComboBox *>(QStringLiteral("cbGardien"))->count(), 0);
+    QVERIFY(!view.calculeButton()->isEnabled());
+    // Clear evaluates the keeper slot: the figures of the empty board appear.
+    QTest::mouseClick(view.clearButton(), Qt::LeftButton);
+    QVERIFY(view.infoPanel()->isVisible());
+    QCOMPARE(view.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+}
+
+void TestLineupBoard::buttonsAndFiguresFollowThePage()
+{
+    QSignalSpy calcule(m_view.get(), &LineupBoardView::calculeRequested);
+    QSignalSpy recharge(m_view.get(), &LineupBoardView::rechargeRequested);
+    QVERIFY(m_view->calculeButton()->isEnabled());
+    QTest::mouseClick(m_view->calculeButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->rechargeButton(), Qt::LeftButton);
+    QCOMPARE(calcule.count(), 1);
+    QCOMPARE(recharge.count(), 1);
+
+    QWidget otherPage;
+    otherPage.resize(841, 500);
+    otherPage.show();
+    m_view->undockInfoAndButtons(&otherPage, QPoint(600, 10), QPoint(400, 300));
+    QCOMPARE(m_view->infoPanel()->parentWidget(), &otherPage);
+    QVERIFY(m_view->infoPanel()->isVisible());
+    for (QPushButton *b : {m_view->calculeButton(), m_view->rechargeButton(), m_view->clearButton()}) {
+        QCOMPARE(b->parentWidget(), &otherPage);
+        QCOMPARE(b->x(), m_view->clearButton()->x());
+        QVERIFY(b->isVisible());
+    }
+    // Still working from the other page.
+    QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
+    QCOMPARE(m_view->findChild<QComboBox *>(QStringLiteral("cbGardien"))->currentIndex(), 0);
+    QCOMPARE(otherPage.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+
+    m_view->dockInfoAndButtons();
+    QCOMPARE(m_view->infoPanel()->parentWidget(), m_view.get());
+    QCOMPARE(m_view->clearButton()->parentWidget(), m_view->boardPanel());
+    QVERIFY(m_view->infoPanel()->isVisible());
+    QVERIFY(m_view->clearButton()->isVisible());
+}
+
+void TestLineupBoard::checkLayout()
+{
+    // Every control of the pitch, the bench and the figures panel lies inside its panel, no
+    // two overlap (the background picture excepted), and every text fits its label.
+    const QList<QWidget *> panels = {m_view->boardPanel(), m_view->substitutesPanel(), m_view->infoPanel()};
+    for (QWidget *panel : panels) {
+        QList<QWidget *> controls;
+        for (QObject *o : panel->children()) {
+            auto *w = qobject_cast<QWidget *>(o);
+            if (w && w->objectName() != QLatin1String("IFond") && !w->isHidden() && !w->geometry().isEmpty())
+                controls << w;
+        }
+        for (QWidget *w : controls) {
+            QVERIFY2(panel->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            auto *l = qobject_cast<QLabel *>(w);
+            if (!l || l->text().isEmpty())
+                continue;
+            const QFontMetrics fm(l->font());
+            const QStringList lines = l->text().split(QRegularExpression(QStringLiteral("\r?\n")));
+            for (const QString &line : lines) {
+                // A tab moves on to the next stop; a label's stops are eight x widths apart.
+                const int stop = 8 * fm.horizontalAdvance(QLatin1Char('x'));
+                int width = 0;
+                const QStringList parts = line.split(QLatin1Char('\t'));
+                for (int k = 0; k < parts.size(); ++k) {
+                    if (k > 0)
+                        width = (width / stop + 1) * stop;
+                    width += fm.horizontalAdvance(parts.at(k));
+                }
+                QVERIFY2(width <= l->width(), qPrintable(l->objectName() + QStringLiteral(": ") + line));
+            }
+            QVERIFY2((lines.size() - 1) * fm.lineSpacing() + fm.height() <= l->height() + fm.lineSpacing(),
+                     qPrintable(l->objectName()));
+        }
+        for (int i = 0; i < controls.size(); ++i) {
+            for (int j = i + 1; j < controls.size(); ++j) {
+                QVERIFY2(!controls[i]->geometry().intersects(controls[j]->geometry()),
+                         qPrintable(controls[i]->objectName() + QStringLiteral(" / ") + controls[j]->objectName()));
+            }
+        }
+    }
+}
+
+void TestLineupBoard::nothingOverlapsOrIsClipped()
+{
+    checkLayout();
+    if (QTest::currentTestFailed())
+        return;
+    // The longest rating words (an empty board).
+    QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
+    checkLayout();
+    if (QTest::currentTestFailed())
+        return;
+    // Another lineup: the squad in list order, every card shown that the squad has.
+    for (int p = Keeper; p <= kLastSlot; ++p)
+        pick(box(slotBoxName(p)), p + 11);
+    checkLayout();
+    saveShot(QStringLiteral("board-other-lineup.png"));
+    // The whole board fits the main window's page beside the tool bar, tabs and status bar.
+    QVERIFY(m_view->width() <= 841 - 6);
+    QVERIFY(m_view->height() <= 563 - 80);
+}
+
+void TestLineupBoard::pickToRepaintedFiguresIsFast()
+{
+    // From a slot pick to the repainted board, figures included; the best of a few runs keeps
+    // a busy machine from deciding the figure. Painted twice: into the window, and into a
+    // fresh picture of the whole board (every control drawn again).
+    QComboBox *m1 = box("cbMilieu1");
+    const int a = entryOfName(QString::fromUtf8("Oskar Nyqvist"));
+    const int b = entryOfName(QString::fromUtf8("Íñigo Arrazola"));
+    qint64 bestRepaint = std::numeric_limits<qint64>::max();
+    qint64 bestGrab = std::numeric_limits<qint64>::max();
+    qint64 refresh = std::numeric_limits<qint64>::max();
+    for (int i = 0; i < 20; ++i) {
+        QElapsedTimer timer;
+        timer.start();
+        pick(m1, (i % 2) ? b : a);
+        m_view->repaint();
+        bestRepaint = qMin(bestRepaint, timer.nsecsElapsed());
+        refresh = qMin(refresh, m_view->lastRefreshNanoseconds());
+        timer.restart();
+        pick(m1, (i % 2) ? a : b);
+        const QPixmap shot = m_view->grab();
+        bestGrab = qMin(bestGrab, timer.nsecsElapsed());
+        QVERIFY(!shot.isNull());
+    }
+    qInfo("slot pick to repainted window: %.3f ms; to a fresh picture of the whole board: %.3f ms; "
+          "view refresh alone: %.3f ms",
+          bestRepaint / 1e6, bestGrab / 1e6, refresh / 1e6);
+    QVERIFY(bestRepaint < 16'000'000);
+    QVERIFY(bestGrab < 16'000'000);
+}
+
+QTEST_MAIN(TestLineupBoard)
+#include "tst_lineupboard.moc"
