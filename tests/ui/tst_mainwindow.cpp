@@ -258,24 +258,36 @@ private slots:
         QWidget *pinfos = board->infoPanel();
         QWidget *tabEquipe = child<QWidget>(form.get(), "TabEquipe");
         QWidget *tabSetup = child<QWidget>(form.get(), "TabSetup");
+        QWidget *pitch = child<QWidget>(form.get(), "Pequipe");
         const QList<QPushButton *> buttons = {board->calculeButton(), board->rechargeButton(), board->clearButton()};
+        QVERIFY(pinfos->isVisible()); // the stored orders were evaluated
 
-        auto check = [&](QWidget *pinfosParent, QWidget *buttonsParent) {
-            QCOMPARE(pinfos->parentWidget(), pinfosParent);
+        auto check = [&](QWidget *page, QWidget *buttonsParent) {
+            QVERIFY(page->isAncestorOf(pinfos));
+            QVERIFY(!pinfos->isHidden());
             for (QPushButton *b : buttons) {
                 QCOMPARE(b->parentWidget(), buttonsParent);
                 QCOMPARE(b->x(), board->clearButton()->x());
                 QVERIFY(!b->isHidden());
             }
         };
-        check(tabEquipe, board);
+        check(tabEquipe, pitch);
+        const QPoint figuresAt = pinfos->mapTo(form.get(), QPoint());
         const QPoint onPitch = board->calculeButton()->pos();
         pages->setCurrentWidget(tabSetup);
         check(tabSetup, tabSetup);
+        // Nothing of the calculation page lies under the figures or the buttons.
+        QCOMPARE(pinfos->mapTo(form.get(), QPoint()), figuresAt);
+        for (QWidget *w : {child<QWidget>(form.get(), "gbOptions"), child<QWidget>(form.get(), "GbVelmorra"),
+                           child<QWidget>(form.get(), "TabDispo")}) {
+            QVERIFY2(!w->geometry().intersects(pinfos->geometry()), qPrintable(w->objectName()));
+            for (QPushButton *b : buttons)
+                QVERIFY2(!w->geometry().intersects(b->geometry()), qPrintable(w->objectName()));
+        }
         pages->setCurrentWidget(child<QWidget>(form.get(), "TabJoueurs"));
         check(tabSetup, tabSetup); // the roster page moves nothing
         pages->setCurrentWidget(tabEquipe);
-        check(tabEquipe, board);
+        check(tabEquipe, pitch);
         QCOMPARE(board->calculeButton()->pos(), onPitch);
     }
 

@@ -121,7 +121,7 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
     // Fixed border with system menu and minimise button: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    const QIcon appIcon(m_model.folder().programPath(QStringLiteral("img/tb_calcule.png")));
+    const QIcon appIcon(m_model.folder().programPath(QStringLiteral("img/tb_Calcule.png")));
     if (!appIcon.isNull())
         setWindowIcon(appIcon);
 
@@ -159,14 +159,14 @@ TForm1::~TForm1()
 
 // ---- building ---------------------------------------------------------------------------------
 
-QAction *TForm1::makeAction(const char *name, const QString &caption, const QString &hint, const char *icon)
+QAction *TForm1::makeAction(const char *name, const QString &caption, const QString &hint)
 {
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     if (!hint.isEmpty())
         setHint(action, hint);
     // A missing picture leaves the button without an icon; the tool tip still names it.
-    const QString iconPath = m_model.folder().programPath(QStringLiteral("img/") + QLatin1String(icon));
+    const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
     if (QFile::exists(iconPath))
         action->setIcon(QIcon(iconPath));
     return action;
@@ -188,21 +188,19 @@ void TForm1::setHint(QObject *target, const QString &hint)
 
 void TForm1::createActions()
 {
-    m_quitter = makeAction("quitter", QStringLiteral("&Quitter"), {}, "tb_quitter.png");
+    m_quitter = makeAction("quitter", QStringLiteral("&Quitter"), {});
     m_download = makeAction("download", QStringLiteral("&Télécharger fichier KDX"),
-                            QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"), "tb_download.png");
-    m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"),
-                           "tb_calcule.png");
-    m_test = makeAction("Test", QStringLiteral("Tests"), {}, "tb_test.png");
-    m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {}, "tb_recharge.png");
-    m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {}, "tb_ontop.png");
+                            QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"));
+    m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"));
+    m_test = makeAction("Test", QStringLiteral("Tests"), {});
+    m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {});
+    m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {});
     m_onTop->setCheckable(true);
-    m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {}, "tb_parameters.png");
-    m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."),
-                           "tb_apropos.png");
+    m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {});
+    m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."));
     m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Check &Updates"),
-                                QStringLiteral("Rechercher les mise à jours"), "tb_check_updates.png");
-    m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {}, "tb_docvelmorra.png");
+                                QStringLiteral("Rechercher les mise à jours"));
+    m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
 
     // Their windows come with the online, settings and about parts of the program.
     for (QAction *later : {m_download, m_parameters, m_apropos, m_checkUpdates, m_docVelmorra})
@@ -278,15 +276,6 @@ void TForm1::createPages()
     m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
     m_boardView = new LineupBoardView(m_model, m_tabEquipe);
     m_boardView->move(0, 0);
-    QWidget *substitutes = m_boardView->substitutesPanel();
-    substitutes->setParent(m_tabEquipe);
-    // Same left position as the board panel, right under it.
-    substitutes->move(m_boardView->x(), m_boardView->y() + m_boardView->height());
-    substitutes->show();
-    m_pinfosPos = QPoint(m_boardView->x() + m_boardView->width() + 4, 0);
-    m_boardCalculePos = m_boardView->calculeButton()->pos();
-    m_boardRechargePos = m_boardView->rechargeButton()->pos();
-    m_boardClearPos = m_boardView->clearButton()->pos();
     setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
     connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
     connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
@@ -565,6 +554,9 @@ void TForm1::FormShow()
         m_sessionPanel->setText(QStringLiteral("Not connected"));
         m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
+        const QString clearPicture = m_model.folder().programPath(QStringLiteral("img/tb_clear.png"));
+        if (QFile::exists(clearPicture))
+            m_boardView->clearButton()->setIcon(QIcon(clearPicture));
 
         loadLanguage();
         m_model.startUp();
@@ -692,38 +684,17 @@ void TForm1::showDetail(int record)
 void TForm1::PageControlChange(int index)
 {
     QWidget *page = m_pages->widget(index);
-    QWidget *pinfos = m_boardView->infoPanel();
-    auto moveTo = [](QWidget *w, QWidget *parent, QPoint pos) {
-        const bool shown = !w->isHidden();
-        if (w->parentWidget() != parent)
-            w->setParent(parent);
-        w->move(pos);
-        w->setVisible(shown);
-    };
     if (page == m_tabEquipe) {
-        moveTo(pinfos, m_tabEquipe, m_pinfosPos);
-        placeBoardButtons(m_boardView, m_boardCalculePos, m_boardRechargePos, m_boardClearPos);
+        m_boardView->dockInfoAndButtons();
     } else if (page == m_tabSetup) {
-        moveTo(pinfos, m_tabSetup, m_pinfosPos);
-        // Under the team figures, one above the other.
-        const int left = m_pinfosPos.x() + 8;
-        int top = m_pinfosPos.y() + pinfos->height() + 8;
-        const int step = m_boardView->clearButton()->height() + 6;
-        placeBoardButtons(m_tabSetup, QPoint(left, top), QPoint(left, top + step), QPoint(left, top + 2 * step));
-    }
-}
-
-void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos, QPoint rechargePos, QPoint clearPos)
-{
-    QPushButton *buttons[3] = {m_boardView->calculeButton(), m_boardView->rechargeButton(), m_boardView->clearButton()};
-    const QPoint positions[3] = {calculePos, rechargePos, clearPos};
-    for (int i = 0; i < 3; ++i) {
-        if (buttons[i]->parentWidget() != parent)
-            buttons[i]->setParent(parent);
-        // "Calcule" and "Recharge XML" line up on the left edge of "Clear".
-        buttons[i]->move(clearPos.x(), positions[i].y());
-        buttons[i]->show();
-        buttons[i]->raise();
+        // The figures keep their place at the right; the buttons stand under the match
+        // conditions, right-aligned with them.
+        const QPoint infoAt = m_boardView->infoPanel()->parentWidget() == m_boardView
+                                  ? m_boardView->mapTo(m_tabEquipe, m_boardView->infoPanel()->pos())
+                                  : m_boardView->infoPanel()->pos();
+        const QRect conditions = m_tabSetup->findChild<QWidget *>(QStringLiteral("GbVelmorra"))->geometry();
+        const QPoint buttonsAt(conditions.right() + 1 - m_boardView->clearButton()->width(), conditions.bottom() + 12);
+        m_boardView->undockInfoAndButtons(m_tabSetup, infoAt, buttonsAt);
     }
 }
 

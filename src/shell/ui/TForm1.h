@@ -76,7 +76,8 @@ private:
     void createPages();
     QWidget *createSetupPage();
     void createStatusBar();
-    QAction *makeAction(const char *name, const QString &caption, const QString &hint, const char *icon);
+    // The tool bar picture is img/tb_<name>.png of the program folder.
+    QAction *makeAction(const char *name, const QString &caption, const QString &hint);
 
     // ---- start-up and closing ----
     void FormShow();
@@ -98,7 +99,6 @@ private:
 
     // ---- pages ----
     void PageControlChange(int index);
-    void placeBoardButtons(QWidget *parent, QPoint calculePos, QPoint rechargePos, QPoint clearPos);
 
     // ---- views of the Board ----
     void repaintSetup();
@@ -129,9 +129,6 @@ private:
     QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
-    // Where the board's buttons sit on the pitch and on the calculation page.
-    QPoint m_boardCalculePos, m_boardRechargePos, m_boardClearPos;
-    QPoint m_pinfosPos;
 
     QGroupBox *m_gbOptions = nullptr;
     QComboBox *m_ordreCalc = nullptr;
