@@ -509,6 +509,9 @@ private slots:
         QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ignore injuries"));
         QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->itemText(1), QStringLiteral("Away"));
         QCOMPARE(child<QComboBox>(form.get(), "LDenomination")->itemText(20), QStringLiteral("divine"));
+        // The board's captions too, down to the team figures panel.
+        QCOMPARE(child<QLabel>(form.get(), "LGardien")->text(), QStringLiteral("Keeper"));
+        QCOMPARE(child<QLabel>(form.get(), "LTitreDefenseCentrale")->text(), QStringLiteral("Central defence:"));
         QVERIFY2(form->statusMessage().startsWith(QStringLiteral("Players file not found")),
                  qPrintable(form->statusMessage()));
         QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().endsWith(QStringLiteral("unofficial tool")));

@@ -89,13 +89,13 @@ const SubstituteLayout kSubstitutes[7] = {
 
 // Title labels of the team figures, in the Board's sector order.
 const char *const kSectorTitles[7][2] = {
-    {"LabelDefenseCentrale", "Défense centrale :"},
-    {"LabelDefenseDroite", "Défense latérale droite :"},
-    {"LabelDefenseGauche", "Défense latérale gauche :"},
-    {"LabelMilieu", "Milieu :"},
-    {"LabelAttaqueCentrale", "Attaque centrale :"},
-    {"LabelAttaqueDroite", "Attaque aile droite :"},
-    {"LabelAttaqueGauche", "Attaque aile gauche :"},
+    {"LTitreDefenseCentrale", "Défense centrale :"},
+    {"LTitreDefenseDroite", "Défense latérale droite :"},
+    {"LTitreDefenseGauche", "Défense latérale gauche :"},
+    {"LTitreMilieu", "Milieu :"},
+    {"LTitreAttaqueCentrale", "Attaque centrale :"},
+    {"LTitreAttaqueDroite", "Attaque aile droite :"},
+    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
 };
 
 const QColor kPitchGreen(0, 128, 64);
