@@ -22,7 +22,7 @@
 
 namespace {
 
-struct PlayerSpec {
+struct FilePlayer {
     QString id;
     QString name;
     int tsi;
@@ -33,7 +33,7 @@ struct PlayerSpec {
 
 // Records in file order. By name (accents and case folded): Adam, Bruno, émile, Émilie,
 // Eric, Zoé. TSI texts order differently as text ("10000" < "80" < "900") than as numbers.
-const QList<PlayerSpec> kPlayers = {
+const QList<FilePlayer> kPlayers = {
     {"5001", "Zoé Roux", 900, -1, 0, false},
     {"5002", "émile Blanc", 10000, 0, 1, false},
     {"5003", "Eric Morel", 2500, -1, 0, false},
@@ -42,7 +42,7 @@ const QList<PlayerSpec> kPlayers = {
     {"5006", "Bruno Caron", 1200, -1, 3, false},
 };
 
-QString playerXml(const PlayerSpec &p, int i)
+QString playerXml(const FilePlayer &p, int i)
 {
     QString trainer;
     if (p.trainer)
@@ -328,7 +328,7 @@ private slots:
 
         m_view->refill();
         QStringList fileOrder;
-        for (const PlayerSpec &p : kPlayers)
+        for (const FilePlayer &p : kPlayers)
             fileOrder << p.name;
         QCOMPARE(column(*m_view, 0), fileOrder);
         for (int r = 0; r < m_model->roster().count; ++r)
