@@ -1,0 +1,356 @@
+#include "shell/LanguageFile.h"
+
+#include "evaluation/NameTables.h"
+#include "lineup/Board.h"
+#include "settings/IniFile.h"
+#include "shell/Vocabulary.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+
+#include <algorithm>
+#include <exception>
+#include <functional>
+
+namespace {
+
+const QString kItems = QStringLiteral("Items");
+const QString kIndex = QStringLiteral("Index");
+const QString kValue = QStringLiteral("Value");
+const QString kName = QStringLiteral("Name");
+
+// The board's boxes with fixed entries, as the board names them; a language file may spell
+// them in any case.
+QString boardBoxName(const QString &elementName)
+{
+    static const char *const kBehaviourAndOrderBoxes[] = {"cbDLD", "cbDC1", "cbDC2", "cbDLG", "cbAD", "cbM1",
+                                                          "cbM2", "cbAG", "cbA1", "cbA2", "cbOrdreCalc"};
+    for (int c = 0; c < Board::kConditionCount; ++c) {
+        const QString name = QLatin1String(Board::conditionBoxName(Board::Condition(c)));
+        if (LanguageFile::sameName(name, elementName))
+            return name;
+    }
+    for (const char *box : kBehaviourAndOrderBoxes) {
+        if (LanguageFile::sameName(QLatin1String(box), elementName))
+            return QLatin1String(box);
+    }
+    return QString();
+}
+
+} // namespace
+
+// ---- loading ------------------------------------------------------------------------------
+
+bool LanguageFile::load(const QString &path)
+{
+    m_document = QDomDocument();
+    m_path = path;
+    if (path.isEmpty())
+        return false;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError)
+        return false;
+    return loadFromData(data);
+}
+
+bool LanguageFile::loadFromData(const QByteArray &data)
+{
+    QDomDocument document;
+    if (!document.setContent(data) || document.documentElement().isNull()) {
+        m_document = QDomDocument();
+        return false;
+    }
+    m_document = document;
+    return true;
+}
+
+QList<QDomElement> LanguageFile::windowElements(const QString &windowName) const
+{
+    QList<QDomElement> found;
+    if (!isLoaded())
+        return found;
+    for (QDomElement e = root().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (sameName(e.tagName(), windowName))
+            found.append(e);
+    }
+    return found;
+}
+
+// ---- small DOM helpers ----------------------------------------------------------------------
+
+QDomElement LanguageFile::childElement(const QDomElement &parent, const QString &name)
+{
+    for (QDomElement e = parent.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (sameName(e.tagName(), name))
+            return e;
+    }
+    return QDomElement();
+}
+
+QString LanguageFile::attribute(const QDomElement &element, const QString &name, bool *found)
+{
+    // The exact spelling first, the way translators write it; then any spelling.
+    if (element.hasAttribute(name)) {
+        if (found)
+            *found = true;
+        return element.attribute(name);
+    }
+    const QDomNamedNodeMap attributes = element.attributes();
+    for (int i = 0; i < attributes.count(); ++i) {
+        const QDomAttr a = attributes.item(i).toAttr();
+        if (sameName(a.name(), name)) {
+            if (found)
+                *found = true;
+            return a.value();
+        }
+    }
+    if (found)
+        *found = false;
+    return QString();
+}
+
+bool LanguageFile::intAttribute(const QDomElement &element, const QString &name, int *value)
+{
+    bool found = false;
+    const QString text = attribute(element, name, &found);
+    if (!found)
+        return false;
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (!ok)
+        return false;
+    *value = v;
+    return true;
+}
+
+QString LanguageFile::convertLineBreaks(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1String("\\n"), QLatin1String("\r\n"));
+    return result;
+}
+
+QStringList LanguageFile::splitLines(const QString &text)
+{
+    QStringList lines;
+    QString current;
+    const qsizetype n = text.size();
+    for (qsizetype i = 0; i < n; ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('\r') || c == QLatin1Char('\n')) {
+            lines.append(current);
+            current.clear();
+            if (c == QLatin1Char('\r') && i + 1 < n && text.at(i + 1) == QLatin1Char('\n'))
+                ++i;
+        } else {
+            current.append(c);
+        }
+    }
+    if (!current.isEmpty())
+        lines.append(current);
+    return lines;
+}
+
+bool LanguageFile::wholeListText(const QDomElement &listElement, QString *text)
+{
+    const QDomNode first = listElement.firstChild();
+    if (first.isNull() || !first.isCDATASection())
+        return false;
+    *text = first.toCDATASection().data();
+    return true;
+}
+
+int LanguageFile::applyStringList(const QDomElement &listElement, QStringList *lines)
+{
+    QString whole;
+    if (wholeListText(listElement, &whole)) {
+        *lines = splitLines(whole);
+        return int(lines->size());
+    }
+    int changed = 0;
+    for (QDomElement e = listElement.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        int index = -1;
+        bool hasValue = false;
+        const QString value = attribute(e, kValue, &hasValue);
+        if (!intAttribute(e, kIndex, &index) || !hasValue)
+            continue;
+        if (index < 0 || index >= lines->size())
+            continue;
+        (*lines)[index] = value;
+        ++changed;
+    }
+    return changed;
+}
+
+int LanguageFile::applyFixedStringList(const QDomElement &listElement, QStringList *lines)
+{
+    QString whole;
+    if (wholeListText(listElement, &whole)) {
+        const QStringList given = splitLines(whole);
+        const qsizetype n = std::min(given.size(), lines->size());
+        for (qsizetype i = 0; i < n; ++i)
+            (*lines)[i] = given.at(i);
+        return int(n);
+    }
+    return applyStringList(listElement, lines);
+}
+
+// ---- the parts without widgets --------------------------------------------------------------
+
+// Components are owned by the window whatever their nesting in the file, so every element below
+// the main window's element is a candidate; the vocabulary component's entries are not.
+template <typename Visit>
+void LanguageFile::forEachComponentElement(const QDomElement &element, const Visit &visit) const
+{
+    for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        if (sameName(e.tagName(), QLatin1String(kVariables)))
+            continue;
+        visit(e);
+        forEachComponentElement(e, visit);
+    }
+}
+
+int LanguageFile::applyVocabulary() const
+{
+    int set = 0;
+    Vocabulary &vocabulary = Vocabulary::instance();
+    const auto fill = [&](const QDomElement &variables) {
+        for (QDomElement e = variables.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            try {
+                bool hasName = false, hasValue = false;
+                const QString key = attribute(e, kName, &hasName);
+                const QString value = attribute(e, kValue, &hasValue);
+                if (hasName && hasValue && vocabulary.setText(key, convertLineBreaks(value)))
+                    ++set;
+            } catch (const std::exception &) {
+                // one bad entry never stops the others
+            }
+        }
+    };
+    // The vocabulary component may stand at any depth of the main window's element.
+    const std::function<void(const QDomElement &)> walk = [&](const QDomElement &element) {
+        for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            if (sameName(e.tagName(), QLatin1String(kVariables)))
+                fill(e);
+            else
+                walk(e);
+        }
+    };
+    for (const QDomElement &form : windowElements(QLatin1String(kMainWindow)))
+        walk(form);
+    return set;
+}
+
+int LanguageFile::applyNameTables() const
+{
+    int set = 0;
+    NameTables &tables = NameTables::instance();
+    for (const QDomElement &form : windowElements(QLatin1String(kMainWindow))) {
+        forEachComponentElement(form, [&](const QDomElement &e) {
+            NameTables::Table table = NameTables::Levels;
+            if (!NameTables::tableByName(e.tagName(), &table))
+                return;
+            const QDomElement items = childElement(e, kItems);
+            if (items.isNull())
+                return;
+            try {
+                QStringList lines = tables.items(table);
+                const int n = applyStringList(items, &lines);
+                if (n > 0 && tables.setItems(e.tagName(), lines))
+                    set += n;
+            } catch (const std::exception &) {
+            }
+        });
+    }
+    return set;
+}
+
+int LanguageFile::applyBoardItems(Board &board) const
+{
+    int set = 0;
+    for (const QDomElement &form : windowElements(QLatin1String(kMainWindow))) {
+        forEachComponentElement(form, [&](const QDomElement &e) {
+            NameTables::Table table = NameTables::Levels;
+            if (NameTables::tableByName(e.tagName(), &table))
+                return; // the trainer types live in the name tables
+            const QString box = boardBoxName(e.tagName());
+            const QDomElement items = childElement(e, kItems);
+            if (box.isEmpty() || items.isNull())
+                return;
+            try {
+                const QStringList before = board.items(box);
+                QStringList lines = before;
+                if (applyFixedStringList(items, &lines) == 0)
+                    return;
+                for (qsizetype i = 0; i < lines.size(); ++i) {
+                    if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
+                        ++set;
+                }
+            } catch (const std::exception &) {
+            }
+        });
+    }
+    return set;
+}
+
+int LanguageFile::applyHeadless(Board *board) const
+{
+    if (!isLoaded())
+        return 0;
+    int set = applyVocabulary();
+    set += applyNameTables();
+    if (board)
+        set += applyBoardItems(*board);
+    return set;
+}
+
+// ---- the language folder ----------------------------------------------------------------------
+
+int LanguageFile::languageId(const QString &path, int def)
+{
+    if (path.isEmpty() || !QFileInfo(path).isFile())
+        return def;
+    return IniFile(path).readInteger(QStringLiteral("langue"), QStringLiteral("ID"), def);
+}
+
+QList<LanguageFile::LanguageInfo> LanguageFile::availableLanguages(const QString &programFolder)
+{
+    QList<LanguageInfo> languages;
+    QDir dir(QDir(programFolder).filePath(QStringLiteral("lng")));
+    if (!dir.exists())
+        return languages;
+    const QFileInfoList files = dir.entryInfoList({QStringLiteral("*.lng")}, QDir::Files | QDir::Readable,
+                                                  QDir::Name | QDir::IgnoreCase);
+    for (const QFileInfo &info : files) {
+        const QString fileName = info.fileName();
+        LanguageInfo language;
+        language.name = fileName.left(fileName.size() - 4);
+        language.path = info.absoluteFilePath();
+        language.id = languageId(language.path);
+        languages.append(language);
+    }
+    return languages;
+}
+
+QString LanguageFile::languageFilePath(const QString &programFolder, const QString &languageName)
+{
+    // A language is a plain file name in the lng folder, never a path elsewhere.
+    if (languageName.isEmpty() || languageName.contains(QLatin1Char('/')) || languageName.contains(QLatin1Char('\\')))
+        return QString();
+    const QDir dir(QDir(programFolder).filePath(QStringLiteral("lng")));
+    const QString wanted = languageName + QStringLiteral(".lng");
+    const QString exact = dir.filePath(wanted);
+    if (QFileInfo(exact).isFile())
+        return exact;
+    // Settings written on a system that ignores case ("francais") still find "Francais.lng".
+    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
+    for (const QString &file : files) {
+        if (sameName(file, wanted))
+            return dir.filePath(file);
+    }
+    return QString();
+}

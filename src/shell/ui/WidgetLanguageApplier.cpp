@@ -1,0 +1,619 @@
+#include "shell/ui/WidgetLanguageApplier.h"
+
+#include "shell/LanguageFile.h"
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QDockWidget>
+#include <QGroupBox>
+#include <QHash>
+#include <QHeaderView>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QMetaProperty>
+#include <QPlainTextEdit>
+#include <QRadioButton>
+#include <QSignalBlocker>
+#include <QStackedWidget>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTableWidget>
+#include <QTextEdit>
+#include <QTreeWidget>
+#include <QWidget>
+
+#include <exception>
+#include <functional>
+
+namespace {
+
+bool is(const QString &name, const char *property)
+{
+    return name.compare(QLatin1String(property), Qt::CaseInsensitive) == 0;
+}
+
+QString textValue(const QString &raw)
+{
+    return WidgetLanguageApplier::displayText(LanguageFile::convertLineBreaks(raw));
+}
+
+bool parseInt(const QString &raw, int *value)
+{
+    bool ok = false;
+    const int v = raw.trimmed().toInt(&ok, 10);
+    if (ok)
+        *value = v;
+    return ok;
+}
+
+// A boolean is an enumeration of False and True: a number or one of the two names; any other
+// name counts as the first value.
+bool parseBool(const QString &raw)
+{
+    const QString text = raw.trimmed();
+    int number = 0;
+    if (parseInt(text, &number))
+        return number != 0;
+    return is(text, "True");
+}
+
+// The tab widget whose page this widget is, with the page's index.
+QTabWidget *tabWidgetOfPage(QWidget *widget, int *index)
+{
+    QWidget *stack = widget->parentWidget();
+    if (!qobject_cast<QStackedWidget *>(stack))
+        return nullptr;
+    auto *tabs = qobject_cast<QTabWidget *>(stack->parentWidget());
+    if (!tabs)
+        return nullptr;
+    const int i = tabs->indexOf(widget);
+    if (i < 0)
+        return nullptr;
+    *index = i;
+    return tabs;
+}
+
+// A writable property of type QString with this name (any case). The object's name and a
+// box's current text (its selection) are not texts to translate.
+bool setTextProperty(QObject *object, const QString &name, const QString &value)
+{
+    if (is(name, "objectName") || is(name, "currentText"))
+        return false;
+    const QMetaObject *meta = object->metaObject();
+    for (int i = 0; i < meta->propertyCount(); ++i) {
+        const QMetaProperty property = meta->property(i);
+        if (!is(name, property.name()))
+            continue;
+        if (!property.isWritable() || property.metaType().id() != QMetaType::QString)
+            return false;
+        return property.write(object, value);
+    }
+    return false;
+}
+
+bool setCaption(QObject *object, const QString &text)
+{
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setText(text);
+        return true;
+    }
+    if (auto *menu = qobject_cast<QMenu *>(object)) {
+        menu->setTitle(text);
+        return true;
+    }
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return false;
+    int page = -1;
+    if (QTabWidget *tabs = tabWidgetOfPage(widget, &page)) {
+        tabs->setTabText(page, text);
+        return true;
+    }
+    if (auto *group = qobject_cast<QGroupBox *>(widget)) {
+        group->setTitle(text);
+        return true;
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->setText(text);
+        return true;
+    }
+    if (auto *label = qobject_cast<QLabel *>(widget)) {
+        label->setText(text);
+        return true;
+    }
+    if (widget->isWindow() || qobject_cast<QDockWidget *>(widget)) {
+        widget->setWindowTitle(text);
+        return true;
+    }
+    return setTextProperty(widget, QStringLiteral("text"), text)
+        || setTextProperty(widget, QStringLiteral("title"), text);
+}
+
+// "short|long": the short part is the tool tip, the long part the status bar text; a hint
+// without the bar is both.
+bool setHint(QObject *object, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString shortHint = bar < 0 ? hint : hint.left(bar);
+    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setToolTip(shortHint);
+        action->setStatusTip(longHint);
+        return true;
+    }
+    if (auto *widget = qobject_cast<QWidget *>(object)) {
+        widget->setToolTip(shortHint);
+        widget->setStatusTip(longHint);
+        return true;
+    }
+    return false;
+}
+
+bool setText(QObject *object, const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(object)) {
+        edit->setText(text);
+        return true;
+    }
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(object)) {
+        edit->setPlainText(text);
+        return true;
+    }
+    if (auto *edit = qobject_cast<QTextEdit *>(object)) {
+        edit->setPlainText(text);
+        return true;
+    }
+    if (auto *box = qobject_cast<QComboBox *>(object)) {
+        // A list box's text is its selection, which a language file must not change.
+        if (!box->isEditable())
+            return false;
+        box->setEditText(text);
+        return true;
+    }
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setText(text);
+        return true;
+    }
+    return setTextProperty(object, QStringLiteral("text"), text);
+}
+
+// Width and Height of a fixed-size widget change its fixed size, so that a translation may
+// make room for longer texts.
+bool setGeometryPart(QObject *object, const QString &name, int value)
+{
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return false;
+    if (is(name, "Width")) {
+        if (value < 0)
+            return false;
+        if (widget->minimumWidth() == widget->maximumWidth())
+            widget->setFixedWidth(value);
+        else
+            widget->resize(value, widget->height());
+    } else if (is(name, "Height")) {
+        if (value < 0)
+            return false;
+        if (widget->minimumHeight() == widget->maximumHeight())
+            widget->setFixedHeight(value);
+        else
+            widget->resize(widget->width(), value);
+    } else if (is(name, "Left")) {
+        widget->move(value, widget->y());
+    } else {
+        widget->move(widget->x(), value);
+    }
+    return true;
+}
+
+bool setShortCut(QObject *object, const QString &raw)
+{
+    const QString text = raw.trimmed();
+    const QKeySequence sequence = QKeySequence::fromString(text, QKeySequence::PortableText);
+    if (!text.isEmpty() && sequence.isEmpty())
+        return false; // not a key combination: skipped
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setShortcut(sequence);
+        return true;
+    }
+    if (auto *button = qobject_cast<QAbstractButton *>(object)) {
+        button->setShortcut(sequence);
+        return true;
+    }
+    return false;
+}
+
+bool setVisibleOrEnabled(QObject *object, const QString &name, bool on)
+{
+    const bool visible = is(name, "Visible");
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        visible ? action->setVisible(on) : action->setEnabled(on);
+        return true;
+    }
+    auto *widget = qobject_cast<QWidget *>(object);
+    if (!widget)
+        return false;
+    if (visible) {
+        // A language file translates windows; it never opens or closes one.
+        if (widget->isWindow())
+            return false;
+        widget->setVisible(on);
+    } else {
+        widget->setEnabled(on);
+    }
+    return true;
+}
+
+// ---- font ----
+
+bool applyFontPart(QFont *font, const QString &name, const QString &raw)
+{
+    int number = 0;
+    if (is(name, "Name")) {
+        if (raw.trimmed().isEmpty())
+            return false;
+        font->setFamily(raw.trimmed());
+        return true;
+    }
+    if (is(name, "Size")) {
+        if (!parseInt(raw, &number) || number <= 0)
+            return false;
+        font->setPointSize(number);
+        return true;
+    }
+    if (is(name, "Height")) {
+        // Negative heights are character heights, positive ones cell heights: both in pixels.
+        if (!parseInt(raw, &number) || number == 0)
+            return false;
+        font->setPixelSize(qAbs(number));
+        return true;
+    }
+    if (is(name, "Style")) {
+        QString set = raw.trimmed();
+        if (set.startsWith(QLatin1Char('[')) && set.endsWith(QLatin1Char(']')))
+            set = set.mid(1, set.size() - 2);
+        bool bold = false, italic = false, underline = false, strikeOut = false;
+        for (const QString &part : set.split(QLatin1Char(','), Qt::SkipEmptyParts)) {
+            const QString style = part.trimmed();
+            if (is(style, "fsBold"))
+                bold = true;
+            else if (is(style, "fsItalic"))
+                italic = true;
+            else if (is(style, "fsUnderline"))
+                underline = true;
+            else if (is(style, "fsStrikeOut"))
+                strikeOut = true;
+            else
+                return false; // not a style: the whole set is refused
+        }
+        font->setBold(bold);
+        font->setItalic(italic);
+        font->setUnderline(underline);
+        font->setStrikeOut(strikeOut);
+        return true;
+    }
+    return false;
+}
+
+class Walker {
+public:
+    explicit Walker(QWidget *window) : m_window(window)
+    {
+        // Components belong to the window whatever their nesting: index every object below it,
+        // the first of each name (depth first, in creation order) winning.
+        const QList<QObject *> objects = window->findChildren<QObject *>();
+        for (QObject *o : objects) {
+            const QString key = o->objectName().toLower();
+            if (!key.isEmpty() && !m_components.contains(key))
+                m_components.insert(key, o);
+        }
+    }
+
+    int set() const { return m_set; }
+
+    void applyElement(QObject *object, const QDomElement &element)
+    {
+        const QDomNamedNodeMap attributes = element.attributes();
+        for (int i = 0; i < attributes.count(); ++i) {
+            const QDomAttr attribute = attributes.item(i).toAttr();
+            if (is(attribute.name(), "Name"))
+                continue;
+            try {
+                if (setSimple(object, attribute.name(), attribute.value()))
+                    ++m_set;
+            } catch (const std::exception &) {
+            }
+        }
+        for (QDomElement child = element.firstChildElement(); !child.isNull();
+             child = child.nextSiblingElement()) {
+            // The vocabulary component is not a widget: LanguageFile fills the vocabulary.
+            if (is(child.tagName(), LanguageFile::kVariables))
+                continue;
+            try {
+                if (QObject *component = m_components.value(child.tagName().toLower()))
+                    applyElement(component, child);
+                else
+                    applyProperty(object, child);
+            } catch (const std::exception &) {
+            }
+        }
+    }
+
+private:
+    bool setSimple(QObject *object, const QString &name, const QString &raw)
+    {
+        if (is(name, "Caption"))
+            return setCaption(object, textValue(raw));
+        if (is(name, "Hint"))
+            return setHint(object, textValue(raw));
+        if (is(name, "Text"))
+            return setText(object, textValue(raw));
+        if (is(name, "Width") || is(name, "Height") || is(name, "Left") || is(name, "Top")) {
+            int value = 0;
+            return parseInt(raw, &value) && setGeometryPart(object, name, value);
+        }
+        if (is(name, "ShortCut"))
+            return setShortCut(object, raw);
+        if (is(name, "Visible") || is(name, "Enabled"))
+            return setVisibleOrEnabled(object, name, parseBool(raw));
+        if (is(name, "Items") || is(name, "Lines") || is(name, "Tabs") || is(name, "Columns")
+            || is(name, "Font"))
+            return false; // object properties take an element, not an attribute
+        return setTextProperty(object, name, textValue(raw));
+    }
+
+    void applyProperty(QObject *object, const QDomElement &element)
+    {
+        const QString name = element.tagName();
+        if (is(name, "Items"))
+            m_set += applyItems(object, element);
+        else if (is(name, "Lines"))
+            m_set += applyLines(object, element);
+        else if (is(name, "Tabs"))
+            m_set += applyTabs(object, element);
+        else if (is(name, "Columns"))
+            m_set += applyColumns(object, element);
+        else if (is(name, "Font"))
+            m_set += applyFont(object, element);
+        else if (element.firstChildElement().isNull() && !is(name, "Name") && setSimple(object, name, element.text()))
+            ++m_set; // a simple property given as an element: its text is the value
+    }
+
+    static int applyItems(QObject *object, const QDomElement &element)
+    {
+        if (auto *box = qobject_cast<QComboBox *>(object)) {
+            QStringList lines;
+            for (int i = 0; i < box->count(); ++i)
+                lines.append(box->itemText(i));
+            const QStringList before = lines;
+            const int n = LanguageFile::applyFixedStringList(element, &lines);
+            const QSignalBlocker blocker(box);
+            for (int i = 0; i < lines.size(); ++i) {
+                if (lines.at(i) != before.at(i))
+                    box->setItemText(i, lines.at(i));
+            }
+            return n;
+        }
+        if (auto *list = qobject_cast<QListWidget *>(object)) {
+            QStringList lines;
+            for (int i = 0; i < list->count(); ++i)
+                lines.append(list->item(i)->text());
+            const int n = LanguageFile::applyFixedStringList(element, &lines);
+            const QSignalBlocker blocker(list);
+            for (int i = 0; i < lines.size(); ++i)
+                list->item(i)->setText(lines.at(i));
+            return n;
+        }
+        if (auto *tree = qobject_cast<QTreeWidget *>(object))
+            return applyTreeItems(tree, element);
+        if (auto *widget = qobject_cast<QWidget *>(object)) {
+            // A radio group: its entries are its radio buttons.
+            const QList<QRadioButton *> buttons = widget->findChildren<QRadioButton *>();
+            if (buttons.isEmpty())
+                return 0;
+            QStringList lines;
+            for (QRadioButton *b : buttons)
+                lines.append(b->text());
+            const int n = LanguageFile::applyFixedStringList(element, &lines);
+            for (int i = 0; i < lines.size(); ++i)
+                buttons.at(i)->setText(lines.at(i));
+            return n;
+        }
+        return 0;
+    }
+
+    // List items (Index, Column, Value: column 0 is the item's caption, column c its sub-item
+    // c - 1) or, without Column, tree nodes counted through the whole tree.
+    static int applyTreeItems(QTreeWidget *tree, const QDomElement &element)
+    {
+        QList<QTreeWidgetItem *> nodes;
+        const std::function<void(QTreeWidgetItem *)> collect = [&](QTreeWidgetItem *item) {
+            nodes.append(item);
+            for (int i = 0; i < item->childCount(); ++i)
+                collect(item->child(i));
+        };
+        for (int i = 0; i < tree->topLevelItemCount(); ++i)
+            collect(tree->topLevelItem(i));
+
+        int set = 0;
+        for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            int index = -1;
+            bool hasValue = false;
+            const QString value = LanguageFile::attribute(e, QStringLiteral("Value"), &hasValue);
+            if (!LanguageFile::intAttribute(e, QStringLiteral("Index"), &index) || !hasValue || index < 0)
+                continue;
+            bool hasColumn = false;
+            LanguageFile::attribute(e, QStringLiteral("Column"), &hasColumn);
+            if (hasColumn) {
+                int column = -1;
+                if (!LanguageFile::intAttribute(e, QStringLiteral("Column"), &column) || column < 0
+                    || column >= tree->columnCount() || index >= tree->topLevelItemCount())
+                    continue;
+                tree->topLevelItem(index)->setText(column, value);
+            } else {
+                if (index >= nodes.size())
+                    continue;
+                nodes.at(index)->setText(0, value);
+            }
+            ++set;
+        }
+        return set;
+    }
+
+    static int applyLines(QObject *object, const QDomElement &element)
+    {
+        QString text;
+        if (auto *label = qobject_cast<QLabel *>(object))
+            text = label->text();
+        else if (auto *edit = qobject_cast<QPlainTextEdit *>(object))
+            text = edit->toPlainText();
+        else if (auto *edit = qobject_cast<QTextEdit *>(object))
+            text = edit->toPlainText();
+        else
+            return 0;
+        QStringList lines = LanguageFile::splitLines(text);
+        const int n = LanguageFile::applyStringList(element, &lines);
+        if (n == 0 && !LanguageFile::wholeListText(element, &text))
+            return 0;
+        const QString joined = lines.join(QLatin1Char('\n'));
+        if (auto *label = qobject_cast<QLabel *>(object))
+            label->setText(joined);
+        else if (auto *edit = qobject_cast<QPlainTextEdit *>(object))
+            edit->setPlainText(joined);
+        else
+            qobject_cast<QTextEdit *>(object)->setPlainText(joined);
+        return qMax(n, 1);
+    }
+
+    static int applyTabs(QObject *object, const QDomElement &element)
+    {
+        QTabBar *bar = qobject_cast<QTabBar *>(object);
+        QTabWidget *tabs = qobject_cast<QTabWidget *>(object);
+        if (!bar && !tabs)
+            return 0;
+        const int count = bar ? bar->count() : tabs->count();
+        QStringList lines;
+        for (int i = 0; i < count; ++i)
+            lines.append(bar ? bar->tabText(i) : tabs->tabText(i));
+        const int n = LanguageFile::applyFixedStringList(element, &lines);
+        for (int i = 0; i < count; ++i)
+            bar ? bar->setTabText(i, lines.at(i)) : tabs->setTabText(i, lines.at(i));
+        return n;
+    }
+
+    // Columns: one child per column with Index and its Caption (or Value) and Width.
+    static int applyColumns(QObject *object, const QDomElement &element)
+    {
+        auto *tree = qobject_cast<QTreeWidget *>(object);
+        auto *table = qobject_cast<QTableWidget *>(object);
+        if (!tree && !table)
+            return 0;
+        const int count = tree ? tree->columnCount() : table->columnCount();
+        int set = 0;
+        for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            int index = -1;
+            if (!LanguageFile::intAttribute(e, QStringLiteral("Index"), &index) || index < 0 || index >= count)
+                continue;
+            bool hasCaption = false;
+            QString caption = LanguageFile::attribute(e, QStringLiteral("Caption"), &hasCaption);
+            if (!hasCaption)
+                caption = LanguageFile::attribute(e, QStringLiteral("Value"), &hasCaption);
+            if (hasCaption) {
+                caption = textValue(caption);
+                if (tree) {
+                    tree->headerItem()->setText(index, caption);
+                } else {
+                    QTableWidgetItem *header = table->horizontalHeaderItem(index);
+                    if (!header) {
+                        header = new QTableWidgetItem;
+                        table->setHorizontalHeaderItem(index, header);
+                    }
+                    header->setText(caption);
+                }
+                ++set;
+            }
+            int width = 0;
+            if (LanguageFile::intAttribute(e, QStringLiteral("Width"), &width) && width >= 0) {
+                tree ? tree->setColumnWidth(index, width) : table->setColumnWidth(index, width);
+                ++set;
+            }
+        }
+        return set;
+    }
+
+    static int applyFont(QObject *object, const QDomElement &element)
+    {
+        auto *widget = qobject_cast<QWidget *>(object);
+        auto *action = qobject_cast<QAction *>(object);
+        if (!widget && !action)
+            return 0;
+        QFont font = widget ? widget->font() : action->font();
+        int set = 0;
+        const QDomNamedNodeMap attributes = element.attributes();
+        for (int i = 0; i < attributes.count(); ++i) {
+            const QDomAttr a = attributes.item(i).toAttr();
+            if (applyFontPart(&font, a.name(), a.value()))
+                ++set;
+        }
+        for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+            if (applyFontPart(&font, e.tagName(), e.text()))
+                ++set;
+        }
+        if (set > 0)
+            widget ? widget->setFont(font) : action->setFont(font);
+        return set;
+    }
+
+    QWidget *m_window;
+    QHash<QString, QObject *> m_components;
+    int m_set = 0;
+};
+
+} // namespace
+
+QString WidgetLanguageApplier::displayText(const QString &text)
+{
+    QString result = text;
+    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return result;
+}
+
+int WidgetLanguageApplier::applyWindow(QWidget *window, const QDomElement &element)
+{
+    if (!window || element.isNull())
+        return 0;
+    Walker walker(window);
+    walker.applyElement(window, element);
+    return walker.set();
+}
+
+int WidgetLanguageApplier::apply(const LanguageFile &file, const QList<QWidget *> &windows)
+{
+    if (!file.isLoaded())
+        return 0;
+    int set = 0;
+    for (QDomElement e = file.root().firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+        for (QWidget *window : windows) {
+            if (window && LanguageFile::sameName(window->objectName(), e.tagName())) {
+                set += applyWindow(window, e);
+                break;
+            }
+        }
+    }
+    return set;
+}
+
+bool WidgetLanguageApplier::applyLanguageFile(const QString &path, const QList<QWidget *> &windows,
+                                              Board *board)
+{
+    LanguageFile file;
+    if (!file.load(path))
+        return false;
+    file.applyHeadless(board);
+    apply(file, windows);
+    return true;
+}
