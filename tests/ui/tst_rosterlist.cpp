@@ -5,6 +5,8 @@
 #include "shell/MainModel.h"
 #include "shell/Vocabulary.h"
 #include "shell/ui/ErrorHandler.h"
+#include "shell/ui/WidgetLanguageApplier.h"
+#include "evaluation/NameTables.h"
 
 #include <QComboBox>
 #include <QHeaderView>
@@ -87,21 +89,12 @@ struct ProgramFolder {
         QFile f(path("xml/players.xml"));
         if (f.open(QIODevice::WriteOnly))
             f.write(xml.toUtf8());
-        // Stand-ins for the program's pictures: a plaster, a cross and three cards.
-        picture("pansement.bmp", QSize(16, 16), QColor(230, 200, 160), "BMP");
-        picture("croixR.bmp", QSize(16, 16), QColor(220, 30, 30), "BMP");
-        // Qt writes no GIF; it reads a picture by its content whatever the name says.
-        picture("YCard1.gif", QSize(12, 16), QColor(250, 220, 0), "PNG");
-        picture("YCard2.gif", QSize(18, 16), QColor(250, 200, 0), "PNG");
-        picture("RCard.gif", QSize(12, 16), QColor(210, 0, 0), "PNG");
+        // The program's own pictures.
+        for (const char *name : {"pansement.bmp", "croixR.bmp", "YCard1.gif", "YCard2.gif", "RCard.gif"})
+            QFile::copy(QStringLiteral(SQW_SAMPLE_DATA_DIR "/img/") + QLatin1String(name),
+                        path(QStringLiteral("img/") + QLatin1String(name)));
     }
     QString path(const QString &relative) const { return dir.path() + QLatin1Char('/') + relative; }
-    void picture(const QString &name, QSize size, QColor colour, const char *format)
-    {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        image.save(path(QStringLiteral("img/") + name), format);
-    }
 };
 
 QStringList column(const QTreeWidget &view, int c)
@@ -167,12 +160,14 @@ private slots:
     void init()
     {
         Vocabulary::instance().resetToDefaults();
+        NameTables::instance().resetToDefaults();
         m_folder = std::make_unique<ProgramFolder>();
         QVERIFY(m_folder->dir.isValid());
         m_model = std::make_unique<MainModel>(m_folder->dir.path());
         QVERIFY(m_model->chargePlayersXML(m_folder->path("xml/players.xml")));
         QCOMPARE(m_model->roster().count, kPlayers.size());
         m_main = std::make_unique<QMainWindow>();
+        m_main->setObjectName(QStringLiteral("Form1"));
         m_main->setGeometry(100, 80, 1000, 600);
         m_view = new RosterListView(*m_model, m_main.get());
         m_main->setCentralWidget(m_view);
@@ -190,6 +185,7 @@ private slots:
     void fillSortsByName()
     {
         QCOMPARE(m_view->objectName(), QStringLiteral("ListeJoueurs"));
+
         QCOMPARE(m_view->columnCount(), 35);
         QCOMPARE(m_view->headerItem()->text(6), QStringLiteral("Expérience"));
         QCOMPARE(column(*m_view, 0), (QStringList{"Adam Perrin", "Bruno Caron", "émile Blanc", "Émilie Faure",
@@ -395,13 +391,20 @@ private slots:
         QLabel *injury = detail.findChild<QLabel *>("Iblessure");
         QLabel *weeks = detail.findChild<QLabel *>("LBlessure");
         QLabel *card = detail.findChild<QLabel *>("ICard");
-        QVERIFY(injury->isVisible() && !injury->pixmap().isNull());
-        QCOMPARE(injury->pixmap().toImage().pixelColor(4, 4), QColor(220, 30, 30));
+        QVERIFY(injury->isVisible());
+        const QImage cross(m_folder->path("img/croixR.bmp"));
+        QVERIFY(!cross.isNull());
+        // The cross itself, not the plaster.
+        QCOMPARE(injury->pixmap().size(), cross.size());
+        const QPoint middle(cross.width() / 2, cross.height() / 2);
+        QCOMPARE(injury->pixmap().toImage().pixelColor(middle).rgb(), cross.pixelColor(middle).rgb());
+        QVERIFY(QImage(m_folder->path("img/pansement.bmp")).pixelColor(middle).rgb() != cross.pixelColor(middle).rgb());
         QVERIFY(weeks->isVisible());
         QCOMPARE(weeks->text(), QStringLiteral("(+2)"));
         QCOMPARE(weeks->x(), injury->x() + injury->width() + 5);
         QVERIFY(card->isVisible());
-        QCOMPARE(card->pixmap().width(), 18);
+        QCOMPARE(card->pixmap().size(), QImage(m_folder->path("img/YCard2.gif")).size());
+        QVERIFY(!card->pixmap().isNull());
         // Colours follow the best position; set pieces are never coloured.
         for (int s = 0; s < PlayerDetailModel::kSkillCount; ++s) {
             const auto skill = PlayerDetailModel::Skill(s);
@@ -554,37 +557,47 @@ private slots:
 
     // ---- pictures to look at ----
 
+    void screenshots_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::newRow("French") << "Francais";
+        QTest::newRow("English") << "English";
+    }
     void screenshots()
     {
-        m_main->resize(1200, 360);
-        QVERIFY(m_view->grab().save(shotFolder() + "/rosterlist.png"));
-
+        QFETCH(QString, language);
         TFPlayerDetail detail(*m_model, m_main.get());
-        // The captions a language file gives.
-        const QStringList captions{"Endurance", "Construction", "Ailier", "Buteur",
-                                   "Gardien", "Passe", "Défense", "Coups de pied arrêtés"};
-        for (int s = 0; s < PlayerDetailModel::kSkillCount; ++s)
-            detail.findChild<QLabel *>(PlayerDetailModel::captionLabelName(PlayerDetailModel::Skill(s)))->setText(captions[s]);
-        detail.findChild<QLabel *>("LSpeciality")->setText(QStringLiteral("Spécialité :"));
-        detail.setWindowTitle(QStringLiteral("Détail du joueur"));
+        TFPlayerTest trial(*m_model, m_main.get());
+        QVERIFY(WidgetLanguageApplier::applyLanguageFile(
+            QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/") + language + QStringLiteral(".lng"),
+            {m_main.get(), &detail, &trial}, &m_model->board()));
+        // Position names come with the roster load that follows a language change.
+        m_model->loadRoster();
+        m_view->refill();
+        const QString prefix = shotFolder() + QLatin1Char('/') + language + QLatin1Char('-');
+
+        // Wide enough for all 35 columns.
+        m_main->resize(m_view->header()->length() + 40, 260);
+        QVERIFY(m_view->grab().save(prefix + "rosterlist.png"));
+
         detail.setDetailPlayer(recordNamed(*m_model, QStringLiteral("Émilie Faure")));
         detail.show();
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
-        QVERIFY(detail.grab().save(shotFolder() + "/playerdetail.png"));
+        QVERIFY(detail.grab().save(prefix + "playerdetail.png"));
         detail.hide();
         detail.setDetailPlayer(recordNamed(*m_model, QStringLiteral("Bruno Caron")));
         detail.show();
-        QVERIFY(detail.grab().save(shotFolder() + "/playerdetail-red.png"));
+        QVERIFY(detail.grab().save(prefix + "playerdetail-red.png"));
         detail.hide();
 
-        TFPlayerTest trial(*m_model, m_main.get());
         trial.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trial));
         QComboBox *box = trial.findChild<QComboBox *>("cbJoueur");
         box->setFocus();
         QTest::keyClick(box, Qt::Key_Down);
         QTest::keyClick(box, Qt::Key_Down);
-        QVERIFY(trial.grab().save(shotFolder() + "/playertrial.png"));
+        QCOMPARE(trial.findChild<QTreeWidget *>("LvSkill")->topLevelItemCount(), 19);
+        QVERIFY(trial.grab().save(prefix + "playertrial.png"));
     }
 };
 

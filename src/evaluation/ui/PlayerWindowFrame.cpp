@@ -1,5 +1,7 @@
 #include "evaluation/ui/PlayerWindowFrame.h"
 
+#include "platform/ui/KeepOnTop.h"
+
 #include <QGuiApplication>
 #include <QScreen>
 #include <QWidget>
@@ -9,13 +11,11 @@ namespace PlayerWindowFrame {
 void applyOnTop(QWidget *window, const OnTopSource &source)
 {
     bool onTop = false;
-    if (source) {
+    if (source)
         onTop = source();
-    } else if (QWidget *parent = window->parentWidget()) {
-        onTop = parent->window()->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
-    }
-    if (window->windowFlags().testFlag(Qt::WindowStaysOnTopHint) != onTop)
-        window->setWindowFlag(Qt::WindowStaysOnTopHint, onTop);
+    else if (QWidget *parent = window->parentWidget())
+        onTop = KeepOnTop::isOnTop(parent);
+    KeepOnTop::apply(window, onTop);
 }
 
 void centreOnMainWindow(QWidget *window)
