@@ -1,6 +1,8 @@
 // squadwright: the desktop program. Creates every window once under the splash window, then
 // runs the event loop; the main window's first show does the real start-up work.
 #include "datafiles/DataFolder.h"
+#include "evaluation/ui/TFPlayerDetail.h"
+#include "evaluation/ui/TFPlayerTest.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TSplashScreen.h"
 
@@ -81,8 +83,8 @@ int main(int argc, char **argv)
             [] {}, // connection dialog
             [] {}, // about window
             [] {}, // settings dialog
-            [] {}, // player trial window
-            [] {}, // player detail window
+            [&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model(), mainWindow.get())); },
+            [&] { mainWindow->setPlayerDetailWindow(new TFPlayerDetail(mainWindow->model(), mainWindow.get())); },
             [] {}, // data module: the shared XML document needs no window
             [] {}, // setup wizard
         };

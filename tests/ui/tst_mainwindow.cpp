@@ -2,6 +2,8 @@
 // and the error handler, each on its own copy of the program folder.
 #include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
+#include "evaluation/ui/TFPlayerDetail.h"
+#include "evaluation/ui/TFPlayerTest.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ui/GlobalHotKey.h"
@@ -88,10 +90,13 @@ struct ProgramFolder {
     }
 };
 
-// Shows the window and waits for the start-up work of its first show.
+// Shows the window and waits for the start-up work of its first show. The player windows are
+// created and handed over as the start-up sequence does.
 std::unique_ptr<TForm1> start(const ProgramFolder &folder)
 {
     auto form = std::make_unique<TForm1>(folder.folder());
+    form->setPlayerTestWindow(new TFPlayerTest(form->model(), form.get()));
+    form->setPlayerDetailWindow(new TFPlayerDetail(form->model(), form.get()));
     QSignalSpy done(form.get(), &TForm1::startUpFinished);
     form->show();
     if (!done.wait(10000))
@@ -533,6 +538,46 @@ private slots:
         QVERIFY(form->loadingDone());
         QCOMPARE(child<QTabWidget>(form.get(), "PageControl")->tabText(0), QStringLiteral("Equipe"));
         QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ne pas tenir compte des blessures"));
+    }
+
+    void playerWindowsFromTheCommands_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("trialTitle");
+        QTest::addColumn<QString>("detailTitle");
+        QTest::newRow("French") << "Francais" << "Essais" << QString::fromUtf8("Détail du joueur");
+        QTest::newRow("English") << "English" << "Trials" << "Player details";
+    }
+    void playerWindowsFromTheCommands()
+    {
+        QFETCH(QString, langue);
+        QFETCH(QString, trialTitle);
+        QFETCH(QString, detailTitle);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), langue);
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("ontop"), QStringLiteral("yes"));
+        auto form = start(folder);
+
+        // Each modal window is looked at and closed as soon as it runs.
+        QStringList shown;
+        QList<bool> onTop;
+        auto *closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                shown << dialog->objectName() + QLatin1Char('/') + dialog->windowTitle();
+                onTop << dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                dialog->reject();
+            }
+        });
+        closer->start(20);
+        action(form.get(), "Test")->trigger();
+        const int record = form->model().listRows().value(3);
+        emit form->rosterView()->detailRequested(record);
+        closer->stop();
+        QCOMPARE(shown, QStringList({QStringLiteral("FPlayerTest/") + trialTitle,
+                                     QStringLiteral("FPlayerDetail/") + detailTitle}));
+        QCOMPARE(onTop, QList<bool>({true, true}));
+        QCOMPARE(form->findChild<TFPlayerDetail *>()->detailPlayer(), record);
     }
 
     void hintsGoToTheHintPanel()

@@ -2,6 +2,8 @@
 
 #include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
+#include "evaluation/ui/TFPlayerDetail.h"
+#include "evaluation/ui/TFPlayerTest.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
@@ -673,9 +675,8 @@ void TForm1::quitterExecute() { close(); }
 void TForm1::showDetail(int record)
 {
     ErrorHandler::guarded([this, record] {
-        Q_UNUSED(record);
         if (m_playerDetail)
-            m_playerDetail->show();
+            m_playerDetail->showPlayer(record);
     });
 }
 
@@ -740,15 +741,19 @@ void TForm1::addDialog(QWidget *dialog)
     KeepOnTop::apply(dialog, isOnTop());
 }
 
-void TForm1::setPlayerTestWindow(QDialog *window)
+void TForm1::setPlayerTestWindow(TFPlayerTest *window)
 {
     m_playerTest = window;
+    if (window)
+        window->setOnTopSource([this] { return isOnTop(); });
     addDialog(window);
 }
 
-void TForm1::setPlayerDetailWindow(QWidget *window)
+void TForm1::setPlayerDetailWindow(TFPlayerDetail *window)
 {
     m_playerDetail = window;
+    if (window)
+        window->setOnTopSource([this] { return isOnTop(); });
     addDialog(window);
 }
 

@@ -15,7 +15,6 @@ class QAction;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
-class QDialog;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -25,6 +24,8 @@ class QTabWidget;
 class QTimer;
 class QToolBar;
 class RosterListView;
+class TFPlayerDetail;
+class TFPlayerTest;
 
 // The main window ("Form1"): tool bar, menus, the pages "Equipe", "Paramètres de calcul" and
 // "Joueurs", the status bar with the busy lamp, and every command of the program. It owns the
@@ -45,8 +46,8 @@ public:
     // The windows created after the main window, handed over by the start-up sequence: they
     // take the keep-on-top state, and the commands show them.
     void addDialog(QWidget *dialog);
-    void setPlayerTestWindow(QDialog *window);
-    void setPlayerDetailWindow(QWidget *window);
+    void setPlayerTestWindow(TFPlayerTest *window);
+    void setPlayerDetailWindow(TFPlayerDetail *window);
 
     bool startUpDone() const { return m_startUpDone; }
     bool loadingDone() const { return m_model.loadingDone(); }
@@ -157,8 +158,8 @@ private:
     QString m_lastMessage;
 
     GlobalHotKey *m_hotKey = nullptr;
-    QPointer<QDialog> m_playerTest;
-    QPointer<QWidget> m_playerDetail;
+    QPointer<TFPlayerTest> m_playerTest;
+    QPointer<TFPlayerDetail> m_playerDetail;
     QList<QPointer<QWidget>> m_dialogs;
 
     QString m_programDate;
