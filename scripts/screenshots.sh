@@ -32,6 +32,22 @@ shot page-equipe
 click 25 61
 xdotool key Right; sleep 0.6; shot page-setup
 xdotool key Right; sleep 0.6; shot page-joueurs
+dialog() { # NAME PATTERN: saves the window whose title matches
+  local d; d=$(xdotool search --onlyvisible --name "$2" 2>/dev/null | head -1 || true)
+  [ -n "$d" ] || { echo "no window $2"; return; }
+  local X Y WIDTH HEIGHT SCREEN WINDOW
+  eval "$(xdotool getwindowgeometry --shell "$d")"
+  import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1.png"
+}
+# Player detail: a double click on the fourth row of the roster list (the heading is 20 pixels).
+xdotool mousemove $((X + 120)) $((Y + 192)) click --repeat 2 --delay 80 1; sleep 0.8
+dialog player-detail '^(Détail du joueur|Player details)$'
+xdotool key Escape; sleep 0.4
+# Player trial: the tool bar's "Tests" button, then a player picked with the arrow keys.
+click 147 36; sleep 0.4
+xdotool key Down Down Down Down; sleep 0.6
+dialog player-trial '^(Essais|Trials)$'
+xdotool key Escape; sleep 0.3
 kill "$pid"
 INNER
 chmod +x "$work/shoot.sh"
