@@ -1,18 +1,14 @@
 // squadwright: the desktop program. Creates every window once under the splash window, then
 // runs the event loop; the main window's first show does the real start-up work.
 #include "datafiles/DataFolder.h"
-#include "evaluation/ui/TFPlayerDetail.h"
-#include "evaluation/ui/TFPlayerTest.h"
+#include "shell/ui/StartUpSequence.h"
 #include "shell/ui/TForm1.h"
-#include "shell/ui/TSplashScreen.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QThread>
 #include <QTimer>
 #include <cstdio>
-#include <functional>
 #include <memory>
 
 namespace {
@@ -70,38 +66,11 @@ int main(int argc, char **argv)
     const int delay = stepDelayMs();
 
     std::unique_ptr<TForm1> mainWindow;
-    {
-        TSplashScreen splash(programFolder); // destroyed at the end of this block, also on failure
-        splash.show();
-        splash.repaintNow();
-        splash.setProgress(10);
-
-        // The windows in their fixed order, with the progress shown after each. Those of the
-        // online, about and settings parts keep their steps until they exist.
-        const std::function<void()> steps[] = {
-            [&] { mainWindow = std::make_unique<TForm1>(programFolder); },
-            [] {}, // connection dialog
-            [] {}, // about window
-            [] {}, // settings dialog
-            [&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model(), mainWindow.get())); },
-            [&] { mainWindow->setPlayerDetailWindow(new TFPlayerDetail(mainWindow->model(), mainWindow.get())); },
-            [] {}, // data module: the shared XML document needs no window
-            [] {}, // setup wizard
-        };
-        const int progress[] = {20, 30, 40, 50, 60, 70, 80, 100};
-        try {
-            for (int i = 0; i < 8; ++i) {
-                splash.repaintNow();
-                QThread::msleep(delay);
-                steps[i]();
-                splash.setProgress(progress[i]);
-            }
-            splash.repaintNow();
-            QThread::msleep(delay * 10);
-        } catch (const std::exception &e) {
-            std::fprintf(stderr, "squadwright: start-up failed: %s\n", e.what());
-            return 1;
-        }
+    try {
+        mainWindow = StartUpSequence::createWindows(programFolder, delay);
+    } catch (const std::exception &e) {
+        std::fprintf(stderr, "squadwright: start-up failed: %s\n", e.what());
+        return 1;
     }
 
     // Benchmarks: quit right after the start-up work, telling how long it took.
