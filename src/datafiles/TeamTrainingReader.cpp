@@ -47,10 +47,10 @@ void TeamTrainingReader::run(const DataFolder &folder, Board &board, int trainer
     if (!training.isEmpty()) {
         const QDomDocument doc = loadXmlFile(training);
         const QDomElement team = teamOf(doc, training);
-        const int morale = integerOf(team, QStringLiteral("Morale"), training);
-        const int confidence = integerOf(team, QStringLiteral("SelfConfidence"), training);
-        board.setCondition(Board::TeamSpirit, morale);
-        board.setCondition(Board::Confiance, confidence);
+        // One after the other: a confidence that is no number stops the reader with the team
+        // spirit already taken.
+        board.setCondition(Board::TeamSpirit, integerOf(team, QStringLiteral("Morale"), training));
+        board.setCondition(Board::Confiance, integerOf(team, QStringLiteral("SelfConfidence"), training));
     } else {
         board.setCondition(Board::TeamSpirit, 4); // "Passifs"
         board.setCondition(Board::Confiance, 4);  // "Passable"

@@ -57,8 +57,8 @@ void MainModel::startUp()
 
     if (!m_folder.findGameFile(GameFile::MatchOrders).isEmpty()) {
         readMatchOrders();
-        // Values again after the orders; without a players file there is nothing to value,
-        // and a missing players file is no error.
+        // The values are computed again from the players file; without one there is nothing
+        // to compute, and a missing players file is no error at start-up.
         if (!m_folder.findGameFile(GameFile::Players).isEmpty())
             loadRoster();
     } else {
@@ -163,14 +163,17 @@ bool MainModel::saveOptions()
     return ok;
 }
 
-void MainModel::setPlayerSelectable(int record, bool selectable)
+bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
+    if (!m_loadingDone)
+        return false;
     if (record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity)
         && m_roster.players[record].Selectable != selectable) {
         m_roster.players[record].Selectable = selectable;
         emit selectableChanged(record);
     }
     updateCalculeEnabled();
+    return true;
 }
 
 void MainModel::updateCalculeEnabled()

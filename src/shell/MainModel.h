@@ -67,7 +67,10 @@ public:
 
     // A check mark the user changed in the roster list: that row's own player becomes
     // selectable or not, whatever row is selected, and the best-lineup command follows.
-    void setPlayerSelectable(int record, bool selectable);
+    // Ignored (false) while loading is not done: the list reports the check marks it sets
+    // while it fills, and after a failed reload of the match orders changes stay ignored
+    // until the next successful load. The view then shows the record's flag again.
+    bool setPlayerSelectable(int record, bool selectable);
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
 

@@ -1,14 +1,23 @@
 // Runs the real command-line program on copies of the bundled sample team.
 #include <QDir>
 #include <QDirIterator>
+#include <QDomDocument>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
+#include <cstdlib>
+
+// Doubles compared to the last bit (QCOMPARE on doubles forgives small differences).
+#define QCOMPARE_EXACT(actual, expected) \
+    QCOMPARE(QByteArray::number(double(actual), 'g', 17), QByteArray::number(double(expected), 'g', 17))
 
 namespace {
 struct Run {
@@ -48,6 +57,263 @@ void writeFile(const QString &path, const QByteArray &content)
     QFile f(path);
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(content);
+}
+
+// A scalar of a JSON text as written: where it stands and its literal text.
+struct Scalar {
+    QStringList path; // object keys and array indexes ("3") from the root
+    QByteArray token;
+};
+
+// Reads a JSON text in written order (QJsonObject sorts its keys, so the order of the
+// contract can only be checked on the text): the keys of every object, and every scalar.
+class JsonScan {
+public:
+    explicit JsonScan(const QByteArray &text) : m_text(text) { value({}); }
+    QList<QStringList> keys;  // path of every key, in written order
+    QList<Scalar> scalars;
+    bool ok = true;
+
+    // Keys of the object at `path`, in written order.
+    QStringList keysOf(const QStringList &path) const
+    {
+        QStringList out;
+        for (const QStringList &k : keys)
+            if (k.size() == path.size() + 1 && k.mid(0, path.size()) == path)
+                out << k.last();
+        return out;
+    }
+
+private:
+    void ws()
+    {
+        while (m_pos < m_text.size() && QByteArrayLiteral(" \t\r\n").contains(m_text[m_pos]))
+            ++m_pos;
+    }
+    bool eat(char c)
+    {
+        ws();
+        if (m_pos < m_text.size() && m_text[m_pos] == c) {
+            ++m_pos;
+            return true;
+        }
+        return false;
+    }
+    QByteArray string()
+    {
+        const int start = m_pos;
+        ++m_pos;
+        while (m_pos < m_text.size() && m_text[m_pos] != '"')
+            m_pos += m_text[m_pos] == '\\' ? 2 : 1;
+        ++m_pos;
+        return m_text.mid(start, m_pos - start);
+    }
+    void value(const QStringList &path)
+    {
+        ws();
+        if (m_pos >= m_text.size()) {
+            ok = false;
+            return;
+        }
+        const char c = m_text[m_pos];
+        if (c == '{') {
+            ++m_pos;
+            if (eat('}'))
+                return;
+            do {
+                ws();
+                const QByteArray key = string();
+                const QStringList p = path + QStringList{QString::fromUtf8(key.mid(1, key.size() - 2))};
+                keys << p;
+                ok = eat(':') && ok;
+                value(p);
+            } while (eat(','));
+            ok = eat('}') && ok;
+        } else if (c == '[') {
+            ++m_pos;
+            if (eat(']'))
+                return;
+            int i = 0;
+            do
+                value(path + QStringList{QString::number(i++)});
+            while (eat(','));
+            ok = eat(']') && ok;
+        } else if (c == '"') {
+            scalars << Scalar{path, string()};
+        } else {
+            const int start = m_pos;
+            while (m_pos < m_text.size() && !QByteArrayLiteral(",]} \t\r\n").contains(m_text[m_pos]))
+                ++m_pos;
+            scalars << Scalar{path, m_text.mid(start, m_pos - start)};
+        }
+    }
+    QByteArray m_text;
+    int m_pos = 0;
+};
+
+QJsonValue at(const QJsonValue &root, const QStringList &path)
+{
+    QJsonValue v = root;
+    for (const QString &step : path)
+        v = v.isArray() ? v.toArray().at(step.toInt()) : v.toObject().value(step);
+    return v;
+}
+
+bool isIntegerToken(const QByteArray &t) { return QRegularExpression("^-?[0-9]+$").match(QString::fromLatin1(t)).hasMatch(); }
+
+// Rating points and rating words, as a manager works them out: whole part w, fraction f.
+int ratingPoints(double x)
+{
+    const double w = std::trunc(x);
+    const double f = x - w;
+    const int q = f > 0.75 ? 3 : f > 0.5 ? 2 : f > 0.25 ? 1 : 0;
+    return 4 * int(w) - 3 + q;
+}
+QString ratingWords(double x)
+{
+    static const char *const levels[] = {"Inexistant", "Catastrophique", "Très mauvais", "Médiocre", "Faible",
+                                         "Inadéquat", "Passable", "Honorable", "Très bon", "Formidable",
+                                         "Impressionnant", "Exceptionnel", "Inoubliable", "Légendaire",
+                                         "Surnaturel", "Titanesque", "Extra-Terrestre", "Mythique", "Magique",
+                                         "Utopique", "Divin"};
+    const double w = std::trunc(x);
+    const double f = x - w;
+    const char *sub = f > 0.75 ? "(supérieur)" : f > 0.5 ? "(haut)" : f > 0.25 ? "(bas)" : "(inférieur)";
+    const QString level = (w >= 0 && w <= 20) ? QString::fromUtf8(levels[int(w)]) : QString();
+    return level + QLatin1Char(' ') + QString::fromUtf8(sub);
+}
+
+const QStringList kSlotPlaces = {"keeper", "right_back", "central_defender_1", "central_defender_2", "left_back",
+                                 "right_winger", "inner_midfielder_1", "inner_midfielder_2", "left_winger",
+                                 "forward_1", "forward_2"};
+const QStringList kSubstitutePlaces = {"keeper", "defender", "inner_midfielder", "winger", "forward"};
+const QStringList kSectorKeys = {"central_defence", "right_defence", "left_defence", "midfield",
+                                 "central_attack", "right_attack", "left_attack"};
+const int kDivisors[] = {5, 4, 4, 8, 6, 6, 6};
+const QStringList kSectorLabels = {"LForceDefenseCentrale", "LforceDefenseDroite", "LForceDefenseGauche",
+                                   "LForceMilieu", "LForceAttaqueCentrale", "LForceAttaqueDroite",
+                                   "LForceAttaqueGauche"};
+
+// Checks a board report of evaluate or best against the JSON contract; returns the document.
+QJsonObject checkBoardJson(const QByteArray &text, bool best)
+{
+    QJsonParseError perr;
+    const QJsonDocument doc = QJsonDocument::fromJson(text, &perr);
+    [&] { QCOMPARE(perr.error, QJsonParseError::NoError); }();
+    const QJsonObject root = doc.object();
+    const JsonScan scan(text);
+    [&] {
+        QVERIFY(scan.ok);
+        QStringList top = {"conditions", "slots", "substitutes", "captain", "set_pieces", "placement", "sectors",
+                           "points", "evaluation", "velstats", "tactic_strength", "labels"};
+        if (best)
+            top << "order_results" << "chosen_order" << "unfilled";
+        QCOMPARE(scan.keysOf({}), top);
+        QCOMPARE(scan.keysOf({"conditions"}),
+                 QStringList({"tactic", "attitude", "venue", "confidence", "team_spirit", "trainer_type"}));
+        QCOMPARE(scan.keysOf({"sectors"}), kSectorKeys);
+        QCOMPARE(scan.keysOf({"points"}), QStringList({"CD", "RD", "LD", "MID3", "CA", "RA", "LA", "DEF", "ATT"}));
+        QCOMPARE(scan.keysOf({"labels"}), QStringList({"LForce1", "LVelstats", "LabelTactique", "LForceTactique"})
+                                              + kSectorLabels);
+
+        // Types: whole numbers where the contract says i, null only where it allows it.
+        auto intAt = [&](const QStringList &path, bool nullable) {
+            for (const Scalar &s : scan.scalars) {
+                if (s.path != path)
+                    continue;
+                QVERIFY2(isIntegerToken(s.token) || (nullable && s.token == "null"),
+                         qPrintable(path.join('.') + " = " + s.token));
+                return;
+            }
+            QFAIL(qPrintable("missing " + path.join('.')));
+        };
+        for (const QString &k : scan.keysOf({"conditions"}))
+            intAt({"conditions", k}, false);
+        const QJsonArray slotArray = root["slots"].toArray();
+        QCOMPARE(slotArray.size(), 11);
+        for (int i = 0; i < 11; ++i) {
+            const QString n = QString::number(i);
+            QCOMPARE(scan.keysOf({"slots", n}), QStringList({"place", "player_id", "behaviour", "kind", "value"}));
+            const QJsonObject slot = slotArray[i].toObject();
+            QCOMPARE(slot["place"].toString(), kSlotPlaces[i]);
+            intAt({"slots", n, "player_id"}, true);
+            intAt({"slots", n, "kind"}, false);
+            QVERIFY(slot["kind"].toInt() >= 1 && slot["kind"].toInt() <= 19);
+            if (i == 0) {
+                QVERIFY(slot["behaviour"].isNull());
+                QCOMPARE(slot["kind"].toInt(), 1);
+            } else {
+                intAt({"slots", n, "behaviour"}, false);
+            }
+            QCOMPARE(slot["value"].isNull(), slot["player_id"].isNull());
+            QVERIFY(slot["value"].isNull() || slot["value"].isDouble());
+        }
+        const QJsonArray subs = root["substitutes"].toArray();
+        QCOMPARE(subs.size(), 5);
+        for (int i = 0; i < 5; ++i) {
+            const QString n = QString::number(i);
+            QCOMPARE(scan.keysOf({"substitutes", n}), QStringList({"place", "player_id"}));
+            QCOMPARE(subs[i].toObject()["place"].toString(), kSubstitutePlaces[i]);
+            intAt({"substitutes", n, "player_id"}, true);
+        }
+        intAt({"captain"}, true);
+        intAt({"set_pieces"}, true);
+        const QJsonArray placement = root["placement"].toArray();
+        QCOMPARE(placement.size(), 16);
+        for (int i = 0; i < 16; ++i)
+            intAt({"placement", QString::number(i)}, false);
+        QCOMPARE(root["sectors"].toObject().size(), 7);
+        for (const QString &k : kSectorKeys)
+            QVERIFY(root["sectors"].toObject()[k].isDouble());
+        for (const QString &k : scan.keysOf({"points"}))
+            intAt({"points", k}, false);
+        intAt({"evaluation"}, false);
+        intAt({"velstats"}, false);
+        QVERIFY(root["tactic_strength"].isDouble());
+        for (const QString &k : scan.keysOf({"labels"}))
+            QVERIFY(root["labels"].toObject()[k].isString());
+        if (best) {
+            QCOMPARE(root["order_results"].toArray().size(), 6);
+            for (int i = 0; i < 6; ++i)
+                intAt({"order_results", QString::number(i)}, false);
+            intAt({"chosen_order"}, false);
+            QVERIFY(root["unfilled"].isArray());
+        }
+
+        // Every number reads back as written.
+        for (const Scalar &s : scan.scalars) {
+            if (s.token.startsWith('"') || s.token == "null" || s.token == "true" || s.token == "false")
+                continue;
+            const QJsonValue v = at(root, s.path);
+            QVERIFY2(v.isDouble(), qPrintable(s.path.join('.')));
+            QCOMPARE_EXACT(v.toDouble(), std::strtod(s.token.constData(), nullptr));
+        }
+
+        // The figures hang together: points from the raw sectors, totals, evaluation.
+        const QJsonObject sectors = root["sectors"].toObject();
+        const QJsonObject points = root["points"].toObject();
+        const QJsonObject labels = root["labels"].toObject();
+        const QStringList pointKeys = {"CD", "RD", "LD", "MID3", "CA", "RA", "LA"};
+        for (int s = 0; s < 7; ++s) {
+            const double x = sectors[kSectorKeys[s]].toDouble() / kDivisors[s];
+            QCOMPARE(points[pointKeys[s]].toInt(), (s == 3 ? 3 : 1) * ratingPoints(x));
+            QCOMPARE(labels[kSectorLabels[s]].toString(), (s == 3 ? QStringLiteral("Milieu : ") : QString()) + ratingWords(x));
+        }
+        QCOMPARE(points["DEF"].toInt(), points["CD"].toInt() + points["RD"].toInt() + points["LD"].toInt());
+        QCOMPARE(points["ATT"].toInt(), points["CA"].toInt() + points["RA"].toInt() + points["LA"].toInt());
+        const int e = points["DEF"].toInt() + points["ATT"].toInt() + points["MID3"].toInt();
+        QCOMPARE(root["evaluation"].toInt(), e);
+        QCOMPARE(root["velstats"].toInt(), e);
+        QCOMPARE(labels["LVelstats"].toString(), QString::number(e));
+        // The placement table holds the players the boxes show.
+        for (int i = 0; i < 11; ++i)
+            if (!slotArray[i].toObject()["player_id"].isNull())
+                QCOMPARE(placement[i].toInt(), slotArray[i].toObject()["player_id"].toInt());
+        for (int i = 0; i < 5; ++i)
+            if (!subs[i].toObject()["player_id"].isNull())
+                QCOMPARE(placement[11 + i].toInt(), subs[i].toObject()["player_id"].toInt());
+    }();
+    return root;
 }
 } // namespace
 
@@ -175,6 +441,309 @@ private slots:
         const Run r = runCli({"--folder", m_folder, "roster"});
         QCOMPARE(r.code, 3);
         QVERIFY(r.err.contains("players.xml"));
+    }
+
+    // ---- evaluate and best: the board as JSON ----
+
+    void evaluateJsonShowsTheStoredOrder()
+    {
+        const Run r = runCli({"--folder", m_folder, "evaluate", "--json"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, false);
+        if (QTest::currentTestFailed())
+            return;
+
+        // The stored orders and the players, read here from the files themselves.
+        QHash<int, int> idOfRole, codeOfRole;
+        QDomDocument orders;
+        QVERIFY(orders.setContent(readAll(m_folder + "/xml/MatchOrders.xml")));
+        const QDomNodeList entries = orders.elementsByTagName("Lineup").at(0).childNodes();
+        for (int i = 0; i < entries.size(); ++i) {
+            const QDomElement e = entries.at(i).toElement();
+            const int role = e.firstChildElement("RoleID").text().toInt();
+            idOfRole[role] = e.firstChildElement("PlayerID").text().toInt();
+            codeOfRole[role] = e.firstChildElement("Behaviour").text().toInt();
+        }
+        QHash<int, QDomElement> playerById;
+        int trainerType = -1;
+        QDomDocument players;
+        QVERIFY(players.setContent(readAll(m_folder + "/xml/players.xml")));
+        const QDomNodeList list = players.elementsByTagName("PlayerList").at(0).childNodes();
+        for (int i = 0; i < list.size(); ++i) {
+            const QDomElement p = list.at(i).toElement();
+            playerById[p.firstChildElement("PlayerID").text().toInt()] = p;
+            if (!p.firstChildElement("TrainerData").isNull())
+                trainerType = p.firstChildElement("TrainerData").firstChildElement("TrainerType").text().toInt();
+        }
+
+        // Tactic 3, attitude code 0, a home match (Team.xml names the home team), training.
+        const QJsonObject c = root["conditions"].toObject();
+        QCOMPARE(c["tactic"].toInt(), 3);
+        QCOMPARE(c["attitude"].toInt(), 1);
+        QCOMPARE(c["venue"].toInt(), 0);
+        QCOMPARE(c["confidence"].toInt(), 5);
+        QCOMPARE(c["team_spirit"].toInt(), 6);
+        QCOMPARE(c["trainer_type"].toInt(), trainerType);
+
+        // Behaviour entry by code 1..7 and position kind by entry, per behaviour list.
+        const QList<QList<int>> entryOfCode = {{}, {2, 1, 3, 0, 4, 5, 0}, {1, 0, 0, 2, 4, 3, 0}, {2, 1, 3, 0, 4, 0, 0},
+                                               {2, 1, 0, 3, 4, 0, 5}, {0, 1, 0, 2, 0, 3, 4}};
+        const QList<QList<int>> kindOfEntry = {{1}, {2, 3, 4, 5, 17, 13}, {6, 7, 8, 13, 17}, {9, 10, 11, 12, 17, 13, 6},
+                                               {13, 14, 15, 16, 17, 6}, {17, 18, 19, 13, 6}};
+        const int listOfPlace[] = {0, 1, 2, 2, 1, 3, 4, 4, 3, 5, 5};
+        const QJsonArray rosterPlayers =
+            QJsonDocument::fromJson(runCli({"--folder", m_folder, "roster", "--json"}).out).object()["players"].toArray();
+        const QJsonArray slotArray = root["slots"].toArray();
+        for (int i = 0; i < 11; ++i) {
+            const QJsonObject slot = slotArray[i].toObject();
+            QCOMPARE(slot["player_id"].toInt(), idOfRole[i + 1]);
+            const int list = listOfPlace[i];
+            int behaviour = 0;
+            if (i > 0) {
+                const int code = codeOfRole[i + 1];
+                behaviour = code >= 1 && code <= 7 ? entryOfCode[list][code - 1] : 0;
+                QCOMPARE(slot["behaviour"].toInt(), behaviour);
+            }
+            QCOMPARE(slot["kind"].toInt(), kindOfEntry[list][behaviour]);
+            // The slot's value is the player's value for that kind.
+            for (const QJsonValue &p : rosterPlayers)
+                if (p.toObject()["id"].toString().toInt() == idOfRole[i + 1])
+                    QCOMPARE_EXACT(slot["value"].toDouble(),
+                             p.toObject()["values"].toArray()[slot["kind"].toInt() - 1].toDouble());
+        }
+        const QJsonArray subs = root["substitutes"].toArray();
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(subs[i].toObject()["player_id"].toInt(), idOfRole[12 + i]);
+        QCOMPARE(root["captain"].toInt(), idOfRole[18]);
+        QCOMPARE(root["set_pieces"].toInt(), idOfRole[17]);
+
+        // Attaque au centre: passing plus experience of the ten outfield players.
+        int strength = 0;
+        for (int role = 2; role <= 11; ++role) {
+            const QDomElement p = playerById[idOfRole[role]];
+            strength += p.firstChildElement("PassingSkill").text().toInt() + p.firstChildElement("Experience").text().toInt();
+        }
+        QCOMPARE_EXACT(root["tactic_strength"].toDouble(), double(strength));
+        QCOMPARE(root["labels"].toObject()["LabelTactique"].toString(), QStringLiteral("Tactique : Attaque au centre"));
+    }
+
+    void bestJsonProposesALineup_data()
+    {
+        QTest::addColumn<QStringList>("flags");
+        QTest::newRow("options of the settings file") << QStringList{};
+        QTest::newRow("recompute all") << QStringList{"--recompute-all"};
+        QTest::newRow("every option") << QStringList{"--recompute-all", "--ignore-injuries", "--ignore-cards"};
+    }
+    void bestJsonProposesALineup()
+    {
+        QFETCH(QStringList, flags);
+        const Run r = runCli(QStringList{"--folder", m_folder, "best", "--json"} + flags);
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, true);
+        if (QTest::currentTestFailed())
+            return;
+        const QJsonArray results = root["order_results"].toArray();
+        int chosen = 0;
+        double top = 0;
+        for (int i = 0; i < 6; ++i)
+            if (results[i].toDouble() > top) {
+                top = results[i].toDouble();
+                chosen = i;
+            }
+        QCOMPARE(root["chosen_order"].toInt(), chosen);
+        QCOMPARE(root["evaluation"].toInt(), results[chosen].toInt());
+        QVERIFY(root["unfilled"].toArray().isEmpty());
+
+        // Sixteen different players; the captain and the set-piece taker play.
+        QSet<int> placed;
+        for (const QJsonValue &v : root["placement"].toArray())
+            placed.insert(v.toInt());
+        QCOMPARE(placed.size(), 16);
+        QVERIFY(!placed.contains(-1));
+        QSet<int> onField;
+        for (const QJsonValue &v : root["slots"].toArray())
+            onField.insert(v.toObject()["player_id"].toInt());
+        QVERIFY(onField.contains(root["captain"].toInt()));
+        QVERIFY(onField.contains(root["set_pieces"].toInt()));
+
+        if (flags.isEmpty()) {
+            // Without recomputing, the stored lineup is complete and stays as it is.
+            const QJsonObject stored =
+                QJsonDocument::fromJson(runCli({"--folder", m_folder, "evaluate", "--json"}).out).object();
+            QCOMPARE(root["slots"], stored["slots"]);
+            QCOMPARE(root["substitutes"], stored["substitutes"]);
+            for (int i = 1; i < 6; ++i)
+                QCOMPARE(results[i].toInt(), results[0].toInt());
+        }
+    }
+
+    void bestOptionsOnTheCommandLineAreNotStored()
+    {
+        QCOMPARE(runCli({"--folder", m_folder, "evaluate"}).code, 0); // remembers the players path
+        const QByteArray before = readAll(m_folder + "/SQW.ini");
+        QCOMPARE(runCli({"--folder", m_folder, "best", "--recompute-all", "--ignore-injuries", "--ignore-cards"}).code, 0);
+        QCOMPARE(readAll(m_folder + "/SQW.ini"), before);
+        QVERIFY(before.contains("CalculAll=NO"));
+    }
+
+    void bestWithNobodyEligibleReportsUnfilledPlaces_data()
+    {
+        QTest::addColumn<QByteArray>("from");
+        QTest::addColumn<QByteArray>("to");
+        QTest::addColumn<QStringList>("flags");
+        QTest::addColumn<bool>("filled");
+        const QByteArray trainer = "<Player>\n<TrainerData><TrainerType>0</TrainerType><TrainerSkill>4</TrainerSkill>"
+                                   "</TrainerData>";
+        QTest::newRow("every player suspended") << QByteArray("<Cards>0</Cards>") << QByteArray("<Cards>3</Cards>")
+                                                << QStringList{} << false;
+        QTest::newRow("suspended, cards ignored") << QByteArray("<Cards>0</Cards>") << QByteArray("<Cards>3</Cards>")
+                                                  << QStringList{"--ignore-cards"} << true;
+        QTest::newRow("every player unticked") << QByteArray("<Player>") << trainer << QStringList{} << false;
+    }
+    void bestWithNobodyEligibleReportsUnfilledPlaces()
+    {
+        QFETCH(QByteArray, from);
+        QFETCH(QByteArray, to);
+        QFETCH(QStringList, flags);
+        QFETCH(bool, filled);
+        QByteArray xml = readAll(m_folder + "/xml/players.xml");
+        xml.replace("<Cards>1</Cards>", "<Cards>0</Cards>").replace("<Cards>2</Cards>", "<Cards>0</Cards>");
+        xml.replace(from, to);
+        writeFile(m_folder + "/xml/players.xml", xml);
+        QVERIFY(QFile::remove(m_folder + "/xml/MatchOrders.xml"));
+
+        const Run r = runCli(QStringList{"--folder", m_folder, "best", "--json"} + flags);
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, true);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList unfilled;
+        for (const QJsonValue &v : root["unfilled"].toArray())
+            unfilled << v.toString();
+        if (filled) {
+            QVERIFY(unfilled.isEmpty());
+            return;
+        }
+        // Keeper first, then the outfield in the order DEF-MID-ATT, then the substitutes.
+        QCOMPARE(unfilled, QStringList({"keeper", "central_defender_1", "central_defender_2", "right_back", "left_back",
+                                        "inner_midfielder_1", "inner_midfielder_2", "right_winger", "left_winger",
+                                        "forward_1", "forward_2", "substitute_defender", "substitute_inner_midfielder",
+                                        "substitute_forward", "substitute_winger", "substitute_keeper"}));
+        for (const QJsonValue &v : root["placement"].toArray())
+            QCOMPARE(v.toInt(), -1);
+        for (const QJsonValue &v : root["slots"].toArray())
+            QVERIFY(v.toObject()["player_id"].isNull());
+        QVERIFY(root["captain"].isNull());
+        QCOMPARE(root["evaluation"].toInt(), -27);
+        QCOMPARE(root["chosen_order"].toInt(), 0);
+
+        const Run text = runCli(QStringList{"--folder", m_folder, "best"} + flags);
+        QCOMPARE(text.code, 0);
+        QVERIFY2(text.out.contains("No eligible player was left for: keeper, central_defender_1"), text.out.constData());
+    }
+
+    // A keeper with keeper skill 7 alone on the board: the central defence is 7 / 5 = 1.4,
+    // 2 points, "Catastrophique (bas)"; the right defence 7 / 4 = 1.75, 3 points, "(haut)".
+    void handComputedFiguresOfALoneKeeper_data()
+    {
+        QTest::addColumn<int>("trainerType");
+        QTest::addColumn<double>("central");
+        QTest::addColumn<double>("side");
+        QTest::addColumn<int>("centralPoints");
+        QTest::addColumn<int>("sidePoints");
+        QTest::addColumn<QString>("centralWords");
+        QTest::addColumn<QString>("sideWords");
+        double s = 7;
+        QTest::newRow("trainer type 2") << 2 << s << s << 2 << 3 << QStringLiteral("Catastrophique (bas)")
+                                        << QStringLiteral("Catastrophique (haut)");
+        // Type 0 raises the central defence by 0.07 and the sides by 0.1; type 1 lowers them.
+        const double up = s + 0.07 * s, upSide = s + 0.1 * s;       // 7.49 / 5 = 1.498; 7.7 / 4 = 1.925
+        QTest::newRow("trainer type 0") << 0 << up << upSide << 2 << 4 << QStringLiteral("Catastrophique (bas)")
+                                        << QString::fromUtf8("Catastrophique (supérieur)");
+        const double down = s - 0.07 * s, downSide = s - 0.1 * s;   // 6.51 / 5 = 1.302; 6.3 / 4 = 1.575
+        QTest::newRow("trainer type 1") << 1 << down << downSide << 2 << 3 << QStringLiteral("Catastrophique (bas)")
+                                        << QStringLiteral("Catastrophique (haut)");
+    }
+    void handComputedFiguresOfALoneKeeper()
+    {
+        QFETCH(int, trainerType);
+        QFETCH(double, central);
+        QFETCH(double, side);
+        QFETCH(int, centralPoints);
+        QFETCH(int, sidePoints);
+        QFETCH(QString, centralWords);
+        QFETCH(QString, sideWords);
+
+        const QString folder = m_tmp.path() + "/lone";
+        QDir(folder).removeRecursively();
+        QVERIFY(QDir().mkpath(folder + "/xml"));
+        writeFile(folder + "/SQW.ini", "[Player]\nGardienGardien=100\nEndurance=10\nForme=20\nExperience=10\n");
+        auto player = [](const char *id, const char *name, int keeper, int stamina, int experience,
+                         const QByteArray &extra) {
+            return "<Player>" + extra + "<PlayerID>" + QByteArray(id) + "</PlayerID><PlayerName>" + name
+                   + "</PlayerName><Age>30</Age><TSI>900</TSI><PlayerNumber>1</PlayerNumber><PlayerForm>8</PlayerForm>"
+                     "<Experience>" + QByteArray::number(experience) + "</Experience><Leadership>2</Leadership><StaminaSkill>"
+                   + QByteArray::number(stamina) + "</StaminaSkill><PlaymakerSkill>0</PlaymakerSkill>"
+                     "<PassingSkill>0</PassingSkill><WingerSkill>0</WingerSkill><DefenderSkill>0</DefenderSkill>"
+                     "<ScorerSkill>0</ScorerSkill><KeeperSkill>" + QByteArray::number(keeper)
+                   + "</KeeperSkill><SetPiecesSkill>0</SetPiecesSkill><InjuryLevel>-1</InjuryLevel><Cards>0</Cards>"
+                     "<Agreeability>2</Agreeability><Aggressiveness>2</Aggressiveness><Honesty>2</Honesty>"
+                     "<Specialty>0</Specialty></Player>";
+        };
+        writeFile(folder + "/xml/players.xml",
+                  "<VelmorraData><Team><PlayerList Count=\"2\">"
+                      + player("7001", "Karl Torwart", 7, 5, 3, "")
+                      + player("7002", "Otto Coach", 0, 0, 1,
+                               "<TrainerData><TrainerType>" + QByteArray::number(trainerType)
+                                   + "</TrainerType><TrainerSkill>6</TrainerSkill></TrainerData>")
+                      + "</PlayerList></Team></VelmorraData>");
+        writeFile(folder + "/xml/MatchOrders.xml",
+                  "<VelmorraData><MatchData Available=\"true\"><HomeTeam><HomeTeamID>5</HomeTeamID></HomeTeam>"
+                  "<TacticType>0</TacticType><Attitude>0</Attitude><Lineup>"
+                  "<Player><PlayerID>7001</PlayerID><RoleID>1</RoleID></Player></Lineup></MatchData></VelmorraData>");
+
+        const Run r = runCli({"--folder", folder, "evaluate", "--json"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, false);
+        if (QTest::currentTestFailed())
+            return;
+        const QJsonObject c = root["conditions"].toObject();
+        QCOMPARE(c["trainer_type"].toInt(), trainerType);
+        QCOMPARE(c["attitude"].toInt(), 1);
+        QCOMPARE(c["tactic"].toInt(), 0);
+        QCOMPARE(c["venue"].toInt(), 1);
+        QCOMPARE(c["team_spirit"].toInt(), 4);
+        QCOMPARE(c["confidence"].toInt(), 4);
+
+        // His value: keeper skill 7, less a tenth of stamina 5 / 20, form 8 changing nothing,
+        // raised by a tenth of log10 of experience 3; every digit must come through the JSON.
+        const double b = 700 / 100.0;
+        const double t = b - (10 / 100.0) * (5 / 20.0) * b;
+        const double f = t - (20 / 100.0) * ((8 - 8) / 8.0) * t;
+        const double value = std::log10(3.0) * (10 / 100.0) * f + f;
+        const QJsonObject keeper = root["slots"].toArray()[0].toObject();
+        QCOMPARE(keeper["player_id"].toInt(), 7001);
+        QCOMPARE_EXACT(keeper["value"].toDouble(), value);
+
+        const QJsonObject sectors = root["sectors"].toObject();
+        QCOMPARE_EXACT(sectors["central_defence"].toDouble(), central);
+        QCOMPARE_EXACT(sectors["right_defence"].toDouble(), side);
+        QCOMPARE_EXACT(sectors["left_defence"].toDouble(), side);
+        for (const char *k : {"midfield", "central_attack", "right_attack", "left_attack"})
+            QCOMPARE_EXACT(sectors[k].toDouble(), 0.0);
+        const QJsonObject points = root["points"].toObject();
+        QCOMPARE(points["CD"].toInt(), centralPoints);
+        QCOMPARE(points["RD"].toInt(), sidePoints);
+        QCOMPARE(points["LD"].toInt(), sidePoints);
+        QCOMPARE(points["MID3"].toInt(), -9);
+        QCOMPARE(points["ATT"].toInt(), -9);
+        QCOMPARE(root["evaluation"].toInt(), centralPoints + 2 * sidePoints - 18);
+        const QJsonObject labels = root["labels"].toObject();
+        QCOMPARE(labels["LForceDefenseCentrale"].toString(), centralWords);
+        QCOMPARE(labels["LforceDefenseDroite"].toString(), sideWords);
+        QCOMPARE(labels["LForceMilieu"].toString(), QString::fromUtf8("Milieu : Inexistant (inférieur)"));
+        QCOMPARE(labels["LForceTactique"].toString(), QStringLiteral("---"));
+        QCOMPARE_EXACT(root["tactic_strength"].toDouble(), 80.0);
     }
 
     void missingFolderIsBadUsage()

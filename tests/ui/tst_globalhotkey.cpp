@@ -11,6 +11,7 @@
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
+#include <QTimer>
 #include <QVBoxLayout>
 #include <QtTest>
 #include <memory>
@@ -57,6 +58,10 @@ struct OtherClient {
         XSelectInput(dpy, window, KeyPressMask | ExposureMask);
         XMapWindow(dpy, window);
         XSync(dpy, False);
+        focus();
+    }
+    void focus()
+    {
         XSetInputFocus(dpy, window, RevertToParent, CurrentTime);
         XSync(dpy, False);
     }
@@ -240,6 +245,27 @@ private slots:
         QTRY_COMPARE(spy.count(), 1);
     }
 
+    void silentUnderAModalWindow()
+    {
+        GlobalHotKey hotKey(m_window.get());
+        QSignalSpy spy(&hotKey, &GlobalHotKey::activated);
+        QVERIFY(hotKey.setShortcut("Ctrl+C"));
+        QDialog modal(m_window.get());
+        modal.resize(100, 60);
+        QTimer::singleShot(0, &modal, [&] {
+            QTest::keyClick(&modal, Qt::Key_C, Qt::ControlModifier);
+            QTimer::singleShot(20, &modal, &QDialog::accept);
+        });
+        modal.exec();
+        QTest::qWait(20);
+        QCOMPARE(spy.count(), 0);
+        // Closed again: the key works.
+        m_window->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
+        QTest::keyClick(m_window.get(), Qt::Key_C, Qt::ControlModifier);
+        QTRY_COMPARE(spy.count(), 1);
+    }
+
     void textFieldKeepsItsCopy()
     {
         // Inside a text field the default combination still copies, and runs no search.
@@ -385,7 +411,20 @@ private slots:
         // With Num Lock on it still fires.
         QCOMPARE(QProcess::execute(xdotool, {"key", "Num_Lock", "ctrl+shift+F9", "Num_Lock"}), 0);
         QTRY_COMPARE(spy.count(), 3);
+        // Under one of our modal windows it is silent, as the application-wide shortcut is.
+        {
+            QDialog modal(m_window.get());
+            QTimer::singleShot(50, &modal, [&] {
+                QProcess::execute(xdotool, {"key", "ctrl+shift+F9"});
+                QTimer::singleShot(150, &modal, &QDialog::accept);
+            });
+            modal.exec();
+        }
+        QTest::qWait(50);
+        QCOMPARE(spy.count(), 3);
         // Released: the focused program gets the keys again.
+        other.focus();
+        QVERIFY(other.hasFocus());
         hotKey.clear();
         other.pendingPresses();
         QCOMPARE(QProcess::execute(xdotool, {"key", "ctrl+shift+F9"}), 0);

@@ -16,6 +16,7 @@
 #include <QLabel>
 #include <QMimeData>
 #include <QPainter>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QSignalSpy>
@@ -137,8 +138,8 @@ private slots:
     void pickToRepaintedFiguresIsFast();
 
 private:
-    QComboBox *box(const char *name) const { return m_view->findChild<QComboBox *>(QLatin1String(name)); }
-    QLabel *label(const char *name) const { return m_view->findChild<QLabel *>(QLatin1String(name)); }
+    QComboBox *box(const char *name) const { return m_page->findChild<QComboBox *>(QLatin1String(name)); }
+    QLabel *label(const char *name) const { return m_page->findChild<QLabel *>(QLatin1String(name)); }
     int entryOfName(const QString &name) const { return m_model->board().candidateList().indexOf(name); }
     void pick(QComboBox *b, int entry)
     {
@@ -150,7 +151,9 @@ private:
 
     std::unique_ptr<QTemporaryDir> m_dir;
     std::unique_ptr<MainModel> m_model;
-    std::unique_ptr<LineupBoardView> m_view;
+    // The page the board stands on, as on the main window's "Equipe" page.
+    std::unique_ptr<QWidget> m_page;
+    LineupBoardView *m_view = nullptr;
 };
 
 void TestLineupBoard::init()
@@ -170,14 +173,16 @@ void TestLineupBoard::init()
     m_model = std::make_unique<MainModel>(folder + QLatin1Char('/'));
     m_model->board().setNumberLocale(QLocale::c());
     m_model->startUp();
-    m_view = std::make_unique<LineupBoardView>(*m_model);
-    m_view->show();
-    QVERIFY(QTest::qWaitForWindowExposed(m_view.get()));
+    m_page = std::make_unique<QWidget>();
+    m_page->setFixedSize(835, 483);
+    m_view = new LineupBoardView(*m_model, m_page.get());
+    m_page->show();
+    QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
 }
 
 void TestLineupBoard::cleanup()
 {
-    m_view.reset();
+    m_page.reset();
     m_model.reset();
     m_dir.reset();
 }
@@ -186,7 +191,7 @@ void TestLineupBoard::saveShot(const QString &name)
 {
     const QString dir = qEnvironmentVariable("SQW_SCREENSHOT_DIR");
     if (!dir.isEmpty())
-        m_view->grab().save(dir + QLatin1Char('/') + name);
+        m_page->grab().save(dir + QLatin1Char('/') + name);
 }
 
 void TestLineupBoard::showsStoredOrderAfterStartUp()
@@ -417,7 +422,7 @@ void TestLineupBoard::dropOfARosterRow()
         return 0;
     }();
 
-    QComboBox *target = m_view->findChild<QComboBox *>(boxName);
+    QComboBox *target = m_page->findChild<QComboBox *>(boxName);
     QVERIFY(target);
     QVERIFY(dropOn(target, recordMime(QByteArray::number(record))));
 
@@ -462,55 +467,58 @@ void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
     QTemporaryDir empty;
     MainModel model(empty.path() + QLatin1Char('/'));
     model.board().reset();
-    LineupBoardView view(model);
-    view.show();
+    QWidget page;
+    LineupBoardView view(model, &page);
+    page.show();
     QVERIFY(!view.infoPanel()->isVisible());
-    QCOMPARE(view.findChild<QComboBox *>(QStringLiteral("cbGardien"))->count(), 0);
-    QVERIFY(!view.calculeButton()->isEnabled());
+    QCOMPARE(view.infoPanel()->parentWidget(), &page);
+    QCOMPARE(view.substitutesPanel()->parentWidget(), &page);
+    QCOMPARE(page.findChild<QComboBox *>(QStringLiteral("cbGardien"))->count(), 0);
     // Clear evaluates the keeper slot: the figures of the empty board appear.
     QTest::mouseClick(view.clearButton(), Qt::LeftButton);
     QVERIFY(view.infoPanel()->isVisible());
-    QCOMPARE(view.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
 }
 
 void TestLineupBoard::buttonsAndFiguresFollowThePage()
 {
-    QSignalSpy calcule(m_view.get(), &LineupBoardView::calculeRequested);
-    QSignalSpy recharge(m_view.get(), &LineupBoardView::rechargeRequested);
-    QVERIFY(m_view->calculeButton()->isEnabled());
+    QSignalSpy calcule(m_view, &LineupBoardView::calculeRequested);
+    QSignalSpy recharge(m_view, &LineupBoardView::rechargeRequested);
     QTest::mouseClick(m_view->calculeButton(), Qt::LeftButton);
     QTest::mouseClick(m_view->rechargeButton(), Qt::LeftButton);
     QCOMPARE(calcule.count(), 1);
     QCOMPARE(recharge.count(), 1);
+    // Calcule and Recharge XML stand on Clear's left edge.
+    QCOMPARE(m_view->calculeButton()->x(), m_view->clearButton()->x());
+    QCOMPARE(m_view->rechargeButton()->x(), m_view->clearButton()->x());
 
-    QWidget otherPage;
-    otherPage.resize(841, 500);
-    otherPage.show();
-    m_view->undockInfoAndButtons(&otherPage, QPoint(600, 10), QPoint(400, 300));
-    QCOMPARE(m_view->infoPanel()->parentWidget(), &otherPage);
-    QVERIFY(m_view->infoPanel()->isVisible());
-    for (QPushButton *b : {m_view->calculeButton(), m_view->rechargeButton(), m_view->clearButton()}) {
-        QCOMPARE(b->parentWidget(), &otherPage);
-        QCOMPARE(b->x(), m_view->clearButton()->x());
-        QVERIFY(b->isVisible());
-    }
-    // Still working from the other page.
-    QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
-    QCOMPARE(m_view->findChild<QComboBox *>(QStringLiteral("cbGardien"))->currentIndex(), 0);
-    QCOMPARE(otherPage.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+    // The main window moves the figures and the buttons to another page: they keep working,
+    // and the figures panel still follows the board there.
+    auto *otherPage = new QWidget;
+    otherPage->resize(841, 500);
+    otherPage->show();
+    QPointer<QWidget> info = m_view->infoPanel();
+    QPointer<QPushButton> clear = m_view->clearButton();
+    info->setParent(otherPage);
+    clear->setParent(otherPage);
+    clear->show();
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(box("cbGardien")->currentIndex(), 0);
+    QCOMPARE(otherPage->findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+    QVERIFY(info->isVisible());
 
-    m_view->dockInfoAndButtons();
-    QCOMPARE(m_view->infoPanel()->parentWidget(), m_view.get());
-    QCOMPARE(m_view->clearButton()->parentWidget(), m_view->boardPanel());
-    QVERIFY(m_view->infoPanel()->isVisible());
-    QVERIFY(m_view->clearButton()->isVisible());
+    // They belong to the board: they go when it goes, whichever page they stand on.
+    m_page.reset();
+    QVERIFY(info.isNull());
+    QVERIFY(clear.isNull());
+    delete otherPage;
 }
 
 void TestLineupBoard::checkLayout()
 {
     // Every control of the pitch, the bench and the figures panel lies inside its panel, no
     // two overlap (the background picture excepted), and every text fits its label.
-    const QList<QWidget *> panels = {m_view->boardPanel(), m_view->substitutesPanel(), m_view->infoPanel()};
+    const QList<QWidget *> panels = {m_view, m_view->substitutesPanel(), m_view->infoPanel()};
     for (QWidget *panel : panels) {
         QList<QWidget *> controls;
         for (QObject *o : panel->children()) {
@@ -564,9 +572,13 @@ void TestLineupBoard::nothingOverlapsOrIsClipped()
         pick(box(slotBoxName(p)), p + 11);
     checkLayout();
     saveShot(QStringLiteral("board-other-lineup.png"));
-    // The whole board fits the main window's page beside the tool bar, tabs and status bar.
-    QVERIFY(m_view->width() <= 841 - 6);
-    QVERIFY(m_view->height() <= 563 - 80);
+    // Board, substitutes under it and figures beside it fit the main window's page, which
+    // leaves about 483 pixels of the 563 to the tool bar, tabs and status bar.
+    const QRect all = m_view->geometry() | m_view->substitutesPanel()->geometry() | m_view->infoPanel()->geometry();
+    QVERIFY(QRect(0, 0, 841 - 6, 483).contains(all));
+    QVERIFY(!m_view->geometry().intersects(m_view->substitutesPanel()->geometry()));
+    QVERIFY(!m_view->geometry().intersects(m_view->infoPanel()->geometry()));
+    QVERIFY(!m_view->infoPanel()->geometry().intersects(m_view->substitutesPanel()->geometry()));
 }
 
 void TestLineupBoard::pickToRepaintedFiguresIsFast()
@@ -584,12 +596,12 @@ void TestLineupBoard::pickToRepaintedFiguresIsFast()
         QElapsedTimer timer;
         timer.start();
         pick(m1, (i % 2) ? b : a);
-        m_view->repaint();
+        m_page->repaint();
         bestRepaint = qMin(bestRepaint, timer.nsecsElapsed());
         refresh = qMin(refresh, m_view->lastRefreshNanoseconds());
         timer.restart();
         pick(m1, (i % 2) ? a : b);
-        const QPixmap shot = m_view->grab();
+        const QPixmap shot = m_page->grab();
         bestGrab = qMin(bestGrab, timer.nsecsElapsed());
         QVERIFY(!shot.isNull());
     }

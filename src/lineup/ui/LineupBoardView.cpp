@@ -26,7 +26,8 @@ constexpr int kBoardWidth = 611;
 constexpr int kBoardHeight = 401;
 constexpr int kSubstitutesHeight = 78;
 constexpr int kInfoWidth = 216;
-constexpr int kGap = 2;
+constexpr int kGap = 4;
+constexpr int kInfoHeight = 401;
 
 constexpr int kSlotBoxWidth = 130;
 constexpr int kBehaviourBoxWidth = 113;
@@ -128,8 +129,8 @@ void fillBackground(QWidget *w, const QColor &colour)
 
 LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(parent), m_model(model)
 {
-    setObjectName(QStringLiteral("LineupBoard"));
-    setFixedSize(viewSize());
+    setObjectName(QStringLiteral("Pequipe"));
+    setFixedSize(boardSize());
 
     m_candidates = new QStringListModel(this);
     buildBoard();
@@ -138,36 +139,45 @@ LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(pa
 
     m_calcule = new QPushButton(QStringLiteral("Calcule"), this);
     m_calcule->setObjectName(QStringLiteral("BCalcule"));
-    m_calcule->setToolTip(QString::fromUtf8("calcule la meilleure équipe"));
     m_recharge = new QPushButton(QStringLiteral("&Recharge XML"), this);
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
     m_clear = new QPushButton(QStringLiteral("&Clear"), this);
     m_clear->setObjectName(QStringLiteral("bClear"));
-    for (QPushButton *b : {m_calcule, m_recharge, m_clear}) {
-        b->setFixedSize(kButtonWidth, kButtonHeight);
+    // Bottom right of the pitch, beside the logo; Calcule and Recharge XML on Clear's left edge.
+    const int left = kBoardWidth - kButtonWidth - 8;
+    const int top = kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight;
+    int i = 0;
+    for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
+        b->setGeometry(left, top + kButtonStep * i++, kButtonWidth, kButtonHeight);
         b->setFocusPolicy(Qt::TabFocus);
     }
     connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
     connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
     connect(m_clear, &QPushButton::clicked, this,
             [this] { ErrorHandler::guarded([this] { m_model.board().clearPressed(); }); });
-    dockInfoAndButtons();
 
     connect(&m_model.board(), &Board::changed, this, &LineupBoardView::refresh);
-    connect(&m_model, &MainModel::commandStateChanged, this,
-            [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
-    m_calcule->setEnabled(m_model.calculeEnabled());
     refresh();
+}
+
+LineupBoardView::~LineupBoardView()
+{
+    // What stands on other widgets goes with the board.
+    for (QWidget *w : {static_cast<QWidget *>(m_substitutes.data()), static_cast<QWidget *>(m_info.data()),
+                       static_cast<QWidget *>(m_calcule.data()), static_cast<QWidget *>(m_recharge.data()),
+                       static_cast<QWidget *>(m_clear.data())}) {
+        if (w && w->parentWidget() != this)
+            delete w;
+    }
 }
 
 const char *LineupBoardView::recordMimeType() { return "application/x-squadwright-record"; }
 
 QSize LineupBoardView::boardSize() { return {kBoardWidth, kBoardHeight}; }
 
-QSize LineupBoardView::viewSize()
-{
-    return {kBoardWidth + kGap + 2 + kInfoWidth, kBoardHeight + kGap + kSubstitutesHeight};
-}
+QSize LineupBoardView::substitutesSize() { return {kBoardWidth, kSubstitutesHeight}; }
+
+QSize LineupBoardView::infoSize() { return {kInfoWidth, kInfoHeight}; }
 
 // ---- building ------------------------------------------------------------------------------
 
@@ -197,51 +207,52 @@ QComboBox *LineupBoardView::makePlayerBox(QWidget *parent, int role, const char 
 
 void LineupBoardView::buildBoard()
 {
-    m_board = new QWidget(this);
-    m_board->setObjectName(QStringLiteral("Pequipe"));
-    m_board->setGeometry(0, 0, kBoardWidth, kBoardHeight);
-    fillBackground(m_board, kPitchGreen);
-    m_board->setFont(sizedFont(font(), 8, false));
+    fillBackground(this, kPitchGreen);
+    setFont(sizedFont(font(), 8, false));
 
-    auto *fond = new QLabel(m_board);
+    auto *fond = new QLabel(this);
     fond->setObjectName(QStringLiteral("IFond"));
     fond->setGeometry(0, 0, kBoardWidth, kBoardHeight);
     fond->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     fond->setPixmap(picture(QStringLiteral("fond.gif")));
 
-    auto *logo = new QLabel(m_board);
+    auto *logo = new QLabel(this);
     logo->setObjectName(QStringLiteral("ILogoVelmorra"));
     logo->setGeometry(200, 328, 250, 70);
     logo->setAlignment(Qt::AlignCenter);
     logo->setPixmap(picture(QStringLiteral("logo_velmorra3.bmp")));
 
     // Captions in the normal weight: the longest French one only just fits its column in bold.
-    const QFont captionFont = sizedFont(m_board->font(), 8, false);
-    const QFont valueFont = sizedFont(m_board->font(), 8, true);
+    const QFont captionFont = sizedFont(font(), 8, false);
+    const QFont valueFont = sizedFont(font(), 8, true);
     const QPixmap stars = picture(QStringLiteral("stars.gif"));
 
     for (int p = Keeper; p <= kLastSlot; ++p) {
         const SlotLayout &s = kSlots[p];
         const int boxCentre = s.box.x() + kSlotBoxWidth / 2;
 
-        QLabel *caption = makeCaption(m_board, s.caption, QString::fromUtf8(s.captionText),
-                                      QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
-                                      Qt::AlignHCenter | Qt::AlignBottom);
+        // Above the slot box; the keeper's left of it, clear of the goal and its area lines.
+        const bool keeper = p == Keeper;
+        QLabel *caption = makeCaption(
+            this, s.caption, QString::fromUtf8(s.captionText),
+            keeper ? QRect(s.box.x() - 16 - 68, s.box.y(), 68, kBoxHeight)
+                   : QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
+            keeper ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignHCenter | Qt::AlignBottom);
         caption->setFont(captionFont);
         setTextColour(caption, Qt::white);
 
         // Stars under everything else of the slot, then the boxes above them.
-        auto *strip = new QLabel(m_board);
+        auto *strip = new QLabel(this);
         strip->setObjectName(QLatin1String(starStripName(p)));
         strip->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
         strip->setPixmap(stars);
         m_strips[p] = strip;
         m_stripTops[p] = s.stripTop;
 
-        m_playerBoxes[p] = makePlayerBox(m_board, p, slotBoxName(p), s.box);
+        m_playerBoxes[p] = makePlayerBox(this, p, slotBoxName(p), s.box);
 
         if (hasBehaviour(p)) {
-            auto *behaviour = new QComboBox(m_board);
+            auto *behaviour = new QComboBox(this);
             behaviour->setObjectName(QLatin1String(behaviourBoxName(p)));
             behaviour->setGeometry(QRect(s.behaviour, QSize(kBehaviourBoxWidth, kBoxHeight)));
             connect(behaviour, &QComboBox::activated, this, [this, p](int entry) {
@@ -265,15 +276,18 @@ void LineupBoardView::buildBoard()
         const Qt::Alignment valueAlign = s.value == SlotLayout::Value::Below ? Qt::AlignHCenter | Qt::AlignVCenter
                                          : s.value == SlotLayout::Value::Right ? Qt::AlignLeft | Qt::AlignVCenter
                                                                                : Qt::AlignRight | Qt::AlignVCenter;
-        QLabel *value = makeCaption(m_board, valueLabelName(p), QString(), valueRect, valueAlign);
+        QLabel *value = makeCaption(this, valueLabelName(p), QString(), valueRect, valueAlign);
         value->setFont(valueFont);
         setTextColour(value, QColor(255, 236, 140));
         m_valueLabels[p] = value;
 
-        // The card stands in the gap right of the slot box.
-        auto *card = new QLabel(m_board);
+        // The card stands right of the behaviour box, where the columns leave the widest gap
+        // (the keeper's right of his slot box).
+        auto *card = new QLabel(this);
         card->setObjectName(QLatin1String(cardImageName(p)));
-        card->setGeometry(s.box.x() + kSlotBoxWidth + 3, s.box.y() + (kBoxHeight - 16) / 2, 10, 16);
+        const QPoint cardAt = keeper ? QPoint(s.box.x() + kSlotBoxWidth + 3, s.box.y())
+                                     : QPoint(s.behaviour.x() + kBehaviourBoxWidth + 4, s.behaviour.y());
+        card->setGeometry(cardAt.x(), cardAt.y() + (kBoxHeight - 16) / 2, 10, 16);
         card->setAlignment(Qt::AlignCenter);
         card->hide();
         m_cards[p] = card;
@@ -282,10 +296,12 @@ void LineupBoardView::buildBoard()
 
 void LineupBoardView::buildSubstitutes()
 {
-    auto *panel = new QFrame(this);
+    // On the board's parent, under the board (inside it only when the board has no parent).
+    QWidget *host = parentWidget() ? parentWidget() : this;
+    auto *panel = new QFrame(host);
     m_substitutes = panel;
     panel->setObjectName(QStringLiteral("Premplacant"));
-    panel->setGeometry(0, kBoardHeight + kGap, kBoardWidth, kSubstitutesHeight);
+    panel->setGeometry(QRect(host == this ? QPoint(0, 0) : pos() + QPoint(0, kBoardHeight), substitutesSize()));
     panel->setFrameShape(QFrame::NoFrame);
     fillBackground(panel, kBenchGreen);
     panel->setFont(sizedFont(font(), 8, false));
@@ -310,10 +326,12 @@ void LineupBoardView::buildSubstitutes()
 
 void LineupBoardView::buildInfo()
 {
-    auto *panel = new QFrame(this);
+    // On the board's parent, right of the board (inside it only when the board has no parent).
+    QWidget *host = parentWidget() ? parentWidget() : this;
+    auto *panel = new QFrame(host);
     m_info = panel;
     panel->setObjectName(QStringLiteral("Pinfos"));
-    panel->setFixedSize(kInfoWidth, kBoardHeight + kGap + kSubstitutesHeight);
+    panel->setGeometry(QRect(host == this ? QPoint(0, 0) : pos() + QPoint(kBoardWidth + kGap, 0), infoSize()));
     panel->setFrameShape(QFrame::StyledPanel);
     panel->setFrameShadow(QFrame::Sunken);
     fillBackground(panel, QColor(246, 248, 243));
@@ -325,82 +343,53 @@ void LineupBoardView::buildInfo()
     const QColor wordsColour(0, 90, 45);
     const int left = 10;
     const int width = kInfoWidth - 2 * left;
-    int y = 8;
+    int y = 6;
 
+    // Each sector: its title, and the rating words under it.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
-                                    QRect(left, y, width, 14), Qt::AlignLeft | Qt::AlignVCenter);
+                                    QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
         QLabel *words = makeCaption(panel, Board::sectorLabelName(static_cast<SectorRatings::Sector>(s)), QString(),
-                                    QRect(left + 6, y + 14, width - 6, 17), Qt::AlignLeft | Qt::AlignVCenter);
+                                    QRect(left + 6, y + 13, width - 6, 14), Qt::AlignLeft | Qt::AlignVCenter);
         words->setFont(wordsFont);
         setTextColour(words, wordsColour);
         m_sectorLabels[s] = words;
-        y += 33;
+        y += 27;
     }
 
     y += 4;
-    m_labelTactique = makeCaption(panel, "LabelTactique", QString::fromUtf8("Tactique :"), QRect(left, y, width, 14),
+    m_labelTactique = makeCaption(panel, "LabelTactique", QString::fromUtf8("Tactique :"), QRect(left, y, width, 13),
                                   Qt::AlignLeft | Qt::AlignVCenter);
     setTextColour(m_labelTactique, titleColour);
-    m_forceTactique = makeCaption(panel, "LForceTactique", QString(), QRect(left + 6, y + 14, width - 6, 17),
+    m_forceTactique = makeCaption(panel, "LForceTactique", QString(), QRect(left + 6, y + 13, width - 6, 14),
                                   Qt::AlignLeft | Qt::AlignVCenter);
     m_forceTactique->setFont(wordsFont);
     setTextColour(m_forceTactique, wordsColour);
-    y += 40;
+    y += 27 + 5;
 
     auto *rule = new QFrame(panel);
     rule->setFrameShape(QFrame::HLine);
     rule->setFrameShadow(QFrame::Sunken);
-    rule->setGeometry(left, y - 4, width, 2);
+    rule->setGeometry(left, y, width, 2);
+    y += 3;
 
     QLabel *velTitle = makeCaption(panel, "LabelVelStats", QStringLiteral("Velstats (evaluation) :"),
-                                   QRect(left, y, 140, 24), Qt::AlignLeft | Qt::AlignVCenter);
+                                   QRect(left, y, 140, 22), Qt::AlignLeft | Qt::AlignVCenter);
     velTitle->setFont(sizedFont(panel->font(), 8, true));
-    m_velstats = makeCaption(panel, "LVelstats", QString(), QRect(left + 140, y, width - 140, 24),
+    m_velstats = makeCaption(panel, "LVelstats", QString(), QRect(left + 140, y, width - 140, 22),
                              Qt::AlignRight | Qt::AlignVCenter);
-    m_velstats->setFont(sizedFont(panel->font(), 13, true));
+    m_velstats->setFont(sizedFont(panel->font(), 12, true));
     setTextColour(m_velstats, wordsColour);
-    y += 30;
+    y += 22 + 3;
 
+    // Ten lines of team strength, the figures lined up on a tab stop.
     m_force1 = makeCaption(panel, "LForce1", QString::fromUtf8("Force équipe :"),
-                           QRect(left, y, width, panel->height() - y - 6), Qt::AlignLeft | Qt::AlignTop);
+                           QRect(left, y, width, panel->height() - y - 4), Qt::AlignLeft | Qt::AlignTop);
     m_force1->setTextFormat(Qt::PlainText);
     m_force1->setFont(sizedFont(panel->font(), 8, false));
     panel->hide();
-}
-
-void LineupBoardView::placeButtons(QWidget *host, const QPoint &at)
-{
-    // BCalcule and bRecharge take the left edge of bClear, stacked above it.
-    QPushButton *order[] = {m_calcule, m_recharge, m_clear};
-    for (int i = 0; i < 3; ++i) {
-        if (order[i]->parentWidget() != host)
-            order[i]->setParent(host);
-        order[i]->move(at.x(), at.y() + i * kButtonStep);
-        order[i]->show();
-    }
-}
-
-void LineupBoardView::dockInfoAndButtons()
-{
-    if (m_info->parentWidget() != this)
-        m_info->setParent(this);
-    m_info->move(kBoardWidth + kGap + 2, 0);
-    m_info->setVisible(m_model.board().pinfosVisible());
-    placeButtons(m_board, QPoint(kBoardWidth - kButtonWidth - 8, kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight));
-}
-
-void LineupBoardView::undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt)
-{
-    if (!host)
-        return;
-    if (m_info->parentWidget() != host)
-        m_info->setParent(host);
-    m_info->move(infoAt);
-    m_info->setVisible(m_model.board().pinfosVisible());
-    placeButtons(host, buttonsAt);
 }
 
 // ---- events --------------------------------------------------------------------------------
@@ -552,7 +541,7 @@ void LineupBoardView::refresh()
     setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
     setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
     setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
-    if (m_info->isVisibleTo(m_info->parentWidget()) != board.pinfosVisible())
+    if (m_info && m_info->isHidden() == board.pinfosVisible())
         m_info->setVisible(board.pinfosVisible());
 
     m_lastRefreshNs = timer.nsecsElapsed();

@@ -1,7 +1,8 @@
 #pragma once
 #include <QHash>
 #include <QPixmap>
-#include <QPoint>
+#include <QPointer>
+#include <QPushButton>
 #include <QStringList>
 #include <QWidget>
 
@@ -11,14 +12,14 @@ class MainModel;
 class QComboBox;
 class QLabel;
 class QMimeData;
-class QPushButton;
 class QStringListModel;
 
-// The lineup board of the page "Equipe": the pitch panel "Pequipe" with its eleven slot
-// boxes, behaviour boxes, place captions, value labels, star strips and card images; the
-// substitutes panel "Premplacant" with the captain and set-piece boxes; the team figures
-// panel "Pinfos"; and the buttons "BCalcule", "bRecharge", "bClear", which the main window
-// moves between its pages.
+// The lineup board of the page "Equipe": this widget is the pitch panel "Pequipe" with its
+// eleven slot boxes, behaviour boxes, place captions, value labels, star strips and card
+// images, and the home of the buttons "BCalcule", "bRecharge" and "bClear". Beside it stand
+// the substitutes panel "Premplacant" (with the captain and set-piece boxes) and the team
+// figures panel "Pinfos": made here, they start on the board's parent (substitutes under the
+// board, figures right of it), and the main window moves them and the buttons between its pages.
 //
 // A thin view of the model's Board: every user pick goes to the Board's event method, and the
 // whole view is repainted from the Board once per Board::changed(). Entries set by the view
@@ -28,25 +29,20 @@ class LineupBoardView : public QWidget {
     Q_OBJECT
 public:
     explicit LineupBoardView(MainModel &model, QWidget *parent = nullptr);
+    ~LineupBoardView() override;
 
     // The mime type of a dragged roster row; its data is the record index as decimal text.
     static const char *recordMimeType();
-    // Size of the pitch panel and of the whole view (pitch, substitutes below, figures right).
+    // The pitch panel (this widget), the substitutes panel and the team figures panel.
     static QSize boardSize();
-    static QSize viewSize();
+    static QSize substitutesSize();
+    static QSize infoSize();
 
-    QWidget *boardPanel() const { return m_board; }
     QWidget *substitutesPanel() const { return m_substitutes; }
     QWidget *infoPanel() const { return m_info; }
     QPushButton *calculeButton() const { return m_calcule; }
     QPushButton *rechargeButton() const { return m_recharge; }
     QPushButton *clearButton() const { return m_clear; }
-
-    // The figures panel and the three buttons follow the active page: on another page they
-    // stand in `host`, the panel at infoAt and the buttons stacked from buttonsAt on one left
-    // edge; dockInfoAndButtons() brings them home to this view. Visibility follows the Board.
-    void undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt);
-    void dockInfoAndButtons();
 
     // Everything again from the Board (the Board's changed() does this by itself).
     void refresh();
@@ -65,7 +61,6 @@ private:
     void buildBoard();
     void buildSubstitutes();
     void buildInfo();
-    void placeButtons(QWidget *host, const QPoint &at);
     QComboBox *makePlayerBox(QWidget *parent, int role, const char *name, const QPoint &at);
     QLabel *makeCaption(QWidget *parent, const char *name, const QString &text, const QRect &rect,
                         Qt::Alignment align);
@@ -78,12 +73,12 @@ private:
     static void setTextIfChanged(QLabel *label, const QString &text);
 
     MainModel &m_model;
-    QWidget *m_board = nullptr;
-    QWidget *m_substitutes = nullptr;
-    QWidget *m_info = nullptr;
-    QPushButton *m_calcule = nullptr;
-    QPushButton *m_recharge = nullptr;
-    QPushButton *m_clear = nullptr;
+    // Guarded: they may live on other widgets, which may delete them first.
+    QPointer<QWidget> m_substitutes;
+    QPointer<QWidget> m_info;
+    QPointer<QPushButton> m_calcule;
+    QPointer<QPushButton> m_recharge;
+    QPointer<QPushButton> m_clear;
 
     QStringListModel *m_candidates = nullptr; // shared by the eighteen player boxes
     QStringList m_candidateCache;

@@ -1,7 +1,6 @@
 #include "platform/ui/GlobalHotKey.h"
 
-#include <QCoreApplication>
-#include <QGuiApplication>
+#include <QApplication>
 #include <QShortcut>
 #include <QWidget>
 #include <array>
@@ -293,6 +292,14 @@ void GlobalHotKey::fireLater()
     QMetaObject::invokeMethod(this, [this] { emit activated(); }, Qt::QueuedConnection);
 }
 
+void GlobalHotKey::fireUnlessModal()
+{
+    // While one of our modal windows is open the application-wide shortcut stays silent;
+    // the system-wide key does the same, so that no search starts under a dialog.
+    if (QApplication::activeModalWidget() == nullptr)
+        fireLater();
+}
+
 bool GlobalHotKey::grabSystemWide(QKeyCombination combination)
 {
 #if defined(SQW_HAVE_X11)
@@ -371,7 +378,7 @@ bool GlobalHotKey::nativeEventFilter(const QByteArray &eventType, void *message,
             return false;
         const auto *press = static_cast<const xcb_key_press_event_t *>(message);
         if (press->detail == m_nativeKey && (press->state & kX11CommandMask) == m_nativeModifiers) {
-            fireLater();
+            fireUnlessModal();
             return true;
         }
         return false;
@@ -381,7 +388,7 @@ bool GlobalHotKey::nativeEventFilter(const QByteArray &eventType, void *message,
     if (eventType == "windows_generic_MSG" || eventType == "windows_dispatcher_MSG") {
         const MSG *msg = static_cast<const MSG *>(message);
         if (msg->message == WM_HOTKEY && int(msg->wParam) == m_windowsId) {
-            fireLater();
+            fireUnlessModal();
             return true;
         }
         return false;

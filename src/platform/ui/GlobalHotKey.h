@@ -15,6 +15,7 @@ class QWidget;
 // program already owns the combination, and for any combination other programs need for
 // ordinary editing or typing (Ctrl+C, Ctrl+V, a bare letter...), it is an application-wide
 // shortcut instead: it then works in every window of this program and nowhere else.
+// Either way the key is silent while one of this program's modal windows is open.
 class GlobalHotKey : public QObject, public QAbstractNativeEventFilter {
     Q_OBJECT
 public:
@@ -53,6 +54,7 @@ private:
     bool grabSystemWide(QKeyCombination combination);
     void releaseSystemWide();
     void fireLater();
+    void fireUnlessModal();
 
     QPointer<QWidget> m_window;
     QShortcut *m_shortcut = nullptr;
