@@ -277,7 +277,11 @@ void TForm1::createPages()
     m_tabEquipe = new QWidget;
     m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
     m_boardView = new LineupBoardView(m_model, m_tabEquipe);
-    m_boardView->move(0, 0);
+    // The view puts the substitutes under the pitch (same left edge) and the figures at its
+    // right, on this page; the figures and the buttons then follow the active page.
+    m_pinfosPos = m_boardView->infoPanel()->pos();
+    m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
+    m_boardButtonsStep = m_boardView->rechargeButton()->y() - m_boardView->calculeButton()->y();
     setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
     connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
     connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
@@ -685,17 +689,36 @@ void TForm1::showDetail(int record)
 void TForm1::PageControlChange(int index)
 {
     QWidget *page = m_pages->widget(index);
+    QWidget *pinfos = m_boardView->infoPanel();
+    if (page != m_tabEquipe && page != m_tabSetup)
+        return; // the roster page moves nothing
+    // The figures keep their place at the right of the page.
+    const bool shown = !pinfos->isHidden();
+    if (pinfos->parentWidget() != page)
+        pinfos->setParent(page);
+    pinfos->move(m_pinfosPos);
+    pinfos->setVisible(shown);
     if (page == m_tabEquipe) {
-        m_boardView->dockInfoAndButtons();
-    } else if (page == m_tabSetup) {
-        // The figures keep their place at the right; the buttons stand under the match
-        // conditions, right-aligned with them.
-        const QPoint infoAt = m_boardView->infoPanel()->parentWidget() == m_boardView
-                                  ? m_boardView->mapTo(m_tabEquipe, m_boardView->infoPanel()->pos())
-                                  : m_boardView->infoPanel()->pos();
+        placeBoardButtons(m_boardView, m_boardButtonsPos);
+    } else {
+        // Under the match conditions, right-aligned with them.
         const QRect conditions = m_tabSetup->findChild<QWidget *>(QStringLiteral("GbVelmorra"))->geometry();
-        const QPoint buttonsAt(conditions.right() + 1 - m_boardView->clearButton()->width(), conditions.bottom() + 12);
-        m_boardView->undockInfoAndButtons(m_tabSetup, infoAt, buttonsAt);
+        placeBoardButtons(m_tabSetup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
+                                             conditions.bottom() + 12));
+    }
+}
+
+void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
+{
+    QPushButton *buttons[3] = {m_boardView->calculeButton(), m_boardView->rechargeButton(), m_boardView->clearButton()};
+    const int step = m_boardButtonsStep;
+    for (int i = 0; i < 3; ++i) {
+        if (buttons[i]->parentWidget() != parent)
+            buttons[i]->setParent(parent);
+        // "Calcule" and "Recharge XML" stand on the left edge of "Clear".
+        buttons[i]->move(calculePos.x(), calculePos.y() + i * step);
+        buttons[i]->show();
+        buttons[i]->raise();
     }
 }
 

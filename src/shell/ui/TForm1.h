@@ -100,6 +100,8 @@ private:
 
     // ---- pages ----
     void PageControlChange(int index);
+    // The three board buttons one above the other from calculePos, on parent.
+    void placeBoardButtons(QWidget *parent, QPoint calculePos);
 
     // ---- views of the Board ----
     void repaintSetup();
@@ -130,6 +132,10 @@ private:
     QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
+    // Where the figures panel stands, and the board buttons on the pitch.
+    QPoint m_pinfosPos;
+    QPoint m_boardButtonsPos;
+    int m_boardButtonsStep = 31;
 
     QGroupBox *m_gbOptions = nullptr;
     QComboBox *m_ordreCalc = nullptr;
