@@ -163,15 +163,13 @@ bool MainModel::saveOptions()
 
 bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
-    if (!m_loadingDone)
-        return false;
-    if (record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity)
-        && m_roster.players[record].Selectable != selectable) {
+    const bool known = record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity);
+    if (known && m_roster.players[record].Selectable != selectable) {
         m_roster.players[record].Selectable = selectable;
         emit selectableChanged(record);
     }
     updateCalculeEnabled();
-    return true;
+    return known;
 }
 
 void MainModel::updateCalculeEnabled()
