@@ -98,7 +98,13 @@ bool MainModel::chargePlayersXML(const QString &path)
     }
     setCalculeEnabled(true);
     m_playersPath = path;
-    const int rows = RosterLoader::readPlayerCount(path);
+    int rows = 0;
+    try {
+        rows = RosterLoader::readPlayerCount(path);
+    } catch (...) {
+        emit rosterChanged(); // the list was emptied
+        throw;
+    }
     // Remembered only once the file has proved readable, and only when it changed, so that
     // looking at a broken file never touches the settings.
     if (m_settings.readString(kDefaut, kPlayersXml, QString()) != path)
