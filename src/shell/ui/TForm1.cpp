@@ -309,7 +309,8 @@ void TForm1::createPages()
     m_pages->addTab(m_tabJoueurs, QStringLiteral("Joueurs"));
 
     setCentralWidget(m_pages);
-    connect(m_pages, &QTabWidget::currentChanged, this, &TForm1::PageControlChange);
+    connect(m_pages, &QTabWidget::currentChanged, this,
+            [this](int index) { ErrorHandler::guarded([this, index] { PageControlChange(index); }); });
     PageControlChange(m_pages->currentIndex());
 }
 
@@ -674,7 +675,10 @@ void TForm1::OnTopExecute(bool checked)
     ErrorHandler::guarded([this, checked] { setOnTop(checked, true); });
 }
 
-void TForm1::quitterExecute() { close(); }
+void TForm1::quitterExecute()
+{
+    ErrorHandler::guarded([this] { close(); });
+}
 
 void TForm1::showDetail(int record)
 {
