@@ -131,14 +131,9 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
             const Tplayer &player = roster.players[i];
             bool ok = false;
             const int32_t id = player.PlayerID.toInt(&ok);
-            if (ok && ids[kCaptainRole] && *ids[kCaptainRole] == id)
+            if (ok && ids[kCaptainRole] == id)
                 board.setCaptainEntry(player.ListPosition);
-        }
-        for (int i = 0; i < roster.count && i < Roster::kCapacity; ++i) {
-            const Tplayer &player = roster.players[i];
-            bool ok = false;
-            const int32_t id = player.PlayerID.toInt(&ok);
-            if (ok && ids[kSetPiecesRole] && *ids[kSetPiecesRole] == id)
+            if (ok && ids[kSetPiecesRole] == id)
                 board.setSetPiecesEntry(player.ListPosition);
         }
     }

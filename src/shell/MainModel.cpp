@@ -43,6 +43,7 @@ void MainModel::startUp()
 
     m_versionCheck = checkDataFileVersions(m_folder);
     std::fesetround(FE_TONEAREST);
+    emit startUpVersionChecked();
 
     m_board.initStarStrips();
     m_board.reset();
@@ -50,6 +51,7 @@ void MainModel::startUp()
     const QString players = m_folder.findGameFile(GameFile::Players);
     if (!players.isEmpty())
         chargePlayersXML(players);
+    emit startUpRosterLoaded();
 
     restoreOptions();
 
@@ -98,7 +100,13 @@ bool MainModel::chargePlayersXML(const QString &path)
     }
     setCalculeEnabled(true);
     m_playersPath = path;
-    const int rows = RosterLoader::readPlayerCount(path);
+    int rows = 0;
+    try {
+        rows = RosterLoader::readPlayerCount(path);
+    } catch (...) {
+        emit rosterChanged(); // the list was emptied
+        throw;
+    }
     // Remembered only once the file has proved readable, and only when it changed, so that
     // looking at a broken file never touches the settings.
     if (m_settings.readString(kDefaut, kPlayersXml, QString()) != path)
@@ -163,15 +171,13 @@ bool MainModel::saveOptions()
 
 bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
-    if (!m_loadingDone)
-        return false;
-    if (record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity)
-        && m_roster.players[record].Selectable != selectable) {
+    const bool known = record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity);
+    if (known && m_roster.players[record].Selectable != selectable) {
         m_roster.players[record].Selectable = selectable;
         emit selectableChanged(record);
     }
     updateCalculeEnabled();
-    return true;
+    return known;
 }
 
 void MainModel::updateCalculeEnabled()

@@ -66,10 +66,9 @@ public:
     const QStringList &candidateList() const { return m_candidates; }
 
     // A check mark the user changed in the roster list: that row's own player becomes
-    // selectable or not, whatever row is selected, and the best-lineup command follows.
-    // Ignored (false) while loading is not done: the list reports the check marks it sets
-    // while it fills, and after a failed reload of the match orders changes stay ignored
-    // until the next successful load. The view then shows the record's flag again.
+    // selectable or not, whatever row is selected and even after a failed reload, so the
+    // screen and the search never disagree; the best-lineup command follows. The list keeps
+    // its own filling from being taken for the user's change. False for an unknown record.
     bool setPlayerSelectable(int record, bool selectable);
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
@@ -91,6 +90,11 @@ signals:
     // One player's selectable flag changed.
     void selectableChanged(int record);
     void commandStateChanged();
+    // Points of the start-up work where the window has its own steps to take: right after
+    // the version check (its warning, the hot key) and after the players file step (the
+    // roster list, the keep-on-top state). Not emitted when the work stopped before.
+    void startUpVersionChecked();
+    void startUpRosterLoaded();
 
 private:
     void setCalculeEnabled(bool on);

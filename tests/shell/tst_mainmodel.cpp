@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(board.sectorOrder(), 2);
     }
 
-    void failedRechargeLeavesTheBoardClearedAndIgnoresCheckMarks()
+    void failedRechargeLeavesTheBoardClearedAndCheckMarksStillCount()
     {
         writeComplete();
         MainModel model(m_folder->path());
@@ -285,15 +285,16 @@ private slots:
             QCOMPARE(model.board().placement(place), -1);
             QCOMPARE(model.board().recordOfBox(place), -1);
         }
+        // The user's check mark is the truth the search uses, failed reload or not.
         const int back = recordOf(model, "102");
-        QVERIFY(!model.setPlayerSelectable(back, false));
-        QVERIFY(model.roster().players[back].Selectable);
+        QVERIFY(model.setPlayerSelectable(back, false));
+        QVERIFY(!model.roster().players[back].Selectable);
 
         m_folder->writeMatchOrders(storedOrders());
         model.rechargeCompoXML();
         QVERIFY(model.loadingDone());
-        QVERIFY(model.setPlayerSelectable(back, false));
-        QVERIFY(!model.roster().players[back].Selectable);
+        QVERIFY(model.setPlayerSelectable(back, true));
+        QVERIFY(model.roster().players[back].Selectable);
     }
 
     // ---- loading a players file ----
@@ -361,7 +362,7 @@ private slots:
         QCOMPARE(changed.last().at(0).toInt(), spare);
 
         // A row outside the roster changes no record; the command is judged again.
-        QVERIFY(model.setPlayerSelectable(200, false));
+        QVERIFY(!model.setPlayerSelectable(200, false));
         QVERIFY(model.calculeEnabled());
     }
 

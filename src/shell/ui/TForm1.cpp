@@ -1,0 +1,826 @@
+#include "shell/ui/TForm1.h"
+
+#include "evaluation/NameTables.h"
+#include "evaluation/ui/RosterListView.h"
+#include "evaluation/ui/TFPlayerDetail.h"
+#include "evaluation/ui/TFPlayerTest.h"
+#include "lineup/LineupSlots.h"
+#include "lineup/ui/LineupBoardView.h"
+#include "platform/ProgramInfo.h"
+#include "shell/LanguageFile.h"
+#include "shell/ui/WidgetLanguageApplier.h"
+#include "platform/ui/GlobalHotKey.h"
+#include "platform/ui/KeepOnTop.h"
+#include "shell/Vocabulary.h"
+#include "shell/ui/BusyLed.h"
+#include "shell/ui/ErrorHandler.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QButtonGroup>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenuBar>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStatusBar>
+#include <QStatusTipEvent>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QVBoxLayout>
+
+namespace {
+
+constexpr int kClientWidth = 841;
+constexpr int kClientHeight = 563;
+constexpr int kPanelWidths[6] = {18, 200, 220, 130, 250, 16};
+// How long an error or notice stays in the status bar before the hints show again.
+constexpr int kMessageMilliseconds = 12000;
+
+// The captions of the board's place labels, for messages when the board has no such label.
+struct PlaceCaption {
+    const char *labelName;
+    const char *caption;
+};
+const PlaceCaption kPlaceCaptions[LineupSlots::kLastPlace + 1] = {
+    {"", ""},
+    {"LGardien", "Gardien"},
+    {"LDFLD", "Défenseur latéral droit"},
+    {"LDFC1", "Défenseur central 1"},
+    {"LDFC2", "Défenseur central 2"},
+    {"LDFLG", "Défenseur latéral gauche"},
+    {"LALD", "Ailier droit"},
+    {"LMI1", "Milieu 1"},
+    {"LMI2", "Milieu 2"},
+    {"LALG", "Ailier gauche"},
+    {"LATT1", "Attaquant 1"},
+    {"LATT2", "Attaquant 2"},
+    {"LRemplacantGardien", "Remplaçant (gardien)"},
+    {"LRemplacantDefenseur", "Remplaçant (défenseur)"},
+    {"LRemplacantMilieu", "Remplaçant (milieu)"},
+    {"LRemplacantAilier", "Remplaçant (ailier)"},
+    {"LRemplacantAttaque", "Remplaçant (attaque)"},
+};
+
+// Caption labels of the match condition boxes, in Board::Condition order.
+struct ConditionRow {
+    Board::Condition condition;
+    const char *labelName;
+    const char *caption;
+};
+const ConditionRow kConditionRows[Board::kConditionCount] = {
+    {Board::TeamSpirit, "LTeamSpirit", "Esprit d'équipe"},
+    {Board::Entraineur, "LTypeEntraineur", "Entraîneur"},
+    {Board::Tactique, "LTactique", "Tactique"},
+    {Board::Attitude, "LAttitude", "Attitude"},
+    {Board::Confiance, "LConfiance", "Confiance"},
+    {Board::Lieu, "LLieu", "Lieu"},
+};
+
+QString plainText(QString text)
+{
+    text.remove(QLatin1Char('&'));
+    text = text.trimmed();
+    if (text.endsWith(QLatin1Char(':')))
+        text.chop(1);
+    return text.trimmed();
+}
+
+// Vocabulary texts may carry the CRLF line breaks of the language files.
+QString forDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
+
+void setItemsIfChanged(QComboBox *box, const QStringList &items)
+{
+    QStringList current;
+    current.reserve(box->count());
+    for (int i = 0; i < box->count(); ++i)
+        current << box->itemText(i);
+    if (current != items) {
+        box->clear();
+        box->addItems(items);
+    }
+}
+
+} // namespace
+
+TForm1::TForm1(const QString &programFolder, QWidget *parent)
+    : QMainWindow(parent), m_model(programFolder)
+{
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Squadwright"));
+    // Fixed border with system menu and minimise button: no maximise, no resizing.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    const QIcon appIcon(m_model.folder().programPath(QStringLiteral("img/tb_Calcule.png")));
+    if (!appIcon.isNull())
+        setWindowIcon(appIcon);
+
+    createActions();
+    createMenus();
+    createToolBar();
+    createPages();
+    createStatusBar();
+
+    // The client area below the menu bar is 841 x 563, as the board's pixel layout expects.
+    setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+
+    ErrorHandler::setMessageSink([this](const QString &message) { showStatusMessage(message); });
+    ErrorHandler::setBusySink([this](bool busy) { setBusy(busy); });
+
+    connect(&m_model, &MainModel::busyChanged, this, &TForm1::setBusy);
+    connect(&m_model, &MainModel::commandStateChanged, this,
+            [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
+    connect(&m_model, &MainModel::startUpVersionChecked, this, &TForm1::onVersionChecked);
+    connect(&m_model, &MainModel::startUpRosterLoaded, this, &TForm1::onRosterLoaded);
+    connect(&m_model.board(), &Board::changed, this, &TForm1::repaintSetup);
+    m_calcule->setEnabled(m_model.calculeEnabled());
+    repaintSetup();
+    refreshLookupLists();
+}
+
+TForm1::~TForm1()
+{
+    // The sinks point at this window's status bar.
+    ErrorHandler::setMessageSink({});
+    ErrorHandler::setBusySink({});
+}
+
+// ---- building ---------------------------------------------------------------------------------
+
+QAction *TForm1::makeAction(const char *name, const QString &caption, const QString &hint)
+{
+    auto *action = new QAction(caption, this);
+    action->setObjectName(QLatin1String(name));
+    if (!hint.isEmpty())
+        setHint(action, hint);
+    // A missing picture leaves the button without an icon; the tool tip still names it.
+    const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
+    if (QFile::exists(iconPath))
+        action->setIcon(QIcon(iconPath));
+    return action;
+}
+
+void TForm1::setHint(QObject *target, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString tip = bar < 0 ? hint : hint.left(bar);
+    const QString status = bar < 0 ? hint : hint.mid(bar + 1);
+    if (auto *action = qobject_cast<QAction *>(target)) {
+        action->setToolTip(tip);
+        action->setStatusTip(status);
+    } else if (auto *widget = qobject_cast<QWidget *>(target)) {
+        widget->setToolTip(tip);
+        widget->setStatusTip(status);
+    }
+}
+
+void TForm1::createActions()
+{
+    m_quitter = makeAction("quitter", QStringLiteral("&Quitter"), {});
+    m_download = makeAction("download", QStringLiteral("&Télécharger fichier KDX"),
+                            QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"));
+    m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"));
+    m_test = makeAction("Test", QStringLiteral("Tests"), {});
+    m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {});
+    m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {});
+    m_onTop->setCheckable(true);
+    m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {});
+    m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."));
+    m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Check &Updates"),
+                                QStringLiteral("Rechercher les mise à jours"));
+    m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
+
+    // Their windows come with the online, settings and about parts of the program.
+    for (QAction *later : {m_download, m_parameters, m_apropos, m_checkUpdates, m_docVelmorra})
+        later->setEnabled(false);
+
+    connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
+    connect(m_calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
+    connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
+    connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
+    // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
+    connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
+}
+
+void TForm1::createMenus()
+{
+    QMenuBar *bar = menuBar();
+    bar->setObjectName(QStringLiteral("MainMenu1"));
+    auto addMenu = [bar](const char *name, const QString &title) {
+        QMenu *menu = bar->addMenu(title);
+        menu->setObjectName(QLatin1String(name));
+        return menu;
+    };
+    QMenu *fichier = addMenu("Fichier1", QStringLiteral("&Fichier"));
+    fichier->addSeparator();
+    fichier->addAction(m_quitter);
+    addMenu("Internet1", QStringLiteral("&Internet"))->addAction(m_download);
+    QMenu *action = addMenu("Action1", QStringLiteral("A&ction"));
+    action->addAction(m_calcule);
+    action->addAction(m_test);
+    action->addAction(m_recharge);
+    QMenu *options = addMenu("Options1", QStringLiteral("&Options"));
+    options->addAction(m_onTop);
+    options->addSeparator();
+    options->addAction(m_parameters);
+    QMenu *aide = addMenu("Aide1", QStringLiteral("&Aide"));
+    aide->addAction(m_apropos);
+    aide->addAction(m_checkUpdates);
+    aide->addAction(m_docVelmorra);
+}
+
+void TForm1::createToolBar()
+{
+    m_toolBar = new QToolBar(this);
+    m_toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
+    m_toolBar->setMovable(false);
+    m_toolBar->setFloatable(false);
+    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    m_toolBar->setIconSize(QSize(20, 20));
+    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    m_toolBar->addAction(m_quitter);
+    m_toolBar->addAction(m_download);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_parameters);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_calcule);
+    m_toolBar->addAction(m_test);
+    m_toolBar->addSeparator();
+    m_toolBar->addAction(m_apropos);
+    m_toolBar->addAction(m_checkUpdates);
+    m_toolBar->addAction(m_docVelmorra);
+    addToolBar(Qt::TopToolBarArea, m_toolBar);
+    setContextMenuPolicy(Qt::NoContextMenu);
+}
+
+void TForm1::createPages()
+{
+    m_pages = new QTabWidget(this);
+    m_pages->setObjectName(QStringLiteral("PageControl"));
+    m_pages->setDocumentMode(false);
+
+    // "Equipe": the pitch, the substitutes under it, the team figures beside it.
+    m_tabEquipe = new QWidget;
+    m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
+    m_boardView = new LineupBoardView(m_model, m_tabEquipe);
+    // The view puts the substitutes under the pitch (same left edge) and the figures at its
+    // right, on this page; the figures and the buttons then follow the active page.
+    m_pinfosPos = m_boardView->infoPanel()->pos();
+    m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
+    m_boardButtonsStep = m_boardView->rechargeButton()->y() - m_boardView->calculeButton()->y();
+    setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
+    connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
+    connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
+    connect(m_calcule, &QAction::changed, this,
+            [this] { m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled()); });
+    m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled());
+    m_pages->addTab(m_tabEquipe, QStringLiteral("Equipe"));
+
+    m_tabSetup = createSetupPage();
+    m_pages->addTab(m_tabSetup, QStringLiteral("Paramètres de calcul"));
+
+    // "Joueurs": the roster list fills the page.
+    m_tabJoueurs = new QWidget;
+    m_tabJoueurs->setObjectName(QStringLiteral("TabJoueurs"));
+    auto *joueursLayout = new QVBoxLayout(m_tabJoueurs);
+    joueursLayout->setContentsMargins(4, 4, 4, 4);
+    auto *gbJoueurs = new QGroupBox(QStringLiteral("Joueurs"), m_tabJoueurs);
+    gbJoueurs->setObjectName(QStringLiteral("GbJoueurs"));
+    auto *listLayout = new QVBoxLayout(gbJoueurs);
+    listLayout->setContentsMargins(4, 4, 4, 4);
+    m_rosterView = new RosterListView(m_model, gbJoueurs);
+    listLayout->addWidget(m_rosterView);
+    joueursLayout->addWidget(gbJoueurs);
+    connect(m_rosterView, &RosterListView::detailRequested, this, &TForm1::showDetail);
+    m_pages->addTab(m_tabJoueurs, QStringLiteral("Joueurs"));
+
+    setCentralWidget(m_pages);
+    connect(m_pages, &QTabWidget::currentChanged, this,
+            [this](int index) { ErrorHandler::guarded([this, index] { PageControlChange(index); }); });
+    PageControlChange(m_pages->currentIndex());
+}
+
+QWidget *TForm1::createSetupPage()
+{
+    auto *page = new QWidget;
+    page->setObjectName(QStringLiteral("TabSetup"));
+    Board &board = m_model.board();
+
+    // Options of the best lineup search.
+    m_gbOptions = new QGroupBox(QStringLiteral("Options"), page);
+    m_gbOptions->setObjectName(QStringLiteral("gbOptions"));
+    m_gbOptions->setGeometry(8, 8, 300, 112);
+    auto *optionsLayout = new QVBoxLayout(m_gbOptions);
+    struct OptionRow {
+        Board::Option option;
+        const char *caption;
+    };
+    const OptionRow optionRows[] = {
+        {Board::Blesse, "Ne pas tenir compte des blessures"},
+        {Board::Cartons, "Ne pas tenir compte des cartons"},
+        {Board::RecalculTous, "Tout recalculer"},
+    };
+    for (const OptionRow &row : optionRows) {
+        auto *box = new QCheckBox(QString::fromUtf8(row.caption), m_gbOptions);
+        box->setObjectName(QLatin1String(Board::optionName(row.option)));
+        optionsLayout->addWidget(box);
+        m_optionBoxes[row.option] = box;
+        const Board::Option option = row.option;
+        // clicked: only the user's click, never the program's own setting of the mark.
+        connect(box, &QCheckBox::clicked, this, [this, option](bool checked) {
+            ErrorHandler::guarded([&] { m_model.board().optionToggled(option, checked); });
+        });
+    }
+    // The sector order stays hidden: the best lineup command tries every order itself.
+    m_methode = new QLabel(QStringLiteral("Méthode"), m_gbOptions);
+    m_methode->setObjectName(QStringLiteral("LMethode"));
+    m_methode->hide();
+    m_ordreCalc = new QComboBox(m_gbOptions);
+    m_ordreCalc->setObjectName(QStringLiteral("cbOrdreCalc"));
+    m_ordreCalc->hide();
+    connect(m_ordreCalc, &QComboBox::activated, this, [this](int entry) {
+        ErrorHandler::guarded([&] { m_model.board().sectorOrderPicked(entry); });
+    });
+    optionsLayout->addStretch();
+
+    // The formation button and its tabs.
+    m_tabDispo = new QTabBar(page);
+    m_tabDispo->setObjectName(QStringLiteral("TabDispo"));
+    m_tabDispo->setDrawBase(false);
+    m_tabDispo->setExpanding(false);
+    for (const QString &tab : board.items(QStringLiteral("TabDispo")))
+        m_tabDispo->addTab(tab);
+    m_tabDispo->move(318, 8);
+    m_tabDispo->resize(m_tabDispo->sizeHint());
+    auto *dispoFrame = new QFrame(page);
+    dispoFrame->setObjectName(QStringLiteral("TabDispoSheet"));
+    dispoFrame->setFrameShape(QFrame::StyledPanel);
+    dispoFrame->setGeometry(316, 8 + m_tabDispo->height() - 1, 290, 150);
+    dispoFrame->lower();
+    connect(m_tabDispo, &QTabBar::currentChanged, this, [this](int tab) {
+        ErrorHandler::guarded([&] { m_model.board().tabChanged(tab); });
+    });
+
+    m_rgDisposition = new QGroupBox(QStringLiteral("Disposition"), dispoFrame);
+    m_rgDisposition->setObjectName(QStringLiteral("rgdisposition"));
+    m_rgDisposition->setGeometry(8, 6, 274, 96);
+    auto *grid = new QGridLayout(m_rgDisposition);
+    m_dispositions = new QButtonGroup(m_rgDisposition);
+    const QStringList dispositions = board.items(QStringLiteral("rgdisposition"));
+    // Three columns, filled column by column as a radio group does.
+    const int rows = int((dispositions.size() + 2) / 3);
+    for (int i = 0; i < dispositions.size(); ++i) {
+        auto *radio = new QRadioButton(dispositions.at(i), m_rgDisposition);
+        radio->setObjectName(QStringLiteral("rgdisposition_%1").arg(i));
+        m_dispositions->addButton(radio, i);
+        grid->addWidget(radio, i % rows, i / rows);
+    }
+    connect(m_dispositions, &QButtonGroup::idClicked, this, [this](int entry) {
+        ErrorHandler::guarded([&] { m_model.board().dispositionPicked(entry); });
+    });
+    m_btnValide = new QPushButton(QStringLiteral("Valider"), dispoFrame);
+    m_btnValide->setObjectName(QStringLiteral("BtnValide"));
+    m_btnValide->setGeometry(192, 110, 90, 30);
+    connect(m_btnValide, &QPushButton::clicked, this, [this] {
+        ErrorHandler::guarded([&] { m_model.board().formationPressed(); });
+    });
+
+    // The match conditions.
+    auto *gbVelmorra = new QGroupBox(QStringLiteral("Velmorra parameters"), page);
+    gbVelmorra->setObjectName(QStringLiteral("GbVelmorra"));
+    gbVelmorra->setGeometry(8, 176, 598, 120);
+    auto *conditions = new QGridLayout(gbVelmorra);
+    conditions->setHorizontalSpacing(8);
+    conditions->setColumnMinimumWidth(2, 16);
+    for (int i = 0; i < Board::kConditionCount; ++i) {
+        const ConditionRow &row = kConditionRows[i];
+        auto *label = new QLabel(QString::fromUtf8(row.caption), gbVelmorra);
+        label->setObjectName(QLatin1String(row.labelName));
+        auto *box = new QComboBox(gbVelmorra);
+        box->setObjectName(QLatin1String(Board::conditionBoxName(row.condition)));
+        box->setMinimumWidth(180);
+        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+        label->setBuddy(box);
+        const int r = i % 3;
+        const int c = (i / 3) * 3;
+        conditions->addWidget(label, r, c);
+        conditions->addWidget(box, r, c + 1);
+        m_conditionBoxes[row.condition] = box;
+        const Board::Condition condition = row.condition;
+        // activated: only the user's pick runs the evaluation.
+        connect(box, &QComboBox::activated, this, [this, condition](int entry) {
+            ErrorHandler::guarded([&] { m_model.board().conditionPicked(condition, entry); });
+        });
+    }
+    conditions->setColumnStretch(1, 1);
+    conditions->setColumnStretch(4, 1);
+
+    // Word tables a language file translates by these names; never shown.
+    for (int t = NameTables::Levels; t <= NameTables::Specialty; ++t) {
+        auto *list = new QComboBox(page);
+        list->setObjectName(NameTables::boxName(static_cast<NameTables::Table>(t)));
+        list->hide();
+        m_lookupLists << list;
+    }
+    auto hiddenText = [page](const char *name, const QString &text) {
+        auto *label = new QLabel(text, page);
+        label->setObjectName(QLatin1String(name));
+        label->hide();
+        return label;
+    };
+    m_msgNoDataFolder = hiddenText("LMsgNoDataFolder",
+                                   QStringLiteral("Dossier des données introuvable (%1) : le terrain reste vide."));
+    m_msgNoPlayersFile = hiddenText("LMsgNoPlayersFile",
+                                    QStringLiteral("Fichier des joueurs introuvable (%1) : le terrain reste vide."));
+    m_msgPlacesEmpty = hiddenText("LMsgPlacesVides", QStringLiteral("Aucun joueur disponible pour : %1"));
+    m_msgNotice = hiddenText("LMsgNotice", QStringLiteral(" - outil non officiel"));
+    return page;
+}
+
+void TForm1::createStatusBar()
+{
+    auto *bar = new QStatusBar(this);
+    bar->setObjectName(QStringLiteral("StatusBar1"));
+    bar->setSizeGripEnabled(false);
+    setStatusBar(bar);
+
+    auto *panels = new QWidget(bar);
+    auto *layout = new QHBoxLayout(panels);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    QLabel *labels[6] = {};
+    for (int i = 0; i < 6; ++i) {
+        labels[i] = new QLabel(panels);
+        labels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
+        labels[i]->setFixedWidth(kPanelWidths[i]);
+        labels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        labels[i]->setContentsMargins(3, 0, 3, 0);
+        layout->addWidget(labels[i]);
+    }
+    layout->addStretch();
+    bar->addWidget(panels, 1);
+
+    m_led = new BusyLed(labels[0]);
+    m_led->move(2, 2);
+    m_hintPanel = labels[1];
+    m_sessionPanel = labels[2];
+    m_sessionPanel->setText(QStringLiteral("Not connected"));
+    m_downloadPanel = labels[3];
+    m_versionPanel = labels[4];
+    m_versionPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+    m_statusImage = new QLabel(bar);
+    m_statusImage->setObjectName(QStringLiteral("Image1"));
+    m_statusImage->setFixedSize(16, 16);
+    m_statusImage->setScaledContents(true);
+    const QPixmap picture(m_model.folder().programPath(QStringLiteral("img/status.png")));
+    if (!picture.isNull())
+        m_statusImage->setPixmap(picture);
+    m_statusImage->move(kClientWidth - 18, 4);
+
+    // Errors and notices: over the hint, session and download panels, long enough to read.
+    m_messageLabel = new QLabel(bar);
+    m_messageLabel->setObjectName(QStringLiteral("LMessage"));
+    m_messageLabel->setGeometry(kPanelWidths[0], 1, kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[3],
+                                bar->sizeHint().height() - 2);
+    m_messageLabel->setStyleSheet(
+        QStringLiteral("QLabel { background: #fff4c2; color: #3a2a00; border: 1px solid #c9a227; padding: 0 4px; }"));
+    m_messageLabel->hide();
+    m_messageTimer = new QTimer(this);
+    m_messageTimer->setSingleShot(true);
+    connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QWidget::hide);
+}
+
+// ---- events -----------------------------------------------------------------------------------
+
+bool TForm1::event(QEvent *event)
+{
+    // Hints go to panel 1, not to the status bar's own message line (it would hide the panels).
+    if (event->type() == QEvent::StatusTip) {
+        m_hintPanel->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        return true;
+    }
+    return QMainWindow::event(event);
+}
+
+void TForm1::showEvent(QShowEvent *event)
+{
+    QMainWindow::showEvent(event);
+    if (m_firstShow) {
+        m_firstShow = false;
+        // Right after the window appears, so that a message box of the start-up work shows
+        // over the main window.
+        QTimer::singleShot(0, this, &TForm1::FormShow);
+    }
+}
+
+void TForm1::closeEvent(QCloseEvent *event)
+{
+    // The options are saved when possible; closing is never refused.
+    ErrorHandler::guarded([this] {
+        try {
+            m_model.saveOptions();
+        } catch (...) {
+        }
+    });
+    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
+        if (dialog)
+            dialog->close();
+    event->accept();
+}
+
+// ---- start-up ---------------------------------------------------------------------------------
+
+void TForm1::FormShow()
+{
+    ErrorHandler::guarded([this] {
+        m_pages->setCurrentWidget(m_tabEquipe);
+
+        // First run: the setup wizard comes with the settings part of the program; the marker
+        // is taken away all the same so that it asks only once.
+        const QString marker = m_model.folder().programPath(QStringLiteral("Infos.ctr"));
+        if (QFile::exists(marker)) {
+            m_firstRunMarkerFound = true;
+            QFile::remove(marker);
+        }
+
+        m_sessionPanel->setText(QStringLiteral("Not connected"));
+        m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+        m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
+        const QString clearPicture = m_model.folder().programPath(QStringLiteral("img/tb_clear.png"));
+        if (QFile::exists(clearPicture))
+            m_boardView->clearButton()->setIcon(QIcon(clearPicture));
+
+        loadLanguage();
+        m_model.startUp();
+        refreshLookupLists();
+        reportMissingData();
+    });
+    m_startUpDone = true;
+    emit startUpFinished();
+}
+
+void TForm1::loadLanguage()
+{
+    const QString name = m_model.settings().readString(QStringLiteral("defaut"), QStringLiteral("langue"), QString());
+    const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+    // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
+    if (!path.isEmpty()) {
+        QList<QWidget *> windows = {this};
+        for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
+            if (dialog)
+                windows << dialog;
+        WidgetLanguageApplier::applyLanguageFile(path, windows, &m_model.board());
+    }
+    m_model.board().reset();
+    refreshLookupLists();
+    m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+}
+
+void TForm1::onVersionChecked()
+{
+    if (!m_model.versionCheck().passed) {
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), forDisplay(vocab(QStringLiteral("ERRORXMLFILES"))),
+                        QMessageBox::Ok, this);
+        box.setObjectName(QStringLiteral("VersionWarning"));
+        box.exec();
+    }
+    registerHotKey();
+}
+
+void TForm1::onRosterLoaded()
+{
+    m_rosterView->fill();
+    setOnTop(m_model.storedOnTop(), false);
+}
+
+void TForm1::registerHotKey()
+{
+    if (!m_hotKey) {
+        m_hotKey = new GlobalHotKey(this);
+        m_hotKey->setObjectName(QStringLiteral("HotKey"));
+        connect(m_hotKey, &GlobalHotKey::activated, m_calcule, &QAction::trigger);
+    }
+    // System-wide where the desktop allows it; a standard editing shortcut such as the
+    // default Ctrl+C works only inside the program's windows. A text naming no combination
+    // leaves the command without a hot key.
+    m_hotKey->setShortcut(m_model.hotKeyText());
+}
+
+void TForm1::reportMissingData()
+{
+    const DataFolder &folder = m_model.folder();
+    if (!QFileInfo(folder.dataFolder()).isDir())
+        showStatusMessage(m_msgNoDataFolder->text().arg(QDir::toNativeSeparators(folder.dataFolder())));
+    else if (folder.findGameFile(GameFile::Players).isEmpty())
+        showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
+            folder.gameFilePath(GameFile::Players))));
+}
+
+void TForm1::refreshLookupLists()
+{
+    for (QComboBox *list : std::as_const(m_lookupLists))
+        setItemsIfChanged(list, NameTables::instance().items(list->objectName()));
+}
+
+// ---- commands ---------------------------------------------------------------------------------
+
+void TForm1::CalculeExecute()
+{
+    ErrorHandler::guarded([this] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_pages->setCurrentWidget(m_tabEquipe);
+        setBusy(true);
+        const Board::CalculeResult result = m_model.calcule();
+        setBusy(false);
+        QApplication::restoreOverrideCursor();
+        if (!result.unfilled.isEmpty()) {
+            QStringList places;
+            for (int place : result.unfilled)
+                places << placeCaption(place);
+            showStatusMessage(m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", "))));
+        }
+    });
+}
+
+void TForm1::TestExecute()
+{
+    ErrorHandler::guarded([this] {
+        if (m_playerTest)
+            m_playerTest->exec();
+    });
+}
+
+void TForm1::RechargeCompoXMLExecute()
+{
+    ErrorHandler::guarded([this] { m_model.rechargeCompoXML(); });
+}
+
+void TForm1::OnTopExecute(bool checked)
+{
+    ErrorHandler::guarded([this, checked] { setOnTop(checked, true); });
+}
+
+void TForm1::quitterExecute()
+{
+    ErrorHandler::guarded([this] { close(); });
+}
+
+void TForm1::showDetail(int record)
+{
+    ErrorHandler::guarded([this, record] {
+        if (m_playerDetail)
+            m_playerDetail->showPlayer(record);
+    });
+}
+
+// ---- pages ------------------------------------------------------------------------------------
+
+void TForm1::PageControlChange(int index)
+{
+    QWidget *page = m_pages->widget(index);
+    QWidget *pinfos = m_boardView->infoPanel();
+    if (page != m_tabEquipe && page != m_tabSetup)
+        return; // the roster page moves nothing
+    // The figures keep their place at the right of the page.
+    const bool shown = !pinfos->isHidden();
+    if (pinfos->parentWidget() != page)
+        pinfos->setParent(page);
+    pinfos->move(m_pinfosPos);
+    pinfos->setVisible(shown);
+    if (page == m_tabEquipe) {
+        placeBoardButtons(m_boardView, m_boardButtonsPos);
+    } else {
+        // Under the match conditions, right-aligned with them.
+        const QRect conditions = m_tabSetup->findChild<QWidget *>(QStringLiteral("GbVelmorra"))->geometry();
+        placeBoardButtons(m_tabSetup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
+                                             conditions.bottom() + 12));
+    }
+}
+
+void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
+{
+    QPushButton *buttons[3] = {m_boardView->calculeButton(), m_boardView->rechargeButton(), m_boardView->clearButton()};
+    const int step = m_boardButtonsStep;
+    for (int i = 0; i < 3; ++i) {
+        if (buttons[i]->parentWidget() != parent)
+            buttons[i]->setParent(parent);
+        // "Calcule" and "Recharge XML" stand on the left edge of "Clear".
+        buttons[i]->move(calculePos.x(), calculePos.y() + i * step);
+        buttons[i]->show();
+        buttons[i]->raise();
+    }
+}
+
+// ---- views of the Board -----------------------------------------------------------------------
+
+void TForm1::repaintSetup()
+{
+    const Board &board = m_model.board();
+    for (int c = 0; c < Board::kConditionCount; ++c) {
+        QComboBox *box = m_conditionBoxes[c];
+        const QSignalBlocker block(box);
+        setItemsIfChanged(box, board.items(box->objectName()));
+        box->setCurrentIndex(board.condition(static_cast<Board::Condition>(c)));
+    }
+    {
+        const QSignalBlocker block(m_ordreCalc);
+        setItemsIfChanged(m_ordreCalc, board.items(QStringLiteral("cbOrdreCalc")));
+        m_ordreCalc->setCurrentIndex(board.sectorOrder());
+    }
+    for (int o = 0; o < Board::kOptionCount; ++o) {
+        const QSignalBlocker block(m_optionBoxes[o]);
+        m_optionBoxes[o]->setChecked(board.option(static_cast<Board::Option>(o)));
+    }
+    {
+        const QSignalBlocker block(m_tabDispo);
+        m_tabDispo->setCurrentIndex(board.tab());
+    }
+    const QSignalBlocker block(m_dispositions);
+    for (QAbstractButton *radio : m_dispositions->buttons()) {
+        const int entry = m_dispositions->id(radio);
+        radio->setEnabled(board.dispositionEnabled(entry));
+        radio->setChecked(entry == board.disposition());
+    }
+}
+
+// ---- window state -----------------------------------------------------------------------------
+
+void TForm1::addDialog(QWidget *dialog)
+{
+    if (!dialog)
+        return;
+    m_dialogs << dialog;
+    KeepOnTop::apply(dialog, isOnTop());
+}
+
+void TForm1::setPlayerTestWindow(TFPlayerTest *window)
+{
+    m_playerTest = window;
+    if (window)
+        window->setOnTopSource([this] { return isOnTop(); });
+    addDialog(window);
+}
+
+void TForm1::setPlayerDetailWindow(TFPlayerDetail *window)
+{
+    m_playerDetail = window;
+    if (window)
+        window->setOnTopSource([this] { return isOnTop(); });
+    addDialog(window);
+}
+
+bool TForm1::isOnTop() const { return KeepOnTop::isOnTop(this); }
+
+void TForm1::setOnTop(bool onTop, bool store)
+{
+    {
+        const QSignalBlocker block(m_onTop);
+        m_onTop->setChecked(onTop);
+    }
+    KeepOnTop::apply(this, onTop);
+    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
+        KeepOnTop::apply(dialog, onTop);
+    if (store)
+        m_model.storeOnTop(onTop);
+}
+
+void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
+
+void TForm1::showStatusMessage(const QString &message)
+{
+    m_lastMessage = forDisplay(message);
+    const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
+    m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideMiddle,
+                                                                       m_messageLabel->width() - 10));
+    m_messageLabel->setToolTip(m_lastMessage);
+    m_messageLabel->show();
+    m_messageLabel->raise();
+    m_messageTimer->start(kMessageMilliseconds);
+}
+
+QString TForm1::statusMessage() const { return m_lastMessage; }
+
+QString TForm1::placeCaption(int place) const
+{
+    if (!LineupSlots::isPlace(place))
+        return QString::number(place);
+    const PlaceCaption &p = kPlaceCaptions[place];
+    if (const auto *label = findChild<QLabel *>(QLatin1String(p.labelName)); label && !label->text().isEmpty())
+        return plainText(label->text());
+    return QString::fromUtf8(p.caption);
+}

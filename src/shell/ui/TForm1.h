@@ -1,0 +1,175 @@
+#pragma once
+#include "lineup/Board.h"
+#include "shell/MainModel.h"
+
+#include <QList>
+#include <QMainWindow>
+#include <QPoint>
+#include <QPointer>
+#include <array>
+
+class BusyLed;
+class GlobalHotKey;
+class LineupBoardView;
+class QAction;
+class QButtonGroup;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QTabBar;
+class QTabWidget;
+class QTimer;
+class QToolBar;
+class RosterListView;
+class TFPlayerDetail;
+class TFPlayerTest;
+
+// The main window ("Form1"): tool bar, menus, the pages "Equipe", "Paramètres de calcul" and
+// "Joueurs", the status bar with the busy lamp, and every command of the program. It owns the
+// process-wide state (MainModel); its first show runs the start-up work, its closing saves the
+// calculation options. The boxes of the calculation page are views of the model's Board: a
+// user's pick goes to the Board's event method, and they repaint when the Board changes.
+class TForm1 : public QMainWindow {
+    Q_OBJECT
+public:
+    // programFolder: the folder of the settings file, the data folder and the pictures.
+    explicit TForm1(const QString &programFolder, QWidget *parent = nullptr);
+    ~TForm1() override;
+
+    MainModel &model() { return m_model; }
+    LineupBoardView *boardView() const { return m_boardView; }
+    RosterListView *rosterView() const { return m_rosterView; }
+
+    // The windows created after the main window, handed over by the start-up sequence: they
+    // take the keep-on-top state, and the commands show them.
+    void addDialog(QWidget *dialog);
+    void setPlayerTestWindow(TFPlayerTest *window);
+    void setPlayerDetailWindow(TFPlayerDetail *window);
+
+    bool startUpDone() const { return m_startUpDone; }
+    bool loadingDone() const { return m_model.loadingDone(); }
+    bool firstRunMarkerFound() const { return m_firstRunMarkerFound; }
+    bool isOnTop() const;
+    const QString &programDate() const { return m_programDate; }
+    // The message the status bar shows last (errors and notices).
+    QString statusMessage() const;
+
+    // The hint panel: a hint "a|b" shows b here (a is the tool tip).
+    static void setHint(QObject *target, const QString &hint);
+
+signals:
+    // The start-up work of the first show has ended (also when a step failed).
+    void startUpFinished();
+
+protected:
+    bool event(QEvent *event) override;
+    void showEvent(QShowEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    // ---- building ----
+    void createActions();
+    void createMenus();
+    void createToolBar();
+    void createPages();
+    QWidget *createSetupPage();
+    void createStatusBar();
+    // The tool bar picture is img/tb_<name>.png of the program folder.
+    QAction *makeAction(const char *name, const QString &caption, const QString &hint);
+
+    // ---- start-up and closing ----
+    void FormShow();
+    // The language chosen in the settings, on every window, the vocabulary and the board's
+    // lists; then the board is reset.
+    void loadLanguage();
+    void onVersionChecked();
+    void onRosterLoaded();
+    void registerHotKey();
+    void reportMissingData();
+    void refreshLookupLists();
+
+    // ---- commands ----
+    void CalculeExecute();
+    void TestExecute();
+    void RechargeCompoXMLExecute();
+    void OnTopExecute(bool checked);
+    void quitterExecute();
+
+    // ---- pages ----
+    void PageControlChange(int index);
+    // The three board buttons one above the other from calculePos, on parent.
+    void placeBoardButtons(QWidget *parent, QPoint calculePos);
+
+    // ---- views of the Board ----
+    void repaintSetup();
+    void showDetail(int record);
+
+    void setOnTop(bool onTop, bool store);
+    void setBusy(bool busy);
+    void showStatusMessage(const QString &message);
+    QString placeCaption(int place) const;
+
+    MainModel m_model;
+
+    QAction *m_quitter = nullptr;
+    QAction *m_download = nullptr;
+    QAction *m_calcule = nullptr;
+    QAction *m_test = nullptr;
+    QAction *m_recharge = nullptr;
+    QAction *m_onTop = nullptr;
+    QAction *m_parameters = nullptr;
+    QAction *m_apropos = nullptr;
+    QAction *m_checkUpdates = nullptr;
+    QAction *m_docVelmorra = nullptr;
+    QToolBar *m_toolBar = nullptr;
+
+    QTabWidget *m_pages = nullptr;
+    QWidget *m_tabEquipe = nullptr;
+    QWidget *m_tabSetup = nullptr;
+    QWidget *m_tabJoueurs = nullptr;
+    LineupBoardView *m_boardView = nullptr;
+    RosterListView *m_rosterView = nullptr;
+    // Where the figures panel stands, and the board buttons on the pitch.
+    QPoint m_pinfosPos;
+    QPoint m_boardButtonsPos;
+    int m_boardButtonsStep = 31;
+
+    QGroupBox *m_gbOptions = nullptr;
+    QComboBox *m_ordreCalc = nullptr;
+    QLabel *m_methode = nullptr;
+    std::array<QCheckBox *, Board::kOptionCount> m_optionBoxes{};
+    std::array<QComboBox *, Board::kConditionCount> m_conditionBoxes{};
+    QTabBar *m_tabDispo = nullptr;
+    QGroupBox *m_rgDisposition = nullptr;
+    QButtonGroup *m_dispositions = nullptr;
+    QPushButton *m_btnValide = nullptr;
+    QList<QComboBox *> m_lookupLists;
+    // Message texts kept as hidden labels, so that the language files translate them.
+    QLabel *m_msgNoDataFolder = nullptr;
+    QLabel *m_msgNoPlayersFile = nullptr;
+    QLabel *m_msgPlacesEmpty = nullptr;
+    QLabel *m_msgNotice = nullptr;
+
+    BusyLed *m_led = nullptr;
+    QLabel *m_hintPanel = nullptr;
+    QLabel *m_sessionPanel = nullptr;
+    QLabel *m_downloadPanel = nullptr;
+    QLabel *m_versionPanel = nullptr;
+    QLabel *m_statusImage = nullptr;
+    QLabel *m_messageLabel = nullptr;
+    QTimer *m_messageTimer = nullptr;
+    QString m_lastMessage;
+
+    GlobalHotKey *m_hotKey = nullptr;
+    QPointer<TFPlayerTest> m_playerTest;
+    QPointer<TFPlayerDetail> m_playerDetail;
+    QList<QPointer<QWidget>> m_dialogs;
+
+    QString m_programDate;
+    bool m_firstShow = true;
+    bool m_startUpDone = false;
+    bool m_firstRunMarkerFound = false;
+};

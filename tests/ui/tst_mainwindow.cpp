@@ -1,0 +1,600 @@
+// The main window on the offscreen platform: start-up work, options, pages, commands, closing
+// and the error handler, each on its own copy of the program folder.
+#include "evaluation/NameTables.h"
+#include "evaluation/ui/RosterListView.h"
+#include "evaluation/ui/TFPlayerDetail.h"
+#include "evaluation/ui/TFPlayerTest.h"
+#include "lineup/LineupSlots.h"
+#include "lineup/ui/LineupBoardView.h"
+#include "platform/ui/GlobalHotKey.h"
+#include "settings/IniFile.h"
+#include "shell/AppError.h"
+#include "shell/Vocabulary.h"
+#include "shell/ui/BusyLed.h"
+#include "shell/ui/ErrorHandler.h"
+#include "shell/ui/TForm1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QCryptographicHash>
+#include <QDirIterator>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QSignalSpy>
+#include <QTabBar>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+#include <memory>
+
+namespace {
+
+void copyTree(const QString &from, const QString &to)
+{
+    QDir().mkpath(to);
+    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString source = it.next();
+        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
+        QDir().mkpath(QFileInfo(target).absolutePath());
+        QFile::copy(source, target);
+        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+    }
+}
+
+// Every file of a folder with a digest of its bytes.
+QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> out;
+    QDirIterator it(folder, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
+    while (it.hasNext()) {
+        const QString path = it.next();
+        QFile f(path);
+        f.open(QIODevice::ReadOnly);
+        out.insert(QDir(folder).relativeFilePath(path), QCryptographicHash::hash(f.readAll(), QCryptographicHash::Sha1));
+    }
+    return out;
+}
+
+void writeFile(const QString &path, const QByteArray &content)
+{
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(content);
+}
+
+QByteArray readFile(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+// A program folder: the sample team and settings, or nothing at all.
+struct ProgramFolder {
+    QTemporaryDir dir;
+    explicit ProgramFolder(bool withSample = true)
+    {
+        if (withSample)
+            copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), dir.path());
+    }
+    QString path(const QString &relative = QString()) const { return dir.path() + QLatin1Char('/') + relative; }
+    QString folder() const { return dir.path() + QLatin1Char('/'); }
+    void setIni(const QString &section, const QString &key, const QString &value)
+    {
+        IniFile(path(QStringLiteral("SQW.ini"))).writeString(section, key, value);
+    }
+};
+
+// Shows the window and waits for the start-up work of its first show. The player windows are
+// created and handed over as the start-up sequence does.
+std::unique_ptr<TForm1> start(const ProgramFolder &folder)
+{
+    auto form = std::make_unique<TForm1>(folder.folder());
+    form->setPlayerTestWindow(new TFPlayerTest(form->model(), form.get()));
+    form->setPlayerDetailWindow(new TFPlayerDetail(form->model(), form.get()));
+    QSignalSpy done(form.get(), &TForm1::startUpFinished);
+    form->show();
+    if (!done.wait(10000))
+        qWarning("start-up did not finish");
+    return form;
+}
+
+template <typename T> T *child(QWidget *w, const char *name)
+{
+    T *found = w->findChild<T *>(QLatin1String(name));
+    if (!found)
+        qWarning("no child %s", name);
+    return found;
+}
+
+QAction *action(TForm1 *form, const char *name) { return child<QAction>(form, name); }
+
+} // namespace
+
+class TestMainWindow : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        // The language files change process-wide texts.
+        Vocabulary::instance().resetToDefaults();
+        NameTables::instance().resetToDefaults();
+    }
+    void cleanup()
+    {
+        while (QApplication::overrideCursor())
+            QApplication::restoreOverrideCursor();
+    }
+
+    void startsOnTheSampleTeam()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        QVERIFY(form->startUpDone());
+        QVERIFY(form->loadingDone());
+        const Board &board = form->model().board();
+
+        // The stored match order: keeper and right back of MatchOrders.xml.
+        QCOMPARE(board.placement(LineupSlots::Keeper), 289902275);
+        QCOMPARE(board.placement(LineupSlots::RightBack), 302119660);
+        QCOMPARE(board.text(QStringLiteral("cbGardien")), QStringLiteral("Kristian Jørvik"));
+        // Conditions from the orders and Training.xml, shown by the calculation page's boxes.
+        QCOMPARE(child<QComboBox>(form.get(), "cbTactique")->currentText(), QStringLiteral("Attaque au centre"));
+        QCOMPARE(child<QComboBox>(form.get(), "cbTeamSpirit")->currentText(), QStringLiteral("Satisfaits"));
+        QCOMPARE(child<QComboBox>(form.get(), "cbConfiance")->currentText(), QStringLiteral("Satisfaisante"));
+        QCOMPARE(child<QComboBox>(form.get(), "cbAttitude")->currentText(), QStringLiteral("Normal"));
+
+        QVERIFY(action(form.get(), "Calcule")->isEnabled());
+        QVERIFY(form->boardView()->calculeButton()->isEnabled());
+        QCOMPARE(child<QTabWidget>(form.get(), "PageControl")->currentWidget()->objectName(), QStringLiteral("TabEquipe"));
+        QVERIFY(!child<BusyLed>(form.get(), "Led")->isBusy());
+        QCOMPARE(child<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("Not connected"));
+        QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().startsWith(QStringLiteral("SQW version ")));
+        QCOMPARE(form->statusMessage(), QString()); // nothing missing, nothing failed
+        QCOMPARE(form->windowTitle(), QStringLiteral("Squadwright"));
+        // The client area under the menu bar.
+        QCOMPARE(form->width(), 841);
+        QCOMPARE(form->height() - form->menuWidget()->height(), 563);
+    }
+
+    void startsWithoutDataFilesOrSettings_data()
+    {
+        QTest::addColumn<bool>("withDataFolder");
+        QTest::addColumn<QString>("missing");
+        QTest::newRow("no data folder") << false << QStringLiteral("xml");
+        QTest::newRow("empty data folder") << true << QStringLiteral("players.xml");
+    }
+    void startsWithoutDataFilesOrSettings()
+    {
+        QFETCH(bool, withDataFolder);
+        QFETCH(QString, missing);
+        ProgramFolder folder(false);
+        if (withDataFolder)
+            QDir().mkpath(folder.path(QStringLiteral("xml")));
+        auto form = start(folder);
+        QVERIFY(form->loadingDone());
+        QVERIFY(!form->isOnTop());
+        QVERIFY(!action(form.get(), "OnTop")->isChecked());
+        for (const char *name : {"chkBlesse", "chkCartons", "chkRecalculTous"})
+            QVERIFY2(!child<QCheckBox>(form.get(), name)->isChecked(), name);
+        QVERIFY(!action(form.get(), "Calcule")->isEnabled());
+        QVERIFY(!form->boardView()->calculeButton()->isEnabled());
+        QCOMPARE(form->model().board().placement(LineupSlots::Keeper), -1);
+        // The status bar says what is missing.
+        QVERIFY2(form->statusMessage().contains(missing), qPrintable(form->statusMessage()));
+        QVERIFY(child<QLabel>(form.get(), "LMessage")->isVisible());
+        // The hot key defaults to Control+C.
+        QCOMPARE(child<GlobalHotKey>(form.get(), "HotKey")->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_C));
+    }
+
+    void firstRunMarkerIsTakenAway()
+    {
+        ProgramFolder folder;
+        writeFile(folder.path(QStringLiteral("Infos.ctr")), "1");
+        {
+            auto form = start(folder);
+            QVERIFY(form->firstRunMarkerFound());
+            QVERIFY(form->loadingDone());
+        }
+        QVERIFY(!QFile::exists(folder.path(QStringLiteral("Infos.ctr"))));
+        auto second = start(folder);
+        QVERIFY(!second->firstRunMarkerFound());
+    }
+
+    void storedOnTopAndOptions_data()
+    {
+        QTest::addColumn<QString>("ontop");
+        QTest::addColumn<QString>("cartons");
+        QTest::addColumn<bool>("onTop");
+        QTest::addColumn<bool>("cartonsChecked");
+        QTest::newRow("upper-case YES is on top") << "YES" << "YES" << true << true;
+        QTest::newRow("lower-case yes is on top") << "yes" << "yes" << true << false;
+        QTest::newRow("no") << "no" << "NO" << false << false;
+        QTest::newRow("other words are not yes") << "oui" << "Yes" << false << false;
+    }
+    void storedOnTopAndOptions()
+    {
+        QFETCH(QString, ontop);
+        QFETCH(QString, cartons);
+        QFETCH(bool, onTop);
+        QFETCH(bool, cartonsChecked);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("ontop"), ontop);
+        folder.setIni(QStringLiteral("options"), QStringLiteral("cartons"), cartons);
+        auto form = start(folder);
+        QCOMPARE(form->isOnTop(), onTop);
+        QCOMPARE(action(form.get(), "OnTop")->isChecked(), onTop);
+        QCOMPARE(child<QCheckBox>(form.get(), "chkCartons")->isChecked(), cartonsChecked);
+        // Setting the state at start-up writes nothing ("YES" would have become "yes").
+        QCOMPARE(IniFile(folder.path(QStringLiteral("SQW.ini"))).readString("defaut", "ontop", QString()), ontop);
+    }
+
+    void onTopCommandStoresTheState()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        QWidget dialog;
+        form->addDialog(&dialog);
+        QAction *onTop = action(form.get(), "OnTop");
+        onTop->trigger();
+        QVERIFY(form->isOnTop());
+        QVERIFY(dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        IniFile ini(folder.path(QStringLiteral("SQW.ini")));
+        QCOMPARE(ini.readString("defaut", "ontop", QString()), QStringLiteral("yes"));
+        onTop->trigger();
+        QVERIFY(!form->isOnTop());
+        QVERIFY(!dialog.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(ini.readString("defaut", "ontop", QString()), QStringLiteral("no"));
+        QVERIFY(form->isVisible()); // changing the flag does not leave the window hidden
+    }
+
+    void teamFiguresAndButtonsFollowThePage()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        LineupBoardView *board = form->boardView();
+        QWidget *pinfos = board->infoPanel();
+        QWidget *tabEquipe = child<QWidget>(form.get(), "TabEquipe");
+        QWidget *tabSetup = child<QWidget>(form.get(), "TabSetup");
+        QWidget *pitch = child<QWidget>(form.get(), "Pequipe");
+        const QList<QPushButton *> buttons = {board->calculeButton(), board->rechargeButton(), board->clearButton()};
+        QVERIFY(pinfos->isVisible()); // the stored orders were evaluated
+
+        auto check = [&](QWidget *page, QWidget *buttonsParent) {
+            QVERIFY(page->isAncestorOf(pinfos));
+            QVERIFY(!pinfos->isHidden());
+            for (QPushButton *b : buttons) {
+                QCOMPARE(b->parentWidget(), buttonsParent);
+                QCOMPARE(b->x(), board->clearButton()->x());
+                QVERIFY(!b->isHidden());
+            }
+        };
+        check(tabEquipe, pitch);
+        const QPoint figuresAt = pinfos->mapTo(form.get(), QPoint());
+        const QPoint onPitch = board->calculeButton()->pos();
+        pages->setCurrentWidget(tabSetup);
+        check(tabSetup, tabSetup);
+        // Nothing of the calculation page lies under the figures or the buttons.
+        QCOMPARE(pinfos->mapTo(form.get(), QPoint()), figuresAt);
+        for (QWidget *w : {child<QWidget>(form.get(), "gbOptions"), child<QWidget>(form.get(), "GbVelmorra"),
+                           child<QWidget>(form.get(), "TabDispo")}) {
+            QVERIFY2(!w->geometry().intersects(pinfos->geometry()), qPrintable(w->objectName()));
+            for (QPushButton *b : buttons)
+                QVERIFY2(!w->geometry().intersects(b->geometry()), qPrintable(w->objectName()));
+        }
+        pages->setCurrentWidget(child<QWidget>(form.get(), "TabJoueurs"));
+        check(tabSetup, tabSetup); // the roster page moves nothing
+        pages->setCurrentWidget(tabEquipe);
+        check(tabEquipe, pitch);
+        QCOMPARE(board->calculeButton()->pos(), onPitch);
+    }
+
+    void calculeFillsTheBoard()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        Board &board = form->model().board();
+        board.clearPressed();
+        QCOMPARE(board.placement(LineupSlots::Keeper), -1);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        pages->setCurrentWidget(child<QWidget>(form.get(), "TabJoueurs"));
+
+        form->boardView()->calculeButton()->click();
+        for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
+            QVERIFY2(board.slotEntry(place) > 0, qPrintable(QString::number(place)));
+            QVERIFY(board.placement(place) != -1);
+        }
+        QVERIFY(board.figures().E > 0);
+        QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabEquipe"));
+        QVERIFY(!child<BusyLed>(form.get(), "Led")->isBusy());
+        QVERIFY(!QApplication::overrideCursor());
+        QCOMPARE(form->statusMessage(), QString());
+    }
+
+    void calculeNamesThePlacesLeftEmpty()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        MainModel &model = form->model();
+        model.board().clearPressed();
+        // Five field players remain: keeper and the four defenders of the first sector order.
+        int kept = 0;
+        for (int i = 0; i < model.roster().count; ++i) {
+            if (model.roster().players[i].TrainerType == 0 && kept < 5)
+                ++kept;
+            else
+                model.setPlayerSelectable(i, false);
+        }
+        action(form.get(), "Calcule")->trigger();
+        const QString message = form->statusMessage();
+        QVERIFY2(message.contains(QStringLiteral("Milieu 1")), qPrintable(message));
+        QVERIFY(message.contains(QStringLiteral("Attaquant 2")));
+        QVERIFY(message.contains(QStringLiteral("Remplaçant (gardien)")));
+        QVERIFY(!message.contains(QStringLiteral("Gardien,")));
+        QVERIFY(!QApplication::overrideCursor());
+
+        // With no player left selectable the command and its button are off.
+        for (int i = 0; i < model.roster().count; ++i)
+            model.setPlayerSelectable(i, false);
+        QVERIFY(!action(form.get(), "Calcule")->isEnabled());
+        QVERIFY(!form->boardView()->calculeButton()->isEnabled());
+    }
+
+    void setupBoxesAreViewsOfTheBoard()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        Board &board = form->model().board();
+        auto *tactique = child<QComboBox>(form.get(), "cbTactique");
+        // The user's pick goes to the board and its figures.
+        emit tactique->activated(1);
+        QCOMPARE(board.condition(Board::Tactique), 1);
+        QCOMPARE(board.text(QStringLiteral("LabelTactique")).contains(QStringLiteral("Pressing")), true);
+        // The program's own setting shows in the box.
+        board.setCondition(Board::Lieu, 1);
+        QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->currentIndex(), 1);
+
+        child<QCheckBox>(form.get(), "chkBlesse")->click();
+        QVERIFY(board.option(Board::Blesse));
+
+        // Formation: tab "Asym W" disables 3-5-2 and 4-5-1.
+        child<QTabBar>(form.get(), "TabDispo")->setCurrentIndex(2);
+        QCOMPARE(board.tab(), 2);
+        QVERIFY(!child<QRadioButton>(form.get(), "rgdisposition_3")->isEnabled());
+        QVERIFY(!child<QRadioButton>(form.get(), "rgdisposition_4")->isEnabled());
+        QVERIFY(child<QRadioButton>(form.get(), "rgdisposition_1")->isEnabled());
+        // "4-3-3" on "Asym W": the left winger attacks.
+        child<QRadioButton>(form.get(), "rgdisposition_1")->click();
+        QCOMPARE(board.disposition(), 1);
+        child<QPushButton>(form.get(), "BtnValide")->click();
+        QCOMPARE(board.text(QStringLiteral("cbAG")), QStringLiteral("Attaquant"));
+        QCOMPARE(board.behaviourEntry(LineupSlots::RightBack), 0);
+
+        // The hidden word tables carry the name lists.
+        QCOMPARE(child<QComboBox>(form.get(), "LDenomination")->count(), 21);
+        QVERIFY(!child<QComboBox>(form.get(), "LDenomination")->isVisible());
+        QVERIFY(!child<QComboBox>(form.get(), "cbOrdreCalc")->isVisible());
+    }
+
+    void closingWritesTheOptions()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        child<QCheckBox>(form.get(), "chkCartons")->click();
+        child<QCheckBox>(form.get(), "chkRecalculTous")->click();
+        form->model().board().setSectorOrder(4);
+        QVERIFY(form->close());
+        IniFile ini(folder.path(QStringLiteral("SQW.ini")));
+        QCOMPARE(ini.readString("options", "cartons", QString()), QStringLiteral("YES"));
+        QCOMPARE(ini.readString("options", "CalculAll", QString()), QStringLiteral("YES"));
+        QCOMPARE(ini.readString("options", "blesse", QString()), QStringLiteral("NO"));
+        QCOMPARE(ini.readInteger("options", "methode", -1), 4);
+    }
+
+    void closingNeverFails()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        // The settings file cannot be written any more: the window closes all the same.
+        QFile::remove(folder.path(QStringLiteral("SQW.ini")));
+        QDir().mkpath(folder.path(QStringLiteral("SQW.ini")));
+        QVERIFY(form->close());
+        QVERIFY(!form->isVisible());
+    }
+
+    void malformedFilesShowTheirMessage_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("players") << QStringLiteral("players.xml");
+        QTest::newRow("match orders") << QStringLiteral("MatchOrders.xml");
+    }
+    void malformedFilesShowTheirMessage()
+    {
+        QFETCH(QString, file);
+        ProgramFolder folder;
+        writeFile(folder.path(QStringLiteral("xml/") + file), "<VelmorraData><Version>1.2.1</Version><Team>");
+        const auto before = snapshot(folder.path());
+        auto form = start(folder);
+        QVERIFY(form->startUpDone());
+        QVERIFY(!form->loadingDone());
+        QVERIFY2(form->statusMessage().contains(file), qPrintable(form->statusMessage()));
+        QVERIFY(!child<BusyLed>(form.get(), "Led")->isBusy());
+        QCOMPARE(snapshot(folder.path()), before);
+    }
+
+    void rechargeReportsABrokenOrdersFile()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        writeFile(folder.path(QStringLiteral("xml/MatchOrders.xml")), "not xml");
+        const auto before = snapshot(folder.path());
+        form->boardView()->rechargeButton()->click();
+        QVERIFY2(form->statusMessage().contains(QStringLiteral("MatchOrders.xml")), qPrintable(form->statusMessage()));
+        QCOMPARE(snapshot(folder.path()), before);
+        // The roster stays usable.
+        QVERIFY(action(form.get(), "Calcule")->isEnabled());
+    }
+
+    void versionWarningShowsOverTheMainWindow()
+    {
+        ProgramFolder folder;
+        QByteArray team = readFile(folder.path(QStringLiteral("xml/Team.xml")));
+        const qsizetype at = team.indexOf("<Version>");
+        QVERIFY(at >= 0);
+        team.replace(at, team.indexOf("</Version>") - at, "<Version>9.9");
+        writeFile(folder.path(QStringLiteral("xml/Team.xml")), team);
+
+        QString title, text;
+        QWidget *boxParent = nullptr;
+        auto *closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [&] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                title = box->windowTitle();
+                text = box->text();
+                boxParent = box->parentWidget();
+                box->accept();
+            }
+        });
+        closer->start(20);
+        auto form = start(folder);
+        closer->stop();
+        QCOMPARE(title, QStringLiteral("Attention"));
+        QVERIFY(text.contains(QStringLiteral("XML")));
+        QCOMPARE(boxParent, form.get());
+        // The start-up goes on after the warning.
+        QVERIFY(form->loadingDone());
+        QCOMPARE(form->model().board().placement(LineupSlots::Keeper), 289902275);
+    }
+
+    void hotKeyFromTheSettings()
+    {
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("HotKey"), QStringLiteral("Ctrl+Shift+F9"));
+        auto form = start(folder);
+        auto *hotKey = child<GlobalHotKey>(form.get(), "HotKey");
+        QCOMPARE(hotKey->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_F9));
+        Board &board = form->model().board();
+        board.clearPressed();
+        emit hotKey->activated();
+        QVERIFY(board.placement(LineupSlots::Keeper) != -1);
+    }
+
+    void errorHandlerRestoresTheCursor()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        auto *led = child<BusyLed>(form.get(), "Led");
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        led->setBusy(true);
+        const bool ok = ErrorHandler::guarded([] { throw AppError(QStringLiteral("Lecture impossible")); });
+        QVERIFY(!ok);
+        QVERIFY(!QApplication::overrideCursor());
+        QVERIFY(!led->isBusy());
+        QCOMPARE(form->statusMessage(), QStringLiteral("Lecture impossible"));
+        QVERIFY(child<QLabel>(form.get(), "LMessage")->text().contains(QStringLiteral("Lecture impossible")));
+    }
+
+    void startsInTheChosenLanguage()
+    {
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("English"));
+        QFile::remove(folder.path(QStringLiteral("xml/players.xml")));
+        auto form = start(folder);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        QCOMPARE(pages->tabText(0), QStringLiteral("Team"));
+        QCOMPARE(action(form.get(), "Calcule")->text(), QStringLiteral("Calculate"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ignore injuries"));
+        QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->itemText(1), QStringLiteral("Away"));
+        QCOMPARE(child<QComboBox>(form.get(), "LDenomination")->itemText(20), QStringLiteral("divine"));
+        // The board's captions too, down to the team figures panel.
+        QCOMPARE(child<QLabel>(form.get(), "LGardien")->text(), QStringLiteral("Keeper"));
+        QCOMPARE(child<QLabel>(form.get(), "LTitreDefenseCentrale")->text(), QStringLiteral("Central defence:"));
+        QVERIFY2(form->statusMessage().startsWith(QStringLiteral("Players file not found")),
+                 qPrintable(form->statusMessage()));
+        QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().endsWith(QStringLiteral("unofficial tool")));
+    }
+
+    void unknownLanguageKeepsTheFrenchTexts_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::newRow("no such file") << "Klingon";
+        QTest::newRow("extension given twice") << "English.lng";
+        QTest::newRow("empty") << "";
+    }
+    void unknownLanguageKeepsTheFrenchTexts()
+    {
+        QFETCH(QString, langue);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), langue);
+        auto form = start(folder);
+        QVERIFY(form->loadingDone());
+        QCOMPARE(child<QTabWidget>(form.get(), "PageControl")->tabText(0), QStringLiteral("Equipe"));
+        QCOMPARE(child<QCheckBox>(form.get(), "chkBlesse")->text(), QStringLiteral("Ne pas tenir compte des blessures"));
+    }
+
+    void playerWindowsFromTheCommands_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::addColumn<QString>("trialTitle");
+        QTest::addColumn<QString>("detailTitle");
+        QTest::newRow("French") << "Francais" << "Essais" << QString::fromUtf8("Détail du joueur");
+        QTest::newRow("English") << "English" << "Trials" << "Player details";
+    }
+    void playerWindowsFromTheCommands()
+    {
+        QFETCH(QString, langue);
+        QFETCH(QString, trialTitle);
+        QFETCH(QString, detailTitle);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), langue);
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("ontop"), QStringLiteral("yes"));
+        auto form = start(folder);
+
+        // Each modal window is looked at and closed as soon as it runs.
+        QStringList shown;
+        QList<bool> onTop;
+        auto *closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [&] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget())) {
+                shown << dialog->objectName() + QLatin1Char('/') + dialog->windowTitle();
+                onTop << dialog->windowFlags().testFlag(Qt::WindowStaysOnTopHint);
+                dialog->reject();
+            }
+        });
+        closer->start(20);
+        action(form.get(), "Test")->trigger();
+        const int record = form->model().listRows().value(3);
+        emit form->rosterView()->detailRequested(record);
+        closer->stop();
+        QCOMPARE(shown, QStringList({QStringLiteral("FPlayerTest/") + trialTitle,
+                                     QStringLiteral("FPlayerDetail/") + detailTitle}));
+        QCOMPARE(onTop, QList<bool>({true, true}));
+        QCOMPARE(form->findChild<TFPlayerDetail *>()->detailPlayer(), record);
+    }
+
+    void hintsGoToTheHintPanel()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        QAction *download = action(form.get(), "download");
+        QCOMPARE(download->toolTip(), QStringLiteral("Télécharger fichier KDX"));
+        QCOMPARE(download->statusTip(), QStringLiteral("téléchargement fichier KDX"));
+        QVERIFY(!download->isEnabled());
+        QCOMPARE(action(form.get(), "Calcule")->toolTip(), QStringLiteral("calcule la meilleure équipe"));
+        QCOMPARE(action(form.get(), "Calcule")->statusTip(), QStringLiteral("calcule la meilleure équipe"));
+        QStatusTipEvent tip(QStringLiteral("téléchargement fichier KDX"));
+        QApplication::sendEvent(form.get(), &tip);
+        QCOMPARE(child<QLabel>(form.get(), "StatusPanel1")->text(), QStringLiteral("téléchargement fichier KDX"));
+    }
+};
+
+QTEST_MAIN(TestMainWindow)
+#include "tst_mainwindow.moc"
