@@ -421,31 +421,6 @@ QPoint LineupBoardView::homeOfButtons()
     return {kBoardWidth - kButtonWidth - 8, kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight};
 }
 
-void LineupBoardView::dockInfoAndButtons()
-{
-    if (m_info) {
-        QWidget *host = parentWidget() ? parentWidget() : this;
-        if (m_info->parentWidget() != host)
-            m_info->setParent(host);
-        m_info->move(host == this ? QPoint(0, 0) : pos() + QPoint(kBoardWidth + kGap, 0));
-        m_info->setVisible(m_model.board().pinfosVisible());
-    }
-    placeButtons(this, homeOfButtons());
-}
-
-void LineupBoardView::undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt)
-{
-    if (!host)
-        return;
-    if (m_info) {
-        if (m_info->parentWidget() != host)
-            m_info->setParent(host);
-        m_info->move(infoAt);
-        m_info->setVisible(m_model.board().pinfosVisible());
-    }
-    placeButtons(host, buttonsAt);
-}
-
 // ---- events --------------------------------------------------------------------------------
 
 void LineupBoardView::playerBoxPicked(int role, int entry)

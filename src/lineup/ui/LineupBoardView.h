@@ -45,14 +45,6 @@ public:
     QPushButton *rechargeButton() const { return m_recharge; }
     QPushButton *clearButton() const { return m_clear; }
 
-    // The figures panel and the three buttons follow the main window's active page. Undocked,
-    // the panel stands in `host` at infoAt and the buttons one above the other from buttonsAt
-    // (Calcule and Recharge XML on Clear's left edge); docked, the panel is back right of the
-    // board and the buttons at the bottom right of the pitch. The panel stays hidden until the
-    // first figures, wherever it stands.
-    void undockInfoAndButtons(QWidget *host, const QPoint &infoAt, const QPoint &buttonsAt);
-    void dockInfoAndButtons();
-
     // Everything again from the Board (the Board's changed() does this by itself).
     void refresh();
 
