@@ -145,11 +145,14 @@ LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(pa
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
     m_clear = new QPushButton(QStringLiteral("&Clear"), this);
     m_clear->setObjectName(QStringLiteral("bClear"));
+    // Bottom right of the pitch beside the logo, Calcule and Recharge XML on Clear's left edge.
+    const int left = kBoardWidth - kButtonWidth - 8;
+    const int top = kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight;
+    int row = 0;
     for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
-        b->resize(kButtonWidth, kButtonHeight);
+        b->setGeometry(left, top + kButtonStep * row++, kButtonWidth, kButtonHeight);
         b->setFocusPolicy(Qt::TabFocus);
     }
-    placeButtons(this, homeOfButtons());
     connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
     connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
     connect(m_clear, &QPushButton::clicked, this,
@@ -402,25 +405,6 @@ void LineupBoardView::buildInfo()
     panel->hide();
 }
 
-void LineupBoardView::placeButtons(QWidget *host, const QPoint &at)
-{
-    int i = 0;
-    for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
-        if (!b)
-            continue;
-        if (b->parentWidget() != host)
-            b->setParent(host);
-        b->move(at.x(), at.y() + kButtonStep * i++);
-        b->show();
-        b->raise();
-    }
-}
-
-QPoint LineupBoardView::homeOfButtons()
-{
-    return {kBoardWidth - kButtonWidth - 8, kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight};
-}
-
 // ---- events --------------------------------------------------------------------------------
 
 void LineupBoardView::playerBoxPicked(int role, int entry)
@@ -520,6 +504,9 @@ void LineupBoardView::setTextIfChanged(QLabel *label, const QString &text)
 
 void LineupBoardView::refresh()
 {
+    // A page that carried the bench or the figures is already gone: the window is closing.
+    if (!m_substitutes || !m_info)
+        return;
     QElapsedTimer timer;
     timer.start();
     const Board &board = m_model.board();
@@ -567,7 +554,7 @@ void LineupBoardView::refresh()
     setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
     setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
     setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
-    if (m_info && m_info->isHidden() == board.pinfosVisible())
+    if (m_info->isHidden() == board.pinfosVisible())
         m_info->setVisible(board.pinfosVisible());
 
     m_lastRefreshNs = timer.nsecsElapsed();

@@ -1,7 +1,6 @@
 #pragma once
 #include <QHash>
 #include <QPixmap>
-#include <QPoint>
 #include <QPointer>
 #include <QPushButton>
 #include <QStringList>
@@ -68,8 +67,6 @@ private:
     // role: a place 1..16, or the captain or set-piece box.
     void playerBoxPicked(int role, int entry);
     int entryOfDroppedRecord(const QMimeData *mime) const;
-    void placeButtons(QWidget *host, const QPoint &at);
-    static QPoint homeOfButtons();
     QPixmap picture(const QString &fileName);
     void setEntry(QComboBox *box, int entry);
     void setItems(QComboBox *box, const QStringList &items);
