@@ -505,7 +505,7 @@ void Board::teamFigures(bool afterSearch)
     f.LD = ratingPoints(m_sector[LeftDefence] / 4);
     f.DEF = f.RD + f.LD + f.CD;
     m_sector[Midfield] = midfield(in);
-    m_sectorLabel[Midfield] = QStringLiteral("Milieu : ") + ratingWords(m_sector[Midfield] / 8);
+    m_sectorLabel[Midfield] = midfieldPrefix() + ratingWords(m_sector[Midfield] / 8);
     f.MID3 = 3 * ratingPoints(m_sector[Midfield] / 8);
     m_sector[CentralAttack] = centralAttack(in);
     m_sectorLabel[CentralAttack] = ratingWords(m_sector[CentralAttack] / 6);

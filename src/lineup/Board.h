@@ -159,6 +159,9 @@ public:
     QString sectorLabel(SectorRatings::Sector s) const { return m_sectorLabel[s]; }
     bool pinfosVisible() const { return m_pinfosVisible; }
 
+    // The fixed title the midfield rating words carry in front.
+    static QString midfieldPrefix() { return QStringLiteral("Milieu : "); }
+
     // Control names of the sector labels, in sector order.
     static const char *sectorLabelName(SectorRatings::Sector s);
     static const char *conditionBoxName(Condition c);

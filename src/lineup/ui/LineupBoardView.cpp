@@ -1,5 +1,7 @@
 #include "lineup/ui/LineupBoardView.h"
 
+#include "shell/Vocabulary.h"
+
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
@@ -548,9 +550,20 @@ void LineupBoardView::refresh()
         m_cards[p]->setVisible(card.visible && !card.picture.isEmpty());
     }
 
-    for (int s = 0; s < SectorRatings::kSectorCount; ++s)
-        setTextIfChanged(m_sectorLabels[s], board.sectorLabel(static_cast<SectorRatings::Sector>(s)));
-    setTextIfChanged(m_labelTactique, board.text(QStringLiteral("LabelTactique")));
+    // The panel shows each title in its own label above the words, so the words drop the
+    // title they carry (the midfield's fixed "Milieu : ", the tactic's vocabulary text): the
+    // title is then said once, and in the user's language.
+    const auto withoutTitle = [](QString text, const QString &title) {
+        return text.startsWith(title) ? text.mid(title.size()) : text;
+    };
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
+        const auto sector = static_cast<SectorRatings::Sector>(s);
+        QString words = board.sectorLabel(sector);
+        if (sector == SectorRatings::Midfield)
+            words = withoutTitle(words, Board::midfieldPrefix());
+        setTextIfChanged(m_sectorLabels[s], words);
+    }
+    setTextIfChanged(m_labelTactique, withoutTitle(board.text(QStringLiteral("LabelTactique")), vocab(QStringLiteral("TACTIQUE"))));
     setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
     setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
     setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
