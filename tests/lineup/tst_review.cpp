@@ -78,6 +78,36 @@ private slots:
         NameTables::instance().resetToDefaults();
     }
 
+    // A winger's term "0.6 × W + 0.5 × PS" is one term: it is worked out first and then
+    // added to the running sum, unlike the repositioned forward's "add SC, add PS".
+    void wingerTermIsAddedWhole_data()
+    {
+        QTest::addColumn<int>("back");
+        QTest::addColumn<int>("wing");
+        QTest::addColumn<int>("sector");
+        QTest::newRow("right") << int(RightBack) << int(RightWinger) << int(SectorRatings::RightAttack);
+        QTest::newRow("left") << int(LeftBack) << int(LeftWinger) << int(SectorRatings::LeftAttack);
+    }
+    void wingerTermIsAddedWhole()
+    {
+        QFETCH(int, back);
+        QFETCH(int, wing);
+        QFETCH(int, sector);
+        LineupFixture fx;
+        fx.add(QStringLiteral("Lateral"), 1).WingerSkill = 1;
+        Tplayer &w = fx.add(QStringLiteral("Ailier"), 2);
+        w.WingerSkill = 1, w.PassingSkill = 1;
+        Board &b = fx.makeBoard();
+        neutral(b);
+        b.slotPicked(back, 1);
+        b.slotPicked(wing, 2);
+        // Back on Normal: 0.6 × 1 = 0.6; winger on Normal: 0.6 × 1 + 0.5 × 1 = 1.1;
+        // 0.6 + 1.1 = 1.7000000000000002 in double (0.6 + 0.6 + 0.5, one by one, is 1.7).
+        const double expected = (0.0 + 0.6 * 1) + (0.6 * 1 + 0.5 * 1);
+        QCOMPARE(exact(expected), QStringLiteral("1.7000000000000002"));
+        QCOMPARE(exact(b.sector(static_cast<Sector>(sector))), exact(expected));
+    }
+
     // Every sector of a full board with every behaviour other than Normal that adds a term
     // somewhere, under conditions that each move the sectors they belong to.
     void repositionedBoardToTheLastBit()
