@@ -108,6 +108,52 @@ private slots:
         QCOMPARE(exact(b.sector(static_cast<Sector>(sector))), exact(expected));
     }
 
+    // The modifiers in the form the rules write them, where another form of the same
+    // arithmetic ends on another double.
+    void modifierForms()
+    {
+        LineupFixture fx;
+        Tplayer &back = fx.add(QStringLiteral("Arriere"), 1);
+        back.ScorerSkill = 1, back.PassingSkill = 2;
+        fx.add(QStringLiteral("Milieu"), 2).PlaymakerSkill = 5;
+        fx.add(QStringLiteral("Ailier"), 3).PlaymakerSkill = 2;
+        Tplayer &f = fx.add(QStringLiteral("Avant"), 4);
+        f.ScorerSkill = 3;
+        Board &b = fx.makeBoard();
+        neutral(b);
+
+        // Right back on Attaquant: (0 + 1 + 2) × 0.95 = 2.8499999999999996
+        // (3 − 0.05 × 3 would give 2.85).
+        b.slotPicked(RightBack, 1);
+        b.behaviourPicked(RightBack, 4);
+        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), QStringLiteral("2.8499999999999996"));
+        b.behaviourPicked(RightBack, 0);
+
+        // Midfield 1.0 × 5 + 0.7 × 2 = 6.4; away: 6.4 − (6.4 × 10) / 100 = 5.760000000000001
+        // (6.4 − 0.1 × 6.4 would give 5.76).
+        b.slotPicked(InnerMidfielder1, 2);
+        b.slotPicked(RightWinger, 3);
+        b.conditionPicked(Board::Lieu, 1);
+        const double mid = 0.0 + 1.0 * 5 + 0.7 * 2;
+        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), exact(mid - (mid * 10) / 100));
+        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), QStringLiteral("5.7600000000000007"));
+
+        // Central attack: the midfielder's passing is 0, the forward adds 1.0 × 3 + 1.0 × 0,
+        // so S = 3; confidence Satisfaisante: 3 + 0.05 × 3 = 3.15 (3 × 1.05 would give
+        // 3.1500000000000004).
+        b.slotPicked(Forward1, 4);
+        b.conditionPicked(Board::Confiance, 5);
+        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), QStringLiteral("3.1499999999999999"));
+        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(3.15));
+
+        // Trainer 0 on an attack of 11: 11 − 0.14 × 11 = 9.46 (11 × 0.86 would give
+        // 9.459999999999999).
+        f.ScorerSkill = 11;
+        b.conditionPicked(Board::Confiance, 4);
+        b.conditionPicked(Board::Entraineur, 0);
+        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(9.46));
+    }
+
     // Every sector of a full board with every behaviour other than Normal that adds a term
     // somewhere, under conditions that each move the sectors they belong to.
     void repositionedBoardToTheLastBit()
