@@ -171,11 +171,12 @@ double sideAttack(const LineupInput &in, int back, int wing, int midfielder)
     case 2: s = s + 1.0 * winger(in, back); break;
     default: break;
     }
+    // The winger's wing play and passing make one term, added to the sum as a whole.
     switch (in.behaviour[wing]) {
-    case 0: s = s + 0.6 * winger(in, wing) + 0.5 * passing(in, wing); break;
-    case 1: s = s + 0.3 * winger(in, wing) + 0.5 * passing(in, wing); break;
-    case 2: s = s + 0.9 * winger(in, wing) + 0.5 * passing(in, wing); break;
-    case 3: s = s + 0.2 * winger(in, wing) + 0.5 * passing(in, wing); break;
+    case 0: s = s + (0.6 * winger(in, wing) + 0.5 * passing(in, wing)); break;
+    case 1: s = s + (0.3 * winger(in, wing) + 0.5 * passing(in, wing)); break;
+    case 2: s = s + (0.9 * winger(in, wing) + 0.5 * passing(in, wing)); break;
+    case 3: s = s + (0.2 * winger(in, wing) + 0.5 * passing(in, wing)); break;
     default: break;
     }
     switch (in.behaviour[midfielder]) {
@@ -323,10 +324,12 @@ double centralAttack(const LineupInput &in)
         default: break;
         }
     }
+    // A forward's scoring and passing make one term, added as a whole (unlike the
+    // repositioned forward above, whose two skills join the sum one after the other).
     for (int p : {Forward1, Forward2}) {
         switch (in.behaviour[p]) {
-        case 0: s = s + 1.0 * scoring(in, p) + 1.0 * passing(in, p); break;
-        case 1: s = s + 0.5 * scoring(in, p) + 1.0 * passing(in, p); break;
+        case 0: s = s + (1.0 * scoring(in, p) + 1.0 * passing(in, p)); break;
+        case 1: s = s + (0.5 * scoring(in, p) + 1.0 * passing(in, p)); break;
         default: break;
         }
     }

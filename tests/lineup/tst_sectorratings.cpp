@@ -131,11 +131,11 @@ private slots:
         neutral(b);
         b.slotPicked(InnerMidfielder1, 1);
         b.slotPicked(Forward1, 2);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), 0.0 + 0.5 * 8 + 1.0 * 10 + 1.0 * 6);
+        QCOMPARE(b.sector(SectorRatings::CentralAttack), 0.0 + 0.5 * 8 + (1.0 * 10 + 1.0 * 6));
         // An empty midfielder 2 on Attaquant adds nothing but still weakens the sum so far
         // (midfielder 1's term); the forwards come after him.
         b.behaviourPicked(InnerMidfielder2, 4);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), (0.0 + 0.5 * 8 + 0 + 0) * 0.95 + 1.0 * 10 + 1.0 * 6);
+        QCOMPARE(b.sector(SectorRatings::CentralAttack), (0.0 + 0.5 * 8 + 0 + 0) * 0.95 + (1.0 * 10 + 1.0 * 6));
     }
 
     void sideAttackTerms()
@@ -153,12 +153,12 @@ private slots:
         b.slotPicked(InnerMidfielder2, 2);
         b.slotPicked(Forward1, 3);
         // Left attack: 0.6 W + 0.5 PS of the winger, 0.6 PS of midfielder 2, 0.9 SC of forward 1
-        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + 0.6 * 9 + 0.5 * 5 + 0.6 * 8 + 0.9 * 10);
+        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + (0.6 * 9 + 0.5 * 5) + 0.6 * 8 + 0.9 * 10);
         // Both forwards count in both side attacks; the right side has only him.
         QCOMPARE(b.sector(SectorRatings::RightAttack), 0.0 + 0.9 * 10);
         // Midfielder on "Sur l'aile": half his winger skill instead of his passing.
         b.behaviourPicked(InnerMidfielder2, 3);
-        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + 0.6 * 9 + 0.5 * 5 + 0.5 * 4 + 0.9 * 10);
+        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + (0.6 * 9 + 0.5 * 5) + 0.5 * 4 + 0.9 * 10);
         // Forward on Défensif: half his scoring.
         b.behaviourPicked(Forward1, 1);
         QCOMPARE(b.sector(SectorRatings::RightAttack), 0.0 + 0.5 * 10);

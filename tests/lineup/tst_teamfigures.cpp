@@ -112,14 +112,14 @@ private slots:
         const double mid = 0.0 + 1.0 * 11 + 1.0 * 9 + 0.7 * 6 + 0.7 * 5;
         // Central attack: 0.5 PS of each midfielder, SC + PS of each forward = 42, trainer
         // type 2 takes 7%: 39.06; / 6 = 6.51 → 23
-        double ca = 0.0 + 0.5 * 8 + 0.5 * 6 + 1.0 * 12 + 1.0 * 7 + 1.0 * 10 + 1.0 * 6;
+        double ca = 0.0 + 0.5 * 8 + 0.5 * 6 + (1.0 * 12 + 1.0 * 7) + (1.0 * 10 + 1.0 * 6);
         ca = ca - 0.07 * ca;
         // Right attack: 0.6 W RB, 0.6 W + 0.5 PS RW, 0.6 PS IM1, 0.9 SC of both forwards
         // = 36.1, minus 7%: 33.573; / 6 = 5.5955 → 19
-        double ra = 0.0 + 0.6 * 6 + 0.6 * 9 + 0.5 * 5 + 0.6 * 8 + 0.9 * 12 + 0.9 * 10;
+        double ra = 0.0 + 0.6 * 6 + (0.6 * 9 + 0.5 * 5) + 0.6 * 8 + 0.9 * 12 + 0.9 * 10;
         ra = ra - 0.07 * ra;
         // Left attack: = 32.6, minus 7%: 30.318; / 6 = 5.053 → 17
-        double la = 0.0 + 0.6 * 5 + 0.6 * 7 + 0.5 * 4 + 0.6 * 6 + 0.9 * 12 + 0.9 * 10;
+        double la = 0.0 + 0.6 * 5 + (0.6 * 7 + 0.5 * 4) + 0.6 * 6 + 0.9 * 12 + 0.9 * 10;
         la = la - 0.07 * la;
 
         QCOMPARE(b.sector(SectorRatings::CentralDefence), cd);
