@@ -349,22 +349,19 @@ void LineupBoardView::buildInfo()
     const int width = kInfoWidth - 2 * left;
     int y = 8;
 
-    // Each sector: its title, and the rating words under it. The midfield's words carry their
-    // own "Milieu : " in front, so they may take a second line.
+    // Each sector: its title, and the rating words under it.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = static_cast<SectorRatings::Sector>(s);
         QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
                                     QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
-        const int lines = sector == SectorRatings::Midfield ? 2 : 1;
         QLabel *words = makeCaption(panel, Board::sectorLabelName(sector), QString(),
-                                    QRect(left + 6, y + 13, width - 6, 15 * lines), Qt::AlignLeft | Qt::AlignTop);
-        words->setWordWrap(lines > 1);
+                                    QRect(left + 6, y + 13, width - 6, 15), Qt::AlignLeft | Qt::AlignTop);
         words->setFont(wordsFont);
         setTextColour(words, wordsColour);
         m_sectorLabels[s] = words;
-        y += 15 + 15 * lines;
+        y += 30;
     }
 
     // The tactic: its title, the tactic chosen and its strength.
