@@ -119,12 +119,17 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
     out += QStringLiteral("%1 (%2)\n").arg(board.text(QStringLiteral("LabelTactique")),
                                             board.text(QStringLiteral("LForceTactique")));
     out += QLatin1Char('\n');
-    QString force = board.text(QStringLiteral("LForce1"));
-    force.replace(QLatin1String("\r\n"), QLatin1String("\n")).replace(QLatin1Char('\t'), QLatin1Char(' '));
-    out += force;
-    if (!force.endsWith(QLatin1Char('\n')))
-        out += QLatin1Char('\n');
-    out += QStringLiteral("Velstats (evaluation) : %1\n").arg(board.text(QStringLiteral("LVelstats")));
+    // The team text holds "title :<tab> figure" lines: shown as a column of figures.
+    const QStringList forceLines = board.text(QStringLiteral("LForce1")).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
+    for (const QString &forceLine : forceLines) {
+        const int tab = forceLine.indexOf(QLatin1Char('\t'));
+        if (tab < 0)
+            out += forceLine + QLatin1Char('\n');
+        else
+            out += QStringLiteral("%1 %2\n").arg(forceLine.left(tab).trimmed(), -26).arg(forceLine.mid(tab + 1).trimmed(), 8);
+    }
+    out += QStringLiteral("%1 %2\n").arg(QStringLiteral("Velstats (evaluation) :"), -26)
+               .arg(board.text(QStringLiteral("LVelstats")), 8);
 
     if (best) {
         static const char *const kOrders[] = {"DEF-MID-ATT", "DEF-ATT-MID", "ATT-MID-DEF",
