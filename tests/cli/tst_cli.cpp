@@ -1,4 +1,5 @@
 // Runs the real command-line program on copies of the bundled sample team.
+#include "ExactCompare.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QDomDocument>
@@ -15,9 +16,6 @@
 #include <cmath>
 #include <cstdlib>
 
-// Doubles compared to the last bit (QCOMPARE on doubles forgives small differences).
-#define QCOMPARE_EXACT(actual, expected) \
-    QCOMPARE(QByteArray::number(double(actual), 'g', 17), QByteArray::number(double(expected), 'g', 17))
 
 namespace {
 struct Run {

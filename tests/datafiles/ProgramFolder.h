@@ -1,6 +1,7 @@
 #pragma once
 // A throw-away program folder for the reader and start-up tests: the settings file SQW.ini
 // and the data folder xml/ with game files written by the test.
+#include "ExactCompare.h"
 #include <QDir>
 #include <QFile>
 #include <QList>
@@ -9,9 +10,6 @@
 
 #include <optional>
 
-// Doubles compared to the last bit (QCOMPARE on doubles forgives small differences).
-#define QCOMPARE_EXACT(actual, expected) \
-    QCOMPARE(QByteArray::number(double(actual), 'g', 17), QByteArray::number(double(expected), 'g', 17))
 
 // One player of a test roster; every skill not given is 0, form 8 and experience 1 keep the
 // position value equal to the weighted skills when stamina is 0.
