@@ -170,6 +170,29 @@ private slots:
         QTest::newRow("no data folder") << false << QStringLiteral("xml");
         QTest::newRow("empty data folder") << true << QStringLiteral("players.xml");
     }
+    void playersLeftOutOfAnOversizedSquadAreNamedInTheStatusBar()
+    {
+        ProgramFolder folder;
+        // The sample squad with its first player repeated until the file lists 103.
+        QByteArray xml = readFile(folder.path(QStringLiteral("xml/players.xml")));
+        const int first = xml.indexOf("<Player>");
+        const int end = xml.indexOf("</Player>", first) + int(qstrlen("</Player>"));
+        QVERIFY(first > 0 && end > first);
+        const QByteArray player = xml.mid(first, end - first);
+        const int count = xml.count("<Player>");
+        QByteArray more;
+        for (int i = count; i < 103; ++i)
+            more += player;
+        xml.insert(end, more);
+        xml.replace(QByteArray("Count=\"") + QByteArray::number(count) + '"', QByteArray("Count=\"103\""));
+        writeFile(folder.path(QStringLiteral("xml/players.xml")), xml);
+        auto form = start(folder);
+        QVERIFY(form->loadingDone());
+        QCOMPARE(int(form->model().roster().count), 101);
+        QVERIFY2(form->statusMessage().contains(QStringLiteral("103")), qPrintable(form->statusMessage()));
+        QVERIFY2(form->statusMessage().contains(QStringLiteral("101")), qPrintable(form->statusMessage()));
+    }
+
     void startsWithoutDataFilesOrSettings()
     {
         QFETCH(bool, withDataFolder);

@@ -629,6 +629,10 @@ void TForm1::reportMissingData()
     else if (folder.findGameFile(GameFile::Players).isEmpty())
         showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
             folder.gameFilePath(GameFile::Players))));
+    else if (!m_model.loadWarnings().isEmpty())
+        // Players left out of an oversized squad, or an experience that is no level: the
+        // roster loaded, but the user must know what it holds.
+        showStatusMessage(m_model.loadWarnings().join(QLatin1Char(' ')));
 }
 
 void TForm1::refreshLookupLists()
