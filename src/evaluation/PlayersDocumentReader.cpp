@@ -22,7 +22,8 @@ int fieldByName(QStringView name, int first, int last)
 PlayersDocumentReader::PlayersDocumentReader(QIODevice *input, bool collectPlayers)
     : m_reader(input), m_collect(collectPlayers)
 {
-    // Names are matched as written, prefix included, as a parser without namespaces does.
+    // Namespaces are not processed, so a prefix needs no declaration; the reader still
+    // reports an element's name without its prefix.
     m_reader.setNamespaceProcessing(false);
 }
 
