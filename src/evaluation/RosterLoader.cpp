@@ -1,6 +1,9 @@
 #include "evaluation/RosterLoader.h"
 
 #include "evaluation/NameTables.h"
+#include "evaluation/PlayersDocument.h"
+#include "evaluation/PlayersDocumentReader.h"
+#include "evaluation/PlayersFastScanner.h"
 #include "evaluation/PositionValues.h"
 #include "shell/AppError.h"
 #include "shell/Vocabulary.h"
@@ -9,7 +12,6 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QStringBuilder>
-#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <vector>
@@ -68,185 +70,11 @@ QString experienceUnknown(const QString &label, int32_t experience)
 }
 } // namespace Msg
 
-// The values of a player element, in the order they are stored.
-enum Field {
-    FPlayerID, FPlayerName, FAge, FTSI, FPlayerNumber, FPlayerForm, FExperience, FLeadership,
-    FStaminaSkill, FPlaymakerSkill, FPassingSkill, FWingerSkill, FDefenderSkill, FScorerSkill,
-    FKeeperSkill, FSetPiecesSkill, FInjuryLevel, FCards, FAgreeability, FAggressiveness,
-    FHonesty, FSpecialty, FTrainerData, FTrainerType, FTrainerSkill, kFieldCount
-};
-
-constexpr QLatin1StringView kFieldNames[kFieldCount] = {
-    QLatin1StringView("PlayerID"), QLatin1StringView("PlayerName"), QLatin1StringView("Age"),
-    QLatin1StringView("TSI"), QLatin1StringView("PlayerNumber"), QLatin1StringView("PlayerForm"),
-    QLatin1StringView("Experience"), QLatin1StringView("Leadership"),
-    QLatin1StringView("StaminaSkill"), QLatin1StringView("PlaymakerSkill"),
-    QLatin1StringView("PassingSkill"), QLatin1StringView("WingerSkill"),
-    QLatin1StringView("DefenderSkill"), QLatin1StringView("ScorerSkill"),
-    QLatin1StringView("KeeperSkill"), QLatin1StringView("SetPiecesSkill"),
-    QLatin1StringView("InjuryLevel"), QLatin1StringView("Cards"),
-    QLatin1StringView("Agreeability"), QLatin1StringView("Aggressiveness"),
-    QLatin1StringView("Honesty"), QLatin1StringView("Specialty"),
-    QLatin1StringView("TrainerData"), QLatin1StringView("TrainerType"),
-    QLatin1StringView("TrainerSkill")};
-
-// Finds a field among [first, last) by element name; -1 when the name is none of them.
-int fieldByName(QStringView name, int first, int last)
-{
-    for (int f = first; f < last; ++f) {
-        if (name.size() == kFieldNames[f].size() && name == kFieldNames[f])
-            return f;
-    }
-    return -1;
-}
-
-struct ValueSlot {
-    bool present = false;
-    bool hasChildren = false;
-    QString text;
-};
-
-struct PlayerElement {
-    std::array<ValueSlot, kFieldCount> values; // TrainerType/TrainerSkill come from TrainerData
-};
-
-// What the loader needs of the document, gathered in one pass that also checks that the
-// whole document is well-formed before anything is stored.
-struct PlayersDocument {
-    bool hasTeam = false;
-    bool hasPlayerList = false;
-    bool hasCount = false;
-    QString countText;
-    int32_t count = 0;
-    bool countIsInteger = false;
-    int elementCount = 0;               // child elements of PlayerList
-    std::vector<PlayerElement> players; // the first ones, up to the roster's capacity
-};
-
-class DocumentReader {
-public:
-    DocumentReader(QIODevice *input, bool collectPlayers)
-        : m_reader(input), m_collect(collectPlayers)
-    {
-        // Names are matched as written, prefix included, as a parser without namespaces does.
-        m_reader.setNamespaceProcessing(false);
-    }
-
-    // Returns false when the document is not well-formed.
-    bool read(PlayersDocument &doc)
-    {
-        m_doc = &doc;
-        while (!m_reader.atEnd()) {
-            if (m_reader.readNext() == QXmlStreamReader::StartElement)
-                readRoot();
-        }
-        return !m_reader.hasError();
-    }
-
-    const QXmlStreamReader &reader() const { return m_reader; }
-
-private:
-    void readRoot()
-    {
-        while (m_reader.readNextStartElement()) {
-            if (!m_doc->hasTeam && m_reader.name() == QLatin1StringView("Team")) {
-                m_doc->hasTeam = true;
-                readTeam();
-            } else {
-                m_reader.skipCurrentElement();
-            }
-        }
-    }
-
-    void readTeam()
-    {
-        while (m_reader.readNextStartElement()) {
-            if (!m_doc->hasPlayerList && m_reader.name() == QLatin1StringView("PlayerList")) {
-                m_doc->hasPlayerList = true;
-                readPlayerList();
-            } else {
-                m_reader.skipCurrentElement();
-            }
-        }
-    }
-
-    void readPlayerList()
-    {
-        const QXmlStreamAttributes attributes = m_reader.attributes();
-        int limit = 0;
-        if (attributes.hasAttribute(QLatin1StringView("Count"))) {
-            m_doc->hasCount = true;
-            m_doc->countText = attributes.value(QLatin1StringView("Count")).toString();
-            m_doc->countIsInteger = RosterLoader::parseInteger(m_doc->countText, &m_doc->count);
-            if (m_collect && m_doc->countIsInteger && m_doc->count > 0)
-                limit = std::min<int32_t>(m_doc->count, Roster::kCapacity);
-        }
-        m_doc->players.reserve(limit);
-        while (m_reader.readNextStartElement()) {
-            const int index = m_doc->elementCount++;
-            if (index < limit) {
-                m_doc->players.emplace_back();
-                readPlayer(m_doc->players.back());
-            } else {
-                m_reader.skipCurrentElement();
-            }
-        }
-    }
-
-    void readPlayer(PlayerElement &player)
-    {
-        while (m_reader.readNextStartElement()) {
-            const int f = fieldByName(m_reader.name(), 0, FTrainerType);
-            if (f < 0 || player.values[f].present) {
-                m_reader.skipCurrentElement();
-            } else if (f == FTrainerData) {
-                player.values[f].present = true;
-                readTrainerData(player);
-            } else {
-                readValue(player.values[f]);
-            }
-        }
-    }
-
-    void readTrainerData(PlayerElement &player)
-    {
-        while (m_reader.readNextStartElement()) {
-            const int f = fieldByName(m_reader.name(), FTrainerType, kFieldCount);
-            if (f < 0 || player.values[f].present)
-                m_reader.skipCurrentElement();
-            else
-                readValue(player.values[f]);
-        }
-    }
-
-    // The text of a value element: all its character data; child elements are noted.
-    void readValue(ValueSlot &slot)
-    {
-        slot.present = true;
-        int depth = 1;
-        while (!m_reader.atEnd()) {
-            switch (m_reader.readNext()) {
-            case QXmlStreamReader::StartElement:
-                slot.hasChildren = true;
-                ++depth;
-                break;
-            case QXmlStreamReader::EndElement:
-                if (--depth == 0)
-                    return;
-                break;
-            case QXmlStreamReader::Characters:
-                slot.text += m_reader.text();
-                break;
-            default:
-                break;
-            }
-        }
-    }
-
-    QXmlStreamReader m_reader;
-    bool m_collect;
-    PlayersDocument *m_doc = nullptr;
-};
+using Field = PlayersDocument::Field;
+using enum PlayersDocument::Field;
+using ValueSlot = PlayersDocument::ValueSlot;
+using PlayerElement = PlayersDocument::PlayerElement;
+constexpr const auto &kFieldNames = PlayersDocument::kFieldNames;
 
 // Reads and checks the document: well-formed, Team, PlayerList, an integer Count of 0 or more.
 PlayersDocument readDocument(const QString &file, bool collectPlayers)
@@ -259,15 +87,20 @@ PlayersDocument readDocument(const QString &file, bool collectPlayers)
     QByteArray data = f.readAll();
     f.close();
 
-    // Read through a buffer device: the parser then decodes the text piece by piece instead
-    // of all at once, which is measurably faster for a full squad.
-    QBuffer input(&data);
-    input.open(QIODevice::ReadOnly);
+    // A file as the game writes it takes the quick scan; anything the scan does not vouch for
+    // is read again by the full parser, which also words what is wrong with it.
     PlayersDocument doc;
-    DocumentReader reader(&input, collectPlayers);
-    if (!reader.read(doc)) {
-        const QXmlStreamReader &r = reader.reader();
-        throw DataFileError(file, Msg::notWellFormed(r.lineNumber(), r.columnNumber(), r.errorString()));
+    if (!PlayersFastScanner::scan(data, collectPlayers, doc)) {
+        doc = PlayersDocument();
+        // Read through a buffer device: the parser then decodes the text piece by piece
+        // instead of all at once, which is measurably faster for a full squad.
+        QBuffer input(&data);
+        input.open(QIODevice::ReadOnly);
+        PlayersDocumentReader reader(&input, collectPlayers);
+        if (!reader.read(doc)) {
+            const QXmlStreamReader &r = reader.reader();
+            throw DataFileError(file, Msg::notWellFormed(r.lineNumber(), r.columnNumber(), r.errorString()));
+        }
     }
     if (!doc.hasTeam)
         throw DataFileError(file, Msg::teamMissing());
