@@ -4,6 +4,7 @@
 #include "datafiles/TeamTrainingReader.h"
 #include "evaluation/RosterListing.h"
 
+#include <QDir>
 #include <QFileInfo>
 #include <cfenv>
 
@@ -84,6 +85,16 @@ RosterLoadResult MainModel::loadRoster()
     }
     emit busyChanged(false);
     m_warnings = result.warnings;
+    // Without formulas every value is 0 and every lineup looks the same: say so rather than
+    // let the user trust empty figures.
+    bool anyWeight = false;
+    for (const auto &kind : m_weights.skill)
+        for (int32_t w : kind)
+            anyWeight = anyWeight || w != 0;
+    if (!anyWeight)
+        m_warnings.prepend(QStringLiteral("The settings file %1 holds no position formulas (section [Player]): "
+                                          "every position value is 0.")
+                               .arg(QDir::toNativeSeparators(m_settings.path())));
     emit rosterChanged();
     return result;
 }

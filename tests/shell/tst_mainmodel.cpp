@@ -337,6 +337,24 @@ private slots:
 
     // ---- check marks and the best-lineup command ----
 
+    void missingFormulasAreToldNotHidden()
+    {
+        writeComplete();
+        {
+            MainModel model(m_folder->path());
+            model.startUp();
+            QVERIFY2(model.loadWarnings().isEmpty(), qPrintable(model.loadWarnings().join(' ')));
+        }
+        // A settings file without the formula section: every value is 0, and the user hears why.
+        m_folder->writeSettings("[defaut]\nHotKey=Ctrl+C\n[Player]\nForme=20\n");
+        MainModel model(m_folder->path());
+        model.startUp();
+        QVERIFY(model.loadingDone());
+        QCOMPARE(model.roster().players[0].BestValue, 0.0);
+        QCOMPARE(model.loadWarnings().size(), 1);
+        QVERIFY(model.loadWarnings().first().contains(QStringLiteral("[Player]")));
+    }
+
     void checkMarksDecideTheBestLineupCommand()
     {
         writeComplete();
