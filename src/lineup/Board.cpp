@@ -127,6 +127,15 @@ const FormationRow kFormations[3][7] = {
 const char *const kSectorLabels[SectorRatings::kSectorCount] = {
     "LForceDefenseCentrale", "LforceDefenseDroite", "LForceDefenseGauche", "LForceMilieu",
     "LForceAttaqueCentrale", "LForceAttaqueDroite", "LForceAttaqueGauche"};
+const char *const kSectorTitles[SectorRatings::kSectorCount][2] = {
+    {"LTitreDefenseCentrale", "Défense centrale :"},
+    {"LTitreDefenseDroite", "Défense latérale droite :"},
+    {"LTitreDefenseGauche", "Défense latérale gauche :"},
+    {"LTitreMilieu", "Milieu :"},
+    {"LTitreAttaqueCentrale", "Attaque centrale :"},
+    {"LTitreAttaqueDroite", "Attaque aile droite :"},
+    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
+};
 const char *const kConditionBoxes[Board::kConditionCount] = {"cbTactique", "cbAttitude", "cbLieu",
                                                              "cbConfiance", "cbTeamSpirit", "LEntraineur"};
 const char *const kOptionNames[Board::kOptionCount] = {"chkRecalculTous", "chkBlesse", "chkCartons"};
@@ -975,6 +984,16 @@ Board::CardImage Board::cardImage(int place) const
 const char *Board::sectorLabelName(Sector s)
 {
     return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorLabels[s] : "";
+}
+
+const char *Board::sectorTitleName(Sector s)
+{
+    return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorTitles[s][0] : "";
+}
+
+const char *Board::sectorTitleText(Sector s)
+{
+    return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorTitles[s][1] : "";
 }
 
 const char *Board::conditionBoxName(Condition c)

@@ -164,6 +164,10 @@ public:
 
     // Control names of the sector labels, in sector order.
     static const char *sectorLabelName(SectorRatings::Sector s);
+    // The sector titles shown above (or in front of) those labels, in sector order: the title
+    // label's control name and its French text (UTF-8).
+    static const char *sectorTitleName(SectorRatings::Sector s);
+    static const char *sectorTitleText(SectorRatings::Sector s);
     static const char *conditionBoxName(Condition c);
     static const char *optionName(Option o);
 

@@ -92,17 +92,6 @@ const SubstituteLayout kSubstitutes[7] = {
     {SubstituteWinger, "cbRemplacantAilier", "LRemplacantAilier", "Remplaçant (ailier)", {467, 55}},
 };
 
-// Title labels of the team figures, in the Board's sector order.
-const char *const kSectorTitles[7][2] = {
-    {"LTitreDefenseCentrale", "Défense centrale :"},
-    {"LTitreDefenseDroite", "Défense latérale droite :"},
-    {"LTitreDefenseGauche", "Défense latérale gauche :"},
-    {"LTitreMilieu", "Milieu :"},
-    {"LTitreAttaqueCentrale", "Attaque centrale :"},
-    {"LTitreAttaqueDroite", "Attaque aile droite :"},
-    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
-};
-
 const QColor kPitchGreen(0, 128, 64);
 const QColor kBenchGreen(0, 102, 51);
 
@@ -352,8 +341,9 @@ void LineupBoardView::buildInfo()
     // Each sector: its title, and the rating words under it.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = static_cast<SectorRatings::Sector>(s);
-        QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
-                                    QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel *title = makeCaption(panel, Board::sectorTitleName(sector),
+                                    QString::fromUtf8(Board::sectorTitleText(sector)), QRect(left, y, width, 13),
+                                    Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
         QLabel *words = makeCaption(panel, Board::sectorLabelName(sector), QString(),
