@@ -52,6 +52,8 @@ const char *valueLabelName(int place);    // "LG" .. "LA2"; nullptr for substitu
 const char *starStripName(int place);     // "EtoilesGardien" ..; nullptr for substitutes
 const char *cardImageName(int place);     // "cardG" ..; nullptr for substitutes
 int32_t baseLeft(int place);              // star strip base left; 0 for substitutes
+const char *placeLabelName(int place);    // caption label: "LGardien" .. "LRemplacantAttaque"; "" for no place
+const char *placeCaption(int place);      // its French text (UTF-8): "Gardien" ..; "" for no place
 
 // Names used by the command-line output: "keeper", "right_back", ... for the lineup
 // slots and "keeper", "defender", ... for the substitutes.

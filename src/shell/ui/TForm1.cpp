@@ -49,31 +49,6 @@ constexpr int kPanelWidths[6] = {18, 200, 220, 130, 250, 16};
 // How long an error or notice stays in the status bar before the hints show again.
 constexpr int kMessageMilliseconds = 12000;
 
-// The captions of the board's place labels, for messages when the board has no such label.
-struct PlaceCaption {
-    const char *labelName;
-    const char *caption;
-};
-const PlaceCaption kPlaceCaptions[LineupSlots::kLastPlace + 1] = {
-    {"", ""},
-    {"LGardien", "Gardien"},
-    {"LDFLD", "Défenseur latéral droit"},
-    {"LDFC1", "Défenseur central 1"},
-    {"LDFC2", "Défenseur central 2"},
-    {"LDFLG", "Défenseur latéral gauche"},
-    {"LALD", "Ailier droit"},
-    {"LMI1", "Milieu 1"},
-    {"LMI2", "Milieu 2"},
-    {"LALG", "Ailier gauche"},
-    {"LATT1", "Attaquant 1"},
-    {"LATT2", "Attaquant 2"},
-    {"LRemplacantGardien", "Remplaçant (gardien)"},
-    {"LRemplacantDefenseur", "Remplaçant (défenseur)"},
-    {"LRemplacantMilieu", "Remplaçant (milieu)"},
-    {"LRemplacantAilier", "Remplaçant (ailier)"},
-    {"LRemplacantAttaque", "Remplaçant (attaque)"},
-};
-
 // Caption labels of the match condition boxes, in Board::Condition order.
 struct ConditionRow {
     Board::Condition condition;
@@ -823,8 +798,9 @@ QString TForm1::placeCaption(int place) const
 {
     if (!LineupSlots::isPlace(place))
         return QString::number(place);
-    const PlaceCaption &p = kPlaceCaptions[place];
-    if (const auto *label = findChild<QLabel *>(QLatin1String(p.labelName)); label && !label->text().isEmpty())
+    // The board's label, as the language file left it; its French text when there is none.
+    const QLatin1String labelName(LineupSlots::placeLabelName(place));
+    if (const auto *label = findChild<QLabel *>(labelName); label && !label->text().isEmpty())
         return plainText(label->text());
-    return QString::fromUtf8(p.caption);
+    return QString::fromUtf8(LineupSlots::placeCaption(place));
 }
