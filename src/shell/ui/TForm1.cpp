@@ -141,26 +141,12 @@ QAction *TForm1::makeAction(const char *name, const QString &caption, const QStr
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     if (!hint.isEmpty())
-        setHint(action, hint);
+        WidgetLanguageApplier::setHint(action, hint);
     // A missing picture leaves the button without an icon; the tool tip still names it.
     const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
     if (QFile::exists(iconPath))
         action->setIcon(QIcon(iconPath));
     return action;
-}
-
-void TForm1::setHint(QObject *target, const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    const QString tip = bar < 0 ? hint : hint.left(bar);
-    const QString status = bar < 0 ? hint : hint.mid(bar + 1);
-    if (auto *action = qobject_cast<QAction *>(target)) {
-        action->setToolTip(tip);
-        action->setStatusTip(status);
-    } else if (auto *widget = qobject_cast<QWidget *>(target)) {
-        widget->setToolTip(tip);
-        widget->setStatusTip(status);
-    }
 }
 
 void TForm1::createActions()
@@ -257,7 +243,7 @@ void TForm1::createPages()
     m_pinfosPos = m_boardView->infoPanel()->pos();
     m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
     m_boardButtonsStep = m_boardView->rechargeButton()->y() - m_boardView->calculeButton()->y();
-    setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
+    WidgetLanguageApplier::setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
     connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
     connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
     connect(m_calcule, &QAction::changed, this,

@@ -133,26 +133,6 @@ bool setCaption(QObject *object, const QString &text)
         || setTextProperty(widget, QStringLiteral("title"), text);
 }
 
-// "short|long": the short part is the tool tip, the long part the status bar text; a hint
-// without the bar is both.
-bool setHint(QObject *object, const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    const QString shortHint = bar < 0 ? hint : hint.left(bar);
-    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
-    if (auto *action = qobject_cast<QAction *>(object)) {
-        action->setToolTip(shortHint);
-        action->setStatusTip(longHint);
-        return true;
-    }
-    if (auto *widget = qobject_cast<QWidget *>(object)) {
-        widget->setToolTip(shortHint);
-        widget->setStatusTip(longHint);
-        return true;
-    }
-    return false;
-}
-
 bool setText(QObject *object, const QString &text)
 {
     if (auto *edit = qobject_cast<QLineEdit *>(object)) {
@@ -349,7 +329,7 @@ private:
         if (is(name, "Caption"))
             return setCaption(object, textValue(raw));
         if (is(name, "Hint"))
-            return setHint(object, textValue(raw));
+            return WidgetLanguageApplier::setHint(object, textValue(raw));
         if (is(name, "Text"))
             return setText(object, textValue(raw));
         if (is(name, "Width") || is(name, "Height") || is(name, "Left") || is(name, "Top")) {
@@ -574,6 +554,24 @@ private:
 };
 
 } // namespace
+
+bool WidgetLanguageApplier::setHint(QObject *object, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString shortHint = bar < 0 ? hint : hint.left(bar);
+    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setToolTip(shortHint);
+        action->setStatusTip(longHint);
+        return true;
+    }
+    if (auto *widget = qobject_cast<QWidget *>(object)) {
+        widget->setToolTip(shortHint);
+        widget->setStatusTip(longHint);
+        return true;
+    }
+    return false;
+}
 
 QString WidgetLanguageApplier::displayText(const QString &text)
 {
