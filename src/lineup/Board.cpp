@@ -252,12 +252,6 @@ Board::~Board() = default;
 
 // ---- roster and candidate list ----------------------------------------------------------
 
-void Board::setRoster(const Roster *roster)
-{
-    Batch batch(*this);
-    m_roster = roster;
-}
-
 int Board::rosterCount() const
 {
     if (!m_roster)

@@ -52,7 +52,6 @@ public:
     ~Board() override;
 
     // ---- roster and candidate list ----
-    void setRoster(const Roster *roster);
     const Roster *roster() const { return m_roster; }
     int rosterCount() const; // the roster's count, bounded to 0..101
     // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,

@@ -98,19 +98,6 @@ BehaviourList behaviourList(int place)
     return data(place).list;
 }
 
-int behaviourCount(int place)
-{
-    switch (behaviourList(place)) {
-    case BehaviourList::Back: return 6;
-    case BehaviourList::CentralDefender: return 5;
-    case BehaviourList::Winger: return 7;
-    case BehaviourList::InnerMidfielder: return 6;
-    case BehaviourList::Forward: return 5;
-    case BehaviourList::None: break;
-    }
-    return 0;
-}
-
 int slotKind(int place, int behaviour)
 {
     if (place == Keeper)

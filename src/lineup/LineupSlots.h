@@ -38,7 +38,6 @@ constexpr bool hasBehaviour(int place) { return place > Keeper && place <= kLast
 // Which of the five behaviour lists a slot's behaviour box holds.
 enum class BehaviourList { None, Back, CentralDefender, Winger, InnerMidfielder, Forward };
 BehaviourList behaviourList(int place);
-int behaviourCount(int place); // entries of the slot's behaviour box; 0 without one
 
 // Position kind (1..19) that the slot selects with the given behaviour entry. The keeper
 // selects the keeper kind; a behaviour without selection (or outside the list) selects the
