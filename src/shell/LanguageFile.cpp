@@ -114,18 +114,20 @@ QString LanguageFile::attribute(const QDomElement &element, const QString &name,
     return QString();
 }
 
+bool LanguageFile::parseInteger(const QString &text, int *value)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        *value = v;
+    return ok;
+}
+
 bool LanguageFile::intAttribute(const QDomElement &element, const QString &name, int *value)
 {
     bool found = false;
     const QString text = attribute(element, name, &found);
-    if (!found)
-        return false;
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return false;
-    *value = v;
-    return true;
+    return found && parseInteger(text, value);
 }
 
 QString LanguageFile::convertLineBreaks(const QString &text)

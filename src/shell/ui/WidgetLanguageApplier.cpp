@@ -41,22 +41,13 @@ QString textValue(const QString &raw)
     return WidgetLanguageApplier::displayText(LanguageFile::convertLineBreaks(raw));
 }
 
-bool parseInt(const QString &raw, int *value)
-{
-    bool ok = false;
-    const int v = raw.trimmed().toInt(&ok, 10);
-    if (ok)
-        *value = v;
-    return ok;
-}
-
 // A boolean is an enumeration of False and True: a number or one of the two names; any other
 // name counts as the first value.
 bool parseBool(const QString &raw)
 {
     const QString text = raw.trimmed();
     int number = 0;
-    if (parseInt(text, &number))
+    if (LanguageFile::parseInteger(text, &number))
         return number != 0;
     return is(text, "True");
 }
@@ -240,14 +231,14 @@ bool applyFontPart(QFont *font, const QString &name, const QString &raw)
         return true;
     }
     if (is(name, "Size")) {
-        if (!parseInt(raw, &number) || number <= 0)
+        if (!LanguageFile::parseInteger(raw, &number) || number <= 0)
             return false;
         font->setPointSize(number);
         return true;
     }
     if (is(name, "Height")) {
         // Negative heights are character heights, positive ones cell heights: both in pixels.
-        if (!parseInt(raw, &number) || number == 0)
+        if (!LanguageFile::parseInteger(raw, &number) || number == 0)
             return false;
         font->setPixelSize(qAbs(number));
         return true;
@@ -334,7 +325,7 @@ private:
             return setText(object, textValue(raw));
         if (is(name, "Width") || is(name, "Height") || is(name, "Left") || is(name, "Top")) {
             int value = 0;
-            return parseInt(raw, &value) && setGeometryPart(object, name, value);
+            return LanguageFile::parseInteger(raw, &value) && setGeometryPart(object, name, value);
         }
         if (is(name, "ShortCut"))
             return setShortCut(object, raw);
