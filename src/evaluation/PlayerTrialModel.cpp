@@ -18,7 +18,7 @@ int PlayerTrialModel::recordOfEntry(const Roster &roster, const QStringList &ent
 {
     if (entry < 1 || entry >= entries.size() || entries[entry].isEmpty())
         return -1;
-    const int count = std::clamp(int(roster.count), 0, Roster::kCapacity);
+    const int count = roster.storedCount();
     for (int r = 0; r < count; ++r) {
         if (roster.players[size_t(r)].ListPosition == entry)
             return r;
@@ -29,8 +29,7 @@ int PlayerTrialModel::recordOfEntry(const Roster &roster, const QStringList &ent
 PlayerTrialModel PlayerTrialModel::forRecord(const Roster &roster, int record, const QLocale &locale)
 {
     PlayerTrialModel m;
-    const int count = std::clamp(int(roster.count), 0, Roster::kCapacity);
-    if (record < 0 || record >= count)
+    if (!roster.hasRecord(record))
         return m;
     const Tplayer &p = roster.players[size_t(record)];
     m.bestPosition = p.BestPositionName;

@@ -254,9 +254,7 @@ Board::~Board() = default;
 
 int Board::rosterCount() const
 {
-    if (!m_roster)
-        return 0;
-    return std::clamp<int>(m_roster->count, 0, Roster::kCapacity);
+    return m_roster ? m_roster->storedCount() : 0;
 }
 
 void Board::setCandidateList(const QStringList &entries)
@@ -271,7 +269,7 @@ void Board::setCandidateList(const QStringList &entries)
 
 QStringList Board::candidateListFromRoster(const Roster &roster)
 {
-    const int count = std::clamp<int>(roster.count, 0, Roster::kCapacity);
+    const int count = roster.storedCount();
     int highest = 0;
     for (int r = 0; r < count; ++r)
         highest = std::max(highest, std::min<int>(roster.players[r].ListPosition, Roster::kCapacity));

@@ -139,9 +139,8 @@ void TFPlayerDetail::formShow()
 {
     ErrorHandler::guarded([this] {
         const Roster &roster = m_model.roster();
-        const int count = qBound(0, int(roster.count), Roster::kCapacity);
         // A window without its player shows nothing rather than someone else's figures.
-        const PlayerDetailModel m = m_record >= 0 && m_record < count
+        const PlayerDetailModel m = roster.hasRecord(m_record)
                                         ? PlayerDetailModel::forPlayer(roster.players[size_t(m_record)])
                                         : PlayerDetailModel();
 

@@ -419,7 +419,7 @@ int LineupBoardView::entryOfDroppedRecord(const QMimeData *mime) const
     bool ok = false;
     const int record = QString::fromUtf8(mime->data(format)).trimmed().toInt(&ok);
     const Roster &roster = m_model.roster();
-    if (!ok || record < 0 || record >= qBound(0, int(roster.count), Roster::kCapacity))
+    if (!ok || !roster.hasRecord(record))
         return -1;
     // The row's own record, in the entry the boxes show him at.
     const int entry = roster.players[record].ListPosition;
