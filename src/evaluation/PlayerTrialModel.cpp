@@ -18,12 +18,7 @@ int PlayerTrialModel::recordOfEntry(const Roster &roster, const QStringList &ent
 {
     if (entry < 1 || entry >= entries.size() || entries[entry].isEmpty())
         return -1;
-    const int count = roster.storedCount();
-    for (int r = 0; r < count; ++r) {
-        if (roster.players[size_t(r)].ListPosition == entry)
-            return r;
-    }
-    return -1;
+    return roster.recordAtListPosition(entry);
 }
 
 PlayerTrialModel PlayerTrialModel::forRecord(const Roster &roster, int record, const QLocale &locale)

@@ -74,4 +74,13 @@ struct Roster {
     // The records that hold the squad: the count, bounded to 0..kCapacity whatever it says.
     int storedCount() const { return std::clamp<int>(count, 0, kCapacity); }
     bool hasRecord(int record) const { return record >= 0 && record < storedCount(); }
+    // The first record whose list position is `position`; -1 when none has it.
+    int recordAtListPosition(int position) const
+    {
+        for (int r = 0; r < storedCount(); ++r) {
+            if (players[r].ListPosition == position)
+                return r;
+        }
+        return -1;
+    }
 };

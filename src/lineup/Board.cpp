@@ -291,12 +291,7 @@ int Board::recordOfEntry(int entry) const
 {
     if (entry < 1 || entry >= m_candidates.size() || m_candidates.at(entry).isEmpty())
         return -1;
-    const int count = rosterCount();
-    for (int r = 0; r < count; ++r) {
-        if (m_roster->players[r].ListPosition == entry)
-            return r;
-    }
-    return -1;
+    return m_roster ? m_roster->recordAtListPosition(entry) : -1;
 }
 
 int Board::recordOfBox(int place) const
