@@ -73,9 +73,6 @@ QString plainText(QString text)
     return text.trimmed();
 }
 
-// Vocabulary texts may carry the CRLF line breaks of the language files.
-QString forDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
-
 void setItemsIfChanged(QComboBox *box, const QStringList &items)
 {
     QStringList current;
@@ -555,8 +552,9 @@ void TForm1::loadLanguage()
 void TForm1::onVersionChecked()
 {
     if (!m_model.versionCheck().passed) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), forDisplay(vocab(QStringLiteral("ERRORXMLFILES"))),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"),
+                        WidgetLanguageApplier::displayText(vocab(QStringLiteral("ERRORXMLFILES"))), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("VersionWarning"));
         box.exec();
     }
@@ -768,7 +766,7 @@ void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
 
 void TForm1::showStatusMessage(const QString &message)
 {
-    m_lastMessage = forDisplay(message);
+    m_lastMessage = WidgetLanguageApplier::displayText(message);
     const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideMiddle,
                                                                        m_messageLabel->width() - 10));
