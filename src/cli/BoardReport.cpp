@@ -11,9 +11,6 @@ namespace {
 
 const char *const kSectorKeys[SectorRatings::kSectorCount] = {
     "central_defence", "right_defence", "left_defence", "midfield", "central_attack", "right_attack", "left_attack"};
-const char *const kSectorTitles[SectorRatings::kSectorCount] = {
-    "Défense centrale :", "Défense latérale droite :", "Défense latérale gauche :", "Milieu :",
-    "Attaque centrale :", "Attaque aile droite :", "Attaque aile gauche :"};
 const char *const kLabelNames[] = {"LForce1", "LVelstats", "LabelTactique", "LForceTactique"};
 
 QString playerName(const MainModel &model, int place)
@@ -111,7 +108,7 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
         const auto sector = SectorRatings::Sector(s);
         QString words = board.sectorLabel(sector);
         // The midfield label carries its own title in front of the words.
-        const QString title = QString::fromUtf8(kSectorTitles[s]);
+        const QString title = QString::fromUtf8(Board::sectorTitleText(sector));
         if (words.startsWith(title))
             words = words.mid(title.size()).trimmed();
         out += QStringLiteral("%1 %2\n").arg(title, -26).arg(words);

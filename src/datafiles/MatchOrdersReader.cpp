@@ -105,7 +105,7 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         // Players into places: the substitute keeper is tried last, so a player named both as
         // keeper and as substitute keeper plays.
         static const int kRoleOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 12};
-        for (int i = 0; i < roster.count && i < Roster::kCapacity; ++i) {
+        for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
             bool ok = false;
             const int32_t id = player.PlayerID.toInt(&ok);
@@ -127,7 +127,7 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         }
 
         // Captain and set-piece taker: the box shows the named player's own entry.
-        for (int i = 0; i < roster.count && i < Roster::kCapacity; ++i) {
+        for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
             bool ok = false;
             const int32_t id = player.PlayerID.toInt(&ok);

@@ -18,19 +18,13 @@ int PlayerTrialModel::recordOfEntry(const Roster &roster, const QStringList &ent
 {
     if (entry < 1 || entry >= entries.size() || entries[entry].isEmpty())
         return -1;
-    const int count = std::clamp(int(roster.count), 0, Roster::kCapacity);
-    for (int r = 0; r < count; ++r) {
-        if (roster.players[size_t(r)].ListPosition == entry)
-            return r;
-    }
-    return -1;
+    return roster.recordAtListPosition(entry);
 }
 
 PlayerTrialModel PlayerTrialModel::forRecord(const Roster &roster, int record, const QLocale &locale)
 {
     PlayerTrialModel m;
-    const int count = std::clamp(int(roster.count), 0, Roster::kCapacity);
-    if (record < 0 || record >= count)
+    if (!roster.hasRecord(record))
         return m;
     const Tplayer &p = roster.players[size_t(record)];
     m.bestPosition = p.BestPositionName;

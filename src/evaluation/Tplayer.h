@@ -1,5 +1,6 @@
 #pragma once
 #include <QString>
+#include <algorithm>
 #include <array>
 #include <cstdint>
 
@@ -70,4 +71,16 @@ struct Roster {
     int32_t count = 0;                       // records 0..count-1 are the squad
     std::array<TEntraineur, 11> trainers{};  // only the first is filled
     int trainerTypeIndex() const { return trainers[0].TrainerType; }
+    // The records that hold the squad: the count, bounded to 0..kCapacity whatever it says.
+    int storedCount() const { return std::clamp<int>(count, 0, kCapacity); }
+    bool hasRecord(int record) const { return record >= 0 && record < storedCount(); }
+    // The first record whose list position is `position`; -1 when none has it.
+    int recordAtListPosition(int position) const
+    {
+        for (int r = 0; r < storedCount(); ++r) {
+            if (players[r].ListPosition == position)
+                return r;
+        }
+        return -1;
+    }
 };

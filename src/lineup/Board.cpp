@@ -127,6 +127,15 @@ const FormationRow kFormations[3][7] = {
 const char *const kSectorLabels[SectorRatings::kSectorCount] = {
     "LForceDefenseCentrale", "LforceDefenseDroite", "LForceDefenseGauche", "LForceMilieu",
     "LForceAttaqueCentrale", "LForceAttaqueDroite", "LForceAttaqueGauche"};
+const char *const kSectorTitles[SectorRatings::kSectorCount][2] = {
+    {"LTitreDefenseCentrale", "Défense centrale :"},
+    {"LTitreDefenseDroite", "Défense latérale droite :"},
+    {"LTitreDefenseGauche", "Défense latérale gauche :"},
+    {"LTitreMilieu", "Milieu :"},
+    {"LTitreAttaqueCentrale", "Attaque centrale :"},
+    {"LTitreAttaqueDroite", "Attaque aile droite :"},
+    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
+};
 const char *const kConditionBoxes[Board::kConditionCount] = {"cbTactique", "cbAttitude", "cbLieu",
                                                              "cbConfiance", "cbTeamSpirit", "LEntraineur"};
 const char *const kOptionNames[Board::kOptionCount] = {"chkRecalculTous", "chkBlesse", "chkCartons"};
@@ -243,17 +252,9 @@ Board::~Board() = default;
 
 // ---- roster and candidate list ----------------------------------------------------------
 
-void Board::setRoster(const Roster *roster)
-{
-    Batch batch(*this);
-    m_roster = roster;
-}
-
 int Board::rosterCount() const
 {
-    if (!m_roster)
-        return 0;
-    return std::clamp<int>(m_roster->count, 0, Roster::kCapacity);
+    return m_roster ? m_roster->storedCount() : 0;
 }
 
 void Board::setCandidateList(const QStringList &entries)
@@ -268,7 +269,7 @@ void Board::setCandidateList(const QStringList &entries)
 
 QStringList Board::candidateListFromRoster(const Roster &roster)
 {
-    const int count = std::clamp<int>(roster.count, 0, Roster::kCapacity);
+    const int count = roster.storedCount();
     int highest = 0;
     for (int r = 0; r < count; ++r)
         highest = std::max(highest, std::min<int>(roster.players[r].ListPosition, Roster::kCapacity));
@@ -290,12 +291,7 @@ int Board::recordOfEntry(int entry) const
 {
     if (entry < 1 || entry >= m_candidates.size() || m_candidates.at(entry).isEmpty())
         return -1;
-    const int count = rosterCount();
-    for (int r = 0; r < count; ++r) {
-        if (m_roster->players[r].ListPosition == entry)
-            return r;
-    }
-    return -1;
+    return m_roster ? m_roster->recordAtListPosition(entry) : -1;
 }
 
 int Board::recordOfBox(int place) const
@@ -975,6 +971,16 @@ Board::CardImage Board::cardImage(int place) const
 const char *Board::sectorLabelName(Sector s)
 {
     return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorLabels[s] : "";
+}
+
+const char *Board::sectorTitleName(Sector s)
+{
+    return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorTitles[s][0] : "";
+}
+
+const char *Board::sectorTitleText(Sector s)
+{
+    return (s >= 0 && s < SectorRatings::kSectorCount) ? kSectorTitles[s][1] : "";
 }
 
 const char *Board::conditionBoxName(Condition c)

@@ -52,7 +52,6 @@ public:
     ~Board() override;
 
     // ---- roster and candidate list ----
-    void setRoster(const Roster *roster);
     const Roster *roster() const { return m_roster; }
     int rosterCount() const; // the roster's count, bounded to 0..101
     // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
@@ -164,6 +163,10 @@ public:
 
     // Control names of the sector labels, in sector order.
     static const char *sectorLabelName(SectorRatings::Sector s);
+    // The sector titles shown above (or in front of) those labels, in sector order: the title
+    // label's control name and its French text (UTF-8).
+    static const char *sectorTitleName(SectorRatings::Sector s);
+    static const char *sectorTitleText(SectorRatings::Sector s);
     static const char *conditionBoxName(Condition c);
     static const char *optionName(Option o);
 

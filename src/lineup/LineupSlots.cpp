@@ -51,6 +51,27 @@ const PlaceData kPlaces[kLastPlace + 1] = {
      "substitute_forward"},
 };
 
+// The caption labels of the places and their texts.
+const char *const kPlaceCaptions[kLastPlace + 1][2] = {
+    {"", ""},
+    {"LGardien", "Gardien"},
+    {"LDFLD", "Défenseur latéral droit"},
+    {"LDFC1", "Défenseur central 1"},
+    {"LDFC2", "Défenseur central 2"},
+    {"LDFLG", "Défenseur latéral gauche"},
+    {"LALD", "Ailier droit"},
+    {"LMI1", "Milieu 1"},
+    {"LMI2", "Milieu 2"},
+    {"LALG", "Ailier gauche"},
+    {"LATT1", "Attaquant 1"},
+    {"LATT2", "Attaquant 2"},
+    {"LRemplacantGardien", "Remplaçant (gardien)"},
+    {"LRemplacantDefenseur", "Remplaçant (défenseur)"},
+    {"LRemplacantMilieu", "Remplaçant (milieu)"},
+    {"LRemplacantAilier", "Remplaçant (ailier)"},
+    {"LRemplacantAttaque", "Remplaçant (attaque)"},
+};
+
 const PlaceData &data(int place)
 {
     return kPlaces[isPlace(place) ? place : 0];
@@ -77,19 +98,6 @@ BehaviourList behaviourList(int place)
     return data(place).list;
 }
 
-int behaviourCount(int place)
-{
-    switch (behaviourList(place)) {
-    case BehaviourList::Back: return 6;
-    case BehaviourList::CentralDefender: return 5;
-    case BehaviourList::Winger: return 7;
-    case BehaviourList::InnerMidfielder: return 6;
-    case BehaviourList::Forward: return 5;
-    case BehaviourList::None: break;
-    }
-    return 0;
-}
-
 int slotKind(int place, int behaviour)
 {
     if (place == Keeper)
@@ -111,6 +119,8 @@ const char *valueLabelName(int place) { return data(place).valueLabel; }
 const char *starStripName(int place) { return data(place).starStrip; }
 const char *cardImageName(int place) { return data(place).cardImage; }
 int32_t baseLeft(int place) { return data(place).baseLeft; }
+const char *placeLabelName(int place) { return kPlaceCaptions[isPlace(place) ? place : 0][0]; }
+const char *placeCaption(int place) { return kPlaceCaptions[isPlace(place) ? place : 0][1]; }
 const char *placeName(int place) { return data(place).name; }
 const char *unfilledName(int place) { return data(place).unfilled; }
 

@@ -38,7 +38,6 @@ constexpr bool hasBehaviour(int place) { return place > Keeper && place <= kLast
 // Which of the five behaviour lists a slot's behaviour box holds.
 enum class BehaviourList { None, Back, CentralDefender, Winger, InnerMidfielder, Forward };
 BehaviourList behaviourList(int place);
-int behaviourCount(int place); // entries of the slot's behaviour box; 0 without one
 
 // Position kind (1..19) that the slot selects with the given behaviour entry. The keeper
 // selects the keeper kind; a behaviour without selection (or outside the list) selects the
@@ -52,6 +51,8 @@ const char *valueLabelName(int place);    // "LG" .. "LA2"; nullptr for substitu
 const char *starStripName(int place);     // "EtoilesGardien" ..; nullptr for substitutes
 const char *cardImageName(int place);     // "cardG" ..; nullptr for substitutes
 int32_t baseLeft(int place);              // star strip base left; 0 for substitutes
+const char *placeLabelName(int place);    // caption label: "LGardien" .. "LRemplacantAttaque"; "" for no place
+const char *placeCaption(int place);      // its French text (UTF-8): "Gardien" ..; "" for no place
 
 // Names used by the command-line output: "keeper", "right_back", ... for the lineup
 // slots and "keeper", "defender", ... for the substitutes.

@@ -1,5 +1,6 @@
 #include "shell/LanguageFile.h"
 
+#include "datafiles/DataFolder.h"
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
@@ -113,18 +114,20 @@ QString LanguageFile::attribute(const QDomElement &element, const QString &name,
     return QString();
 }
 
+bool LanguageFile::parseInteger(const QString &text, int *value)
+{
+    bool ok = false;
+    const int v = text.trimmed().toInt(&ok, 10);
+    if (ok)
+        *value = v;
+    return ok;
+}
+
 bool LanguageFile::intAttribute(const QDomElement &element, const QString &name, int *value)
 {
     bool found = false;
     const QString text = attribute(element, name, &found);
-    if (!found)
-        return false;
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok, 10);
-    if (!ok)
-        return false;
-    *value = v;
-    return true;
+    return found && parseInteger(text, value);
 }
 
 QString LanguageFile::convertLineBreaks(const QString &text)
@@ -341,16 +344,7 @@ QString LanguageFile::languageFilePath(const QString &programFolder, const QStri
     // A language is a plain file name in the lng folder, never a path elsewhere.
     if (languageName.isEmpty() || languageName.contains(QLatin1Char('/')) || languageName.contains(QLatin1Char('\\')))
         return QString();
-    const QDir dir(QDir(programFolder).filePath(QStringLiteral("lng")));
-    const QString wanted = languageName + QStringLiteral(".lng");
-    const QString exact = dir.filePath(wanted);
-    if (QFileInfo(exact).isFile())
-        return exact;
     // Settings written on a system that ignores case ("francais") still find "Francais.lng".
-    const QStringList files = dir.entryList(QDir::Files, QDir::Name);
-    for (const QString &file : files) {
-        if (sameName(file, wanted))
-            return dir.filePath(file);
-    }
-    return QString();
+    const QString folder = QDir(programFolder).filePath(QStringLiteral("lng")) + QLatin1Char('/');
+    return findFileNoCase(folder, languageName + QStringLiteral(".lng"));
 }

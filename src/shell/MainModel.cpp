@@ -182,7 +182,7 @@ bool MainModel::saveOptions()
 
 bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
-    const bool known = record >= 0 && record < qMin(int(m_roster.count), Roster::kCapacity);
+    const bool known = m_roster.hasRecord(record);
     if (known && m_roster.players[record].Selectable != selectable) {
         m_roster.players[record].Selectable = selectable;
         emit selectableChanged(record);
@@ -194,7 +194,7 @@ bool MainModel::setPlayerSelectable(int record, bool selectable)
 void MainModel::updateCalculeEnabled()
 {
     bool any = false;
-    for (int i = 0; i < qMin(int(m_roster.count), Roster::kCapacity) && !any; ++i)
+    for (int i = 0; i < m_roster.storedCount() && !any; ++i)
         any = m_roster.players[i].Selectable;
     setCalculeEnabled(any);
 }

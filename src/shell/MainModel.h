@@ -28,7 +28,6 @@ public:
     Board &board() { return m_board; }
     const Board &board() const { return m_board; }
     const QString &teamId() const { return m_teamId; }
-    void setTeamId(const QString &id) { m_teamId = id; }
 
     // The start-up work on the data: version check, roster, options, match orders, team and
     // training. An error ends it at that step (the loading-done flag then stays false) and is

@@ -66,7 +66,7 @@ void RosterListView::refill()
         {
             QScopedValueRollback<bool> filling(m_filling, true);
             clear();
-            const int count = qBound(0, int(m_model.roster().count), Roster::kCapacity);
+            const int count = m_model.roster().storedCount();
             for (int record = 0; record < count; ++record)
                 addRow(record);
         }
@@ -94,7 +94,7 @@ QTreeWidgetItem *RosterListView::rowOf(int record) const
 
 bool RosterListView::validRecord(int record) const
 {
-    return record >= 0 && record < qBound(0, int(m_model.roster().count), Roster::kCapacity);
+    return m_model.roster().hasRecord(record);
 }
 
 void RosterListView::addRow(int record)

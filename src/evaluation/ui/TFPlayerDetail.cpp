@@ -2,6 +2,7 @@
 
 #include "shell/MainModel.h"
 #include "shell/ui/ErrorHandler.h"
+#include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -139,9 +140,8 @@ void TFPlayerDetail::formShow()
 {
     ErrorHandler::guarded([this] {
         const Roster &roster = m_model.roster();
-        const int count = qBound(0, int(roster.count), Roster::kCapacity);
         // A window without its player shows nothing rather than someone else's figures.
-        const PlayerDetailModel m = m_record >= 0 && m_record < count
+        const PlayerDetailModel m = roster.hasRecord(m_record)
                                         ? PlayerDetailModel::forPlayer(roster.players[size_t(m_record)])
                                         : PlayerDetailModel();
 
@@ -160,7 +160,7 @@ void TFPlayerDetail::formShow()
 
         m_name->setText(m.name);
         // The description's line breaks come as carriage return and line feed.
-        m_description->setText(QString(m.description).replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
+        m_description->setText(WidgetLanguageApplier::displayText(m.description));
         m_position->setText(m.position);
         m_tsi->setText(m.tsi);
         for (int s = 0; s < PlayerDetailModel::kSkillCount; ++s) {

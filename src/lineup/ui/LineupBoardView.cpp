@@ -46,8 +46,6 @@ constexpr int kButtonStep = 31;
 // The pitch is seen from behind the keeper: he stands at the top, the forwards at the bottom,
 // so the right back is on the viewer's left.
 struct SlotLayout {
-    const char *caption;      // place label name
-    const char *captionText;
     QPoint box;               // slot box
     QPoint behaviour;         // behaviour box (unused for the keeper)
     int stripTop;
@@ -58,24 +56,24 @@ struct SlotLayout {
 
 const SlotLayout kSlots[12] = {
     {},
-    {"LGardien", "Gardien", {237, 21}, {}, 43, SlotLayout::Value::Right},
-    {"LDFLD", "Défenseur latéral droit", {8, 85}, {16, 109}, 132, SlotLayout::Value::Below},
-    {"LDFC1", "Défenseur central 1", {160, 85}, {168, 109}, 132, SlotLayout::Value::Below},
-    {"LDFC2", "Défenseur central 2", {312, 85}, {320, 109}, 132, SlotLayout::Value::Below},
-    {"LDFLG", "Défenseur latéral gauche", {464, 85}, {472, 109}, 132, SlotLayout::Value::Below},
-    {"LALD", "Ailier droit", {8, 175}, {16, 199}, 222, SlotLayout::Value::Below},
-    {"LMI1", "Milieu 1", {160, 175}, {168, 199}, 222, SlotLayout::Value::Below},
-    {"LMI2", "Milieu 2", {312, 175}, {320, 199}, 222, SlotLayout::Value::Below},
-    {"LALG", "Ailier gauche", {464, 175}, {472, 199}, 222, SlotLayout::Value::Below},
-    {"LATT1", "Attaquant 1", {160, 262}, {168, 289}, 311, SlotLayout::Value::Left},
-    {"LATT2", "Attaquant 2", {312, 262}, {320, 289}, 311, SlotLayout::Value::Right},
+    {{237, 21}, {}, 43, SlotLayout::Value::Right},
+    {{8, 85}, {16, 109}, 132, SlotLayout::Value::Below},
+    {{160, 85}, {168, 109}, 132, SlotLayout::Value::Below},
+    {{312, 85}, {320, 109}, 132, SlotLayout::Value::Below},
+    {{464, 85}, {472, 109}, 132, SlotLayout::Value::Below},
+    {{8, 175}, {16, 199}, 222, SlotLayout::Value::Below},
+    {{160, 175}, {168, 199}, 222, SlotLayout::Value::Below},
+    {{312, 175}, {320, 199}, 222, SlotLayout::Value::Below},
+    {{464, 175}, {472, 199}, 222, SlotLayout::Value::Below},
+    {{160, 262}, {168, 289}, 311, SlotLayout::Value::Left},
+    {{312, 262}, {320, 289}, 311, SlotLayout::Value::Right},
 };
 
 struct SubstituteLayout {
     int role;             // place 12..16, or the captain / set-piece box
     const char *box;
-    const char *caption;
-    const char *captionText;
+    const char *caption;      // caption label; nullptr for a place, which has its own
+    const char *captionText;  // in LineupSlots, as it has its text
     QPoint at;
 };
 
@@ -84,23 +82,12 @@ constexpr int kSetPiecesRole = 101;
 
 const SubstituteLayout kSubstitutes[7] = {
     {kSetPiecesRole, "cbCPA", "LCPA", "Coups-de-pieds arrêtés", {11, 17}},
-    {SubstituteKeeper, "cbRemplacantGardien", "LRemplacantGardien", "Remplaçant (gardien)", {243, 17}},
+    {SubstituteKeeper, "cbRemplacantGardien", nullptr, nullptr, {243, 17}},
     {kCaptainRole, "cbCapitaine", "LCapitaine", "Capitaine", {470, 17}},
-    {SubstituteDefender, "cbRemplacantDefenseur", "LRemplacantDefenseur", "Remplaçant (défenseur)", {11, 55}},
-    {SubstituteMidfielder, "cbRemplacantMilieu", "LRemplacantMilieu", "Remplaçant (milieu)", {161, 55}},
-    {SubstituteForward, "cbRemplacantAttaque", "LRemplacantAttaque", "Remplaçant (attaque)", {317, 55}},
-    {SubstituteWinger, "cbRemplacantAilier", "LRemplacantAilier", "Remplaçant (ailier)", {467, 55}},
-};
-
-// Title labels of the team figures, in the Board's sector order.
-const char *const kSectorTitles[7][2] = {
-    {"LTitreDefenseCentrale", "Défense centrale :"},
-    {"LTitreDefenseDroite", "Défense latérale droite :"},
-    {"LTitreDefenseGauche", "Défense latérale gauche :"},
-    {"LTitreMilieu", "Milieu :"},
-    {"LTitreAttaqueCentrale", "Attaque centrale :"},
-    {"LTitreAttaqueDroite", "Attaque aile droite :"},
-    {"LTitreAttaqueGauche", "Attaque aile gauche :"},
+    {SubstituteDefender, "cbRemplacantDefenseur", nullptr, nullptr, {11, 55}},
+    {SubstituteMidfielder, "cbRemplacantMilieu", nullptr, nullptr, {161, 55}},
+    {SubstituteForward, "cbRemplacantAttaque", nullptr, nullptr, {317, 55}},
+    {SubstituteWinger, "cbRemplacantAilier", nullptr, nullptr, {467, 55}},
 };
 
 const QColor kPitchGreen(0, 128, 64);
@@ -238,7 +225,7 @@ void LineupBoardView::buildBoard()
         // Above the slot box; the keeper's left of it, clear of the goal and its area lines.
         const bool keeper = p == Keeper;
         QLabel *caption = makeCaption(
-            this, s.caption, QString::fromUtf8(s.captionText),
+            this, placeLabelName(p), QString::fromUtf8(placeCaption(p)),
             keeper ? QRect(s.box.x() - 16 - 68, s.box.y(), 68, kBoxHeight)
                    : QRect(boxCentre - 73, s.box.y() - kCaptionHeight, 146, kCaptionHeight),
             keeper ? Qt::AlignRight | Qt::AlignVCenter : Qt::AlignHCenter | Qt::AlignBottom);
@@ -312,7 +299,9 @@ void LineupBoardView::buildSubstitutes()
     const QFont captionFont = sizedFont(panel->font(), 8, false);
 
     for (const SubstituteLayout &s : kSubstitutes) {
-        QLabel *caption = makeCaption(panel, s.caption, QString::fromUtf8(s.captionText),
+        const char *captionName = s.caption ? s.caption : placeLabelName(s.role);
+        const char *captionText = s.captionText ? s.captionText : placeCaption(s.role);
+        QLabel *caption = makeCaption(panel, captionName, QString::fromUtf8(captionText),
                                       QRect(s.at.x(), s.at.y() - kCaptionHeight,
                                             qMin(146, kBoardWidth - 2 - s.at.x()), kCaptionHeight),
                                       Qt::AlignLeft | Qt::AlignBottom);
@@ -352,8 +341,9 @@ void LineupBoardView::buildInfo()
     // Each sector: its title, and the rating words under it.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = static_cast<SectorRatings::Sector>(s);
-        QLabel *title = makeCaption(panel, kSectorTitles[s][0], QString::fromUtf8(kSectorTitles[s][1]),
-                                    QRect(left, y, width, 13), Qt::AlignLeft | Qt::AlignVCenter);
+        QLabel *title = makeCaption(panel, Board::sectorTitleName(sector),
+                                    QString::fromUtf8(Board::sectorTitleText(sector)), QRect(left, y, width, 13),
+                                    Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
         QLabel *words = makeCaption(panel, Board::sectorLabelName(sector), QString(),
@@ -429,7 +419,7 @@ int LineupBoardView::entryOfDroppedRecord(const QMimeData *mime) const
     bool ok = false;
     const int record = QString::fromUtf8(mime->data(format)).trimmed().toInt(&ok);
     const Roster &roster = m_model.roster();
-    if (!ok || record < 0 || record >= qBound(0, int(roster.count), Roster::kCapacity))
+    if (!ok || !roster.hasRecord(record))
         return -1;
     // The row's own record, in the entry the boxes show him at.
     const int entry = roster.players[record].ListPosition;

@@ -49,31 +49,6 @@ constexpr int kPanelWidths[6] = {18, 200, 220, 130, 250, 16};
 // How long an error or notice stays in the status bar before the hints show again.
 constexpr int kMessageMilliseconds = 12000;
 
-// The captions of the board's place labels, for messages when the board has no such label.
-struct PlaceCaption {
-    const char *labelName;
-    const char *caption;
-};
-const PlaceCaption kPlaceCaptions[LineupSlots::kLastPlace + 1] = {
-    {"", ""},
-    {"LGardien", "Gardien"},
-    {"LDFLD", "Défenseur latéral droit"},
-    {"LDFC1", "Défenseur central 1"},
-    {"LDFC2", "Défenseur central 2"},
-    {"LDFLG", "Défenseur latéral gauche"},
-    {"LALD", "Ailier droit"},
-    {"LMI1", "Milieu 1"},
-    {"LMI2", "Milieu 2"},
-    {"LALG", "Ailier gauche"},
-    {"LATT1", "Attaquant 1"},
-    {"LATT2", "Attaquant 2"},
-    {"LRemplacantGardien", "Remplaçant (gardien)"},
-    {"LRemplacantDefenseur", "Remplaçant (défenseur)"},
-    {"LRemplacantMilieu", "Remplaçant (milieu)"},
-    {"LRemplacantAilier", "Remplaçant (ailier)"},
-    {"LRemplacantAttaque", "Remplaçant (attaque)"},
-};
-
 // Caption labels of the match condition boxes, in Board::Condition order.
 struct ConditionRow {
     Board::Condition condition;
@@ -97,9 +72,6 @@ QString plainText(QString text)
         text.chop(1);
     return text.trimmed();
 }
-
-// Vocabulary texts may carry the CRLF line breaks of the language files.
-QString forDisplay(QString text) { return text.replace(QStringLiteral("\r\n"), QStringLiteral("\n")); }
 
 void setItemsIfChanged(QComboBox *box, const QStringList &items)
 {
@@ -166,26 +138,12 @@ QAction *TForm1::makeAction(const char *name, const QString &caption, const QStr
     auto *action = new QAction(caption, this);
     action->setObjectName(QLatin1String(name));
     if (!hint.isEmpty())
-        setHint(action, hint);
+        WidgetLanguageApplier::setHint(action, hint);
     // A missing picture leaves the button without an icon; the tool tip still names it.
     const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
     if (QFile::exists(iconPath))
         action->setIcon(QIcon(iconPath));
     return action;
-}
-
-void TForm1::setHint(QObject *target, const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    const QString tip = bar < 0 ? hint : hint.left(bar);
-    const QString status = bar < 0 ? hint : hint.mid(bar + 1);
-    if (auto *action = qobject_cast<QAction *>(target)) {
-        action->setToolTip(tip);
-        action->setStatusTip(status);
-    } else if (auto *widget = qobject_cast<QWidget *>(target)) {
-        widget->setToolTip(tip);
-        widget->setStatusTip(status);
-    }
 }
 
 void TForm1::createActions()
@@ -282,7 +240,7 @@ void TForm1::createPages()
     m_pinfosPos = m_boardView->infoPanel()->pos();
     m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
     m_boardButtonsStep = m_boardView->rechargeButton()->y() - m_boardView->calculeButton()->y();
-    setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
+    WidgetLanguageApplier::setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
     connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
     connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
     connect(m_calcule, &QAction::changed, this,
@@ -594,8 +552,9 @@ void TForm1::loadLanguage()
 void TForm1::onVersionChecked()
 {
     if (!m_model.versionCheck().passed) {
-        QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"), forDisplay(vocab(QStringLiteral("ERRORXMLFILES"))),
-                        QMessageBox::Ok, this);
+        QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"),
+                        WidgetLanguageApplier::displayText(vocab(QStringLiteral("ERRORXMLFILES"))), QMessageBox::Ok,
+                        this);
         box.setObjectName(QStringLiteral("VersionWarning"));
         box.exec();
     }
@@ -807,7 +766,7 @@ void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
 
 void TForm1::showStatusMessage(const QString &message)
 {
-    m_lastMessage = forDisplay(message);
+    m_lastMessage = WidgetLanguageApplier::displayText(message);
     const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideMiddle,
                                                                        m_messageLabel->width() - 10));
@@ -823,8 +782,9 @@ QString TForm1::placeCaption(int place) const
 {
     if (!LineupSlots::isPlace(place))
         return QString::number(place);
-    const PlaceCaption &p = kPlaceCaptions[place];
-    if (const auto *label = findChild<QLabel *>(QLatin1String(p.labelName)); label && !label->text().isEmpty())
+    // The board's label, as the language file left it; its French text when there is none.
+    const QLatin1String labelName(LineupSlots::placeLabelName(place));
+    if (const auto *label = findChild<QLabel *>(labelName); label && !label->text().isEmpty())
         return plainText(label->text());
-    return QString::fromUtf8(p.caption);
+    return QString::fromUtf8(LineupSlots::placeCaption(place));
 }

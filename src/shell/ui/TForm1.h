@@ -57,9 +57,6 @@ public:
     // The message the status bar shows last (errors and notices).
     QString statusMessage() const;
 
-    // The hint panel: a hint "a|b" shows b here (a is the tool tip).
-    static void setHint(QObject *target, const QString &hint);
-
 signals:
     // The start-up work of the first show has ended (also when a step failed).
     void startUpFinished();

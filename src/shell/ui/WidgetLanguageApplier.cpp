@@ -41,22 +41,13 @@ QString textValue(const QString &raw)
     return WidgetLanguageApplier::displayText(LanguageFile::convertLineBreaks(raw));
 }
 
-bool parseInt(const QString &raw, int *value)
-{
-    bool ok = false;
-    const int v = raw.trimmed().toInt(&ok, 10);
-    if (ok)
-        *value = v;
-    return ok;
-}
-
 // A boolean is an enumeration of False and True: a number or one of the two names; any other
 // name counts as the first value.
 bool parseBool(const QString &raw)
 {
     const QString text = raw.trimmed();
     int number = 0;
-    if (parseInt(text, &number))
+    if (LanguageFile::parseInteger(text, &number))
         return number != 0;
     return is(text, "True");
 }
@@ -131,26 +122,6 @@ bool setCaption(QObject *object, const QString &text)
     }
     return setTextProperty(widget, QStringLiteral("text"), text)
         || setTextProperty(widget, QStringLiteral("title"), text);
-}
-
-// "short|long": the short part is the tool tip, the long part the status bar text; a hint
-// without the bar is both.
-bool setHint(QObject *object, const QString &hint)
-{
-    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
-    const QString shortHint = bar < 0 ? hint : hint.left(bar);
-    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
-    if (auto *action = qobject_cast<QAction *>(object)) {
-        action->setToolTip(shortHint);
-        action->setStatusTip(longHint);
-        return true;
-    }
-    if (auto *widget = qobject_cast<QWidget *>(object)) {
-        widget->setToolTip(shortHint);
-        widget->setStatusTip(longHint);
-        return true;
-    }
-    return false;
 }
 
 bool setText(QObject *object, const QString &text)
@@ -260,14 +231,14 @@ bool applyFontPart(QFont *font, const QString &name, const QString &raw)
         return true;
     }
     if (is(name, "Size")) {
-        if (!parseInt(raw, &number) || number <= 0)
+        if (!LanguageFile::parseInteger(raw, &number) || number <= 0)
             return false;
         font->setPointSize(number);
         return true;
     }
     if (is(name, "Height")) {
         // Negative heights are character heights, positive ones cell heights: both in pixels.
-        if (!parseInt(raw, &number) || number == 0)
+        if (!LanguageFile::parseInteger(raw, &number) || number == 0)
             return false;
         font->setPixelSize(qAbs(number));
         return true;
@@ -349,12 +320,12 @@ private:
         if (is(name, "Caption"))
             return setCaption(object, textValue(raw));
         if (is(name, "Hint"))
-            return setHint(object, textValue(raw));
+            return WidgetLanguageApplier::setHint(object, textValue(raw));
         if (is(name, "Text"))
             return setText(object, textValue(raw));
         if (is(name, "Width") || is(name, "Height") || is(name, "Left") || is(name, "Top")) {
             int value = 0;
-            return parseInt(raw, &value) && setGeometryPart(object, name, value);
+            return LanguageFile::parseInteger(raw, &value) && setGeometryPart(object, name, value);
         }
         if (is(name, "ShortCut"))
             return setShortCut(object, raw);
@@ -574,6 +545,24 @@ private:
 };
 
 } // namespace
+
+bool WidgetLanguageApplier::setHint(QObject *object, const QString &hint)
+{
+    const qsizetype bar = hint.indexOf(QLatin1Char('|'));
+    const QString shortHint = bar < 0 ? hint : hint.left(bar);
+    const QString longHint = bar < 0 ? hint : hint.mid(bar + 1);
+    if (auto *action = qobject_cast<QAction *>(object)) {
+        action->setToolTip(shortHint);
+        action->setStatusTip(longHint);
+        return true;
+    }
+    if (auto *widget = qobject_cast<QWidget *>(object)) {
+        widget->setToolTip(shortHint);
+        widget->setStatusTip(longHint);
+        return true;
+    }
+    return false;
+}
 
 QString WidgetLanguageApplier::displayText(const QString &text)
 {

@@ -42,6 +42,10 @@ public:
     // changed, when the file is missing, unreadable or malformed. The caller resets the board.
     static bool applyLanguageFile(const QString &path, const QList<QWidget *> &windows, Board *board);
 
+    // A hint "short|long": the short part becomes the tool tip, the long part the status bar
+    // text; a hint without the bar is both. False when the object is neither action nor widget.
+    static bool setHint(QObject *object, const QString &hint);
+
     // A text as a widget shows it: the language files' CR LF line breaks become Qt's LF.
     static QString displayText(const QString &text);
 };
