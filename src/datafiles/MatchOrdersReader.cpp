@@ -107,9 +107,9 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         static const int kRoleOrder[] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 13, 14, 15, 16, 12};
         for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
-            bool ok = false;
-            const int32_t id = player.PlayerID.toInt(&ok);
-            if (!ok)
+            // Read as the board reads it, so a player the orders place is one the board knows.
+            const int32_t id = Board::parsePlayerId(player.PlayerID);
+            if (id < 0)
                 continue; // a player without a usable identifier cannot be named by the orders
             for (int role : kRoleOrder) {
                 if (!ids[role] || *ids[role] != id)
@@ -129,11 +129,10 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         // Captain and set-piece taker: the box shows the named player's own entry.
         for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
-            bool ok = false;
-            const int32_t id = player.PlayerID.toInt(&ok);
-            if (ok && ids[kCaptainRole] == id)
+            const int32_t id = Board::parsePlayerId(player.PlayerID);
+            if (id >= 0 && ids[kCaptainRole] == id)
                 board.setCaptainEntry(player.ListPosition);
-            if (ok && ids[kSetPiecesRole] == id)
+            if (id >= 0 && ids[kSetPiecesRole] == id)
                 board.setSetPiecesEntry(player.ListPosition);
         }
     }

@@ -195,9 +195,9 @@ bool lookup(const QString &name, Ref *ref)
     return true;
 }
 
-// A player's ID as a number: decimal digits, blanks around allowed, within 32 bits and not
-// negative (-1 marks an empty place). Anything else is no usable ID: -1.
-int32_t parsePlayerId(const QString &text)
+} // namespace
+
+int32_t Board::parsePlayerId(const QString &text)
 {
     const QChar *c = text.constData();
     const QChar *end = c + text.size();
@@ -218,8 +218,6 @@ int32_t parsePlayerId(const QString &text)
         ++c;
     return c == end ? static_cast<int32_t>(value) : -1;
 }
-
-} // namespace
 
 // ---------------------------------------------------------------------------------------
 

@@ -127,6 +127,20 @@ private slots:
         QCOMPARE(board().setPiecesEntry(), 0);
     }
 
+    void aPlayerTheBoardCannotNameIsNotPlaced()
+    {
+        // A negative or non-numeric ID is no player ID for the board; the orders must not put
+        // such a player in a box the board would then read as empty.
+        m_lineup = std::make_unique<LineupFixture>();
+        m_lineup->add(QStringLiteral("Moins"), QStringLiteral("-5"));
+        m_lineup->add(QStringLiteral("Un"), 101);
+        m_lineup->makeBoard();
+        readOrders({entry("-5", 2, "1"), entry("101", 3), entry("-5", 18)});
+        QCOMPARE(board().slotEntry(RightBack), 0);
+        QCOMPARE(board().slotEntry(CentralDefender1), entryOfId(101));
+        QCOMPARE(board().captainEntry(), 0);
+    }
+
     void aPlayerOutsideTheRosterLeavesTheBoxButKeepsThePlacement()
     {
         board().setSlotEntry(CentralDefender1, entryOfId(110));
