@@ -545,6 +545,33 @@ private slots:
         QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().endsWith(QStringLiteral("unofficial tool")));
     }
 
+    void switchesFromFrenchToEnglishAndBack()
+    {
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("Francais"));
+        auto form = start(folder);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        auto *lieu = child<QComboBox>(form.get(), "cbLieu");
+        QCOMPARE(pages->tabText(0), QStringLiteral("Equipe"));
+
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("English"));
+        form->loadLanguage();
+        QCOMPARE(pages->tabText(0), QStringLiteral("Team"));
+        QCOMPARE(action(form.get(), "Calcule")->text(), QStringLiteral("Calculate"));
+        QCOMPARE(lieu->itemText(1), QStringLiteral("Away"));
+        QCOMPARE(vocab(QStringLiteral("GARDIEN")), QStringLiteral("Keeper"));
+        // Entries are kept: only their texts change.
+        QCOMPARE(lieu->count(), 2);
+
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("Francais"));
+        form->loadLanguage();
+        QCOMPARE(pages->tabText(0), QStringLiteral("Equipe"));
+        QCOMPARE(action(form.get(), "Calcule")->text(), QStringLiteral("Calcule"));
+        QCOMPARE(lieu->itemText(1), QString::fromUtf8("Extérieur"));
+        QCOMPARE(vocab(QStringLiteral("GARDIEN")), QStringLiteral("Gardien de but"));
+        QCOMPARE(child<QLabel>(form.get(), "LTitreDefenseCentrale")->text(), QString::fromUtf8("Défense centrale :"));
+    }
+
     void unknownLanguageKeepsTheFrenchTexts_data()
     {
         QTest::addColumn<QString>("langue");

@@ -57,6 +57,10 @@ public:
     // The message the status bar shows last (errors and notices).
     QString statusMessage() const;
 
+    // The language chosen in the settings, on every window, the vocabulary and the board's
+    // lists; then the board is reset. Run at start-up and whenever the settings change.
+    void loadLanguage();
+
 signals:
     // The start-up work of the first show has ended (also when a step failed).
     void startUpFinished();
@@ -79,9 +83,6 @@ private:
 
     // ---- start-up and closing ----
     void FormShow();
-    // The language chosen in the settings, on every window, the vocabulary and the board's
-    // lists; then the board is reset.
-    void loadLanguage();
     void onVersionChecked();
     void onRosterLoaded();
     void registerHotKey();
