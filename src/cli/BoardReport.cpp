@@ -2,7 +2,7 @@
 
 #include "evaluation/RosterListing.h"
 #include "lineup/LineupSlots.h"
-#include "shell/JsonWriter.h"
+#include "common/JsonWriter.h"
 #include "shell/MainModel.h"
 
 using namespace LineupSlots;

@@ -5,8 +5,8 @@
 #include "datafiles/VersionCheck.h"
 #include "evaluation/PositionKinds.h"
 #include "evaluation/RosterListing.h"
-#include "shell/AppError.h"
-#include "shell/JsonWriter.h"
+#include "common/AppError.h"
+#include "common/JsonWriter.h"
 #include "shell/MainModel.h"
 
 #include <QDir>

@@ -1,4 +1,5 @@
 #include "datafiles/MatchOrdersReader.h"
+#include "common/NumberText.h"
 
 #include "datafiles/DataFolder.h"
 #include "datafiles/TeamTrainingReader.h"
@@ -7,7 +8,7 @@
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QFileInfo>
 
@@ -19,7 +20,7 @@ constexpr int kRoles = 18;
 constexpr int kSetPiecesRole = 17;
 constexpr int kCaptainRole = 18;
 
-bool integerOf(const QString &text, int32_t *value) { return RosterLoader::parseInteger(text.trimmed(), value); }
+bool integerOf(const QString &text, int32_t *value) { return NumberText::gameFileInteger(text.trimmed(), value); }
 
 // Behaviour codes 1..7 to the entries of each behaviour list. The forward row gives each code
 // the entry that names it: towards the wing (4) "Vers l'aile", as a midfielder (6) "Milieu de
@@ -89,7 +90,7 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
             int32_t behaviour = 0;
             if (role >= RightBack && role <= Forward2) {
                 // An empty or absent behaviour reads as 0; the leading "0" refuses a sign.
-                if (!RosterLoader::parseInteger(QStringLiteral("0") + firstChild(entry, QStringLiteral("Behaviour")).text(),
+                if (!NumberText::gameFileInteger(QStringLiteral("0") + firstChild(entry, QStringLiteral("Behaviour")).text(),
                                                 &behaviour))
                     break;
             }
@@ -108,7 +109,7 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
             // Read as the board reads it, so a player the orders place is one the board knows.
-            const int32_t id = Board::parsePlayerId(player.PlayerID);
+            const int32_t id = NumberText::playerId(player.PlayerID);
             if (id < 0)
                 continue; // a player without a usable identifier cannot be named by the orders
             for (int role : kRoleOrder) {
@@ -129,7 +130,7 @@ void MatchOrdersReader::run(const DataFolder &folder, Board &board, const Roster
         // Captain and set-piece taker: the box shows the named player's own entry.
         for (int i = 0; i < roster.storedCount(); ++i) {
             const Tplayer &player = roster.players[i];
-            const int32_t id = Board::parsePlayerId(player.PlayerID);
+            const int32_t id = NumberText::playerId(player.PlayerID);
             if (id >= 0 && ids[kCaptainRole] == id)
                 board.setCaptainEntry(player.ListPosition);
             if (id >= 0 && ids[kSetPiecesRole] == id)

@@ -1,10 +1,11 @@
 #include "datafiles/TeamTrainingReader.h"
+#include "common/NumberText.h"
 
 #include "datafiles/DataFolder.h"
 #include "datafiles/XmlFile.h"
 #include "evaluation/RosterLoader.h"
 #include "lineup/Board.h"
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QFileInfo>
 
@@ -22,7 +23,7 @@ int integerOf(const QDomElement &team, const QString &name, const QString &path)
 {
     const QString text = firstChild(team, name).text().trimmed();
     int32_t value = 0;
-    if (!RosterLoader::parseInteger(text, &value))
+    if (!NumberText::gameFileInteger(text, &value))
         throw DataFileError(QFileInfo(path).fileName(),
                             QStringLiteral("%1 is not a whole number: \"%2\"").arg(name, text));
     return value;

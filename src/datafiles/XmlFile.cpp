@@ -1,6 +1,6 @@
 #include "datafiles/XmlFile.h"
 
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QFile>
 #include <QFileInfo>

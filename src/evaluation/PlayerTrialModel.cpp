@@ -2,7 +2,7 @@
 
 #include "evaluation/PositionKinds.h"
 #include "evaluation/RosterListing.h"
-#include "lineup/Ratings.h"
+#include "evaluation/Ratings.h"
 
 #include <algorithm>
 #include <cmath>

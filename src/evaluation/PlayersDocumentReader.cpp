@@ -1,4 +1,5 @@
 #include "evaluation/PlayersDocumentReader.h"
+#include "common/NumberText.h"
 
 #include "evaluation/Tplayer.h"
 #include "evaluation/RosterLoader.h"
@@ -68,7 +69,7 @@ void PlayersDocumentReader::readPlayerList()
     if (attributes.hasAttribute(QLatin1StringView("Count"))) {
         m_doc->hasCount = true;
         m_doc->countText = attributes.value(QLatin1StringView("Count")).toString();
-        m_doc->countIsInteger = RosterLoader::parseInteger(m_doc->countText, &m_doc->count);
+        m_doc->countIsInteger = NumberText::gameFileInteger(m_doc->countText, &m_doc->count);
         if (m_collect && m_doc->countIsInteger && m_doc->count > 0)
             limit = std::min<int32_t>(m_doc->count, Roster::kCapacity);
     }

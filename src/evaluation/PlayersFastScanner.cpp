@@ -1,4 +1,5 @@
 #include "evaluation/PlayersFastScanner.h"
+#include "common/NumberText.h"
 
 #include "evaluation/RosterLoader.h"
 #include "evaluation/Tplayer.h"
@@ -627,7 +628,7 @@ private:
         }
 
         if (role == Role::PlayerList && m_doc.hasCount) {
-            m_doc.countIsInteger = RosterLoader::parseInteger(m_doc.countText, &m_doc.count);
+            m_doc.countIsInteger = NumberText::gameFileInteger(m_doc.countText, &m_doc.count);
             if (m_collect && m_doc.countIsInteger && m_doc.count > 0)
                 m_limit = std::min<int32_t>(m_doc.count, Roster::kCapacity);
             m_doc.players.reserve(m_limit);

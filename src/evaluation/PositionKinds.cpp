@@ -1,6 +1,6 @@
 #include "evaluation/PositionKinds.h"
 
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 namespace PositionKinds {
 

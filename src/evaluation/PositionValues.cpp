@@ -1,8 +1,8 @@
 #include "evaluation/PositionValues.h"
 
 #include "evaluation/PositionKinds.h"
-#include "shell/AppError.h"
-#include "shell/Vocabulary.h"
+#include "common/AppError.h"
+#include "common/Vocabulary.h"
 
 #include <cmath>
 

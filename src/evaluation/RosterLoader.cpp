@@ -1,12 +1,13 @@
 #include "evaluation/RosterLoader.h"
+#include "common/NumberText.h"
 
 #include "evaluation/NameTables.h"
 #include "evaluation/PlayersDocument.h"
 #include "evaluation/PlayersDocumentReader.h"
 #include "evaluation/PlayersFastScanner.h"
 #include "evaluation/PositionValues.h"
-#include "shell/AppError.h"
-#include "shell/Vocabulary.h"
+#include "common/AppError.h"
+#include "common/Vocabulary.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -151,7 +152,7 @@ public:
         if (slot.text.isEmpty())
             fail(Msg::elementEmpty(elementPath(f)));
         int32_t value;
-        if (!RosterLoader::parseInteger(slot.text, &value))
+        if (!NumberText::gameFileInteger(slot.text, &value))
             fail(Msg::elementNotInteger(elementPath(f), slot.text));
         return value;
     }
@@ -226,32 +227,6 @@ void storePlayer(const PlayerReader &in, Tplayer &p, TEntraineur &trainer)
 
 } // namespace
 
-bool RosterLoader::parseInteger(QStringView text, int32_t *value)
-{
-    qsizetype i = 0;
-    const bool negative = !text.isEmpty() && text.at(0) == QLatin1Char('-');
-    if (negative)
-        i = 1;
-    if (i >= text.size())
-        return false;
-    // Accumulate toward the negative side, which holds one more value than the positive.
-    int64_t v = 0;
-    for (; i < text.size(); ++i) {
-        const char16_t c = text.at(i).unicode();
-        if (c < u'0' || c > u'9')
-            return false;
-        v = v * 10 - (c - u'0');
-        if (v < INT32_MIN)
-            return false;
-    }
-    if (!negative) {
-        if (-v > INT32_MAX)
-            return false;
-        v = -v;
-    }
-    *value = static_cast<int32_t>(v);
-    return true;
-}
 
 QString RosterLoader::description(const Tplayer &p)
 {

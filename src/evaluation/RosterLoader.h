@@ -38,7 +38,4 @@ public:
     // as three lines separated by empty lines (CRLF line breaks), in the current words.
     static QString description(const Tplayer &player);
 
-    // A decimal integer as the players file writes it: an optional minus sign and digits,
-    // nothing else, within the 32-bit range.
-    static bool parseInteger(QStringView text, int32_t *value);
 };

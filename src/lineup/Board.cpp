@@ -1,9 +1,10 @@
 #include "lineup/Board.h"
+#include "common/NumberText.h"
 
 #include "evaluation/NameTables.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/BestLineupSearch.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QHash>
 
@@ -197,27 +198,6 @@ bool lookup(const QString &name, Ref *ref)
 
 } // namespace
 
-int32_t Board::parsePlayerId(const QString &text)
-{
-    const QChar *c = text.constData();
-    const QChar *end = c + text.size();
-    while (c != end && c->isSpace())
-        ++c;
-    if (c != end && *c == QLatin1Char('+'))
-        ++c;
-    if (c == end || !c->isDigit() || c->unicode() > '9')
-        return -1;
-    int64_t value = 0;
-    while (c != end && c->unicode() >= '0' && c->unicode() <= '9') {
-        value = value * 10 + (c->unicode() - '0');
-        if (value > 2147483647)
-            return -1;
-        ++c;
-    }
-    while (c != end && c->isSpace())
-        ++c;
-    return c == end ? static_cast<int32_t>(value) : -1;
-}
 
 // ---------------------------------------------------------------------------------------
 
@@ -299,7 +279,7 @@ int Board::recordOfBox(int place) const
 
 int32_t Board::recordId(int record) const
 {
-    return parsePlayerId(m_roster->players[record].PlayerID);
+    return NumberText::playerId(m_roster->players[record].PlayerID);
 }
 
 int32_t Board::playerIdOfBox(int place) const

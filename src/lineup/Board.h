@@ -9,7 +9,7 @@
 #include <functional>
 
 #include "lineup/LineupSlots.h"
-#include "lineup/Ratings.h"
+#include "evaluation/Ratings.h"
 #include "lineup/SectorRatings.h"
 
 struct Roster;
@@ -157,10 +157,6 @@ public:
     CardImage cardImage(int place) const;
     QString sectorLabel(SectorRatings::Sector s) const { return m_sectorLabel[s]; }
     bool pinfosVisible() const { return m_pinfosVisible; }
-
-    // A player's ID as a number: decimal digits, blanks around allowed, within 32 bits and not
-    // negative (-1 marks an empty place). Anything else is no usable ID: -1.
-    static int32_t parsePlayerId(const QString &text);
 
     // The fixed title the midfield rating words carry in front.
     static QString midfieldPrefix() { return QStringLiteral("Milieu : "); }

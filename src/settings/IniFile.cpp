@@ -1,4 +1,5 @@
 #include "settings/IniFile.h"
+#include "common/NumberText.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -610,55 +611,17 @@ QString IniFile::readString(const QString &section, const QString &key, const QS
     return ref ? cutToMaximum(ref->value) : def;
 }
 
-bool IniFile::parseInteger(const QString &text, int *value)
-{
-    const qsizetype n = text.size();
-    qsizetype i = 0;
-    int base = 10;
-    bool negative = false;
-    if (n >= 2 && text[0] == u'0' && (text[1] == u'x' || text[1] == u'X')) {
-        base = 16;
-        i = 2;
-    } else if (n >= 1 && text[0] == u'$') {
-        base = 16;
-        i = 1;
-    } else if (n >= 1 && text[0] == u'-') {
-        negative = true;
-        i = 1;
-    }
-    if (i >= n)
-        return false;
-    const qint64 limit = negative ? qint64(2147483648LL) : qint64(2147483647LL);
-    qint64 acc = 0;
-    for (; i < n; ++i) {
-        const char16_t c = text[i].unicode();
-        int digit;
-        if (c >= u'0' && c <= u'9')
-            digit = c - u'0';
-        else if (base == 16 && c >= u'a' && c <= u'f')
-            digit = c - u'a' + 10;
-        else if (base == 16 && c >= u'A' && c <= u'F')
-            digit = c - u'A' + 10;
-        else
-            return false;
-        acc = acc * base + digit;
-        if (acc > limit)
-            return false;
-    }
-    *value = int(negative ? -acc : acc);
-    return true;
-}
 
 int IniFile::readInteger(const QString &section, const QString &key, int def) const
 {
     int v = def;
-    return parseInteger(readString(section, key, QString()), &v) ? v : def;
+    return NumberText::settingsInteger(readString(section, key, QString()), &v) ? v : def;
 }
 
 bool IniFile::readBool(const QString &section, const QString &key, bool def) const
 {
     int v = 0;
-    return parseInteger(readString(section, key, QString()), &v) ? v != 0 : def;
+    return NumberText::settingsInteger(readString(section, key, QString()), &v) ? v != 0 : def;
 }
 
 bool IniFile::writeString(const QString &section, const QString &key, const QString &value)

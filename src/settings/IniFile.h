@@ -58,9 +58,6 @@ public:
     // (also when it was not there); false when the file could not be written.
     bool deleteKey(const QString &section, const QString &key);
 
-    // The integer a settings value stands for, by the rules of readInteger; false when the
-    // text is not an integer (value then untouched). Blanks around the text are not allowed.
-    static bool parseInteger(const QString &text, int *value);
 
     // Longest value readString returns.
     static constexpr int kMaxValueLength = 2047;

@@ -1,10 +1,11 @@
 #include "shell/LanguageFile.h"
+#include "common/NumberText.h"
 
 #include "datafiles/DataFolder.h"
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QDir>
 #include <QFile>
@@ -114,20 +115,12 @@ QString LanguageFile::attribute(const QDomElement &element, const QString &name,
     return QString();
 }
 
-bool LanguageFile::parseInteger(const QString &text, int *value)
-{
-    bool ok = false;
-    const int v = text.trimmed().toInt(&ok, 10);
-    if (ok)
-        *value = v;
-    return ok;
-}
 
 bool LanguageFile::intAttribute(const QDomElement &element, const QString &name, int *value)
 {
     bool found = false;
     const QString text = attribute(element, name, &found);
-    return found && parseInteger(text, value);
+    return found && NumberText::languageFileInteger(text, value);
 }
 
 QString LanguageFile::convertLineBreaks(const QString &text)

@@ -63,9 +63,6 @@ public:
     static QDomElement childElement(const QDomElement &parent, const QString &name);
     // An attribute looked up without regard to case; *found tells whether it is there.
     static QString attribute(const QDomElement &element, const QString &name, bool *found = nullptr);
-    // A decimal integer as the language files write numbers, blanks around allowed; false
-    // (value untouched) for anything else.
-    static bool parseInteger(const QString &text, int *value);
     // An attribute read as a decimal integer; false when absent or not an integer.
     static bool intAttribute(const QDomElement &element, const QString &name, int *value);
     // The whole text of a string-list element, when its first child is a character-data section.

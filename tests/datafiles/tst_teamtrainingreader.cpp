@@ -4,7 +4,7 @@
 #include "datafiles/ProgramFolder.h"
 #include "datafiles/TeamTrainingReader.h"
 #include "lineup/LineupFixture.h"
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QtTest>
 

@@ -1,6 +1,6 @@
 #include "datafiles/DataFolder.h"
 #include "datafiles/VersionCheck.h"
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QDir>
 #include <QFile>

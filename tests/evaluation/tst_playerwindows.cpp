@@ -2,7 +2,7 @@
 #include "evaluation/PlayerDetailModel.h"
 #include "evaluation/PlayerTrialModel.h"
 #include "evaluation/RosterColumns.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 #include <memory>

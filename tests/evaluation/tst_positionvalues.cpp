@@ -1,6 +1,6 @@
 #include "evaluation/PositionValues.h"
-#include "shell/AppError.h"
-#include "shell/Vocabulary.h"
+#include "common/AppError.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 #include <climits>

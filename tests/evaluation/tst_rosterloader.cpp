@@ -1,7 +1,8 @@
 #include "evaluation/NameTables.h"
+#include "common/NumberText.h"
 #include "evaluation/RosterLoader.h"
-#include "shell/AppError.h"
-#include "shell/Vocabulary.h"
+#include "common/AppError.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 #include <QCryptographicHash>
@@ -441,7 +442,7 @@ private slots:
         QFETCH(bool, valid);
         QFETCH(int, value);
         int32_t got = 12345;
-        QCOMPARE(RosterLoader::parseInteger(text, &got), valid);
+        QCOMPARE(NumberText::gameFileInteger(text, &got), valid);
         if (valid)
             QCOMPARE(got, value);
     }

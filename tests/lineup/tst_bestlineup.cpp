@@ -2,7 +2,7 @@
 // that cannot be filled, and the choice among the six sector orders.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QSignalSpy>
 #include <QtTest>

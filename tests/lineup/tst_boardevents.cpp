@@ -2,7 +2,7 @@
 // match conditions, the sector order box, and the rule that program code never runs an event.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QSignalSpy>
 #include <QtTest>

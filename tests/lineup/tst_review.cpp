@@ -5,7 +5,7 @@
 // term added in another grouping can move a rating across a quarter boundary.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 

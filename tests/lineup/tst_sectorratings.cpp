@@ -2,7 +2,7 @@
 // the running 0.95 of a repositioned forward, and which condition moves which sector.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 

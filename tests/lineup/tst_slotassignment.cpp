@@ -3,7 +3,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "evaluation/RosterListing.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QSignalSpy>
 #include <QtTest>

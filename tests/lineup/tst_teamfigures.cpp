@@ -3,7 +3,7 @@
 // team text.
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 

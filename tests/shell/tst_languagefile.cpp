@@ -2,7 +2,7 @@
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
 #include "shell/LanguageFile.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QSet>
 #include <QTemporaryDir>

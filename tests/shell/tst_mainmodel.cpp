@@ -2,7 +2,7 @@
 #include "datafiles/ProgramFolder.h"
 #include "lineup/LineupSlots.h"
 #include "settings/IniFile.h"
-#include "shell/AppError.h"
+#include "common/AppError.h"
 #include "shell/MainModel.h"
 
 #include <QSignalSpy>

@@ -7,7 +7,7 @@
 #include "lineup/ui/FiguresLabel.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "shell/MainModel.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QApplication>

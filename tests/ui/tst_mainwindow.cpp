@@ -8,10 +8,10 @@
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "settings/IniFile.h"
-#include "shell/AppError.h"
-#include "shell/Vocabulary.h"
+#include "common/AppError.h"
+#include "common/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 #include "shell/ui/TForm1.h"
 
 #include <QAction>

@@ -3,8 +3,8 @@
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
 #include "shell/MainModel.h"
-#include "shell/Vocabulary.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/Vocabulary.h"
+#include "common/ui/ErrorHandler.h"
 #include "shell/ui/WidgetLanguageApplier.h"
 #include "evaluation/NameTables.h"
 

@@ -1,7 +1,7 @@
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "shell/LanguageFile.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QAction>

@@ -2,7 +2,7 @@
 
 #include "evaluation/RosterColumns.h"
 #include "shell/MainModel.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 
 #include <QHeaderView>
 #include <QMimeData>

@@ -1,8 +1,8 @@
 #include "evaluation/ui/TFPlayerDetail.h"
+#include "common/ui/DisplayText.h"
 
 #include "shell/MainModel.h"
-#include "shell/ui/ErrorHandler.h"
-#include "shell/ui/WidgetLanguageApplier.h"
+#include "common/ui/ErrorHandler.h"
 
 #include <QFileInfo>
 #include <QGridLayout>
@@ -160,7 +160,7 @@ void TFPlayerDetail::formShow()
 
         m_name->setText(m.name);
         // The description's line breaks come as carriage return and line feed.
-        m_description->setText(WidgetLanguageApplier::displayText(m.description));
+        m_description->setText(displayText(m.description));
         m_position->setText(m.position);
         m_tsi->setText(m.tsi);
         for (int s = 0; s < PlayerDetailModel::kSkillCount; ++s) {

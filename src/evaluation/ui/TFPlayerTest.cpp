@@ -3,7 +3,7 @@
 #include "evaluation/PlayerTrialModel.h"
 #include "evaluation/ui/ClickSortTreeWidget.h"
 #include "shell/MainModel.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 
 #include <QComboBox>
 #include <QGroupBox>

@@ -1,12 +1,12 @@
 #include "lineup/ui/LineupBoardView.h"
 
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
 #include "shell/MainModel.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 
 #include <QComboBox>
 #include <QDragEnterEvent>

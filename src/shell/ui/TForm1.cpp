@@ -1,4 +1,5 @@
 #include "shell/ui/TForm1.h"
+#include "common/ui/DisplayText.h"
 
 #include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
@@ -11,9 +12,9 @@
 #include "shell/ui/WidgetLanguageApplier.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 
 #include <QAction>
 #include <QApplication>
@@ -553,7 +554,7 @@ void TForm1::onVersionChecked()
 {
     if (!m_model.versionCheck().passed) {
         QMessageBox box(QMessageBox::Warning, QStringLiteral("Attention"),
-                        WidgetLanguageApplier::displayText(vocab(QStringLiteral("ERRORXMLFILES"))), QMessageBox::Ok,
+                        displayText(vocab(QStringLiteral("ERRORXMLFILES"))), QMessageBox::Ok,
                         this);
         box.setObjectName(QStringLiteral("VersionWarning"));
         box.exec();
@@ -766,7 +767,7 @@ void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
 
 void TForm1::showStatusMessage(const QString &message)
 {
-    m_lastMessage = WidgetLanguageApplier::displayText(message);
+    m_lastMessage = displayText(message);
     const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
     m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideMiddle,
                                                                        m_messageLabel->width() - 10));

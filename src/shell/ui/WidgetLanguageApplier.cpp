@@ -1,4 +1,6 @@
 #include "shell/ui/WidgetLanguageApplier.h"
+#include "common/ui/DisplayText.h"
+#include "common/NumberText.h"
 
 #include "shell/LanguageFile.h"
 
@@ -38,7 +40,7 @@ bool is(const QString &name, const char *property)
 
 QString textValue(const QString &raw)
 {
-    return WidgetLanguageApplier::displayText(LanguageFile::convertLineBreaks(raw));
+    return displayText(LanguageFile::convertLineBreaks(raw));
 }
 
 // A boolean is an enumeration of False and True: a number or one of the two names; any other
@@ -47,7 +49,7 @@ bool parseBool(const QString &raw)
 {
     const QString text = raw.trimmed();
     int number = 0;
-    if (LanguageFile::parseInteger(text, &number))
+    if (NumberText::languageFileInteger(text, &number))
         return number != 0;
     return is(text, "True");
 }
@@ -231,14 +233,14 @@ bool applyFontPart(QFont *font, const QString &name, const QString &raw)
         return true;
     }
     if (is(name, "Size")) {
-        if (!LanguageFile::parseInteger(raw, &number) || number <= 0)
+        if (!NumberText::languageFileInteger(raw, &number) || number <= 0)
             return false;
         font->setPointSize(number);
         return true;
     }
     if (is(name, "Height")) {
         // Negative heights are character heights, positive ones cell heights: both in pixels.
-        if (!LanguageFile::parseInteger(raw, &number) || number == 0)
+        if (!NumberText::languageFileInteger(raw, &number) || number == 0)
             return false;
         font->setPixelSize(qAbs(number));
         return true;
@@ -325,7 +327,7 @@ private:
             return setText(object, textValue(raw));
         if (is(name, "Width") || is(name, "Height") || is(name, "Left") || is(name, "Top")) {
             int value = 0;
-            return LanguageFile::parseInteger(raw, &value) && setGeometryPart(object, name, value);
+            return NumberText::languageFileInteger(raw, &value) && setGeometryPart(object, name, value);
         }
         if (is(name, "ShortCut"))
             return setShortCut(object, raw);
@@ -562,13 +564,6 @@ bool WidgetLanguageApplier::setHint(QObject *object, const QString &hint)
         return true;
     }
     return false;
-}
-
-QString WidgetLanguageApplier::displayText(const QString &text)
-{
-    QString result = text;
-    result.replace(QLatin1String("\r\n"), QLatin1String("\n"));
-    return result;
 }
 
 int WidgetLanguageApplier::applyWindow(QWidget *window, const QDomElement &element)

@@ -46,6 +46,4 @@ public:
     // text; a hint without the bar is both. False when the object is neither action nor widget.
     static bool setHint(QObject *object, const QString &hint);
 
-    // A text as a widget shows it: the language files' CR LF line breaks become Qt's LF.
-    static QString displayText(const QString &text);
 };

@@ -1,7 +1,7 @@
-#include "lineup/Ratings.h"
+#include "evaluation/Ratings.h"
 
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <cmath>
 #include <limits>

@@ -1,5 +1,5 @@
 #include "evaluation/PositionKinds.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QSet>
 #include <QtTest>

@@ -1,6 +1,6 @@
-#include "shell/ui/ErrorHandler.h"
+#include "common/ui/ErrorHandler.h"
 
-#include "shell/AppError.h"
+#include "common/AppError.h"
 
 #include <QApplication>
 #include <QDebug>

@@ -1,4 +1,4 @@
-#include "shell/JsonWriter.h"
+#include "common/JsonWriter.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -1,8 +1,8 @@
 // Rating helpers: half steps, rating points at the quarter boundaries, rating words, the
 // even rounding and the star strip geometry.
-#include "lineup/Ratings.h"
+#include "evaluation/Ratings.h"
 #include "evaluation/NameTables.h"
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 #include <QtTest>
 

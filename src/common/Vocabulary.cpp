@@ -1,4 +1,4 @@
-#include "shell/Vocabulary.h"
+#include "common/Vocabulary.h"
 
 namespace {
 

@@ -1,0 +1,2 @@
+#include "common/Low.h"
+#include "shell/MainModel.h"
