@@ -106,24 +106,22 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
 
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = SectorRatings::Sector(s);
-        QString words = board.sectorLabel(sector);
-        // The midfield label carries its own title in front of the words.
+        QString words = board.presenter().sectorWords(sector);
+        // The midfield words have always stood trimmed behind their title.
+        if (sector == SectorRatings::Midfield)
+            words = words.trimmed();
         const QString title = QString::fromUtf8(Board::sectorTitleText(sector));
-        if (words.startsWith(title))
-            words = words.mid(title.size()).trimmed();
         out += QStringLiteral("%1 %2\n").arg(title, -26).arg(words);
     }
     out += QStringLiteral("%1 (%2)\n").arg(board.text(QStringLiteral("LabelTactique")),
                                             board.text(QStringLiteral("LForceTactique")));
     out += QLatin1Char('\n');
-    // The team text holds "title :<tab> figure" lines: shown as a column of figures.
-    const QStringList forceLines = board.text(QStringLiteral("LForce1")).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
-    for (const QString &forceLine : forceLines) {
-        const int tab = forceLine.indexOf(QLatin1Char('\t'));
-        if (tab < 0)
-            out += forceLine + QLatin1Char('\n');
+    // The team figures as a column of figures; a line without a figure is a plain caption.
+    for (const FigureLine &figureLine : board.presenter().figureLines()) {
+        if (!figureLine.hasValue)
+            out += figureLine.title + QLatin1Char('\n');
         else
-            out += QStringLiteral("%1 %2\n").arg(forceLine.left(tab).trimmed(), -26).arg(forceLine.mid(tab + 1).trimmed(), 8);
+            out += QStringLiteral("%1 %2\n").arg(figureLine.title.trimmed(), -26).arg(figureLine.value.trimmed(), 8);
     }
     out += QStringLiteral("%1 %2\n").arg(QStringLiteral("Velstats (evaluation) :"), -26)
                .arg(board.text(QStringLiteral("LVelstats")), 8);

@@ -1,12 +1,10 @@
 #include "lineup/BestLineupSearch.h"
 
-#include "evaluation/Tplayer.h"
-
 using namespace LineupSlots;
 
 namespace {
 
-constexpr std::array<int, 10> kOrders[Board::kSectorOrderCount] = {
+constexpr std::array<int, 10> kOrders[LineupState::kSectorOrderCount] = {
     // DEF-MID-ATT
     {CentralDefender1, CentralDefender2, RightBack, LeftBack, InnerMidfielder1, InnerMidfielder2, RightWinger,
      LeftWinger, Forward1, Forward2},
@@ -41,183 +39,134 @@ constexpr SubstitutePick kSubstitutes[] = {
     {SubstituteDefender, 6}, {SubstituteMidfielder, 13}, {SubstituteForward, 17}, {SubstituteWinger, 9},
     {SubstituteKeeper, 1}};
 
-bool inPlacement(const std::array<int32_t, 17> &placement, int first, int last, int32_t id)
+bool inPlacement(const LineupState &state, int32_t id)
 {
-    for (int p = first; p <= last; ++p) {
-        if (placement[p] == id)
+    for (int p = kFirstPlace; p <= kLastPlace; ++p) {
+        if (state.placement(p) == id)
             return true;
     }
     return false;
-}
-
-// Highest value wins; an equal value replaces the best so far (the later record wins ties);
-// the running best starts at 0, so a negative value is never chosen.
-template <typename Value, typename Qualifies>
-int bestOf(int count, Value value, Qualifies qualifies)
-{
-    double best = 0.0;
-    int result = -1;
-    for (int r = 0; r < count; ++r) {
-        const double v = value(r);
-        if (!(v >= best))
-            continue;
-        if (qualifies(r)) {
-            result = r;
-            best = v;
-        }
-    }
-    return result;
 }
 
 } // namespace
 
 const std::array<int, 10> &BestLineupSearch::fillOrder(int sectorOrder)
 {
-    if (sectorOrder < 0 || sectorOrder >= Board::kSectorOrderCount)
+    if (sectorOrder < 0 || sectorOrder >= LineupState::kSectorOrderCount)
         sectorOrder = 0;
     return kOrders[sectorOrder];
 }
 
-void BestLineupSearch::prepare(const Board &board, Context &context)
+void BestLineupSearch::prepare(const LineupState &state, Context &context)
 {
-    context.count = board.rosterCount();
+    context.count = state.rosterCount();
     for (int r = 0; r < context.count; ++r) {
-        context.ids[r] = board.recordId(r);
+        context.ids[r] = state.recordId(r);
         // Only a player the boxes can show is placed: his list position must lead back to him.
-        const int lp = board.m_roster->players[r].ListPosition;
-        context.shown[r] = board.recordOfEntry(lp) == r;
+        const int lp = state.roster()->players[r].ListPosition;
+        context.shown[r] = state.recordOfEntry(lp) == r;
     }
 }
 
-bool BestLineupSearch::eligible(const Board &board, const Context &context, int record)
+bool BestLineupSearch::eligible(const LineupState &state, const Context &context, int record)
 {
-    const Tplayer &pl = board.m_roster->players[record];
+    const Tplayer &pl = state.roster()->players[record];
     const int32_t id = context.ids[record];
     if (id < 0 || !context.shown[record])
         return false;
-    if (inPlacement(board.m_placement, kFirstPlace, kLastPlace, id))
+    if (inPlacement(state, id))
         return false;
-    if (pl.InjuryLevel > 0 && !board.m_options[Board::Blesse])
+    if (pl.InjuryLevel > 0 && !state.option(LineupState::Blesse))
         return false;
     if (pl.TrainerType != 0)
         return false;
-    if (pl.Cards == 3 && !board.m_options[Board::Cartons])
+    if (pl.Cards == 3 && !state.option(LineupState::Cartons))
         return false;
     return true;
 }
 
-int BestLineupSearch::bestPlayer(const Board &board, const Context &context, int kind)
+int BestLineupSearch::bestPlayer(const LineupState &state, const Context &context, int kind)
 {
     if (kind < 1 || kind > 19 || context.count == 0)
         return -1;
-    const auto &players = board.m_roster->players;
-    return bestOf(
+    const auto &players = state.roster()->players;
+    return LineupState::bestRecord(
         context.count, [&](int r) { return players[r].PositionValue[kind - 1]; },
-        [&](int r) { return eligible(board, context, r) && players[r].Selectable; });
+        [&](int r) { return eligible(state, context, r) && players[r].Selectable; });
 }
 
-int BestLineupSearch::captain(const Board &board, const Context &context)
+double BestLineupSearch::run(LineupState &state, Display &display, QList<int> *unfilled)
 {
-    if (context.count == 0)
-        return -1;
-    const auto &players = board.m_roster->players;
-    return bestOf(
-        context.count, [&](int r) { return players[r].CaptainValue; },
-        [&](int r) {
-            return context.ids[r] >= 0 && inPlacement(board.m_placement, Keeper, kLastSlot, context.ids[r])
-                   && players[r].Selectable;
-        });
-}
-
-int BestLineupSearch::setPieces(const Board &board, const Context &context)
-{
-    if (context.count == 0)
-        return -1;
-    const auto &players = board.m_roster->players;
-    return bestOf(
-        context.count, [&](int r) { return static_cast<double>(players[r].SetPiecesSkill); },
-        [&](int r) {
-            return context.ids[r] >= 0 && inPlacement(board.m_placement, Keeper, kLastSlot, context.ids[r])
-                   && players[r].Selectable;
-        });
-}
-
-double BestLineupSearch::run(Board &b, QList<int> *unfilled)
-{
-    emit b.searchStarted();
-    b.m_searchFlag = true;
-    const bool all = b.m_options[Board::RecalculTous];
+    display.runStarted();
+    const bool all = state.option(LineupState::RecalculTous);
     if (all)
-        b.m_placement.fill(-1);
-    b.m_marks.clear();
-    b.m_figures = Board::Figures();
+        state.clearPlacement();
 
     Context context;
-    prepare(b, context);
+    prepare(state, context);
+    const auto &players = state.roster()->players;
 
-    // Puts the query's answer in the place; a place nobody can fill is left empty.
+    // Puts the query's answer in the place; a place nobody can fill is left empty. A chosen
+    // player is always one the boxes show, so his list position is an entry of the list.
     auto fill = [&](int place, int kind) {
-        const int r = bestPlayer(b, context, kind);
+        const int r = bestPlayer(state, context, kind);
         if (r >= 0) {
-            b.m_entries[place] = b.m_roster->players[r].ListPosition;
-            b.refreshCardImage(place);
-            b.m_placement[place] = context.ids[r];
+            state.setSlotEntry(place, players[r].ListPosition);
+            display.cardChanged(place);
+            state.setPlacement(place, context.ids[r]);
             return true;
         }
-        b.m_entries[place] = b.boxEntryClamped(b.m_candidates.size(), 0);
-        b.clearSlotDisplay(place);
-        b.refreshCardImage(place);
+        state.setSlotEntry(place, 0);
+        display.slotCleared(place);
+        display.cardChanged(place);
         if (unfilled)
             unfilled->append(place);
         return false;
     };
 
-    if (b.recordOfBox(Keeper) < 0 || all) {
+    if (state.recordOfBox(Keeper) < 0 || all) {
         if (fill(Keeper, 1))
-            b.slotEvaluation(Keeper);
+            display.slotEvaluated(Keeper);
     }
-    for (int place : fillOrder(b.m_sectorOrder)) {
-        if (b.recordOfBox(place) < 0 || all)
-            fill(place, b.slotKind(place));
+    for (int place : fillOrder(state.sectorOrder())) {
+        if (state.recordOfBox(place) < 0 || all)
+            fill(place, state.slotKind(place));
     }
     for (int place : kEvaluationOrder)
-        b.slotEvaluation(place);
+        display.slotEvaluated(place);
 
-    const int captainRecord = captain(b, context);
+    const int captainRecord = state.captainRecord();
     if (captainRecord >= 0 && context.shown[captainRecord])
-        b.m_captain = b.m_roster->players[captainRecord].ListPosition;
-    const int taker = setPieces(b, context);
+        state.setCaptainEntry(players[captainRecord].ListPosition);
+    const int taker = state.setPiecesRecord();
     if (taker >= 0 && context.shown[taker])
-        b.m_setPieces = b.m_roster->players[taker].ListPosition;
+        state.setSetPiecesEntry(players[taker].ListPosition);
 
     for (const SubstitutePick &sub : kSubstitutes) {
-        if (b.recordOfBox(sub.place) < 0 || all)
+        if (state.recordOfBox(sub.place) < 0 || all)
             fill(sub.place, sub.kind);
     }
 
-    b.teamFigures(true);
-    b.m_searchFlag = false;
-    emit b.searchFinished();
-    return b.m_figures.E;
+    return display.runFinished();
 }
 
-Board::CalculeResult BestLineupSearch::calcule(Board &board)
+BestLineupSearch::CalculeResult BestLineupSearch::calcule(LineupState &state, Display &display)
 {
-    Board::CalculeResult result;
-    for (int i = 0; i < Board::kSectorOrderCount; ++i) {
-        board.m_sectorOrder = i;
-        result.orderResults[i] = run(board, nullptr);
+    CalculeResult result;
+    for (int i = 0; i < LineupState::kSectorOrderCount; ++i) {
+        state.setSectorOrder(i);
+        result.orderResults[i] = run(state, display, nullptr);
     }
     int chosen = 0;
     double best = 0.0;
-    for (int i = 0; i < Board::kSectorOrderCount; ++i) {
+    for (int i = 0; i < LineupState::kSectorOrderCount; ++i) {
         if (result.orderResults[i] > best) {
             best = result.orderResults[i];
             chosen = i;
         }
     }
-    board.m_sectorOrder = chosen;
+    state.setSectorOrder(chosen);
     result.chosenOrder = chosen;
-    result.evaluation = run(board, &result.unfilled);
+    result.evaluation = run(state, display, &result.unfilled);
     return result;
 }

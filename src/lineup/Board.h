@@ -4,64 +4,67 @@
 #include <QString>
 #include <QStringList>
 
-#include <array>
 #include <cstdint>
-#include <functional>
 
-#include "lineup/LineupSlots.h"
 #include "evaluation/Ratings.h"
+#include "lineup/BestLineupSearch.h"
+#include "lineup/BoardPresenter.h"
+#include "lineup/LineupState.h"
 #include "lineup/SectorRatings.h"
+#include "lineup/TeamEvaluation.h"
 
 struct Roster;
-class BestLineupSearch;
 
-// The lineup board and the match conditions without widgets: what every control of the
-// board shows (entries of the boxes, captions of the labels, star strips, card images,
-// check boxes, visibility of the figures panel), the placement table, the defensive marks
-// and the team figures. The window forwards each user event to the matching method and
-// repaints on changed(). Program-code setters never run an event; only the event methods
-// evaluate. Entry numbers count from 0; -1 is "no selection".
-//
-// A box's player is the roster record whose list position equals the box's entry (entry 1
-// and up, and the entry's text not empty), so two players of the same name stay apart.
-class Board : public QObject {
+// The lineup board and the match conditions without widgets, as the window, the data readers,
+// the language files and the command-line program use it: the lineup and its rules
+// (LineupState), its figures (TeamEvaluation), what its controls show (BoardPresenter) and the
+// best lineup search, with every change of one call told by one changed() signal. The window
+// forwards each user event to the matching method and repaints on changed(). Program-code
+// setters never run an event; only the event methods evaluate. Entry numbers count from 0;
+// -1 is "no selection".
+class Board : public QObject, private BestLineupSearch::Display {
     Q_OBJECT
 public:
-    enum Condition { Tactique, Attitude, Lieu, Confiance, TeamSpirit, Entraineur };
-    static constexpr int kConditionCount = 6;
-    enum Option { RecalculTous, Blesse, Cartons };
-    static constexpr int kOptionCount = 3;
-    static constexpr int kSectorOrderCount = 6;
+    using Condition = LineupState::Condition;
+    static constexpr Condition Tactique = LineupState::Tactique;
+    static constexpr Condition Attitude = LineupState::Attitude;
+    static constexpr Condition Lieu = LineupState::Lieu;
+    static constexpr Condition Confiance = LineupState::Confiance;
+    static constexpr Condition TeamSpirit = LineupState::TeamSpirit;
+    static constexpr Condition Entraineur = LineupState::Entraineur;
+    static constexpr int kConditionCount = LineupState::kConditionCount;
+    using Option = LineupState::Option;
+    static constexpr Option RecalculTous = LineupState::RecalculTous;
+    static constexpr Option Blesse = LineupState::Blesse;
+    static constexpr Option Cartons = LineupState::Cartons;
+    static constexpr int kOptionCount = LineupState::kOptionCount;
+    static constexpr int kSectorOrderCount = LineupState::kSectorOrderCount;
 
-    struct Figures {
-        double DEF = 0, RD = 0, LD = 0, CD = 0, MID3 = 0, ATT = 0, CA = 0, RA = 0, LA = 0;
-        double E = 0;
-    };
-    struct CardImage {
-        QString picture;   // "YCard1.gif", "YCard2.gif", "RCard.gif" or empty before any
-        bool visible = false;
-    };
-    struct CalculeResult {
-        std::array<double, kSectorOrderCount> orderResults{};
-        int chosenOrder = 0;
-        double evaluation = 0;      // E of the lineup left on the board
-        QList<int> unfilled;        // places the last run could not fill, in fill order
-    };
+    using Figures = TeamPoints;
+    using CardImage = BoardPresenter::CardImage;
+    using CalculeResult = BestLineupSearch::CalculeResult;
 
     explicit Board(const Roster *roster = nullptr, QObject *parent = nullptr);
     ~Board() override;
 
+    // The parts, for the readers that want them whole.
+    const LineupState &state() const { return m_state; }
+    const BoardPresenter &presenter() const { return m_presenter; }
+
     // ---- roster and candidate list ----
-    const Roster *roster() const { return m_roster; }
-    int rosterCount() const; // the roster's count, bounded to 0..101
+    const Roster *roster() const { return m_state.roster(); }
+    int rosterCount() const { return m_state.rosterCount(); }
     // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
     // entries 1..n the names in list order); every one of them is left without a selection.
     void setCandidateList(const QStringList &entries);
-    const QStringList &candidateList() const { return m_candidates; }
+    const QStringList &candidateList() const { return m_state.candidateList(); }
     // The candidate list that the roster's list positions describe: entry p holds the name
     // of the record whose ListPosition is p (records 0..count-1; a position no record has
     // stays empty).
-    static QStringList candidateListFromRoster(const Roster &roster);
+    static QStringList candidateListFromRoster(const Roster &roster)
+    {
+        return LineupState::candidateListFromRoster(roster);
+    }
 
     // ---- board events (a user's action on the window) ----
     void slotPicked(int place, int entry);        // places 1..11
@@ -108,58 +111,61 @@ public:
     void setDisposition(int entry);
     void setPlacement(int index, int32_t playerId);  // index 1..16
     void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
-    // Where the board reset finds its sector order entry (the stored "repositionnement").
-    void setStoredSectorOrder(std::function<int()> source);
+    // The sector order entry the board reset restores (the stored "repositionnement").
+    void setStoredSectorOrder(int entry) { m_state.setStoredSectorOrder(entry); }
     // Numbers in labels use this locale's decimal separator (default: the system's).
-    void setNumberLocale(const QLocale &locale);
+    void setNumberLocale(const QLocale &locale) { m_presenter.setNumberLocale(locale); }
     // Fixed item lists may be translated line by line; false when the index is outside.
     bool setItemText(const QString &boxName, int index, const QString &text);
 
     // ---- state ----
-    int slotEntry(int place) const;
-    int behaviourEntry(int place) const;
-    int captainEntry() const { return m_captain; }
-    int setPiecesEntry() const { return m_setPieces; }
-    int condition(Condition c) const { return m_conditions[c]; }
-    int sectorOrder() const { return m_sectorOrder; }
-    bool option(Option o) const { return m_options[o]; }
-    int tab() const { return m_tab; }
-    int disposition() const { return m_disposition; }
-    bool dispositionEnabled(int entry) const;
-    int32_t placement(int index) const;      // 1..16; -1 empty
+    int slotEntry(int place) const { return m_state.slotEntry(place); }
+    int behaviourEntry(int place) const { return m_state.behaviourEntry(place); }
+    int captainEntry() const { return m_state.captainEntry(); }
+    int setPiecesEntry() const { return m_state.setPiecesEntry(); }
+    int condition(Condition c) const { return m_state.condition(c); }
+    int sectorOrder() const { return m_state.sectorOrder(); }
+    bool option(Option o) const { return m_state.option(o); }
+    int tab() const { return m_state.tab(); }
+    int disposition() const { return m_state.disposition(); }
+    bool dispositionEnabled(int entry) const { return m_state.dispositionEnabled(entry); }
+    int32_t placement(int index) const { return m_state.placement(index); }  // 1..16; -1 empty
     int32_t mark(int index) const;           // 1..5
     bool searchFlag() const { return m_searchFlag; }
 
-    int recordOfBox(int place) const;         // record index shown in a player box, -1 none
-    int recordOfEntry(int entry) const;       // record whose list position is entry, -1 none
-    int32_t playerIdOfBox(int place) const;   // -1 for no player (or an ID not a number)
-    int32_t captainPlayerId() const;          // of cbCapitaine, -1 none
-    int32_t setPiecesPlayerId() const;        // of cbCPA, -1 none
-    int slotKind(int place) const;            // 1..19 by the slot's behaviour
-    double slotValue(int place) const;        // value of the slot's player, 0 when empty
+    int recordOfBox(int place) const { return m_state.recordOfBox(place); }
+    int recordOfEntry(int entry) const { return m_state.recordOfEntry(entry); }
+    int32_t playerIdOfBox(int place) const { return m_state.playerIdOfBox(place); }
+    int32_t captainPlayerId() const { return m_state.captainPlayerId(); }
+    int32_t setPiecesPlayerId() const { return m_state.setPiecesPlayerId(); }
+    int slotKind(int place) const { return m_state.slotKind(place); }
+    double slotValue(int place) const { return m_state.slotValue(place); }
 
     // ---- figures ----
-    const Figures &figures() const { return m_figures; }
-    double sector(SectorRatings::Sector s) const { return m_sector[s]; }
-    int32_t velstats() const { return m_velstats; }
-    double tacticStrength() const { return m_tacticStrength; }
+    const TeamFigures &teamFigures() const { return m_figures; }
+    const Figures &figures() const { return m_figures.points; }
+    double sector(SectorRatings::Sector s) const { return m_figures.sector[s]; }
+    int32_t velstats() const { return m_figures.velstats; }
+    double tacticStrength() const { return m_figures.tacticStrength; }
 
     // ---- what the window shows, by control name ----
-    int entry(const QString &boxName) const;          // -1 for no selection or unknown name
-    QStringList items(const QString &boxName) const;
-    QString text(const QString &controlName) const;    // a label's caption or a box's text
-    bool isVisible(const QString &controlName) const;  // Pinfos, card images
-    bool isChecked(const QString &checkBoxName) const;
-    Ratings::StripGeometry starStrip(const QString &stripName) const;
-    CardImage cardImage(const QString &imageName) const;
-    QString valueLabel(int place) const;
-    Ratings::StripGeometry starStrip(int place) const;
-    CardImage cardImage(int place) const;
-    QString sectorLabel(SectorRatings::Sector s) const { return m_sectorLabel[s]; }
-    bool pinfosVisible() const { return m_pinfosVisible; }
+    int entry(const QString &boxName) const { return m_presenter.entry(boxName, m_state); }
+    QStringList items(const QString &boxName) const { return m_presenter.items(boxName, m_state); }
+    // A label's caption or a box's text.
+    QString text(const QString &controlName) const { return m_presenter.text(controlName, m_state); }
+    // Pinfos, card images.
+    bool isVisible(const QString &controlName) const { return m_presenter.isVisible(controlName); }
+    bool isChecked(const QString &checkBoxName) const { return m_presenter.isChecked(checkBoxName, m_state); }
+    Ratings::StripGeometry starStrip(const QString &stripName) const { return m_presenter.starStrip(stripName); }
+    CardImage cardImage(const QString &imageName) const { return m_presenter.cardImage(imageName); }
+    QString valueLabel(int place) const { return m_presenter.valueLabel(place); }
+    Ratings::StripGeometry starStrip(int place) const { return m_presenter.starStrip(place); }
+    CardImage cardImage(int place) const { return m_presenter.cardImage(place); }
+    QString sectorLabel(SectorRatings::Sector s) const { return m_presenter.sectorLabel(s); }
+    bool pinfosVisible() const { return m_presenter.pinfosVisible(); }
 
     // The fixed title the midfield rating words carry in front.
-    static QString midfieldPrefix() { return QStringLiteral("Milieu : "); }
+    static QString midfieldPrefix() { return BoardPresenter::midfieldPrefix(); }
 
     // Control names of the sector labels, in sector order.
     static const char *sectorLabelName(SectorRatings::Sector s);
@@ -173,8 +179,8 @@ public:
     // ---- search queries (record indexes, -1 for none) ----
     bool isEligible(int record) const;
     int bestPlayer(int kind) const;
-    int captainQuery() const;
-    int setPiecesQuery() const;
+    int captainQuery() const { return m_state.captainRecord(); }
+    int setPiecesQuery() const { return m_state.setPiecesRecord(); }
 
 signals:
     void changed();
@@ -183,58 +189,23 @@ signals:
     void searchFinished();
 
 private:
-    friend class BestLineupSearch;
     struct Batch; // groups the changes of one call into one changed() signal
 
-    void teamFigures(bool afterSearch);
+    // Slot evaluation: the box's player takes his place, the slot shows his value, and out
+    // of a search the team figures follow.
     void slotEvaluation(int place);
-    void placeCaptainAndSetPieces();
-    int boxEntryClamped(int count, int entry) const;
-    QString formatNumber(double value) const;
-    int32_t recordId(int record) const;
-    void collectLineup(LineupInput &in) const;
-    void setStrip(int place, double x);
-    int32_t computeVelstats(const LineupInput &in);
+    void showTeamFigures(bool afterSearch);
 
-    const Roster *m_roster = nullptr;
-    QStringList m_candidates;
+    // What a search run shows as it goes.
+    void runStarted() override;
+    void cardChanged(int place) override { refreshCardImage(place); }
+    void slotCleared(int place) override { clearSlotDisplay(place); }
+    void slotEvaluated(int place) override { slotEvaluation(place); }
+    double runFinished() override;
 
-    std::array<int, 17> m_entries{};        // player boxes by place 1..16
-    int m_captain = -1;
-    int m_setPieces = -1;
-    std::array<int, 12> m_behaviours{};     // by place 2..11
-    std::array<int, kConditionCount> m_conditions{};
-    std::array<bool, kOptionCount> m_options{};
-    int m_sectorOrder = 0;
-    int m_tab = 0;
-    int m_disposition = 0;
-    std::array<bool, 7> m_dispositionEnabled{};
-    std::function<int()> m_storedSectorOrder;
-    std::array<QStringList, kConditionCount> m_conditionItems;
-    std::array<QStringList, 12> m_behaviourItemsByPlace; // by place 2..11
-    QStringList m_sectorOrderItems;
-
-    std::array<int32_t, 17> m_placement{};
-    DefensiveMarks m_marks;
-    Figures m_figures;
-    std::array<double, SectorRatings::kSectorCount> m_sector{};
-    int32_t m_velstats = 0;
-    double m_tacticStrength = 0;
-
-    std::array<QString, 12> m_valueLabels;
-    std::array<Ratings::StripGeometry, 12> m_strips{};
-    std::array<int32_t, 12> m_baseLefts{};
-    std::array<CardImage, 12> m_cards;
-    std::array<QString, SectorRatings::kSectorCount> m_sectorLabel;
-    QString m_labelTactique;
-    QString m_forceTactique;
-    QString m_force1;
-    QString m_velstatsText;
-    bool m_pinfosVisible = false;
-
+    LineupState m_state;
+    BoardPresenter m_presenter;
+    TeamFigures m_figures;
     bool m_searchFlag = false;
     int m_batchDepth = 0;
-    QChar m_decimalPoint = QLatin1Char('.');
-    QChar m_minusSign = QLatin1Char('-');
-    std::array<int32_t, 101> m_idScratch{};
 };

@@ -31,9 +31,11 @@ MainModel::MainModel(const QString &programFolder, QObject *parent)
     : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
       m_board(&m_roster)
 {
-    m_board.setStoredSectorOrder([this] { return m_settings.readInteger(kDefaut, kRepositionnement, 0); });
-    connect(&m_board, &Board::sectorOrderChosen, this,
-            [this](int entry) { m_settings.writeInteger(kDefaut, kRepositionnement, entry); });
+    m_board.setStoredSectorOrder(m_settings.readInteger(kDefaut, kRepositionnement, 0));
+    connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) {
+        m_settings.writeInteger(kDefaut, kRepositionnement, entry);
+        m_board.setStoredSectorOrder(m_settings.readInteger(kDefaut, kRepositionnement, 0));
+    });
 }
 
 void MainModel::startUp()

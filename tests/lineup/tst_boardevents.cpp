@@ -204,8 +204,7 @@ private slots:
         p.Cards = 1, p.PositionValue[0] = 8;
         fx.add(QStringLiteral("B"), 2);
         Board &b = fx.makeBoard();
-        int stored = 4;
-        b.setStoredSectorOrder([&] { return stored; });
+        b.setStoredSectorOrder(4);
         b.slotPicked(Keeper, 1);
         b.slotPicked(Forward1, 2);
         b.behaviourPicked(Forward1, 2);
@@ -232,7 +231,7 @@ private slots:
         QCOMPARE(b.velstats(), -27);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t -27,00 \r\n")));
 
-        stored = 9; // not an entry of the box
+        b.setStoredSectorOrder(9); // not an entry of the box
         b.reset();
         QCOMPARE(b.sectorOrder(), -1);
         QCOMPARE(b.text(QStringLiteral("LForce1")), QString());

@@ -136,7 +136,7 @@ void TestLineupBoard::init()
     m_model->startUp();
     m_page = std::make_unique<QWidget>();
     m_page->setFixedSize(835, 483);
-    m_view = new LineupBoardView(*m_model, m_page.get());
+    m_view = new LineupBoardView(m_model->board(), m_model->folder().programPath(QStringLiteral("img/")), m_page.get());
     m_page->show();
     QVERIFY(QTest::qWaitForWindowExposed(m_page.get()));
 }
@@ -439,7 +439,7 @@ void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
     MainModel model(empty.path() + QLatin1Char('/'));
     model.board().reset();
     QWidget page;
-    LineupBoardView view(model, &page);
+    LineupBoardView view(model.board(), model.folder().programPath(QStringLiteral("img/")), &page);
     page.show();
     QVERIFY(!view.infoPanel()->isVisible());
     QCOMPARE(view.infoPanel()->parentWidget(), &page);
@@ -507,9 +507,9 @@ void TestLineupBoard::checkLayout()
                 QVERIFY2(l->heightForWidth(l->width()) <= l->height(), qPrintable(l->objectName() + l->text()));
                 continue;
             }
-            if (qobject_cast<FiguresLabel *>(l)) {
-                QVERIFY2(FiguresLabel::textWidth(fm, l->text()) <= l->width(), qPrintable(l->text()));
-                QVERIFY2(l->text().count(QLatin1Char('\n')) * fm.lineSpacing() <= l->height(), qPrintable(l->text()));
+            if (auto *figures = qobject_cast<FiguresLabel *>(l)) {
+                QVERIFY2(FiguresLabel::rowsWidth(fm, figures->rows()) <= l->width(), qPrintable(l->text()));
+                QVERIFY2(figures->rows().size() * fm.lineSpacing() <= l->height(), qPrintable(l->text()));
                 continue;
             }
             const QStringList lines = l->text().split(QRegularExpression(QStringLiteral("\r?\n")));

@@ -2,18 +2,20 @@
 
 #include <QFontMetrics>
 #include <QPainter>
-#include <QStringList>
 
 namespace {
 
 constexpr int kColumnGap = 10;
 
-// Lines without their carriage returns (the figures arrive with CR LF line ends).
-QStringList linesOf(const QString &text)
+bool sameRows(const QList<FigureLine> &a, const QList<FigureLine> &b)
 {
-    QString plain = text;
-    plain.remove(QLatin1Char('\r'));
-    return plain.split(QLatin1Char('\n'));
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (a[i].title != b[i].title || a[i].value != b[i].value || a[i].hasValue != b[i].hasValue)
+            return false;
+    }
+    return true;
 }
 
 struct Columns {
@@ -22,35 +24,39 @@ struct Columns {
     bool tabbed = false;
 };
 
-Columns measure(const QFontMetrics &fm, const QStringList &lines)
+Columns measure(const QFontMetrics &fm, const QList<FigureLine> &rows)
 {
     Columns c;
-    for (const QString &line : lines) {
-        const int tab = line.indexOf(QLatin1Char('\t'));
-        if (tab < 0) {
-            c.names = qMax(c.names, fm.horizontalAdvance(line));
+    for (const FigureLine &row : rows) {
+        c.names = qMax(c.names, fm.horizontalAdvance(row.title));
+        if (!row.hasValue)
             continue;
-        }
         c.tabbed = true;
-        c.names = qMax(c.names, fm.horizontalAdvance(line.left(tab)));
-        c.figures = qMax(c.figures, fm.horizontalAdvance(line.mid(tab + 1).trimmed()));
+        c.figures = qMax(c.figures, fm.horizontalAdvance(row.value.trimmed()));
     }
     return c;
 }
 
 } // namespace
 
-int FiguresLabel::textWidth(const QFontMetrics &metrics, const QString &text)
+void FiguresLabel::setRows(const QList<FigureLine> &rows)
 {
-    const Columns c = measure(metrics, linesOf(text));
+    if (sameRows(rows, m_rows))
+        return;
+    m_rows = rows;
+    update();
+}
+
+int FiguresLabel::rowsWidth(const QFontMetrics &metrics, const QList<FigureLine> &rows)
+{
+    const Columns c = measure(metrics, rows);
     return c.tabbed ? c.names + kColumnGap + c.figures : c.names;
 }
 
 void FiguresLabel::paintEvent(QPaintEvent *event)
 {
-    const QStringList lines = linesOf(text());
     const QFontMetrics fm(font());
-    const Columns c = measure(fm, lines);
+    const Columns c = measure(fm, m_rows);
     if (!c.tabbed) {
         QLabel::paintEvent(event);
         return;
@@ -60,13 +66,11 @@ void FiguresLabel::paintEvent(QPaintEvent *event)
     const QRect area = contentsRect();
     const int figuresRight = area.left() + c.names + kColumnGap + c.figures;
     int y = area.top();
-    for (const QString &line : lines) {
-        const int tab = line.indexOf(QLatin1Char('\t'));
-        const QString name = tab < 0 ? line : line.left(tab);
-        painter.drawText(QRect(area.left(), y, c.names, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, name);
-        if (tab >= 0) {
+    for (const FigureLine &row : m_rows) {
+        painter.drawText(QRect(area.left(), y, c.names, fm.height()), Qt::AlignLeft | Qt::AlignVCenter, row.title);
+        if (row.hasValue) {
             painter.drawText(QRect(area.left() + c.names, y, figuresRight - area.left() - c.names, fm.height()),
-                             Qt::AlignRight | Qt::AlignVCenter, line.mid(tab + 1).trimmed());
+                             Qt::AlignRight | Qt::AlignVCenter, row.value.trimmed());
         }
         y += fm.lineSpacing();
     }

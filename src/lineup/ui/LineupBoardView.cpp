@@ -1,11 +1,10 @@
 #include "lineup/ui/LineupBoardView.h"
 
-#include "common/Vocabulary.h"
 
 #include "lineup/Board.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
-#include "shell/MainModel.h"
+#include "evaluation/Tplayer.h"
 #include "common/ui/ErrorHandler.h"
 
 #include <QComboBox>
@@ -118,7 +117,8 @@ void fillBackground(QWidget *w, const QColor &colour)
 
 } // namespace
 
-LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(parent), m_model(model)
+LineupBoardView::LineupBoardView(Board &board, const QString &pictureFolder, QWidget *parent)
+    : QWidget(parent), m_board(board), m_pictureFolder(pictureFolder)
 {
     setObjectName(QStringLiteral("Pequipe"));
     setFixedSize(boardSize());
@@ -145,9 +145,9 @@ LineupBoardView::LineupBoardView(MainModel &model, QWidget *parent) : QWidget(pa
     connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
     connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
     connect(m_clear, &QPushButton::clicked, this,
-            [this] { ErrorHandler::guarded([this] { m_model.board().clearPressed(); }); });
+            [this] { ErrorHandler::guarded([this] { m_board.clearPressed(); }); });
 
-    connect(&m_model.board(), &Board::changed, this, &LineupBoardView::refresh);
+    connect(&m_board, &Board::changed, this, &LineupBoardView::refresh);
     refresh();
 }
 
@@ -247,7 +247,7 @@ void LineupBoardView::buildBoard()
             behaviour->setObjectName(QLatin1String(behaviourBoxName(p)));
             behaviour->setGeometry(QRect(s.behaviour, QSize(kBehaviourBoxWidth, kBoxHeight)));
             connect(behaviour, &QComboBox::activated, this, [this, p](int entry) {
-                ErrorHandler::guarded([this, p, entry] { m_model.board().behaviourPicked(p, entry); });
+                ErrorHandler::guarded([this, p, entry] { m_board.behaviourPicked(p, entry); });
             });
             m_behaviourBoxes[p] = behaviour;
         }
@@ -399,7 +399,7 @@ void LineupBoardView::buildInfo()
 void LineupBoardView::playerBoxPicked(int role, int entry)
 {
     ErrorHandler::guarded([this, role, entry] {
-        Board &board = m_model.board();
+        Board &board = m_board;
         if (role == kCaptainRole)
             board.captainPicked(entry);
         else if (role == kSetPiecesRole)
@@ -418,12 +418,12 @@ int LineupBoardView::entryOfDroppedRecord(const QMimeData *mime) const
         return -1;
     bool ok = false;
     const int record = QString::fromUtf8(mime->data(format)).trimmed().toInt(&ok);
-    const Roster &roster = m_model.roster();
-    if (!ok || !roster.hasRecord(record))
+    const Roster *roster = m_board.roster();
+    if (!ok || !roster || !roster->hasRecord(record))
         return -1;
     // The row's own record, in the entry the boxes show him at.
-    const int entry = roster.players[record].ListPosition;
-    return m_model.board().recordOfEntry(entry) == record ? entry : -1;
+    const int entry = roster->players[record].ListPosition;
+    return m_board.recordOfEntry(entry) == record ? entry : -1;
 }
 
 bool LineupBoardView::eventFilter(QObject *watched, QEvent *event)
@@ -458,7 +458,7 @@ QPixmap LineupBoardView::picture(const QString &fileName)
     if (it != m_pictures.constEnd())
         return it.value();
     // A missing or unreadable picture shows nothing; the board stays usable.
-    QPixmap pixmap(m_model.folder().programPath(QStringLiteral("img/") + fileName));
+    QPixmap pixmap(m_pictureFolder + fileName);
     m_pictures.insert(fileName, pixmap);
     return pixmap;
 }
@@ -498,7 +498,7 @@ void LineupBoardView::refresh()
         return;
     QElapsedTimer timer;
     timer.start();
-    const Board &board = m_model.board();
+    const Board &board = m_board;
 
     if (board.candidateList() != m_candidateCache) {
         // A new list leaves every box without a selection until the Board says otherwise.
@@ -537,23 +537,17 @@ void LineupBoardView::refresh()
         m_cards[p]->setVisible(card.visible && !card.picture.isEmpty());
     }
 
-    // The panel shows each title in its own label above the words, so the words drop the
-    // title they carry (the midfield's fixed "Milieu : ", the tactic's vocabulary text): the
-    // title is then said once, and in the user's language.
-    const auto withoutTitle = [](QString text, const QString &title) {
-        return text.startsWith(title) ? text.mid(title.size()) : text;
-    };
-    for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
-        const auto sector = static_cast<SectorRatings::Sector>(s);
-        QString words = board.sectorLabel(sector);
-        if (sector == SectorRatings::Midfield)
-            words = withoutTitle(words, Board::midfieldPrefix());
-        setTextIfChanged(m_sectorLabels[s], words);
-    }
-    setTextIfChanged(m_labelTactique, withoutTitle(board.text(QStringLiteral("LabelTactique")), vocab(QStringLiteral("TACTIQUE"))));
+    // The panel shows each title in its own label above the words, so the words come without
+    // the title the board's own captions carry: the title is then said once, and in the
+    // user's language.
+    const BoardPresenter &shown = board.presenter();
+    for (int s = 0; s < SectorRatings::kSectorCount; ++s)
+        setTextIfChanged(m_sectorLabels[s], shown.sectorWords(static_cast<SectorRatings::Sector>(s)));
+    setTextIfChanged(m_labelTactique, shown.tacticCaption());
     setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
     setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
     setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
+    m_force1->setRows(shown.figureLines());
     if (m_info->isHidden() == board.pinfosVisible())
         m_info->setVisible(board.pinfosVisible());
 

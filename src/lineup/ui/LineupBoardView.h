@@ -8,7 +8,8 @@
 
 #include <array>
 
-class MainModel;
+class Board;
+class FiguresLabel;
 class QComboBox;
 class QLabel;
 class QMimeData;
@@ -21,14 +22,15 @@ class QStringListModel;
 // figures panel "Pinfos": made here, they start on the board's parent (substitutes under the
 // board, figures right of it), and the main window moves them and the buttons between its pages.
 //
-// A thin view of the model's Board: every user pick goes to the Board's event method, and the
+// A thin view of a Board: every user pick goes to the Board's event method, and the
 // whole view is repainted from the Board once per Board::changed(). Entries set by the view
 // never count as the user's (combo signals are blocked, and only `activated` is listened to).
 // Roster rows dropped on a player box place that player as picking him in the box would.
 class LineupBoardView : public QWidget {
     Q_OBJECT
 public:
-    explicit LineupBoardView(MainModel &model, QWidget *parent = nullptr);
+    // pictureFolder: where the card pictures are, ending in a separator.
+    LineupBoardView(Board &board, const QString &pictureFolder, QWidget *parent = nullptr);
     ~LineupBoardView() override;
 
     // The mime type of a dragged roster row; its data is the record index as decimal text.
@@ -72,7 +74,8 @@ private:
     void setItems(QComboBox *box, const QStringList &items);
     static void setTextIfChanged(QLabel *label, const QString &text);
 
-    MainModel &m_model;
+    Board &m_board;
+    const QString m_pictureFolder;
     // Guarded: they may live on other widgets, which may delete them first.
     QPointer<QWidget> m_substitutes;
     QPointer<QWidget> m_info;
@@ -95,7 +98,7 @@ private:
     QLabel *m_labelTactique = nullptr;
     QLabel *m_forceTactique = nullptr;
     QLabel *m_velstats = nullptr;
-    QLabel *m_force1 = nullptr;
+    FiguresLabel *m_force1 = nullptr;
     QHash<QString, QPixmap> m_pictures;
     qint64 m_lastRefreshNs = 0;
 };

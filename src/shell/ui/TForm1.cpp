@@ -235,7 +235,7 @@ void TForm1::createPages()
     // "Equipe": the pitch, the substitutes under it, the team figures beside it.
     m_tabEquipe = new QWidget;
     m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
-    m_boardView = new LineupBoardView(m_model, m_tabEquipe);
+    m_boardView = new LineupBoardView(m_model.board(), m_model.folder().programPath(QStringLiteral("img/")), m_tabEquipe);
     // The view puts the substitutes under the pitch (same left edge) and the figures at its
     // right, on this page; the figures and the buttons then follow the active page.
     m_pinfosPos = m_boardView->infoPanel()->pos();
