@@ -1,8 +1,7 @@
 #include "shell/MainModel.h"
 
-#include "datafiles/MatchOrdersReader.h"
-#include "datafiles/TeamTrainingReader.h"
 #include "evaluation/RosterListing.h"
+#include "shell/MatchOrdersApplier.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -143,12 +142,12 @@ void MainModel::rechargeCompoXML()
 
 void MainModel::readMatchOrders()
 {
-    MatchOrdersReader::run(m_folder, m_board, m_roster, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyMatchOrders(m_folder, m_board, m_roster, m_roster.trainerTypeIndex(), m_teamId);
 }
 
 void MainModel::readTeamAndTraining()
 {
-    TeamTrainingReader::run(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyTeamAndTraining(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
 }
 
 Board::CalculeResult MainModel::calcule()

@@ -1,9 +1,9 @@
 // The match orders reader: the stored orders of the next match onto the board.
 #include "datafiles/DataFolder.h"
-#include "datafiles/MatchOrdersReader.h"
 #include "datafiles/ProgramFolder.h"
 #include "lineup/LineupFixture.h"
 #include "lineup/LineupSlots.h"
+#include "shell/MatchOrdersApplier.h"
 #include "common/AppError.h"
 
 #include <QtTest>
@@ -27,7 +27,7 @@ class TestMatchOrdersReader : public QObject {
         return -100;
     }
     // Trainer type 2 leaves the defence as the players give it.
-    void read() { MatchOrdersReader::run(DataFolder(m_folder->path()), board(), *m_lineup->roster, 2, m_teamId); }
+    void read() { MatchOrdersApplier::applyMatchOrders(DataFolder(m_folder->path()), board(), *m_lineup->roster, 2, m_teamId); }
     void readOrders(const QList<OrderEntry> &lineup)
     {
         MatchOrders o;
