@@ -8,21 +8,16 @@
 #include <cfenv>
 
 namespace {
-const QString kDefaut = QStringLiteral("defaut");
-const QString kOptions = QStringLiteral("options");
-const QString kPlayersXml = QStringLiteral("PlayersXML");
-const QString kRepositionnement = QStringLiteral("repositionnement");
-const QString kYes = QStringLiteral("YES");
-const QString kNo = QStringLiteral("NO");
-
+// The calculation options and their keys, in the order they are read and written.
 struct OptionKey {
     Board::Option option;
-    const char *key;
+    bool (Settings::*get)() const;
+    bool (Settings::*set)(bool);
 };
 const OptionKey kOptionKeys[] = {
-    {Board::Cartons, "cartons"},
-    {Board::Blesse, "blesse"},
-    {Board::RecalculTous, "CalculAll"},
+    {Board::Cartons, &Settings::cartons, &Settings::setCartons},
+    {Board::Blesse, &Settings::blesse, &Settings::setBlesse},
+    {Board::RecalculTous, &Settings::calculAll, &Settings::setCalculAll},
 };
 } // namespace
 
@@ -30,15 +25,14 @@ MainModel::MainModel(const QString &programFolder, QObject *parent)
     : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
       m_board(&m_roster)
 {
-    m_board.setStoredSectorOrder([this] { return m_settings.readInteger(kDefaut, kRepositionnement, 0); });
-    connect(&m_board, &Board::sectorOrderChosen, this,
-            [this](int entry) { m_settings.writeInteger(kDefaut, kRepositionnement, entry); });
+    m_board.setStoredSectorOrder([this] { return m_settings.repositionnement(); });
+    connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
 }
 
 void MainModel::startUp()
 {
     m_loadingDone = false;
-    m_playersPath = m_settings.readString(kDefaut, kPlayersXml, QString());
+    m_playersPath = m_settings.playersXml();
     m_candidates.clear();
 
     m_versionCheck = checkDataFileVersions(m_folder);
@@ -70,7 +64,7 @@ void MainModel::startUp()
 
 RosterLoadResult MainModel::loadRoster()
 {
-    m_weights = loadFormulaWeights(m_settings);
+    m_weights = loadFormulaWeights(m_settings.file());
     // Always the data folder's players file, whatever path the caller loaded.
     const QString path = m_folder.gameFilePath(GameFile::Players);
     RosterLoadResult result;
@@ -119,8 +113,8 @@ bool MainModel::chargePlayersXML(const QString &path)
     }
     // Remembered only once the file has proved readable, and only when it changed, so that
     // looking at a broken file never touches the settings.
-    if (m_settings.readString(kDefaut, kPlayersXml, QString()) != path)
-        m_settings.writeString(kDefaut, kPlayersXml, path);
+    if (m_settings.playersXml() != path)
+        m_settings.setPlayersXml(path);
     m_board.clearPlacementAndFigures();
     loadRoster();
     m_listRows = RosterListing::displayOrder(m_roster, qMin(rows, int(m_roster.count)),
@@ -166,16 +160,16 @@ Board::CalculeResult MainModel::calcule()
 void MainModel::restoreOptions()
 {
     for (const OptionKey &o : kOptionKeys)
-        m_board.setOption(o.option, m_settings.readString(kOptions, QLatin1String(o.key), kNo) == kYes);
-    m_board.setSectorOrder(m_settings.readInteger(kOptions, QStringLiteral("methode"), 0));
+        m_board.setOption(o.option, (m_settings.*o.get)());
+    m_board.setSectorOrder(m_settings.methode());
 }
 
 bool MainModel::saveOptions()
 {
     bool ok = true;
     for (const OptionKey &o : kOptionKeys)
-        ok = m_settings.writeString(kOptions, QLatin1String(o.key), m_board.option(o.option) ? kYes : kNo) && ok;
-    ok = m_settings.writeInteger(kOptions, QStringLiteral("methode"), m_board.sectorOrder()) && ok;
+        ok = (m_settings.*o.set)(m_board.option(o.option)) && ok;
+    ok = m_settings.setMethode(m_board.sectorOrder()) && ok;
     return ok;
 }
 
@@ -198,18 +192,11 @@ void MainModel::updateCalculeEnabled()
     setCalculeEnabled(any);
 }
 
-bool MainModel::storedOnTop()
-{
-    return m_settings.readString(kDefaut, QStringLiteral("ontop"), QStringLiteral("no")).toLower()
-           == QLatin1String("yes");
-}
+bool MainModel::storedOnTop() { return m_settings.onTop(); }
 
-void MainModel::storeOnTop(bool onTop)
-{
-    m_settings.writeString(kDefaut, QStringLiteral("ontop"), onTop ? QStringLiteral("yes") : QStringLiteral("no"));
-}
+void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }
 
-QString MainModel::hotKeyText() { return m_settings.readString(kDefaut, QStringLiteral("HotKey"), QStringLiteral("Ctrl+C")); }
+QString MainModel::hotKeyText() { return m_settings.hotKey(); }
 
 void MainModel::setCalculeEnabled(bool on)
 {

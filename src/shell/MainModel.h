@@ -5,7 +5,7 @@
 #include "evaluation/RosterLoader.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
-#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <QList>
 #include <QObject>
@@ -21,7 +21,7 @@ public:
     explicit MainModel(const QString &programFolder, QObject *parent = nullptr);
 
     const DataFolder &folder() const { return m_folder; }
-    IniFile &settings() { return m_settings; }
+    Settings &settings() { return m_settings; }
     const FormulaWeights &weights() const { return m_weights; }
     Roster &roster() { return m_roster; }
     const Roster &roster() const { return m_roster; }
@@ -55,7 +55,7 @@ public:
     // The best lineup: six search runs and the final one.
     Board::CalculeResult calcule();
 
-    // The calculation options as stored ("YES" exactly), and their saving at closing.
+    // The calculation options as stored, and their saving at closing.
     void restoreOptions();
     bool saveOptions();
 
@@ -72,7 +72,7 @@ public:
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
 
-    // Keep-on-top ("defaut"/"ontop": "yes" or "no", compared in lower case) and the hot key text.
+    // Keep-on-top and the hot key text, as stored.
     bool storedOnTop();
     void storeOnTop(bool onTop);
     QString hotKeyText();
@@ -99,7 +99,7 @@ private:
     void setCalculeEnabled(bool on);
 
     DataFolder m_folder;
-    IniFile m_settings;
+    Settings m_settings;
     FormulaWeights m_weights;
     Roster m_roster;
     Board m_board;

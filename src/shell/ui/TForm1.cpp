@@ -535,7 +535,7 @@ void TForm1::FormShow()
 
 void TForm1::loadLanguage()
 {
-    const QString name = m_model.settings().readString(QStringLiteral("defaut"), QStringLiteral("langue"), QString());
+    const QString name = m_model.settings().langue();
     const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     if (!path.isEmpty()) {
