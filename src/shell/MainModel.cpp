@@ -23,8 +23,11 @@ const OptionKey kOptionKeys[] = {
 
 MainModel::MainModel(const QString &programFolder, QObject *parent)
     : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
-      m_board(&m_roster)
+      m_board(&m_rosterModel.roster())
 {
+    connect(&m_rosterModel, &RosterModel::rosterChanged, this, &MainModel::rosterChanged);
+    connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
+    connect(&m_rosterModel, &RosterModel::selectableEdited, this, &MainModel::updateCalculeEnabled);
     m_board.setStoredSectorOrder([this] { return m_settings.repositionnement(); });
     connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
 }
@@ -33,7 +36,7 @@ void MainModel::startUp()
 {
     m_loadingDone = false;
     m_playersPath = m_settings.playersXml();
-    m_candidates.clear();
+    m_rosterModel.setCandidateList({});
 
     m_versionCheck = checkDataFileVersions(m_folder);
     std::fesetround(FE_TONEAREST);
@@ -70,10 +73,10 @@ RosterLoadResult MainModel::loadRoster()
     RosterLoadResult result;
     emit busyChanged(true);
     try {
-        result = RosterLoader::load(path, m_weights, m_roster);
+        result = RosterLoader::load(path, m_weights, roster());
     } catch (...) {
         emit busyChanged(false);
-        emit rosterChanged(); // records before the faulty player were stored
+        m_rosterModel.announceRosterChanged(); // records before the faulty player were stored
         throw;
     }
     emit busyChanged(false);
@@ -88,7 +91,7 @@ RosterLoadResult MainModel::loadRoster()
         m_warnings.prepend(QStringLiteral("The settings file %1 holds no position formulas (section [Player]): "
                                           "every position value is 0.")
                                .arg(QDir::toNativeSeparators(m_settings.path())));
-    emit rosterChanged();
+    m_rosterModel.announceRosterChanged();
     return result;
 }
 
@@ -96,10 +99,10 @@ bool MainModel::chargePlayersXML(const QString &path)
 {
     setCalculeEnabled(true);
     m_board.zeroStarStrips();
-    m_listRows.clear();
+    m_rosterModel.setListRows({});
     if (!QFileInfo(path).isFile()) {
         setCalculeEnabled(false);
-        emit rosterChanged();
+        m_rosterModel.announceRosterChanged();
         return false;
     }
     setCalculeEnabled(true);
@@ -108,7 +111,7 @@ bool MainModel::chargePlayersXML(const QString &path)
     try {
         rows = RosterLoader::readPlayerCount(path);
     } catch (...) {
-        emit rosterChanged(); // the list was emptied
+        m_rosterModel.announceRosterChanged(); // the list was emptied
         throw;
     }
     // Remembered only once the file has proved readable, and only when it changed, so that
@@ -117,11 +120,13 @@ bool MainModel::chargePlayersXML(const QString &path)
         m_settings.setPlayersXml(path);
     m_board.clearPlacementAndFigures();
     loadRoster();
-    m_listRows = RosterListing::displayOrder(m_roster, qMin(rows, int(m_roster.count)),
-                                             RosterListing::nameCollator());
-    m_candidates = RosterListing::assignListPositions(m_roster, m_listRows);
-    m_board.setCandidateList(m_candidates);
-    emit rosterChanged();
+    Roster &squad = roster();
+    const QList<int> listRows =
+        RosterListing::displayOrder(squad, qMin(rows, int(squad.count)), RosterListing::nameCollator());
+    m_rosterModel.setListRows(listRows);
+    m_rosterModel.setCandidateList(RosterListing::assignListPositions(squad, listRows));
+    m_board.setCandidateList(m_rosterModel.candidateList());
+    m_rosterModel.announceRosterChanged();
     return true;
 }
 
@@ -136,12 +141,12 @@ void MainModel::rechargeCompoXML()
 
 void MainModel::readMatchOrders()
 {
-    MatchOrdersApplier::applyMatchOrders(m_folder, m_board, m_roster, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyMatchOrders(m_folder, m_board, roster(), roster().trainerTypeIndex(), m_teamId);
 }
 
 void MainModel::readTeamAndTraining()
 {
-    MatchOrdersApplier::applyTeamAndTraining(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyTeamAndTraining(m_folder, m_board, roster().trainerTypeIndex(), m_teamId);
 }
 
 Board::CalculeResult MainModel::calcule()
@@ -175,20 +180,15 @@ bool MainModel::saveOptions()
 
 bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
-    const bool known = m_roster.hasRecord(record);
-    if (known && m_roster.players[record].Selectable != selectable) {
-        m_roster.players[record].Selectable = selectable;
-        emit selectableChanged(record);
-    }
-    updateCalculeEnabled();
-    return known;
+    // The roster model's selectableEdited brings the best-lineup command up to date.
+    return m_rosterModel.setPlayerSelectable(record, selectable);
 }
 
 void MainModel::updateCalculeEnabled()
 {
     bool any = false;
-    for (int i = 0; i < m_roster.storedCount() && !any; ++i)
-        any = m_roster.players[i].Selectable;
+    for (int i = 0; i < roster().storedCount() && !any; ++i)
+        any = roster().players[i].Selectable;
     setCalculeEnabled(any);
 }
 

@@ -261,7 +261,7 @@ void TForm1::createPages()
     gbJoueurs->setObjectName(QStringLiteral("GbJoueurs"));
     auto *listLayout = new QVBoxLayout(gbJoueurs);
     listLayout->setContentsMargins(4, 4, 4, 4);
-    m_rosterView = new RosterListView(m_model, gbJoueurs);
+    m_rosterView = new RosterListView(m_model.rosterModel(), gbJoueurs);
     listLayout->addWidget(m_rosterView);
     joueursLayout->addWidget(gbJoueurs);
     connect(m_rosterView, &RosterListView::detailRequested, this, &TForm1::showDetail);
