@@ -489,13 +489,9 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // The options are saved when possible; closing is never refused.
-    ErrorHandler::guarded([this] {
-        try {
-            m_model.saveOptions();
-        } catch (...) {
-        }
-    });
+    // The options are saved when possible; closing is never refused, and a failure goes to
+    // the status bar.
+    ErrorHandler::guarded([this] { m_model.saveOptions(); });
     for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
         if (dialog)
             dialog->close();
