@@ -1,11 +1,8 @@
 #include "datafiles/TeamTrainingReader.h"
-#include "common/NumberText.h"
 
+#include "common/NumberText.h"
 #include "datafiles/DataFolder.h"
 #include "datafiles/XmlFile.h"
-#include "evaluation/RosterLoader.h"
-#include "lineup/Board.h"
-#include "common/AppError.h"
 
 #include <QFileInfo>
 
@@ -19,50 +16,41 @@ QDomElement teamOf(const QDomDocument &doc, const QString &path)
     return team;
 }
 
-int integerOf(const QDomElement &team, const QString &name, const QString &path)
+// The number, or the error naming the element and its text.
+std::optional<int> integerOf(const QDomElement &team, const QString &name, const QString &path,
+                             std::optional<DataFileError> *failure)
 {
     const QString text = firstChild(team, name).text().trimmed();
     int32_t value = 0;
-    if (!NumberText::gameFileInteger(text, &value))
-        throw DataFileError(QFileInfo(path).fileName(),
-                            QStringLiteral("%1 is not a whole number: \"%2\"").arg(name, text));
-    return value;
+    if (NumberText::gameFileInteger(text, &value))
+        return value;
+    failure->emplace(QFileInfo(path).fileName(), QStringLiteral("%1 is not a whole number: \"%2\"").arg(name, text));
+    return std::nullopt;
 }
 
 } // namespace
 
-bool TeamTrainingReader::readTeamId(const DataFolder &folder, QString *teamId)
+std::optional<TeamInfo> TeamTrainingReader::readTeam(const DataFolder &folder)
 {
     const QString path = folder.findGameFile(GameFile::TeamDetails);
     if (path.isEmpty())
-        return false;
+        return std::nullopt;
     const QDomDocument doc = loadXmlFile(path);
-    // Kept as text, blanks and all: it is compared character for character with the home team.
-    *teamId = firstChild(teamOf(doc, path), QStringLiteral("TeamID")).text();
-    return true;
+    return TeamInfo{firstChild(teamOf(doc, path), QStringLiteral("TeamID")).text()};
 }
 
-void TeamTrainingReader::run(const DataFolder &folder, Board &board, int trainerTypeIndex, QString &teamId)
+TrainingInfo TeamTrainingReader::readTraining(const DataFolder &folder)
 {
-    const QString training = folder.findGameFile(GameFile::Training);
-    if (!training.isEmpty()) {
-        const QDomDocument doc = loadXmlFile(training);
-        const QDomElement team = teamOf(doc, training);
-        // One after the other: a confidence that is no number stops the reader with the team
-        // spirit already taken.
-        board.setCondition(Board::TeamSpirit, integerOf(team, QStringLiteral("Morale"), training));
-        board.setCondition(Board::Confiance, integerOf(team, QStringLiteral("SelfConfidence"), training));
-    } else {
-        board.setCondition(Board::TeamSpirit, 4); // "Passifs"
-        board.setCondition(Board::Confiance, 4);  // "Passable"
-    }
-    board.setCondition(Board::Entraineur, trainerTypeIndex);
-
-    readTeamId(folder, &teamId);
-
-    if (board.condition(Board::Attitude) < 0)
-        board.setCondition(Board::Attitude, 1); // "Normal"
-    if (board.condition(Board::Tactique) < 0)
-        board.setCondition(Board::Tactique, 0); // "Normal"
-    board.refreshFigures();
+    TrainingInfo info;
+    const QString path = folder.findGameFile(GameFile::Training);
+    if (path.isEmpty())
+        return info;
+    info.present = true;
+    const QDomDocument doc = loadXmlFile(path);
+    const QDomElement team = teamOf(doc, path);
+    info.teamSpirit = integerOf(team, QStringLiteral("Morale"), path, &info.failure);
+    if (info.failure)
+        throw *info.failure;
+    info.confidence = integerOf(team, QStringLiteral("SelfConfidence"), path, &info.failure);
+    return info;
 }

@@ -1,19 +1,36 @@
 #pragma once
-#include <QString>
+#include "common/AppError.h"
 
-class Board;
+#include <QString>
+#include <optional>
+
 class DataFolder;
 
-// Puts what the game files know of the match conditions on the board: team spirit and
-// confidence from Training.xml, the trainer type from the roster, and the team identifier
-// from Team.xml; then refreshes every team figure.
+// What Team.xml says of the team.
+struct TeamInfo {
+    // The TeamID text, blanks and all: it is compared character for character with the home
+    // team of the match orders.
+    QString teamId;
+};
+
+// What Training.xml says of the team's mood, in the file's own numbers.
+struct TrainingInfo {
+    bool present = false;             // false: the file is absent
+    std::optional<int> teamSpirit;    // Morale
+    std::optional<int> confidence;    // SelfConfidence
+    // A fault met after the team spirit was read: the team spirit above is still good.
+    std::optional<DataFileError> failure;
+};
+
+// Reads the team and training files of the data folder. Knows nothing of what they are used for.
 class TeamTrainingReader {
 public:
-    // teamId: the process-wide team identifier, kept when Team.xml is absent.
-    // Throws DataFileError for a file that is not well-formed, a missing Team element, or a
-    // Morale or SelfConfidence that is not a decimal integer; the later steps then do not run.
-    static void run(const DataFolder &folder, Board &board, int trainerTypeIndex, QString &teamId);
+    // Team.xml; nothing when the file is absent. Throws DataFileError for a file that is not
+    // well-formed or has no Team element.
+    static std::optional<TeamInfo> readTeam(const DataFolder &folder);
 
-    // The TeamID text of Team.xml, when the file exists (same failure rules); false when absent.
-    static bool readTeamId(const DataFolder &folder, QString *teamId);
+    // Training.xml. Throws DataFileError for a file that is not well-formed, a missing Team
+    // element or a Morale that is not a decimal integer; a SelfConfidence that is not one comes
+    // back as `failure`, with the team spirit read.
+    static TrainingInfo readTraining(const DataFolder &folder);
 };

@@ -216,15 +216,11 @@ int LanguageFile::applyVocabulary() const
     Vocabulary &vocabulary = Vocabulary::instance();
     const auto fill = [&](const QDomElement &variables) {
         for (QDomElement e = variables.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            try {
-                bool hasName = false, hasValue = false;
-                const QString key = attribute(e, kName, &hasName);
-                const QString value = attribute(e, kValue, &hasValue);
-                if (hasName && hasValue && vocabulary.setText(key, convertLineBreaks(value)))
-                    ++set;
-            } catch (const std::exception &) {
-                // one bad entry never stops the others
-            }
+            bool hasName = false, hasValue = false;
+            const QString key = attribute(e, kName, &hasName);
+            const QString value = attribute(e, kValue, &hasValue);
+            if (hasName && hasValue && vocabulary.setText(key, convertLineBreaks(value)))
+                ++set;
         }
     };
     // The vocabulary component may stand at any depth of the main window's element.
@@ -253,13 +249,10 @@ int LanguageFile::applyNameTables() const
             const QDomElement items = childElement(e, kItems);
             if (items.isNull())
                 return;
-            try {
-                QStringList lines = tables.items(table);
-                const int n = applyStringList(items, &lines);
-                if (n > 0 && tables.setItems(e.tagName(), lines))
-                    set += n;
-            } catch (const std::exception &) {
-            }
+            QStringList lines = tables.items(table);
+            const int n = applyStringList(items, &lines);
+            if (n > 0 && tables.setItems(e.tagName(), lines))
+                set += n;
         });
     }
     return set;
@@ -277,16 +270,13 @@ int LanguageFile::applyBoardItems(Board &board) const
             const QDomElement items = childElement(e, kItems);
             if (box.isEmpty() || items.isNull())
                 return;
-            try {
-                const QStringList before = board.items(box);
-                QStringList lines = before;
-                if (applyFixedStringList(items, &lines) == 0)
-                    return;
-                for (qsizetype i = 0; i < lines.size(); ++i) {
-                    if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
-                        ++set;
-                }
-            } catch (const std::exception &) {
+            const QStringList before = board.items(box);
+            QStringList lines = before;
+            if (applyFixedStringList(items, &lines) == 0)
+                return;
+            for (qsizetype i = 0; i < lines.size(); ++i) {
+                if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
+                    ++set;
             }
         });
     }

@@ -18,6 +18,8 @@ class Board;
 //
 // Loading never fails loudly: a missing, unreadable or malformed file leaves the object empty,
 // and applying an empty object changes nothing.
+// An entry the file cannot change (an unknown key, a box that is not there) is skipped; a
+// failure while applying is not swallowed here but reaches the caller, who reports it.
 //
 // The same file also carries, for the settings dialog, a "[langue]" section with "ID=n" in the
 // settings file's line syntax, placed where it does not disturb the XML (inside a comment before

@@ -1,48 +1,47 @@
 #include "shell/MainModel.h"
 
-#include "datafiles/MatchOrdersReader.h"
-#include "datafiles/TeamTrainingReader.h"
 #include "evaluation/RosterListing.h"
+#include "shell/MatchOrdersApplier.h"
 
 #include <QDir>
 #include <QFileInfo>
 #include <cfenv>
 
 namespace {
-const QString kDefaut = QStringLiteral("defaut");
-const QString kOptions = QStringLiteral("options");
-const QString kPlayersXml = QStringLiteral("PlayersXML");
-const QString kRepositionnement = QStringLiteral("repositionnement");
-const QString kYes = QStringLiteral("YES");
-const QString kNo = QStringLiteral("NO");
-
+// The calculation options and their keys, in the order they are read and written.
 struct OptionKey {
     Board::Option option;
-    const char *key;
+    bool (Settings::*get)() const;
+    bool (Settings::*set)(bool);
 };
 const OptionKey kOptionKeys[] = {
-    {Board::Cartons, "cartons"},
-    {Board::Blesse, "blesse"},
-    {Board::RecalculTous, "CalculAll"},
+    {Board::Cartons, &Settings::cartons, &Settings::setCartons},
+    {Board::Blesse, &Settings::blesse, &Settings::setBlesse},
+    {Board::RecalculTous, &Settings::calculAll, &Settings::setCalculAll},
 };
 } // namespace
 
 MainModel::MainModel(const QString &programFolder, QObject *parent)
     : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
-      m_board(&m_roster)
+      m_board(&m_rosterModel.roster())
 {
-    m_board.setStoredSectorOrder(m_settings.readInteger(kDefaut, kRepositionnement, 0));
-    connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) {
-        m_settings.writeInteger(kDefaut, kRepositionnement, entry);
-        m_board.setStoredSectorOrder(m_settings.readInteger(kDefaut, kRepositionnement, 0));
+    connect(&m_rosterModel, &RosterModel::rosterChanged, this, &MainModel::rosterChanged);
+    connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
+    connect(&m_rosterModel, &RosterModel::selectableEdited, this, &MainModel::updateCalculeEnabled);
+    // The board reset returns to the stored sector order: it is given the value whenever it changes.
+    m_board.setStoredSectorOrder(m_settings.repositionnement());
+    connect(&m_settings, &Settings::changed, this, [this](const QString &key) {
+        if (key == Settings::kRepositionnement)
+            m_board.setStoredSectorOrder(m_settings.repositionnement());
     });
+    connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
 }
 
 void MainModel::startUp()
 {
     m_loadingDone = false;
-    m_playersPath = m_settings.readString(kDefaut, kPlayersXml, QString());
-    m_candidates.clear();
+    m_playersPath = m_settings.playersXml();
+    m_rosterModel.setCandidateList({});
 
     m_versionCheck = checkDataFileVersions(m_folder);
     std::fesetround(FE_TONEAREST);
@@ -73,16 +72,16 @@ void MainModel::startUp()
 
 RosterLoadResult MainModel::loadRoster()
 {
-    m_weights = loadFormulaWeights(m_settings);
+    m_weights = loadFormulaWeights(m_settings.file());
     // Always the data folder's players file, whatever path the caller loaded.
     const QString path = m_folder.gameFilePath(GameFile::Players);
     RosterLoadResult result;
     emit busyChanged(true);
     try {
-        result = RosterLoader::load(path, m_weights, m_roster);
+        result = RosterLoader::load(path, m_weights, roster());
     } catch (...) {
         emit busyChanged(false);
-        emit rosterChanged(); // records before the faulty player were stored
+        m_rosterModel.announceRosterChanged(); // records before the faulty player were stored
         throw;
     }
     emit busyChanged(false);
@@ -97,7 +96,7 @@ RosterLoadResult MainModel::loadRoster()
         m_warnings.prepend(QStringLiteral("The settings file %1 holds no position formulas (section [Player]): "
                                           "every position value is 0.")
                                .arg(QDir::toNativeSeparators(m_settings.path())));
-    emit rosterChanged();
+    m_rosterModel.announceRosterChanged();
     return result;
 }
 
@@ -105,10 +104,10 @@ bool MainModel::chargePlayersXML(const QString &path)
 {
     setCalculeEnabled(true);
     m_board.zeroStarStrips();
-    m_listRows.clear();
+    m_rosterModel.setListRows({});
     if (!QFileInfo(path).isFile()) {
         setCalculeEnabled(false);
-        emit rosterChanged();
+        m_rosterModel.announceRosterChanged();
         return false;
     }
     setCalculeEnabled(true);
@@ -117,20 +116,22 @@ bool MainModel::chargePlayersXML(const QString &path)
     try {
         rows = RosterLoader::readPlayerCount(path);
     } catch (...) {
-        emit rosterChanged(); // the list was emptied
+        m_rosterModel.announceRosterChanged(); // the list was emptied
         throw;
     }
     // Remembered only once the file has proved readable, and only when it changed, so that
     // looking at a broken file never touches the settings.
-    if (m_settings.readString(kDefaut, kPlayersXml, QString()) != path)
-        m_settings.writeString(kDefaut, kPlayersXml, path);
+    if (m_settings.playersXml() != path)
+        m_settings.setPlayersXml(path);
     m_board.clearPlacementAndFigures();
     loadRoster();
-    m_listRows = RosterListing::displayOrder(m_roster, qMin(rows, int(m_roster.count)),
-                                             RosterListing::nameCollator());
-    m_candidates = RosterListing::assignListPositions(m_roster, m_listRows);
-    m_board.setCandidateList(m_candidates);
-    emit rosterChanged();
+    Roster &squad = roster();
+    const QList<int> listRows =
+        RosterListing::displayOrder(squad, qMin(rows, int(squad.count)), RosterListing::nameCollator());
+    m_rosterModel.setListRows(listRows);
+    m_rosterModel.setCandidateList(RosterListing::assignListPositions(squad, listRows));
+    m_board.setCandidateList(m_rosterModel.candidateList());
+    m_rosterModel.announceRosterChanged();
     return true;
 }
 
@@ -145,12 +146,12 @@ void MainModel::rechargeCompoXML()
 
 void MainModel::readMatchOrders()
 {
-    MatchOrdersReader::run(m_folder, m_board, m_roster, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyMatchOrders(m_folder, m_board, roster(), roster().trainerTypeIndex(), m_teamId);
 }
 
 void MainModel::readTeamAndTraining()
 {
-    TeamTrainingReader::run(m_folder, m_board, m_roster.trainerTypeIndex(), m_teamId);
+    MatchOrdersApplier::applyTeamAndTraining(m_folder, m_board, roster().trainerTypeIndex(), m_teamId);
 }
 
 Board::CalculeResult MainModel::calcule()
@@ -169,50 +170,38 @@ Board::CalculeResult MainModel::calcule()
 void MainModel::restoreOptions()
 {
     for (const OptionKey &o : kOptionKeys)
-        m_board.setOption(o.option, m_settings.readString(kOptions, QLatin1String(o.key), kNo) == kYes);
-    m_board.setSectorOrder(m_settings.readInteger(kOptions, QStringLiteral("methode"), 0));
+        m_board.setOption(o.option, (m_settings.*o.get)());
+    m_board.setSectorOrder(m_settings.methode());
 }
 
 bool MainModel::saveOptions()
 {
     bool ok = true;
     for (const OptionKey &o : kOptionKeys)
-        ok = m_settings.writeString(kOptions, QLatin1String(o.key), m_board.option(o.option) ? kYes : kNo) && ok;
-    ok = m_settings.writeInteger(kOptions, QStringLiteral("methode"), m_board.sectorOrder()) && ok;
+        ok = (m_settings.*o.set)(m_board.option(o.option)) && ok;
+    ok = m_settings.setMethode(m_board.sectorOrder()) && ok;
     return ok;
 }
 
 bool MainModel::setPlayerSelectable(int record, bool selectable)
 {
-    const bool known = m_roster.hasRecord(record);
-    if (known && m_roster.players[record].Selectable != selectable) {
-        m_roster.players[record].Selectable = selectable;
-        emit selectableChanged(record);
-    }
-    updateCalculeEnabled();
-    return known;
+    // The roster model's selectableEdited brings the best-lineup command up to date.
+    return m_rosterModel.setPlayerSelectable(record, selectable);
 }
 
 void MainModel::updateCalculeEnabled()
 {
     bool any = false;
-    for (int i = 0; i < m_roster.storedCount() && !any; ++i)
-        any = m_roster.players[i].Selectable;
+    for (int i = 0; i < roster().storedCount() && !any; ++i)
+        any = roster().players[i].Selectable;
     setCalculeEnabled(any);
 }
 
-bool MainModel::storedOnTop()
-{
-    return m_settings.readString(kDefaut, QStringLiteral("ontop"), QStringLiteral("no")).toLower()
-           == QLatin1String("yes");
-}
+bool MainModel::storedOnTop() { return m_settings.onTop(); }
 
-void MainModel::storeOnTop(bool onTop)
-{
-    m_settings.writeString(kDefaut, QStringLiteral("ontop"), onTop ? QStringLiteral("yes") : QStringLiteral("no"));
-}
+void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }
 
-QString MainModel::hotKeyText() { return m_settings.readString(kDefaut, QStringLiteral("HotKey"), QStringLiteral("Ctrl+C")); }
+QString MainModel::hotKeyText() { return m_settings.hotKey(); }
 
 void MainModel::setCalculeEnabled(bool on)
 {

@@ -3,9 +3,10 @@
 #include "datafiles/VersionCheck.h"
 #include "evaluation/PositionFormulas.h"
 #include "evaluation/RosterLoader.h"
+#include "evaluation/RosterModel.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
-#include "settings/IniFile.h"
+#include "settings/Settings.h"
 
 #include <QList>
 #include <QObject>
@@ -21,10 +22,13 @@ public:
     explicit MainModel(const QString &programFolder, QObject *parent = nullptr);
 
     const DataFolder &folder() const { return m_folder; }
-    IniFile &settings() { return m_settings; }
+    Settings &settings() { return m_settings; }
     const FormulaWeights &weights() const { return m_weights; }
-    Roster &roster() { return m_roster; }
-    const Roster &roster() const { return m_roster; }
+    Roster &roster() { return m_rosterModel.roster(); }
+    const Roster &roster() const { return m_rosterModel.roster(); }
+    // What the roster views show.
+    RosterModel &rosterModel() { return m_rosterModel; }
+    const RosterModel &rosterModel() const { return m_rosterModel; }
     Board &board() { return m_board; }
     const Board &board() const { return m_board; }
     const QString &teamId() const { return m_teamId; }
@@ -55,14 +59,14 @@ public:
     // The best lineup: six search runs and the final one.
     Board::CalculeResult calcule();
 
-    // The calculation options as stored ("YES" exactly), and their saving at closing.
+    // The calculation options as stored, and their saving at closing.
     void restoreOptions();
     bool saveOptions();
 
     // The roster list: record indices in display order, and the candidate list of the board's
     // boxes (an empty first entry, then the names in display order).
-    const QList<int> &listRows() const { return m_listRows; }
-    const QStringList &candidateList() const { return m_candidates; }
+    const QList<int> &listRows() const { return m_rosterModel.listRows(); }
+    const QStringList &candidateList() const { return m_rosterModel.candidateList(); }
 
     // A check mark the user changed in the roster list: that row's own player becomes
     // selectable or not, whatever row is selected and even after a failed reload, so the
@@ -72,7 +76,7 @@ public:
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
 
-    // Keep-on-top ("defaut"/"ontop": "yes" or "no", compared in lower case) and the hot key text.
+    // Keep-on-top and the hot key text, as stored.
     bool storedOnTop();
     void storeOnTop(bool onTop);
     QString hotKeyText();
@@ -85,6 +89,7 @@ public:
 signals:
     // The busy indicator: on while a roster load or a search runs.
     void busyChanged(bool busy);
+    // Relayed from the roster model.
     void rosterChanged();
     // One player's selectable flag changed.
     void selectableChanged(int record);
@@ -99,13 +104,11 @@ private:
     void setCalculeEnabled(bool on);
 
     DataFolder m_folder;
-    IniFile m_settings;
+    Settings m_settings;
     FormulaWeights m_weights;
-    Roster m_roster;
+    RosterModel m_rosterModel; // before the board, which keeps its roster
     Board m_board;
     VersionCheckResult m_versionCheck;
-    QList<int> m_listRows;
-    QStringList m_candidates;
     QString m_playersPath;
     QString m_teamId;
     QStringList m_warnings;

@@ -4,6 +4,7 @@
 #include "datafiles/ProgramFolder.h"
 #include "lineup/LineupFixture.h"
 #include "lineup/LineupSlots.h"
+#include "shell/MatchOrdersApplier.h"
 #include "common/AppError.h"
 
 #include <QtTest>
@@ -27,7 +28,7 @@ class TestMatchOrdersReader : public QObject {
         return -100;
     }
     // Trainer type 2 leaves the defence as the players give it.
-    void read() { MatchOrdersReader::run(DataFolder(m_folder->path()), board(), *m_lineup->roster, 2, m_teamId); }
+    void read() { MatchOrdersApplier::applyMatchOrders(DataFolder(m_folder->path()), board(), *m_lineup->roster, 2, m_teamId); }
     void readOrders(const QList<OrderEntry> &lineup)
     {
         MatchOrders o;
@@ -60,6 +61,42 @@ private slots:
         m_lineup->roster->players[0].PositionValue[0] = 7.3; // 101 as keeper
         m_lineup->makeBoard();
         m_teamId = QStringLiteral("418275");
+    }
+
+    // ---- what the reader itself returns, before anything is applied ----
+
+    void readerGivesTheEntriesAsTheFileDoesUpToTheFirstFaultyOne()
+    {
+        MatchOrders o;
+        o.tacticType = QByteArray("x");
+        o.attitude = QByteArray("2");
+        // Role 25 means nothing but counts as read; the player ID "1O" ends the list.
+        o.lineup = {entry("101", 1), entry("105", 2, ""), entry("106", 25, "9"), entry("107", 7, "4"),
+                    entry("1O", 3, "1"), entry("109", 4, "1")};
+        m_folder->writeMatchOrders(o);
+        const MatchOrdersInfo info = MatchOrdersReader::read(DataFolder(m_folder->path()));
+        QVERIFY(info.available);
+        QVERIFY(!info.failure);
+        QVERIFY(!info.tactic);
+        QCOMPARE(info.attitude, std::optional<int32_t>(2));
+        QCOMPARE(info.homeTeamId, QStringLiteral("418275"));
+        QCOMPARE(info.lineup.size(), 4);
+        const QList<int32_t> expected{1, 101, 0, 2, 105, 0, 25, 106, 0, 7, 107, 4};
+        QList<int32_t> got;
+        for (const MatchOrdersInfo::Entry &e : info.lineup)
+            got << e.role << e.playerId << e.behaviour;
+        QCOMPARE(got, expected);
+
+        // Without HomeTeam the tactic read before it comes back with the fault, and nothing after.
+        o.tacticType = QByteArray("3");
+        o.homeTeam = false;
+        m_folder->writeMatchOrders(o);
+        const MatchOrdersInfo partial = MatchOrdersReader::read(DataFolder(m_folder->path()));
+        QCOMPARE(partial.tactic, std::optional<int32_t>(3));
+        QVERIFY(partial.failure);
+        QCOMPARE(partial.failure->reason(), QStringLiteral("element HomeTeam is missing"));
+        QVERIFY(!partial.attitude);
+        QVERIFY(partial.lineup.isEmpty());
     }
 
     // ---- the lineup entries ----

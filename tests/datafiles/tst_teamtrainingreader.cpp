@@ -1,9 +1,8 @@
 // The team and training reader: match conditions and the team identifier from the game files.
 #include "datafiles/DataFolder.h"
-#include "datafiles/MatchOrdersReader.h"
 #include "datafiles/ProgramFolder.h"
-#include "datafiles/TeamTrainingReader.h"
 #include "lineup/LineupFixture.h"
+#include "shell/MatchOrdersApplier.h"
 #include "common/AppError.h"
 
 #include <QtTest>
@@ -19,7 +18,7 @@ class TestTeamTrainingReader : public QObject {
     Board &board() { return *m_lineup->board; }
     void run(int trainerType, QString &teamId)
     {
-        TeamTrainingReader::run(DataFolder(m_folder->path()), board(), trainerType, teamId);
+        MatchOrdersApplier::applyTeamAndTraining(DataFolder(m_folder->path()), board(), trainerType, teamId);
     }
 
 private slots:
@@ -131,11 +130,11 @@ private slots:
         orders.homeTeamId = QByteArray("418275");
         m_folder->writeMatchOrders(orders);
         QString teamId;
-        MatchOrdersReader::run(DataFolder(m_folder->path()), board(), *m_lineup->roster, 0, teamId);
+        MatchOrdersApplier::applyMatchOrders(DataFolder(m_folder->path()), board(), *m_lineup->roster, 0, teamId);
         QCOMPARE(board().text("cbLieu"), QStringLiteral("Away"));
 
         m_folder->writeTeam("418275");
-        MatchOrdersReader::run(DataFolder(m_folder->path()), board(), *m_lineup->roster, 0, teamId);
+        MatchOrdersApplier::applyMatchOrders(DataFolder(m_folder->path()), board(), *m_lineup->roster, 0, teamId);
         QCOMPARE(board().text("cbLieu"), QStringLiteral("Home/Derby"));
     }
 

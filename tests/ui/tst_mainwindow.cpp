@@ -95,8 +95,9 @@ struct ProgramFolder {
 std::unique_ptr<TForm1> start(const ProgramFolder &folder)
 {
     auto form = std::make_unique<TForm1>(folder.folder());
-    form->setPlayerTestWindow(new TFPlayerTest(form->model(), form.get()));
-    form->setPlayerDetailWindow(new TFPlayerDetail(form->model(), form.get()));
+    form->setPlayerTestWindow(new TFPlayerTest(form->model().rosterModel(), form.get()));
+    form->setPlayerDetailWindow(new TFPlayerDetail(form->model().rosterModel(),
+                                                 form->model().folder().programPath(QStringLiteral("img/")), form.get()));
     QSignalSpy done(form.get(), &TForm1::startUpFinished);
     form->show();
     if (!done.wait(10000))

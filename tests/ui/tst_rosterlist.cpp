@@ -151,6 +151,7 @@ class TestRosterList : public QObject {
 
     std::unique_ptr<ProgramFolder> m_folder;
     std::unique_ptr<MainModel> m_model;
+    QString pictureFolder() const { return m_model->folder().programPath(QStringLiteral("img/")); }
     std::unique_ptr<QMainWindow> m_main;
     RosterListView *m_view = nullptr;
 
@@ -169,7 +170,7 @@ private slots:
         m_main = std::make_unique<QMainWindow>();
         m_main->setObjectName(QStringLiteral("Form1"));
         m_main->setGeometry(100, 80, 1000, 600);
-        m_view = new RosterListView(*m_model, m_main.get());
+        m_view = new RosterListView(m_model->rosterModel(), m_main.get());
         m_main->setCentralWidget(m_view);
         m_main->show();
         QVERIFY(QTest::qWaitForWindowExposed(m_main.get()));
@@ -372,7 +373,7 @@ private slots:
     {
         m_main->setWindowFlag(Qt::WindowStaysOnTopHint, true);
         m_main->show();
-        TFPlayerDetail detail(*m_model, m_main.get());
+        TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
         const int emilie = recordNamed(*m_model, QStringLiteral("Émilie Faure"));
         const Tplayer &p = m_model->roster().players[emilie];
         detail.setDetailPlayer(emilie);
@@ -439,7 +440,7 @@ private slots:
     void detailWithAMissingPicture()
     {
         QVERIFY(QFile::remove(m_folder->path("img/YCard2.gif")));
-        TFPlayerDetail detail(*m_model, m_main.get());
+        TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
         detail.setDetailPlayer(recordNamed(*m_model, QStringLiteral("Émilie Faure")));
         detail.show();
         QVERIFY(QTest::qWaitForWindowExposed(&detail));
@@ -453,7 +454,7 @@ private slots:
 
     void detailClosesWithOk()
     {
-        TFPlayerDetail detail(*m_model, m_main.get());
+        TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
         QTimer::singleShot(0, &detail, [&] { detail.findChild<QPushButton *>("BOK")->click(); });
         QCOMPARE(detail.showPlayer(recordNamed(*m_model, QStringLiteral("Zoé Roux"))), int(QDialog::Accepted));
         QCOMPARE(detail.detailPlayer(), recordNamed(*m_model, QStringLiteral("Zoé Roux")));
@@ -462,7 +463,7 @@ private slots:
     void doubleClickOpensTheDetail()
     {
         // As the main window wires them.
-        TFPlayerDetail detail(*m_model, m_main.get());
+        TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
         connect(m_view, &RosterListView::detailRequested, &detail, [&](int record) {
             detail.setDetailPlayer(record);
             detail.show();
@@ -490,7 +491,7 @@ private slots:
         p.BestValue = 12.34;
         p.BestPositionName = vocab(QStringLiteral("DEFLATERALDEF"));
 
-        TFPlayerTest trial(*m_model, m_main.get());
+        TFPlayerTest trial(m_model->rosterModel(), m_main.get());
         trial.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trial));
         QCOMPARE(trial.windowTitle(), QStringLiteral("Essais"));
@@ -540,7 +541,7 @@ private slots:
 
     void trialWindowShownAgain()
     {
-        TFPlayerTest trial(*m_model, m_main.get());
+        TFPlayerTest trial(m_model->rosterModel(), m_main.get());
         trial.show();
         QComboBox *box = trial.findChild<QComboBox *>("cbJoueur");
         box->setFocus();
@@ -566,8 +567,8 @@ private slots:
     void screenshots()
     {
         QFETCH(QString, language);
-        TFPlayerDetail detail(*m_model, m_main.get());
-        TFPlayerTest trial(*m_model, m_main.get());
+        TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
+        TFPlayerTest trial(m_model->rosterModel(), m_main.get());
         QVERIFY(WidgetLanguageApplier::applyLanguageFile(
             QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/") + language + QStringLiteral(".lng"),
             {m_main.get(), &detail, &trial}, &m_model->board()));

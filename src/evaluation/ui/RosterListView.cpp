@@ -1,7 +1,7 @@
 #include "evaluation/ui/RosterListView.h"
 
 #include "evaluation/RosterColumns.h"
-#include "shell/MainModel.h"
+#include "evaluation/RosterModel.h"
 #include "common/ui/ErrorHandler.h"
 
 #include <QHeaderView>
@@ -14,7 +14,7 @@ namespace {
 constexpr int kRecordRole = Qt::UserRole;
 }
 
-RosterListView::RosterListView(MainModel &model, QWidget *parent) : ClickSortTreeWidget(parent), m_model(model)
+RosterListView::RosterListView(RosterModel &model, QWidget *parent) : ClickSortTreeWidget(parent), m_model(model)
 {
     setObjectName(QStringLiteral("ListeJoueurs"));
     setColumnCount(RosterColumns::kCount);
@@ -41,8 +41,8 @@ RosterListView::RosterListView(MainModel &model, QWidget *parent) : ClickSortTre
 
     connect(this, &QTreeWidget::itemChanged, this, &RosterListView::rowChanged);
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { rowDoubleClicked(item); });
-    connect(&m_model, &MainModel::selectableChanged, this, &RosterListView::syncCheckMark);
-    connect(&m_model, &MainModel::rosterChanged, this, &RosterListView::syncAllCheckMarks);
+    connect(&m_model, &RosterModel::selectableChanged, this, &RosterListView::syncCheckMark);
+    connect(&m_model, &RosterModel::rosterChanged, this, &RosterListView::syncAllCheckMarks);
 }
 
 void RosterListView::fill()

@@ -1,7 +1,7 @@
 #pragma once
 #include "evaluation/ui/ClickSortTreeWidget.h"
 
-class MainModel;
+class RosterModel;
 class QMimeData;
 
 // The roster list "ListeJoueurs": one row per player with his 35 columns, a check mark per
@@ -13,7 +13,7 @@ public:
     // What a dragged row carries: the record index as text (and the name as plain text).
     static const QString kRecordMimeType; // "application/x-squadwright-record"
 
-    explicit RosterListView(MainModel &model, QWidget *parent = nullptr);
+    explicit RosterListView(RosterModel &model, QWidget *parent = nullptr);
 
     // Rows for the model's list in its order (by name, as the roster's loading sorted it); the
     // header then stands as after one click on the name column. Call it after every players
@@ -44,7 +44,7 @@ private:
     void syncAllCheckMarks();
     bool validRecord(int record) const;
 
-    MainModel &m_model;
+    RosterModel &m_model;
     // The list's own filling sets check marks too; those are not the user's.
     bool m_filling = false;
 };

@@ -1,7 +1,7 @@
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "common/ui/DisplayText.h"
 
-#include "shell/MainModel.h"
+#include "evaluation/RosterModel.h"
 #include "common/ui/ErrorHandler.h"
 
 #include <QFileInfo>
@@ -23,7 +23,8 @@ QLabel *namedLabel(const QString &name, const QString &text, QWidget *parent)
 
 } // namespace
 
-TFPlayerDetail::TFPlayerDetail(MainModel &model, QWidget *parent) : QDialog(parent), m_model(model)
+TFPlayerDetail::TFPlayerDetail(const RosterModel &model, const QString &pictureFolder, QWidget *parent)
+    : QDialog(parent), m_model(model), m_pictureFolder(pictureFolder)
 {
     setObjectName(QStringLiteral("FPlayerDetail"));
     setWindowTitle(QStringLiteral("FPlayerDetail"));
@@ -178,7 +179,7 @@ void TFPlayerDetail::formShow()
 
 void TFPlayerDetail::showPicture(QLabel *label, const QString &file)
 {
-    const QString path = m_model.folder().programPath(QStringLiteral("img/") + file);
+    const QString path = m_pictureFolder + file;
     QPixmap picture;
     if (!QFileInfo(path).isFile() || !picture.load(path)) {
         // The window still opens with everything else; the picture's place stays empty.

@@ -5,7 +5,7 @@
 #include <QDialog>
 #include <array>
 
-class MainModel;
+class RosterModel;
 class QLabel;
 class QPushButton;
 
@@ -15,7 +15,8 @@ class QPushButton;
 class TFPlayerDetail : public QDialog {
     Q_OBJECT
 public:
-    explicit TFPlayerDetail(MainModel &model, QWidget *parent = nullptr);
+    // pictureFolder: where the skill and card pictures are, with a trailing separator.
+    TFPlayerDetail(const RosterModel &model, const QString &pictureFolder, QWidget *parent = nullptr);
 
     // The player the next showing fills the window for (a roster record index).
     void setDetailPlayer(int record) { m_record = record; }
@@ -34,7 +35,8 @@ private:
     void formShow();
     void showPicture(QLabel *label, const QString &file);
 
-    MainModel &m_model;
+    const RosterModel &m_model;
+    QString m_pictureFolder;
     int m_record = -1;
     PlayerWindowFrame::OnTopSource m_onTopSource;
 

@@ -2,7 +2,7 @@
 
 #include "evaluation/PlayerTrialModel.h"
 #include "evaluation/ui/ClickSortTreeWidget.h"
-#include "shell/MainModel.h"
+#include "evaluation/RosterModel.h"
 #include "common/ui/ErrorHandler.h"
 
 #include <QComboBox>
@@ -18,7 +18,7 @@ constexpr int kValueColumn = 1;
 constexpr int kStarsColumn = 2;
 } // namespace
 
-TFPlayerTest::TFPlayerTest(MainModel &model, QWidget *parent) : QDialog(parent), m_model(model)
+TFPlayerTest::TFPlayerTest(const RosterModel &model, QWidget *parent) : QDialog(parent), m_model(model)
 {
     setObjectName(QStringLiteral("FPlayerTest"));
     setWindowTitle(QStringLiteral("Essais"));
@@ -107,7 +107,7 @@ void TFPlayerTest::formShow()
 {
     ErrorHandler::guarded([this] {
         m_player->clear();
-        m_player->addItems(m_model.board().candidateList());
+        m_player->addItems(m_model.candidateList());
         m_player->setCurrentIndex(m_player->count() > 0 ? 0 : -1);
         m_skills->clear();
     });
@@ -126,7 +126,7 @@ void TFPlayerTest::cbJoueurSelect(int entry)
         const Roster &roster = m_model.roster();
         const int record = m_player->currentText().isEmpty()
                                ? -1
-                               : PlayerTrialModel::recordOfEntry(roster, m_model.board().candidateList(), entry);
+                               : PlayerTrialModel::recordOfEntry(roster, m_model.candidateList(), entry);
         const PlayerTrialModel m = PlayerTrialModel::forRecord(roster, record);
         if (m.isEmpty()) {
             clearValues();

@@ -4,7 +4,7 @@
 #include <QDialog>
 
 class ClickSortTreeWidget;
-class MainModel;
+class RosterModel;
 class QComboBox;
 class QGroupBox;
 class QLabel;
@@ -14,7 +14,7 @@ class QLabel;
 class TFPlayerTest : public QDialog {
     Q_OBJECT
 public:
-    explicit TFPlayerTest(MainModel &model, QWidget *parent = nullptr);
+    explicit TFPlayerTest(const RosterModel &model, QWidget *parent = nullptr);
 
     void setOnTopSource(PlayerWindowFrame::OnTopSource source) { m_onTopSource = std::move(source); }
 
@@ -30,7 +30,7 @@ private:
     void formShow();
     void clearValues();
 
-    MainModel &m_model;
+    const RosterModel &m_model;
     PlayerWindowFrame::OnTopSource m_onTopSource;
     QGroupBox *m_playerGroup = nullptr;
     QComboBox *m_player = nullptr;

@@ -33,8 +33,12 @@ std::unique_ptr<TForm1> StartUpSequence::createWindows(const QString &programFol
         {[] {}, 30}, // connection dialog
         {[] {}, 40}, // about window
         {[] {}, 50}, // settings dialog
-        {[&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model(), mainWindow.get())); }, 60},
-        {[&] { mainWindow->setPlayerDetailWindow(new TFPlayerDetail(mainWindow->model(), mainWindow.get())); }, 70},
+        {[&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model().rosterModel(), mainWindow.get())); }, 60},
+        {[&] {
+             const QString pictures = mainWindow->model().folder().programPath(QStringLiteral("img/"));
+             mainWindow->setPlayerDetailWindow(
+                 new TFPlayerDetail(mainWindow->model().rosterModel(), pictures, mainWindow.get()));
+         }, 70},
         {[] {}, 80},  // data module: the shared XML document
         {[] {}, 100}, // setup wizard
     };

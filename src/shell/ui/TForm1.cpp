@@ -261,7 +261,7 @@ void TForm1::createPages()
     gbJoueurs->setObjectName(QStringLiteral("GbJoueurs"));
     auto *listLayout = new QVBoxLayout(gbJoueurs);
     listLayout->setContentsMargins(4, 4, 4, 4);
-    m_rosterView = new RosterListView(m_model, gbJoueurs);
+    m_rosterView = new RosterListView(m_model.rosterModel(), gbJoueurs);
     listLayout->addWidget(m_rosterView);
     joueursLayout->addWidget(gbJoueurs);
     connect(m_rosterView, &RosterListView::detailRequested, this, &TForm1::showDetail);
@@ -489,13 +489,9 @@ void TForm1::showEvent(QShowEvent *event)
 
 void TForm1::closeEvent(QCloseEvent *event)
 {
-    // The options are saved when possible; closing is never refused.
-    ErrorHandler::guarded([this] {
-        try {
-            m_model.saveOptions();
-        } catch (...) {
-        }
-    });
+    // The options are saved when possible; closing is never refused, and a failure goes to
+    // the status bar.
+    ErrorHandler::guarded([this] { m_model.saveOptions(); });
     for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
         if (dialog)
             dialog->close();
@@ -535,7 +531,7 @@ void TForm1::FormShow()
 
 void TForm1::loadLanguage()
 {
-    const QString name = m_model.settings().readString(QStringLiteral("defaut"), QStringLiteral("langue"), QString());
+    const QString name = m_model.settings().langue();
     const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     if (!path.isEmpty()) {

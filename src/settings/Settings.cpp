@@ -1,0 +1,64 @@
+#include "settings/Settings.h"
+
+namespace {
+const QString kDefaut = QStringLiteral("defaut");
+const QString kOptions = QStringLiteral("options");
+const QString kYes = QStringLiteral("YES");
+const QString kNo = QStringLiteral("NO");
+} // namespace
+
+const QString Settings::kPlayersXml = QStringLiteral("PlayersXML");
+const QString Settings::kRepositionnement = QStringLiteral("repositionnement");
+const QString Settings::kOnTop = QStringLiteral("ontop");
+const QString Settings::kHotKey = QStringLiteral("HotKey");
+const QString Settings::kLangue = QStringLiteral("langue");
+const QString Settings::kCartons = QStringLiteral("cartons");
+const QString Settings::kBlesse = QStringLiteral("blesse");
+const QString Settings::kCalculAll = QStringLiteral("CalculAll");
+const QString Settings::kMethode = QStringLiteral("methode");
+
+Settings::Settings(const QString &path, QObject *parent) : QObject(parent), m_file(path) {}
+
+bool Settings::written(bool ok, const QString &key)
+{
+    if (ok)
+        emit changed(key);
+    return ok;
+}
+
+QString Settings::playersXml() const { return m_file.readString(kDefaut, kPlayersXml, QString()); }
+bool Settings::setPlayersXml(const QString &path) { return written(m_file.writeString(kDefaut, kPlayersXml, path), kPlayersXml); }
+
+int Settings::repositionnement() const { return m_file.readInteger(kDefaut, kRepositionnement, 0); }
+bool Settings::setRepositionnement(int entry)
+{
+    return written(m_file.writeInteger(kDefaut, kRepositionnement, entry), kRepositionnement);
+}
+
+bool Settings::onTop() const
+{
+    return m_file.readString(kDefaut, kOnTop, QStringLiteral("no")).toLower() == QLatin1String("yes");
+}
+bool Settings::setOnTop(bool onTop)
+{
+    return written(m_file.writeString(kDefaut, kOnTop, onTop ? QStringLiteral("yes") : QStringLiteral("no")), kOnTop);
+}
+
+QString Settings::hotKey() const { return m_file.readString(kDefaut, kHotKey, QStringLiteral("Ctrl+C")); }
+bool Settings::setHotKey(const QString &text) { return written(m_file.writeString(kDefaut, kHotKey, text), kHotKey); }
+
+QString Settings::langue() const { return m_file.readString(kDefaut, kLangue, QString()); }
+bool Settings::setLangue(const QString &name) { return written(m_file.writeString(kDefaut, kLangue, name), kLangue); }
+
+bool Settings::option(const QString &key) const { return m_file.readString(kOptions, key, kNo) == kYes; }
+bool Settings::setOption(const QString &key, bool on) { return written(m_file.writeString(kOptions, key, on ? kYes : kNo), key); }
+
+bool Settings::cartons() const { return option(kCartons); }
+bool Settings::setCartons(bool on) { return setOption(kCartons, on); }
+bool Settings::blesse() const { return option(kBlesse); }
+bool Settings::setBlesse(bool on) { return setOption(kBlesse, on); }
+bool Settings::calculAll() const { return option(kCalculAll); }
+bool Settings::setCalculAll(bool on) { return setOption(kCalculAll, on); }
+
+int Settings::methode() const { return m_file.readInteger(kOptions, kMethode, 0); }
+bool Settings::setMethode(int entry) { return written(m_file.writeInteger(kOptions, kMethode, entry), kMethode); }

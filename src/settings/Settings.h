@@ -1,0 +1,70 @@
+#pragma once
+#include "settings/IniFile.h"
+
+#include <QObject>
+#include <QString>
+
+// The program's own settings in SQW.ini, one getter and one setter per key, each with its
+// default and the way the program has always read it. Every read goes to the file, so a value
+// written by another handle (or by hand) counts at once. Each setter returns false when the file
+// could not be written (it is then unchanged) and, after a successful write, emits changed()
+// with the key's name.
+class Settings : public QObject {
+    Q_OBJECT
+public:
+    explicit Settings(const QString &path, QObject *parent = nullptr);
+
+    // The file under the facade, for the sections it does not cover (the position formulas).
+    IniFile &file() { return m_file; }
+    const IniFile &file() const { return m_file; }
+    const QString &path() const { return m_file.path(); }
+
+    // Key names, as changed() reports them.
+    static const QString kPlayersXml;       // [defaut] PlayersXML
+    static const QString kRepositionnement; // [defaut] repositionnement
+    static const QString kOnTop;            // [defaut] ontop
+    static const QString kHotKey;           // [defaut] HotKey
+    static const QString kLangue;           // [defaut] langue
+    static const QString kCartons;          // [options] cartons
+    static const QString kBlesse;           // [options] blesse
+    static const QString kCalculAll;        // [options] CalculAll
+    static const QString kMethode;          // [options] methode
+
+    // [defaut]
+    // The players file last loaded; empty when none.
+    QString playersXml() const;
+    bool setPlayersXml(const QString &path);
+    // The sector order the board starts with (an integer of the settings file; 0 by default).
+    int repositionnement() const;
+    bool setRepositionnement(int entry);
+    // Keep on top: "yes" in any letter case is on; stored as "yes" / "no"; off by default.
+    bool onTop() const;
+    bool setOnTop(bool onTop);
+    // The hot key text; "Ctrl+C" by default.
+    QString hotKey() const;
+    bool setHotKey(const QString &text);
+    // The language file's name without ".lng"; empty by default.
+    QString langue() const;
+    bool setLangue(const QString &name);
+
+    // [options]: each "YES" exactly is on, anything else off; stored as "YES" / "NO".
+    bool cartons() const;
+    bool setCartons(bool on);
+    bool blesse() const;
+    bool setBlesse(bool on);
+    bool calculAll() const;
+    bool setCalculAll(bool on);
+    // The search's sector order entry (an integer of the settings file; 0 by default).
+    int methode() const;
+    bool setMethode(int entry);
+
+signals:
+    void changed(const QString &key);
+
+private:
+    bool option(const QString &key) const;
+    bool setOption(const QString &key, bool on);
+    bool written(bool ok, const QString &key);
+
+    IniFile m_file;
+};
