@@ -4,6 +4,7 @@
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "shell/ui/TForm1.h"
+#include "support/ProgramFolder.h"
 
 #include <QApplication>
 #include <QDirIterator>
@@ -18,18 +19,6 @@
 
 namespace {
 
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
-    }
-}
-
 // A program folder of its own: the program and the sample team, so that the settings it writes
 // at closing touch nothing of the build.
 struct ProgramCopy {
@@ -37,7 +26,7 @@ struct ProgramCopy {
     QString program;
     ProgramCopy()
     {
-        copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), dir.path());
+        TestSupport::copyTree(TestSupport::sampleDataDir(), dir.path());
         program = dir.filePath(QStringLiteral("squadwright"));
         QFile::copy(QStringLiteral(SQW_PROGRAM_DIR "/squadwright"), program);
         QFile::setPermissions(program, QFile::permissions(program) | QFile::ExeOwner);
@@ -91,9 +80,8 @@ BENCHMARK(BM_StartUpWithSplash)->UseManualTime()->Unit(benchmark::kMillisecond)-
 // the new team figures: what one frame must hold.
 void BM_SlotPickToRepaintedBoard(benchmark::State &state)
 {
-    QTemporaryDir dir;
-    copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), dir.path());
-    auto form = std::make_unique<TForm1>(dir.path() + QLatin1Char('/'));
+    TestSupport::ProgramFolderCopy dir;
+    auto form = std::make_unique<TForm1>(dir.folder());
     QEventLoop loop;
     QObject::connect(form.get(), &TForm1::startUpFinished, &loop, &QEventLoop::quit);
     QTimer::singleShot(10000, &loop, &QEventLoop::quit);

@@ -21,9 +21,9 @@ QByteArray squadFile(int players)
     const char *lastNames[] = {"Dupont", "Martin", "Lefèvre", "Girard", "Blanc", "Roux", "Faure", "Morel"};
 
     QByteArray xml = "<?xml version=\"1.0\" encoding=\"utf-8\"?>\r\n<VelmorraData>\r\n"
-                     "  <FileName>players.asp</FileName>\r\n  <Version>1.6</Version>\r\n"
-                     "  <UserID>123456</UserID>\r\n  <FetchedDate>2024-06-11 20:15:00</FetchedDate>\r\n"
-                     "  <Team>\r\n    <TeamID>4711</TeamID>\r\n    <TeamName>FC Rivebelle</TeamName>\r\n"
+                     "  <InventedSource>players.asp</InventedSource>\r\n  <Version>1.6</Version>\r\n"
+                     "  <InventedOwner>123456</InventedOwner>\r\n  <InventedStamp>2024-06-11 20:15:00</InventedStamp>\r\n"
+                     "  <Team>\r\n    <InventedTeamKey>4711</InventedTeamKey>\r\n    <InventedTeamLabel>FC Rivebelle</InventedTeamLabel>\r\n"
                      "    <PlayerList Count=\"" + QByteArray::number(players) + "\">\r\n";
     for (int i = 0; i < players; ++i) {
         const QByteArray first = firstNames[rng.bounded(8)];
@@ -34,26 +34,26 @@ QByteArray squadFile(int players)
                    "          <TrainerSkill>6</TrainerSkill>\r\n        </TrainerData>\r\n";
         xml += "        <PlayerID>" + QByteArray::number(300000000 + i * 7919) + "</PlayerID>\r\n"
                "        <PlayerName>" + first + " " + last + "</PlayerName>\r\n"
-               "        <FirstName>" + first + "</FirstName>\r\n        <LastName>" + last + "</LastName>\r\n"
+               "        <InventedGiven>" + first + "</InventedGiven>\r\n        <InventedFamily>" + last + "</InventedFamily>\r\n"
                "        <PlayerNumber>" + QByteArray::number(i % 100) + "</PlayerNumber>\r\n"
-               "        <Age>" + level(17, 34) + "</Age>\r\n        <AgeDays>" + level(0, 111) + "</AgeDays>\r\n"
+               "        <Age>" + level(17, 34) + "</Age>\r\n        <InventedDays>" + level(0, 111) + "</InventedDays>\r\n"
                "        <TSI>" + level(300, 40000) + "</TSI>\r\n"
                "        <PlayerForm>" + level(1, 8) + "</PlayerForm>\r\n"
-               "        <Statement><![CDATA[Rien à déclarer.]]></Statement>\r\n"
+               "        <InventedNote><![CDATA[Rien à déclarer.]]></InventedNote>\r\n"
                "        <Experience>" + level(1, 12) + "</Experience>\r\n"
                "        <Leadership>" + level(1, 7) + "</Leadership>\r\n"
-               "        <Salary>" + level(2500, 90000) + "</Salary>\r\n        <IsAbroad>0</IsAbroad>\r\n"
+               "        <InventedCoins>" + level(2500, 90000) + "</InventedCoins>\r\n        <InventedFlag>0</InventedFlag>\r\n"
                "        <Agreeability>" + level(0, 5) + "</Agreeability>\r\n"
                "        <Aggressiveness>" + level(0, 4) + "</Aggressiveness>\r\n"
                "        <Honesty>" + level(0, 5) + "</Honesty>\r\n"
-               "        <LeagueGoals>" + level(0, 20) + "</LeagueGoals>\r\n"
-               "        <CupGoals>" + level(0, 5) + "</CupGoals>\r\n"
-               "        <CareerGoals>" + level(0, 200) + "</CareerGoals>\r\n"
+               "        <InventedTallyA>" + level(0, 20) + "</InventedTallyA>\r\n"
+               "        <InventedTallyB>" + level(0, 5) + "</InventedTallyB>\r\n"
+               "        <InventedTallyC>" + level(0, 200) + "</InventedTallyC>\r\n"
                "        <Specialty>" + level(0, 5) + "</Specialty>\r\n"
-               "        <TransferListed>0</TransferListed>\r\n"
-               "        <NationalTeamID>0</NationalTeamID>\r\n"
-               "        <CountryID>5</CountryID>\r\n"
-               "        <Caps>0</Caps>\r\n        <CapsU20>0</CapsU20>\r\n"
+               "        <InventedMarker>0</InventedMarker>\r\n"
+               "        <InventedGroup>0</InventedGroup>\r\n"
+               "        <InventedPlace>5</InventedPlace>\r\n"
+               "        <InventedCountA>0</InventedCountA>\r\n        <InventedCountB>0</InventedCountB>\r\n"
                "        <Cards>" + level(0, 3) + "</Cards>\r\n"
                "        <InjuryLevel>" + level(-1, 3) + "</InjuryLevel>\r\n"
                "        <StaminaSkill>" + level(1, 9) + "</StaminaSkill>\r\n"
@@ -64,7 +64,7 @@ QByteArray squadFile(int players)
                "        <WingerSkill>" + level(0, 17) + "</WingerSkill>\r\n"
                "        <DefenderSkill>" + level(0, 17) + "</DefenderSkill>\r\n"
                "        <SetPiecesSkill>" + level(0, 17) + "</SetPiecesSkill>\r\n"
-               "        <PlayerCategoryId>" + level(0, 8) + "</PlayerCategoryId>\r\n"
+               "        <InventedCategory>" + level(0, 8) + "</InventedCategory>\r\n"
                "      </Player>\r\n";
     }
     xml += "    </PlayerList>\r\n  </Team>\r\n</VelmorraData>\r\n";

@@ -16,15 +16,17 @@ public:
     // Used by the language file machinery only; returns false (and changes nothing) for an
     // unregistered key.
     bool setText(const QString &key, const QString &value);
-    bool isRegistered(const QString &key) const;
-    QStringList keys() const;          // every registered key, in definition order
-    QString defaultText(const QString &key) const;
-
-    // Back to the built-in French defaults (program start; tests).
-    void resetToDefaults();
 
 private:
+    // The test support reads the registered keys and defaults and puts the defaults back
+    // between cases; the program itself only looks texts up and replaces them.
+    friend class VocabularyInspector;
+
     Vocabulary();
+    bool isRegistered(const QString &key) const;
+    QStringList keys() const; // every registered key, in definition order
+    QString defaultText(const QString &key) const;
+    void resetToDefaults();   // back to the built-in French defaults
     struct Entry { QString key; QString defaultText; QString text; };
     QList<Entry> m_entries;
     QHash<QString, qsizetype> m_index; // key -> entry

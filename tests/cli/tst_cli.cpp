@@ -1,5 +1,6 @@
 // Runs the real command-line program on copies of the bundled sample team.
 #include "ExactCompare.h"
+#include "support/ProgramFolder.h"
 #include <QDir>
 #include <QDirIterator>
 #include <QDomDocument>
@@ -31,17 +32,6 @@ Run runCli(const QStringList &args)
     p.waitForFinished(30000);
     return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(),
             p.readAllStandardError()};
-}
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString src = it.next();
-        const QString dst = to + src.mid(from.size());
-        QDir().mkpath(QFileInfo(dst).path());
-        QFile::copy(src, dst);
-    }
 }
 
 QByteArray readAll(const QString &path)
@@ -325,7 +315,7 @@ private slots:
     {
         m_folder = m_tmp.path() + "/prog";
         QDir(m_folder).removeRecursively();
-        copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), m_folder);
+        TestSupport::copyTree(TestSupport::sampleDataDir(), m_folder);
     }
 
     void usageErrorsExitWithTwo_data()

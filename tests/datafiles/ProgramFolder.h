@@ -83,7 +83,7 @@ public:
     {
         writeXml(QStringLiteral("Team.xml"),
                  "<?xml version=\"1.0\" encoding=\"utf-8\"?>\n<VelmorraData><Version>1.6</Version>"
-                 "<Team><TeamID>" + teamIdText + "</TeamID><TeamName>FC Test</TeamName></Team></VelmorraData>\n");
+                 "<Team><TeamID>" + teamIdText + "</TeamID></Team></VelmorraData>\n");
     }
 
     // Morale and SelfConfidence as raw texts; a null one leaves the element out.
@@ -107,7 +107,7 @@ public:
             x += "<HomeTeam>";
             if (o.homeTeamId)
                 x += "<HomeTeamID>" + *o.homeTeamId + "</HomeTeamID>";
-            x += "<HomeTeamName>FC Test</HomeTeamName></HomeTeam>\n";
+            x += "</HomeTeam>\n";
         }
         if (o.tacticType)
             x += "<TacticType>" + *o.tacticType + "</TacticType>\n";

@@ -94,7 +94,7 @@ QByteArray squadFile()
                             "Specialty"};
     QByteArray xml = "\xEF\xBB\xBF<?xml version=\"1.0\" encoding=\"UTF-8\" standalone='yes'?>\r\n"
                      "<!-- fetched for the squad -->\r\n<VelmorraData>\r\n"
-                     "  <FileName>players.asp</FileName>\r\n  <Team>\r\n    <TeamID>4711</TeamID>\r\n"
+                     "  <InventedSource>players.asp</InventedSource>\r\n  <Team>\r\n    <InventedTeamKey>4711</InventedTeamKey>\r\n"
                      "    <PlayerList Count='101' Sorted=\"no\">\r\n";
     for (int i = 0; i < 101; ++i) {
         xml += "      <Player Index=\"" + QByteArray::number(i) + "\">\r\n";
@@ -103,8 +103,8 @@ QByteArray squadFile()
                    "          <TrainerSkill>5</TrainerSkill>\r\n        </TrainerData>\r\n";
         xml += "        <PlayerID>" + QByteArray::number(200000 + i * 31) + "</PlayerID>\r\n"
                "        <PlayerName>" + QByteArray(names[rng.bounded(8)]) + "</PlayerName>\r\n"
-               "        <Statement><![CDATA[Rien \xC3\xA0 d\xC3\xA9" "clarer <ici> & l\xC3\xA0.]]></Statement>\r\n"
-               "        <IsAbroad/>\r\n";
+               "        <InventedNote><![CDATA[Rien \xC3\xA0 d\xC3\xA9" "clarer <ici> & l\xC3\xA0.]]></InventedNote>\r\n"
+               "        <InventedFlag/>\r\n";
         for (const char *v : values) {
             xml += QByteArray("        <") + v + ">" + QByteArray::number(rng.bounded(-1, 18)) + "</" + v + ">";
             xml += (i % 17 == 3) ? "<!-- checked -->\r\n" : "\r\n";

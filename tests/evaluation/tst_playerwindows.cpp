@@ -3,6 +3,7 @@
 #include "evaluation/PlayerTrialModel.h"
 #include "evaluation/RosterColumns.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 #include <memory>
@@ -57,8 +58,7 @@ class TestPlayerWindows : public QObject {
 private slots:
     void init()
     {
-        NameTables::instance().resetToDefaults();
-        Vocabulary::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     // ---- detail window ----

@@ -1,6 +1,6 @@
 #include "evaluation/PositionValues.h"
 #include "common/AppError.h"
-#include "common/Vocabulary.h"
+#include "support/VocabularyInspector.h"
 
 #include <QtTest>
 #include <climits>
@@ -47,7 +47,7 @@ FormulaWeights sameFormulaForAll(const std::array<int32_t, 7> &skillWeights)
 class TestPositionValues : public QObject {
     Q_OBJECT
 private slots:
-    void init() { Vocabulary::instance().resetToDefaults(); }
+    void init() { VocabularyInspector::resetToDefaults(); }
 
     void workedExample()
     {

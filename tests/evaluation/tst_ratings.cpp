@@ -3,6 +3,7 @@
 #include "evaluation/Ratings.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 
@@ -11,8 +12,7 @@ class TestRatings : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void halfStep_data()

@@ -3,6 +3,7 @@
 #include "evaluation/RosterLoader.h"
 #include "common/AppError.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 #include <QCryptographicHash>
@@ -85,8 +86,7 @@ class TestRosterLoader : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void loadsEveryField()

@@ -1,5 +1,5 @@
 #include "evaluation/PositionKinds.h"
-#include "common/Vocabulary.h"
+#include "support/VocabularyInspector.h"
 
 #include <QSet>
 #include <QtTest>
@@ -8,8 +8,8 @@ class TestVocabulary : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { Vocabulary::instance().resetToDefaults(); }
-    void cleanupTestCase() { Vocabulary::instance().resetToDefaults(); }
+    void init() { VocabularyInspector::resetToDefaults(); }
+    void cleanupTestCase() { VocabularyInspector::resetToDefaults(); }
 
     void frenchDefaults_data()
     {
@@ -31,7 +31,7 @@ private slots:
         QFETCH(QString, key);
         QFETCH(QString, expected);
         QCOMPARE(vocab(key), expected);
-        QCOMPARE(Vocabulary::instance().defaultText(key), expected);
+        QCOMPARE(VocabularyInspector::defaultText(key), expected);
     }
 
     void tacticLabelKeepsItsTrailingBlank()
@@ -41,7 +41,7 @@ private slots:
 
     void registeredKeys()
     {
-        const QStringList keys = Vocabulary::instance().keys();
+        const QStringList keys = VocabularyInspector::keys();
         // 19 abbreviations, 19 names, 4 description words, 4 sub-levels, 12 labels, 3 messages.
         QCOMPARE(keys.size(), 61);
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
@@ -59,8 +59,8 @@ private slots:
         QVERIFY(v.setText("GARDIEN", "Keeper"));
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
         QCOMPARE(PositionKinds::name(1), QStringLiteral("Keeper"));
-        QCOMPARE(v.defaultText("GARDIEN"), QStringLiteral("Gardien de but"));
-        v.resetToDefaults();
+        QCOMPARE(VocabularyInspector::defaultText("GARDIEN"), QStringLiteral("Gardien de but"));
+        VocabularyInspector::resetToDefaults();
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
     }
 
@@ -68,17 +68,17 @@ private slots:
     {
         Vocabulary &v = Vocabulary::instance();
         QVERIFY(!v.setText("VITESSE", "Speed"));
-        QVERIFY(!v.isRegistered("VITESSE"));
+        QVERIFY(!VocabularyInspector::isRegistered("VITESSE"));
         QCOMPARE(vocab("VITESSE"), QString());
         QVERIFY(!v.setText("gardien", "Keeper")); // keys are matched exactly
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
-        QCOMPARE(v.keys().size(), 61);
+        QCOMPARE(VocabularyInspector::keys().size(), 61);
     }
 
     void forwardTowardsWingIsFixed()
     {
         Vocabulary &v = Vocabulary::instance();
-        for (const QString &key : v.keys())
+        for (const QString &key : VocabularyInspector::keys())
             QVERIFY(v.setText(key, "X"));
         QCOMPARE(PositionKinds::abbreviation(19), QStringLiteral("ATA"));
         QCOMPARE(PositionKinds::name(19), QStringLiteral("Attaquant vers l'aile"));
@@ -90,8 +90,8 @@ private slots:
     void everyKindTextIsAVocabularyKey()
     {
         for (int kind = 0; kind <= 18; ++kind) {
-            QVERIFY(Vocabulary::instance().isRegistered(PositionKinds::abbreviationKey(kind)));
-            QVERIFY(Vocabulary::instance().isRegistered(PositionKinds::nameKey(kind)));
+            QVERIFY(VocabularyInspector::isRegistered(PositionKinds::abbreviationKey(kind)));
+            QVERIFY(VocabularyInspector::isRegistered(PositionKinds::nameKey(kind)));
         }
         QCOMPARE(PositionKinds::abbreviation(0), QStringLiteral("ENT"));
         QCOMPARE(PositionKinds::name(0), QStringLiteral("Entraineur"));

@@ -3,6 +3,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -36,8 +37,7 @@ class TestBestLineup : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void tieGoesToTheLaterPlayer()

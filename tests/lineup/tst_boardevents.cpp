@@ -3,6 +3,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -43,8 +44,7 @@ class TestBoardEvents : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void formationButton_data()

@@ -6,6 +6,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 
@@ -74,8 +75,7 @@ class TestReview : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     // A winger's term "0.6 × W + 0.5 × PS" is one term: it is worked out first and then

@@ -3,6 +3,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 
@@ -53,8 +54,7 @@ class TestSectorRatings : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void wingerInCentralDefence_data()

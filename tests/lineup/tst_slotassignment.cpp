@@ -4,6 +4,7 @@
 #include "evaluation/NameTables.h"
 #include "evaluation/RosterListing.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -15,8 +16,7 @@ class TestSlotAssignment : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void moveFromForwardToMidfield()

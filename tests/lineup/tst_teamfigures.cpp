@@ -4,6 +4,7 @@
 #include "LineupFixture.h"
 #include "evaluation/NameTables.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QtTest>
 
@@ -26,8 +27,7 @@ class TestTeamFigures : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
 
     void emptyBoardAfterClear()

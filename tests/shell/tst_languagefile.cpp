@@ -3,6 +3,7 @@
 #include "settings/IniFile.h"
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
+#include "support/ProgramFolder.h"
 
 #include <QSet>
 #include <QTemporaryDir>
@@ -29,8 +30,7 @@ class TestLanguageFile : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
     void cleanupTestCase() { init(); }
 
@@ -84,7 +84,7 @@ private slots:
         QCOMPARE(file.applyVocabulary(), 1);
         QCOMPARE(vocab("AN"), QStringLiteral("years"));
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
-        QVERIFY(!Vocabulary::instance().isRegistered("NOT_A_KEY"));
+        QVERIFY(!VocabularyInspector::isRegistered("NOT_A_KEY"));
     }
 
     // ---- name tables and the board's lists ----
@@ -270,7 +270,7 @@ private slots:
         QVERIFY2(file.load(path), qPrintable(path));
 
         // Every registered key, each once.
-        const QStringList keys = Vocabulary::instance().keys();
+        const QStringList keys = VocabularyInspector::keys();
         QCOMPARE(file.applyVocabulary(), int(keys.size()));
         QStringList named;
         const QDomElement variables =
@@ -319,10 +319,10 @@ private slots:
         QCOMPARE(board.items("cbA1").at(4), QStringLiteral("Central defender"));
 
         french.applyHeadless(&board);
-        const QStringList keys = Vocabulary::instance().keys();
+        const QStringList keys = VocabularyInspector::keys();
         for (const QString &key : keys) {
             if (key != "ERRORXMLFILES") // the French file writes it without its spelling mistakes
-                QCOMPARE(vocab(key), Vocabulary::instance().defaultText(key));
+                QCOMPARE(vocab(key), VocabularyInspector::defaultText(key));
         }
         QCOMPARE(NameTables::instance().levelName(0), QStringLiteral("Inexistant"));
         QCOMPARE(NameTables::instance().trainerTypeWord(0), QStringLiteral("Défensif"));

@@ -9,6 +9,7 @@
 #include "shell/MainModel.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
+#include "support/ProgramFolder.h"
 
 #include <QApplication>
 #include <QComboBox>
@@ -30,17 +31,6 @@
 using namespace LineupSlots;
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString path = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(path);
-        QDir().mkpath(QFileInfo(target).path());
-        QFile::copy(path, target);
-    }
-}
 
 QString sampleName(int place)
 {
@@ -125,12 +115,11 @@ private:
 void TestLineupBoard::init()
 {
     // A language file may have changed the process-wide texts in an earlier case.
-    Vocabulary::instance().resetToDefaults();
-    NameTables::instance().resetToDefaults();
+    TestSupport::resetProcessTexts();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     const QString folder = m_dir->path();
-    copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), folder);
+    TestSupport::copyTree(TestSupport::sampleDataDir(), folder);
     m_model = std::make_unique<MainModel>(folder + QLatin1Char('/'));
     m_model->board().setNumberLocale(QLocale::c());
     m_model->startUp();

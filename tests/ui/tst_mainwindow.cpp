@@ -13,6 +13,7 @@
 #include "shell/ui/BusyLed.h"
 #include "common/ui/ErrorHandler.h"
 #include "shell/ui/TForm1.h"
+#include "support/ProgramFolder.h"
 
 #include <QAction>
 #include <QApplication>
@@ -33,19 +34,6 @@
 #include <memory>
 
 namespace {
-
-void copyTree(const QString &from, const QString &to)
-{
-    QDir().mkpath(to);
-    QDirIterator it(from, QDir::Files | QDir::NoDotAndDotDot, QDirIterator::Subdirectories);
-    while (it.hasNext()) {
-        const QString source = it.next();
-        const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
-        QDir().mkpath(QFileInfo(target).absolutePath());
-        QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
-    }
-}
 
 // Every file of a folder with a digest of its bytes.
 QMap<QString, QByteArray> snapshot(const QString &folder)
@@ -80,7 +68,7 @@ struct ProgramFolder {
     explicit ProgramFolder(bool withSample = true)
     {
         if (withSample)
-            copyTree(QStringLiteral(SQW_SAMPLE_DATA_DIR), dir.path());
+            TestSupport::copyTree(TestSupport::sampleDataDir(), dir.path());
     }
     QString path(const QString &relative = QString()) const { return dir.path() + QLatin1Char('/') + relative; }
     QString folder() const { return dir.path() + QLatin1Char('/'); }
@@ -124,8 +112,7 @@ private slots:
     void init()
     {
         // The language files change process-wide texts.
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
     void cleanup()
     {

@@ -3,6 +3,7 @@
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
+#include "support/ProgramFolder.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -183,8 +184,7 @@ class TestWidgetLanguage : public QObject {
 private slots:
     void init()
     {
-        Vocabulary::instance().resetToDefaults();
-        NameTables::instance().resetToDefaults();
+        TestSupport::resetProcessTexts();
     }
     void cleanupTestCase() { init(); }
 

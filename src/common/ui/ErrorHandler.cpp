@@ -9,7 +9,6 @@
 namespace {
 std::function<void(const QString &)> g_messageSink;
 std::function<void(bool)> g_busySink;
-QString g_lastMessage;
 } // namespace
 
 void ErrorHandler::setMessageSink(std::function<void(const QString &)> sink) { g_messageSink = std::move(sink); }
@@ -22,7 +21,6 @@ void ErrorHandler::report(const QString &message)
         QApplication::restoreOverrideCursor();
     if (g_busySink)
         g_busySink(false);
-    g_lastMessage = message;
     if (g_messageSink)
         g_messageSink(message);
     else
@@ -43,5 +41,3 @@ bool ErrorHandler::guarded(const std::function<void()> &body)
     }
     return false;
 }
-
-QString ErrorHandler::lastMessage() { return g_lastMessage; }

@@ -18,7 +18,4 @@ void report(const QString &message);
 // Runs body; returns false when it failed (after reporting).
 bool guarded(const std::function<void()> &body);
 
-// The last message reported (tests; empty at start).
-QString lastMessage();
-
 } // namespace ErrorHandler

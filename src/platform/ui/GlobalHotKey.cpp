@@ -1,20 +1,10 @@
 #include "platform/ui/GlobalHotKey.h"
+#include "platform/ui/NativeHotKey.h"
 
 #include <QApplication>
 #include <QShortcut>
 #include <QWidget>
 #include <array>
-
-#if defined(SQW_HAVE_X11)
-#include <QtGui/qguiapplication_platform.h>
-#include <X11/Xlib.h>
-#include <X11/keysym.h>
-#include <xcb/xcb.h>
-#endif
-
-#if defined(Q_OS_WIN)
-#include <windows.h>
-#endif
 
 namespace {
 
@@ -41,166 +31,6 @@ bool sameCombination(QKeyCombination a, QKeyCombination b)
     return a.key() == b.key()
            && (a.keyboardModifiers() & ~Qt::KeypadModifier) == (b.keyboardModifiers() & ~Qt::KeypadModifier);
 }
-
-#if defined(SQW_HAVE_X11)
-
-// Key grabs must also match with Caps Lock or Num Lock on, which add their own modifier bits.
-int g_grabErrors = 0;
-
-int recordGrabError(Display *, XErrorEvent *)
-{
-    ++g_grabErrors;
-    return 0;
-}
-
-unsigned numLockMask(Display *dpy)
-{
-    unsigned mask = 0;
-    const KeyCode numLock = XKeysymToKeycode(dpy, XK_Num_Lock);
-    if (XModifierKeymap *map = XGetModifierMapping(dpy)) {
-        for (int mod = 0; mod < 8 && numLock != 0; ++mod)
-            for (int k = 0; k < map->max_keypermod; ++k)
-                if (map->modifiermap[mod * map->max_keypermod + k] == numLock)
-                    mask = 1u << mod;
-        XFreeModifiermap(map);
-    }
-    return mask != 0 ? mask : Mod2Mask;
-}
-
-std::array<unsigned, 4> lockVariants(Display *dpy)
-{
-    const unsigned num = numLockMask(dpy);
-    return {0u, unsigned(LockMask), num, unsigned(LockMask) | num};
-}
-
-constexpr unsigned kX11CommandMask = ShiftMask | ControlMask | Mod1Mask | Mod4Mask;
-
-KeySym x11KeySym(int key)
-{
-    if (key >= Qt::Key_A && key <= Qt::Key_Z)
-        return XK_a + (key - Qt::Key_A);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F35)
-        return XK_F1 + (key - Qt::Key_F1);
-    if ((key >= 0x20 && key <= 0x7e) || (key >= 0xa0 && key <= 0xff))
-        return KeySym(key); // Latin-1 key syms share the character codes
-    switch (key) {
-    case Qt::Key_Escape: return XK_Escape;
-    case Qt::Key_Tab: return XK_Tab;
-    case Qt::Key_Backtab: return XK_ISO_Left_Tab;
-    case Qt::Key_Backspace: return XK_BackSpace;
-    case Qt::Key_Return: return XK_Return;
-    case Qt::Key_Enter: return XK_KP_Enter;
-    case Qt::Key_Insert: return XK_Insert;
-    case Qt::Key_Delete: return XK_Delete;
-    case Qt::Key_Pause: return XK_Pause;
-    case Qt::Key_Print: return XK_Print;
-    case Qt::Key_Home: return XK_Home;
-    case Qt::Key_End: return XK_End;
-    case Qt::Key_Left: return XK_Left;
-    case Qt::Key_Up: return XK_Up;
-    case Qt::Key_Right: return XK_Right;
-    case Qt::Key_Down: return XK_Down;
-    case Qt::Key_PageUp: return XK_Prior;
-    case Qt::Key_PageDown: return XK_Next;
-    case Qt::Key_Menu: return XK_Menu;
-    default: return NoSymbol;
-    }
-}
-
-unsigned x11Modifiers(Qt::KeyboardModifiers mods)
-{
-    unsigned mask = 0;
-    if (mods & Qt::ShiftModifier)
-        mask |= ShiftMask;
-    if (mods & Qt::ControlModifier)
-        mask |= ControlMask;
-    if (mods & Qt::AltModifier)
-        mask |= Mod1Mask;
-    if (mods & Qt::MetaModifier)
-        mask |= Mod4Mask;
-    return mask;
-}
-
-Display *x11Display()
-{
-    if (QGuiApplication::platformName() != QLatin1String("xcb"))
-        return nullptr;
-    auto *x11 = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    return x11 ? x11->display() : nullptr;
-}
-
-// Grabs or releases the key with every lock variant; true when the server raised no error.
-bool x11Grab(Display *dpy, KeyCode code, unsigned mods, bool grab)
-{
-    const Window root = DefaultRootWindow(dpy);
-    XSync(dpy, False); // errors of earlier requests are not ours to count
-    g_grabErrors = 0;
-    auto previous = XSetErrorHandler(recordGrabError);
-    for (unsigned extra : lockVariants(dpy)) {
-        if (grab)
-            XGrabKey(dpy, code, mods | extra, root, True, GrabModeAsync, GrabModeAsync);
-        else
-            XUngrabKey(dpy, code, mods | extra, root);
-    }
-    XSync(dpy, False);
-    XSetErrorHandler(previous);
-    return g_grabErrors == 0;
-}
-
-#endif // SQW_HAVE_X11
-
-#if defined(Q_OS_WIN)
-
-UINT windowsVirtualKey(int key)
-{
-    if ((key >= Qt::Key_A && key <= Qt::Key_Z) || (key >= Qt::Key_0 && key <= Qt::Key_9))
-        return UINT(key);
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F24)
-        return VK_F1 + UINT(key - Qt::Key_F1);
-    switch (key) {
-    case Qt::Key_Space: return VK_SPACE;
-    case Qt::Key_Escape: return VK_ESCAPE;
-    case Qt::Key_Tab: return VK_TAB;
-    case Qt::Key_Backspace: return VK_BACK;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: return VK_RETURN;
-    case Qt::Key_Insert: return VK_INSERT;
-    case Qt::Key_Delete: return VK_DELETE;
-    case Qt::Key_Pause: return VK_PAUSE;
-    case Qt::Key_Print: return VK_SNAPSHOT;
-    case Qt::Key_Home: return VK_HOME;
-    case Qt::Key_End: return VK_END;
-    case Qt::Key_Left: return VK_LEFT;
-    case Qt::Key_Up: return VK_UP;
-    case Qt::Key_Right: return VK_RIGHT;
-    case Qt::Key_Down: return VK_DOWN;
-    case Qt::Key_PageUp: return VK_PRIOR;
-    case Qt::Key_PageDown: return VK_NEXT;
-    default: break;
-    }
-    if (key >= 0x20 && key <= 0xff) {
-        const SHORT scan = VkKeyScanW(WCHAR(key));
-        if (scan != -1)
-            return UINT(LOBYTE(scan));
-    }
-    return 0;
-}
-
-UINT windowsModifiers(Qt::KeyboardModifiers mods)
-{
-    UINT mask = MOD_NOREPEAT;
-    if (mods & Qt::ShiftModifier)
-        mask |= MOD_SHIFT;
-    if (mods & Qt::ControlModifier)
-        mask |= MOD_CONTROL;
-    if (mods & Qt::AltModifier)
-        mask |= MOD_ALT;
-    if (mods & Qt::MetaModifier)
-        mask |= MOD_WIN;
-    return mask;
-}
-
-#endif // Q_OS_WIN
 
 } // namespace
 
@@ -302,64 +132,19 @@ void GlobalHotKey::fireUnlessModal()
 
 bool GlobalHotKey::grabSystemWide(QKeyCombination combination)
 {
-#if defined(SQW_HAVE_X11)
-    if (Display *dpy = x11Display()) {
-        const KeySym sym = x11KeySym(combination.key());
-        const KeyCode code = sym != NoSymbol ? XKeysymToKeycode(dpy, sym) : 0;
-        if (code == 0)
-            return false;
-        const unsigned mods = x11Modifiers(combination.keyboardModifiers());
-        if (!x11Grab(dpy, code, mods, true)) {
-            // Another program owns part of it: give back what we did get.
-            x11Grab(dpy, code, mods, false);
-            return false;
-        }
-        m_nativeKey = code;
-        m_nativeModifiers = mods;
-        if (!m_filterInstalled) {
-            QCoreApplication::instance()->installNativeEventFilter(this);
-            m_filterInstalled = true;
-        }
-        return true;
+    if (!NativeHotKey::grab(m_window, combination, &m_native))
+        return false;
+    if (!m_filterInstalled) {
+        QCoreApplication::instance()->installNativeEventFilter(this);
+        m_filterInstalled = true;
     }
-#endif
-#if defined(Q_OS_WIN)
-    if (m_window && QGuiApplication::platformName() == QLatin1String("windows")) {
-        const UINT vk = windowsVirtualKey(combination.key());
-        if (vk == 0)
-            return false;
-        static int nextId = 1;
-        const int id = nextId++;
-        const HWND hwnd = reinterpret_cast<HWND>(m_window->winId());
-        if (!RegisterHotKey(hwnd, id, windowsModifiers(combination.keyboardModifiers()), vk))
-            return false;
-        m_windowsId = id;
-        if (!m_filterInstalled) {
-            QCoreApplication::instance()->installNativeEventFilter(this);
-            m_filterInstalled = true;
-        }
-        return true;
-    }
-#endif
-    Q_UNUSED(combination);
-    return false;
+    return true;
 }
 
 void GlobalHotKey::releaseSystemWide()
 {
-#if defined(SQW_HAVE_X11)
-    if (m_nativeKey != 0) {
-        if (Display *dpy = x11Display())
-            x11Grab(dpy, KeyCode(m_nativeKey), m_nativeModifiers, false);
-    }
-#endif
-#if defined(Q_OS_WIN)
-    if (m_windowsId != 0 && m_window)
-        UnregisterHotKey(reinterpret_cast<HWND>(m_window->winId()), m_windowsId);
-#endif
-    m_nativeKey = 0;
-    m_nativeModifiers = 0;
-    m_windowsId = 0;
+    NativeHotKey::release(m_window, m_native);
+    m_native = {};
     if (m_filterInstalled && QCoreApplication::instance()) {
         QCoreApplication::instance()->removeNativeEventFilter(this);
         m_filterInstalled = false;
@@ -371,29 +156,8 @@ bool GlobalHotKey::nativeEventFilter(const QByteArray &eventType, void *message,
     Q_UNUSED(result);
     if (!m_systemWide || message == nullptr)
         return false;
-#if defined(SQW_HAVE_X11)
-    if (eventType == "xcb_generic_event_t") {
-        const auto *event = static_cast<const xcb_generic_event_t *>(message);
-        if ((event->response_type & 0x7f) != XCB_KEY_PRESS)
-            return false;
-        const auto *press = static_cast<const xcb_key_press_event_t *>(message);
-        if (press->detail == m_nativeKey && (press->state & kX11CommandMask) == m_nativeModifiers) {
-            fireUnlessModal();
-            return true;
-        }
+    if (!NativeHotKey::matches(eventType, message, m_native))
         return false;
-    }
-#endif
-#if defined(Q_OS_WIN)
-    if (eventType == "windows_generic_MSG" || eventType == "windows_dispatcher_MSG") {
-        const MSG *msg = static_cast<const MSG *>(message);
-        if (msg->message == WM_HOTKEY && int(msg->wParam) == m_windowsId) {
-            fireUnlessModal();
-            return true;
-        }
-        return false;
-    }
-#endif
-    Q_UNUSED(eventType);
-    return false;
+    fireUnlessModal();
+    return true;
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include "platform/ui/NativeHotKey.h"
+
 #include <QAbstractNativeEventFilter>
 #include <QKeySequence>
 #include <QObject>
@@ -62,8 +64,6 @@ private:
     bool m_systemWide = false;
     bool m_filterInstalled = false;
 
-    // The native registration: X11 key code and modifier mask, or the Windows hot key id.
-    unsigned m_nativeKey = 0;
-    unsigned m_nativeModifiers = 0;
-    int m_windowsId = 0;
+    // What the platform registered for the desktop-wide grab.
+    NativeHotKey::Registration m_native;
 };
