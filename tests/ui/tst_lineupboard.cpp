@@ -15,7 +15,6 @@
 #include <QComboBox>
 #include <QDir>
 #include <QDirIterator>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QLabel>
 #include <QMimeData>
@@ -91,7 +90,6 @@ private slots:
     void buttonsAndFiguresFollowThePage();
     void nothingOverlapsOrIsClipped();
     void englishReadsWell();
-    void pickToRepaintedFiguresIsFast();
 
 private:
     QComboBox *box(const char *name) const { return m_page->findChild<QComboBox *>(QLatin1String(name)); }
@@ -570,37 +568,6 @@ void TestLineupBoard::englishReadsWell()
     QTest::mouseClick(m_view->clearButton(), Qt::LeftButton);
     checkLayout();
     saveShot(QStringLiteral("board-english-clear.png"));
-}
-
-void TestLineupBoard::pickToRepaintedFiguresIsFast()
-{
-    // From a slot pick to the repainted board, figures included; the best of a few runs keeps
-    // a busy machine from deciding the figure. Painted twice: into the window, and into a
-    // fresh picture of the whole board (every control drawn again).
-    QComboBox *m1 = box("cbMilieu1");
-    const int a = entryOfName(QString::fromUtf8("Oskar Nyqvist"));
-    const int b = entryOfName(QString::fromUtf8("Íñigo Arrazola"));
-    qint64 bestRepaint = std::numeric_limits<qint64>::max();
-    qint64 bestGrab = std::numeric_limits<qint64>::max();
-    qint64 refresh = std::numeric_limits<qint64>::max();
-    for (int i = 0; i < 20; ++i) {
-        QElapsedTimer timer;
-        timer.start();
-        pick(m1, (i % 2) ? b : a);
-        m_page->repaint();
-        bestRepaint = qMin(bestRepaint, timer.nsecsElapsed());
-        refresh = qMin(refresh, m_view->lastRefreshNanoseconds());
-        timer.restart();
-        pick(m1, (i % 2) ? a : b);
-        const QPixmap shot = m_page->grab();
-        bestGrab = qMin(bestGrab, timer.nsecsElapsed());
-        QVERIFY(!shot.isNull());
-    }
-    qInfo("slot pick to repainted window: %.3f ms; to a fresh picture of the whole board: %.3f ms; "
-          "view refresh alone: %.3f ms",
-          bestRepaint / 1e6, bestGrab / 1e6, refresh / 1e6);
-    QVERIFY(bestRepaint < 16'000'000);
-    QVERIFY(bestGrab < 16'000'000);
 }
 
 QTEST_MAIN(TestLineupBoard)

@@ -6,9 +6,9 @@
 #include "shell/ui/StartUpSequence.h"
 #include "shell/ui/TForm1.h"
 #include "shell/ui/TSplashScreen.h"
+#include "support/ProgramFolder.h"
 
 #include <QApplication>
-#include <QDirIterator>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QProgressBar>
@@ -17,21 +17,6 @@
 #include <QtTest>
 
 namespace {
-
-QString sampleCopy(const QTemporaryDir &dir)
-{
-    const QString from = QStringLiteral(SQW_PROGRAM_DIR);
-    for (const char *sub : {"xml", "img", "lng"}) {
-        QDirIterator it(from + QLatin1Char('/') + QLatin1String(sub), QDir::Files);
-        QDir().mkpath(dir.filePath(QLatin1String(sub)));
-        while (it.hasNext()) {
-            const QString source = it.next();
-            QFile::copy(source, dir.filePath(QLatin1String(sub) + QLatin1Char('/') + QFileInfo(source).fileName()));
-        }
-    }
-    QFile::copy(from + QStringLiteral("/SQW.ini"), dir.filePath(QStringLiteral("SQW.ini")));
-    return dir.path() + QLatin1Char('/');
-}
 
 int splashWindows()
 {
@@ -49,8 +34,8 @@ class TestStartUp : public QObject {
 private slots:
     void splashWindow()
     {
-        QTemporaryDir dir;
-        TSplashScreen splash(sampleCopy(dir));
+        TestSupport::ProgramFolderCopy dir;
+        TSplashScreen splash(dir.folder());
         splash.show();
         QCOMPARE(splash.size(), QSize(400, 200));
         QVERIFY(splash.windowFlags().testFlag(Qt::FramelessWindowHint));
@@ -79,8 +64,8 @@ private slots:
 
     void windowsInTheirOrder()
     {
-        QTemporaryDir dir;
-        const QString folder = sampleCopy(dir);
+        TestSupport::ProgramFolderCopy dir;
+        const QString folder = dir.folder();
         QList<int> progress;
         auto form = StartUpSequence::createWindows(folder, 0, &progress);
         QCOMPARE(progress, QList<int>({10, 20, 30, 40, 50, 60, 70, 80, 100}));
@@ -100,8 +85,8 @@ private slots:
 
     void waitsAddUpToEighteenSteps()
     {
-        QTemporaryDir dir;
-        const QString folder = sampleCopy(dir);
+        TestSupport::ProgramFolderCopy dir;
+        const QString folder = dir.folder();
         QElapsedTimer timer;
         timer.start();
         auto form = StartUpSequence::createWindows(folder, 20);

@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QDragEnterEvent>
 #include <QDropEvent>
-#include <QElapsedTimer>
 #include <QFrame>
 #include <QLabel>
 #include <QMimeData>
@@ -496,8 +495,6 @@ void LineupBoardView::refresh()
     // A page that carried the bench or the figures is already gone: the window is closing.
     if (!m_substitutes || !m_info)
         return;
-    QElapsedTimer timer;
-    timer.start();
     const Board &board = m_board;
 
     if (board.candidateList() != m_candidateCache) {
@@ -550,6 +547,4 @@ void LineupBoardView::refresh()
     m_force1->setRows(shown.figureLines());
     if (m_info->isHidden() == board.pinfosVisible())
         m_info->setVisible(board.pinfosVisible());
-
-    m_lastRefreshNs = timer.nsecsElapsed();
 }

@@ -49,8 +49,6 @@ public:
     // Everything again from the Board (the Board's changed() does this by itself).
     void refresh();
 
-    // How long the last refresh() took, in nanoseconds (for the repaint figures).
-    qint64 lastRefreshNanoseconds() const { return m_lastRefreshNs; }
 
 signals:
     void calculeRequested();
@@ -100,5 +98,4 @@ private:
     QLabel *m_velstats = nullptr;
     FiguresLabel *m_force1 = nullptr;
     QHash<QString, QPixmap> m_pictures;
-    qint64 m_lastRefreshNs = 0;
 };
