@@ -178,6 +178,15 @@ int roster(MainModel &model, const Options &options)
     return kExitOk;
 }
 
+// A settings key that could not be written (a read-only program folder) is said, not lost silently.
+void warnOfLostSettings(MainModel &model)
+{
+    QObject::connect(&model, &MainModel::settingsWriteFailed, &model, [&model](const QString &key) {
+        err(QStringLiteral("warning: %1\n")
+                .arg(vocab(QStringLiteral("ERRORSETTINGSWRITE")).arg(key, QDir::toNativeSeparators(model.settings().path()))));
+    });
+}
+
 void printVersionWarning(const MainModel &model)
 {
     if (!model.versionCheck().passed) {
@@ -236,10 +245,12 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         if (command == QLatin1String("evaluate") || command == QLatin1String("best")) {
             MainModel model(folder.programFolder());
+            warnOfLostSettings(model);
             return evaluate(model, options, command == QLatin1String("best"));
         }
         if (command == QLatin1String("roster")) {
             MainModel model(folder.programFolder());
+            warnOfLostSettings(model);
             return roster(model, options);
         }
         return usage(QStringLiteral("unknown command %1").arg(command));

@@ -401,9 +401,9 @@ private slots:
         QCOMPARE(roster->count, 3);
         QCOMPARE(r.warnings.size(), 2);
         QVERIFY(r.warnings[0].contains(QStringLiteral("Luc Girard")));
-        QVERIFY(r.warnings[0].contains(QStringLiteral("experience 0")));
+        QVERIFY(r.warnings[0].contains(QString::fromUtf8("expérience 0")));
         QVERIFY(r.warnings[1].contains(QStringLiteral("Noé Blanc")));
-        QVERIFY(r.warnings[1].contains(QStringLiteral("experience -2")));
+        QVERIFY(r.warnings[1].contains(QString::fromUtf8("expérience -2")));
         QVERIFY(!roster->players[0].ValuesUndefined);
         QVERIFY(roster->players[1].ValuesUndefined);
         QVERIFY(roster->players[2].ValuesUndefined);
