@@ -7,6 +7,9 @@
 #include "evaluation/RosterListing.h"
 #include "common/AppError.h"
 #include "common/JsonWriter.h"
+#include "common/Vocabulary.h"
+#include "settings/Settings.h"
+#include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
 
 #include <QDir>
@@ -167,7 +170,7 @@ int roster(MainModel &model, const Options &options)
     const QString path = model.folder().findGameFile(GameFile::Players);
     if (path.isEmpty())
         throw DataFileError(QStringLiteral("players.xml"),
-                            QStringLiteral("the file does not exist in %1").arg(model.folder().dataFolder()));
+                            vocab(QStringLiteral("MSG_FILE_MISSING_IN")).arg(model.folder().dataFolder()));
     model.chargePlayersXML(path);
     out(options.json ? rosterJson(model) : rosterTable(model));
     for (const QString &w : model.loadWarnings())
@@ -175,10 +178,22 @@ int roster(MainModel &model, const Options &options)
     return kExitOk;
 }
 
+// A settings key that could not be written (a read-only program folder) is said, not lost silently.
+void warnOfLostSettings(MainModel &model)
+{
+    QObject::connect(&model, &MainModel::settingsWriteFailed, &model, [&model](const QString &key) {
+        err(QStringLiteral("warning: %1\n")
+                .arg(vocab(QStringLiteral("ERRORSETTINGSWRITE")).arg(key, QDir::toNativeSeparators(model.settings().path()))));
+    });
+}
+
 void printVersionWarning(const MainModel &model)
 {
-    if (!model.versionCheck().passed)
-        err(QStringLiteral("warning: La version d'un des fichier XML à changé. Quelques erreurs de traitements sont possibles.\n"));
+    if (!model.versionCheck().passed) {
+        QString text = vocab(QStringLiteral("ERRORXMLFILES"));
+        text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
+        err(QStringLiteral("warning: %1\n").arg(text));
+    }
 }
 
 int evaluate(MainModel &model, const Options &options, bool best)
@@ -216,6 +231,12 @@ int run(const QString &command, const Options &options, const std::function<int(
         return kExitUsage;
     }
     const DataFolder folder(QDir(programFolder).absolutePath());
+    // The messages in the user's language, as the desktop program shows them: the language
+    // file the settings name, its vocabulary only.
+    const QString language = LanguageFile::languageFilePath(
+        folder.programFolder(), Settings(folder.programPath(QStringLiteral("SQW.ini"))).langue());
+    if (!language.isEmpty())
+        LanguageFile(language).applyVocabulary();
     try {
         if (command == QLatin1String("check")) {
             if (options.json)
@@ -224,10 +245,12 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         if (command == QLatin1String("evaluate") || command == QLatin1String("best")) {
             MainModel model(folder.programFolder());
+            warnOfLostSettings(model);
             return evaluate(model, options, command == QLatin1String("best"));
         }
         if (command == QLatin1String("roster")) {
             MainModel model(folder.programFolder());
+            warnOfLostSettings(model);
             return roster(model, options);
         }
         return usage(QStringLiteral("unknown command %1").arg(command));

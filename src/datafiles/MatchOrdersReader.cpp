@@ -1,6 +1,7 @@
 #include "datafiles/MatchOrdersReader.h"
 
 #include "common/NumberText.h"
+#include "common/Vocabulary.h"
 #include "datafiles/DataFolder.h"
 #include "datafiles/XmlFile.h"
 
@@ -27,12 +28,12 @@ MatchOrdersInfo MatchOrdersReader::read(const DataFolder &folder)
 {
     const QString path = folder.findGameFile(GameFile::MatchOrders);
     if (path.isEmpty())
-        throw DataFileError(QStringLiteral("MatchOrders.xml"), QStringLiteral("the file does not exist"));
+        throw DataFileError(QStringLiteral("MatchOrders.xml"), vocab(QStringLiteral("MSG_FILE_MISSING")));
     const QString shown = QFileInfo(path).fileName();
     const QDomDocument doc = loadXmlFile(path);
     const QDomElement match = firstChild(doc.documentElement(), QStringLiteral("MatchData"));
     if (match.isNull())
-        throw DataFileError(shown, QStringLiteral("element MatchData is missing"));
+        throw DataFileError(shown, vocab(QStringLiteral("MSG_ELEMENT_MISSING")).arg(QStringLiteral("MatchData")));
 
     MatchOrdersInfo info;
     info.available = match.attribute(QStringLiteral("Available")) == QLatin1String("true");
@@ -42,7 +43,7 @@ MatchOrdersInfo MatchOrdersReader::read(const DataFolder &folder)
 
     const QDomElement home = firstChild(match, QStringLiteral("HomeTeam"));
     if (home.isNull()) {
-        info.failure.emplace(shown, QStringLiteral("element HomeTeam is missing"));
+        info.failure.emplace(shown, vocab(QStringLiteral("MSG_ELEMENT_MISSING")).arg(QStringLiteral("HomeTeam")));
         return info;
     }
     info.homeTeamId = firstChild(home, QStringLiteral("HomeTeamID")).text();

@@ -1,6 +1,7 @@
 #include "datafiles/TeamTrainingReader.h"
 
 #include "common/NumberText.h"
+#include "common/Vocabulary.h"
 #include "datafiles/DataFolder.h"
 #include "datafiles/XmlFile.h"
 
@@ -12,7 +13,7 @@ QDomElement teamOf(const QDomDocument &doc, const QString &path)
 {
     const QDomElement team = firstChild(doc.documentElement(), QStringLiteral("Team"));
     if (team.isNull())
-        throw DataFileError(QFileInfo(path).fileName(), QStringLiteral("element Team is missing"));
+        throw DataFileError(QFileInfo(path).fileName(), vocab(QStringLiteral("MSG_ELEMENT_MISSING")).arg(QStringLiteral("Team")));
     return team;
 }
 

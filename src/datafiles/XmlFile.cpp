@@ -1,6 +1,7 @@
 #include "datafiles/XmlFile.h"
 
 #include "common/AppError.h"
+#include "common/Vocabulary.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -10,15 +11,15 @@ QDomDocument loadXmlFile(const QString &path)
     const QString shown = QFileInfo(path).fileName();
     QFile file(path);
     if (!file.exists())
-        throw DataFileError(shown, QStringLiteral("the file does not exist"));
+        throw DataFileError(shown, vocab(QStringLiteral("MSG_FILE_MISSING")));
     if (!file.open(QIODevice::ReadOnly))
-        throw DataFileError(shown, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+        throw DataFileError(shown, vocab(QStringLiteral("MSG_FILE_UNREADABLE")).arg(file.errorString()));
     QDomDocument doc;
     QString error;
     int line = 0;
     int column = 0;
     if (!doc.setContent(&file, &error, &line, &column))
-        throw DataFileError(shown, QStringLiteral("not well-formed XML at line %1, column %2: %3")
+        throw DataFileError(shown, vocab(QStringLiteral("MSG_XML_MALFORMED"))
                                        .arg(line).arg(column).arg(error));
     return doc;
 }

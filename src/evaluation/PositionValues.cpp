@@ -45,8 +45,7 @@ PositionValues::Stages PositionValues::stages(const Tplayer &player, const Formu
         int32_t product;
         if (__builtin_mul_overflow(weights.weight(kind, s), skills[s - 1], &product)
             || __builtin_add_overflow(sum, product, &sum)) {
-            throw AppError(QStringLiteral(
-                "the skill sum of position kind %1 (%2) leaves the 32-bit integer range")
+            throw AppError(vocab(QStringLiteral("MSG_SKILL_SUM_RANGE"))
                                .arg(kind)
                                .arg(QLatin1String(PositionKinds::keyPrefix(kind))));
         }

@@ -21,53 +21,57 @@ namespace {
 
 // ---- every text the loader reports, in one place ----
 namespace Msg {
-QString fileMissing() { return QStringLiteral("the file does not exist"); }
-QString cannotOpen(const QString &why) { return QStringLiteral("the file cannot be opened: %1").arg(why); }
+QString fileMissing() { return vocab(QStringLiteral("MSG_FILE_MISSING")); }
+QString cannotOpen(const QString &why) { return vocab(QStringLiteral("MSG_FILE_CANNOT_OPEN")).arg(why); }
 QString notWellFormed(qint64 line, qint64 column, const QString &why)
 {
-    return QStringLiteral("not well-formed XML at line %1, column %2: %3").arg(line).arg(column).arg(why);
+    return vocab(QStringLiteral("MSG_XML_MALFORMED")).arg(line).arg(column).arg(why);
 }
-QString teamMissing() { return QStringLiteral("element Team is missing"); }
-QString playerListMissing() { return QStringLiteral("element PlayerList is missing in Team"); }
-QString countMissing() { return QStringLiteral("attribute Count of PlayerList is missing"); }
+QString teamMissing() { return vocab(QStringLiteral("MSG_ELEMENT_MISSING")).arg(QStringLiteral("Team")); }
+QString playerListMissing()
+{
+    return vocab(QStringLiteral("MSG_ELEMENT_MISSING_IN")).arg(QStringLiteral("PlayerList"), QStringLiteral("Team"));
+}
+QString countMissing()
+{
+    return vocab(QStringLiteral("MSG_ATTRIBUTE_MISSING")).arg(QStringLiteral("Count"), QStringLiteral("PlayerList"));
+}
 QString countNotInteger(const QString &text)
 {
-    return QStringLiteral("attribute Count of PlayerList is not an integer: \"%1\"").arg(text);
+    return vocab(QStringLiteral("MSG_ATTRIBUTE_NOT_INTEGER")).arg(QStringLiteral("Count"), QStringLiteral("PlayerList"), text);
 }
 QString countNegative(int32_t count)
 {
-    return QStringLiteral("attribute Count of PlayerList is negative: %1").arg(count);
+    return vocab(QStringLiteral("MSG_ATTRIBUTE_NEGATIVE"))
+        .arg(QStringLiteral("Count"), QStringLiteral("PlayerList"), QString::number(count));
 }
 QString playerMissing(int number, int32_t count, int elements)
 {
-    return QStringLiteral("player %1 is missing: Count is %2 but PlayerList holds %3 player elements")
-        .arg(number).arg(count).arg(elements);
+    return vocab(QStringLiteral("MSG_PLAYER_MISSING")).arg(number).arg(count).arg(elements);
 }
-QString elementMissing(const QString &element) { return QStringLiteral("element %1 is missing").arg(element); }
-QString elementEmpty(const QString &element) { return QStringLiteral("element %1 is empty").arg(element); }
+QString elementMissing(const QString &element) { return vocab(QStringLiteral("MSG_ELEMENT_MISSING")).arg(element); }
+QString elementEmpty(const QString &element) { return vocab(QStringLiteral("MSG_ELEMENT_EMPTY")).arg(element); }
 QString elementHasChildren(const QString &element)
 {
-    return QStringLiteral("element %1 holds child elements instead of a value").arg(element);
+    return vocab(QStringLiteral("MSG_ELEMENT_HAS_CHILDREN")).arg(element);
 }
 QString elementNotInteger(const QString &element, const QString &text)
 {
-    return QStringLiteral("element %1 is not an integer: \"%2\"").arg(element, text);
+    return vocab(QStringLiteral("MSG_ELEMENT_NOT_INTEGER")).arg(element, text);
 }
 QString playerLabel(int number, const QString &name)
 {
-    return name.isEmpty() ? QStringLiteral("player %1").arg(number)
-                          : QStringLiteral("player %1 (%2)").arg(number).arg(name);
+    return name.isEmpty() ? vocab(QStringLiteral("MSG_PLAYER")).arg(number)
+                          : vocab(QStringLiteral("MSG_PLAYER_NAMED")).arg(QString::number(number), name);
 }
 QString inPlayer(const QString &label, const QString &reason) { return label + QStringLiteral(": ") + reason; }
 QString tooManyPlayers(int32_t listed, int32_t loaded)
 {
-    return QStringLiteral("The players file lists %1 players; only the first %2 were loaded, "
-                          "%3 were left out.").arg(listed).arg(loaded).arg(listed - loaded);
+    return vocab(QStringLiteral("MSG_TOO_MANY_PLAYERS")).arg(listed).arg(loaded).arg(listed - loaded);
 }
 QString experienceUnknown(const QString &label, int32_t experience)
 {
-    return QStringLiteral("%1: experience %2 is not a valid level; his values are computed as for "
-                          "experience 1.").arg(label).arg(experience);
+    return vocab(QStringLiteral("MSG_EXPERIENCE_UNKNOWN")).arg(label, QString::number(experience));
 }
 } // namespace Msg
 

@@ -238,6 +238,7 @@ void Board::slotPicked(int place, int entry)
         return;
     Batch batch(*this);
     m_state.setSlotEntry(place, entry);
+    vacateIfEmpty(place);
     clearSlotDisplay(place);
     refreshCardImage(place);
     applySlotAssignmentRule(place);
@@ -260,7 +261,16 @@ void Board::substitutePicked(int place, int entry)
         return;
     Batch batch(*this);
     m_state.setSlotEntry(place, entry);
+    vacateIfEmpty(place);
     applySlotAssignmentRule(place);
+}
+
+void Board::vacateIfEmpty(int place)
+{
+    // A box left without a player frees its place: the search must not take the player who
+    // stood there for one still placed.
+    if (m_state.recordOfBox(place) < 0)
+        m_state.setPlacement(place, -1);
 }
 
 void Board::captainPicked(int entry)
@@ -284,6 +294,15 @@ void Board::formationPressed()
 {
     Batch batch(*this);
     m_state.applyFormation();
+    // New behaviours give the placed players other position kinds: every slot shows the value
+    // of its new kind, as the team figures do.
+    for (int p = RightBack; p <= kLastSlot; ++p) {
+        clearSlotDisplay(p);
+        refreshCardImage(p);
+        const int r = m_state.recordOfBox(p);
+        if (r >= 0 && !m_state.roster()->players[r].PlayerName.isEmpty())
+            m_presenter.showSlotValue(p, m_state.roster()->players[r].value(m_state.slotKind(p)));
+    }
     slotEvaluation(Keeper);
 }
 

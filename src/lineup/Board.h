@@ -195,6 +195,7 @@ private:
     // of a search the team figures follow.
     void slotEvaluation(int place);
     void showTeamFigures(bool afterSearch);
+    void vacateIfEmpty(int place);
 
     // What a search run shows as it goes.
     void runStarted() override;

@@ -23,6 +23,8 @@ bool Settings::written(bool ok, const QString &key)
 {
     if (ok)
         emit changed(key);
+    else
+        emit writeFailed(key);
     return ok;
 }
 

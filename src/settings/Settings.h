@@ -7,8 +7,8 @@
 // The program's own settings in SQW.ini, one getter and one setter per key, each with its
 // default and the way the program has always read it. Every read goes to the file, so a value
 // written by another handle (or by hand) counts at once. Each setter returns false when the file
-// could not be written (it is then unchanged) and, after a successful write, emits changed()
-// with the key's name.
+// could not be written (it is then unchanged; writeFailed() names the key) and, after a
+// successful write, emits changed() with the key's name.
 class Settings : public QObject {
     Q_OBJECT
 public:
@@ -60,6 +60,7 @@ public:
 
 signals:
     void changed(const QString &key);
+    void writeFailed(const QString &key);
 
 private:
     bool option(const QString &key) const;

@@ -1,6 +1,7 @@
 #include "shell/MainModel.h"
 
 #include "evaluation/RosterListing.h"
+#include "common/Vocabulary.h"
 #include "shell/MatchOrdersApplier.h"
 
 #include <QDir>
@@ -14,7 +15,7 @@ struct OptionKey {
     bool (Settings::*get)() const;
     bool (Settings::*set)(bool);
 };
-const OptionKey kOptionKeys[] = {
+const OptionKey kOptionKeys[Board::kOptionCount] = {
     {Board::Cartons, &Settings::cartons, &Settings::setCartons},
     {Board::Blesse, &Settings::blesse, &Settings::setBlesse},
     {Board::RecalculTous, &Settings::calculAll, &Settings::setCalculAll},
@@ -35,6 +36,8 @@ MainModel::MainModel(const QString &programFolder, QObject *parent)
             m_board.setStoredSectorOrder(m_settings.repositionnement());
     });
     connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
+    connect(&m_settings, &Settings::writeFailed, this, &MainModel::settingsWriteFailed);
+    m_optionsBaseline = currentOptions();
 }
 
 void MainModel::startUp()
@@ -49,6 +52,8 @@ void MainModel::startUp()
 
     m_board.initStarStrips();
     m_board.reset();
+    // Until the options are restored, closing writes only what the user changes from here.
+    m_optionsBaseline = currentOptions();
 
     const QString players = m_folder.findGameFile(GameFile::Players);
     if (!players.isEmpty())
@@ -93,8 +98,7 @@ RosterLoadResult MainModel::loadRoster()
         for (int32_t w : kind)
             anyWeight = anyWeight || w != 0;
     if (!anyWeight)
-        m_warnings.prepend(QStringLiteral("The settings file %1 holds no position formulas (section [Player]): "
-                                          "every position value is 0.")
+        m_warnings.prepend(vocab(QStringLiteral("MSG_NO_FORMULAS"))
                                .arg(QDir::toNativeSeparators(m_settings.path())));
     m_rosterModel.announceRosterChanged();
     return result;
@@ -167,19 +171,37 @@ Board::CalculeResult MainModel::calcule()
     }
 }
 
+MainModel::OptionValues MainModel::currentOptions() const
+{
+    OptionValues values;
+    for (int i = 0; i < Board::kOptionCount; ++i)
+        values.on[i] = m_board.option(kOptionKeys[i].option);
+    values.methode = m_board.sectorOrder();
+    return values;
+}
+
 void MainModel::restoreOptions()
 {
     for (const OptionKey &o : kOptionKeys)
         m_board.setOption(o.option, (m_settings.*o.get)());
     m_board.setSectorOrder(m_settings.methode());
+    m_optionsBaseline = currentOptions();
 }
 
 bool MainModel::saveOptions()
 {
+    // Only what changed since the options were read (or since the start, when a failed
+    // start-up never read them): the board's defaults must never overwrite the user's keys.
+    const OptionValues now = currentOptions();
     bool ok = true;
-    for (const OptionKey &o : kOptionKeys)
-        ok = (m_settings.*o.set)(m_board.option(o.option)) && ok;
-    ok = m_settings.setMethode(m_board.sectorOrder()) && ok;
+    for (int i = 0; i < Board::kOptionCount; ++i) {
+        if (now.on[i] != m_optionsBaseline.on[i])
+            ok = (m_settings.*kOptionKeys[i].set)(now.on[i]) && ok;
+    }
+    if (now.methode != m_optionsBaseline.methode)
+        ok = m_settings.setMethode(now.methode) && ok;
+    if (ok)
+        m_optionsBaseline = now;
     return ok;
 }
 

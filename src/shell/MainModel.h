@@ -11,6 +11,7 @@
 #include <QList>
 #include <QObject>
 #include <QStringList>
+#include <array>
 
 // The process-wide state of the program and the work the main window runs on it: the program
 // and data folders, the open settings file, the formula weights, the roster, what the roster
@@ -59,7 +60,9 @@ public:
     // The best lineup: six search runs and the final one.
     Board::CalculeResult calcule();
 
-    // The calculation options as stored, and their saving at closing.
+    // The calculation options as stored, and their saving at closing: only the options the
+    // user changed since they were restored (or since the start-up began, when it stopped
+    // before restoring them) are written. False when a write failed.
     void restoreOptions();
     bool saveOptions();
 
@@ -99,8 +102,15 @@ signals:
     // roster list, the keep-on-top state). Not emitted when the work stopped before.
     void startUpVersionChecked();
     void startUpRosterLoaded();
+    // A settings key could not be written (a read-only program folder): the change is lost.
+    void settingsWriteFailed(const QString &key);
 
 private:
+    struct OptionValues {
+        std::array<bool, Board::kOptionCount> on{};
+        int methode = 0;
+    };
+    OptionValues currentOptions() const;
     void setCalculeEnabled(bool on);
 
     DataFolder m_folder;
@@ -114,4 +124,5 @@ private:
     QStringList m_warnings;
     bool m_calculeEnabled = false;
     bool m_loadingDone = false;
+    OptionValues m_optionsBaseline;
 };

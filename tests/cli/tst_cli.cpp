@@ -423,6 +423,26 @@ private slots:
         QCOMPARE(readAll(m_folder + "/SQW.ini"), iniBefore);
     }
 
+    void messagesFollowTheSettingsLanguage_data()
+    {
+        QTest::addColumn<QByteArray>("langue");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("Francais") << QByteArray("Francais") << QByteArray("XML mal formé à la ligne");
+        QTest::newRow("English") << QByteArray("English") << QByteArray("not well-formed XML at line");
+    }
+    void messagesFollowTheSettingsLanguage()
+    {
+        QFETCH(QByteArray, langue);
+        QFETCH(QByteArray, reason);
+        QByteArray ini = readAll(m_folder + "/SQW.ini");
+        ini.replace("langue=Francais", "langue=" + langue);
+        writeFile(m_folder + "/SQW.ini", ini);
+        writeFile(m_folder + "/xml/players.xml", "<VelmorraData><Team>");
+        const Run r = runCli({"--folder", m_folder, "roster"});
+        QCOMPARE(r.code, 3);
+        QVERIFY2(r.err.contains(reason), r.err.constData());
+    }
+
     void missingPlayersFileExitsWithThree()
     {
         QVERIFY(QFile::remove(m_folder + "/xml/players.xml"));

@@ -94,7 +94,7 @@ private slots:
         const MatchOrdersInfo partial = MatchOrdersReader::read(DataFolder(m_folder->path()));
         QCOMPARE(partial.tactic, std::optional<int32_t>(3));
         QVERIFY(partial.failure);
-        QCOMPARE(partial.failure->reason(), QStringLiteral("element HomeTeam is missing"));
+        QCOMPARE(partial.failure->reason(), QString::fromUtf8("l'élément HomeTeam manque"));
         QVERIFY(!partial.attitude);
         QVERIFY(partial.lineup.isEmpty());
     }

@@ -321,7 +321,7 @@ private slots:
             PositionValues::compute(p, w);
         } catch (const AppError &e) {
             thrown = true;
-            QVERIFY(e.message().contains(QStringLiteral("32-bit")));
+            QVERIFY2(e.message().contains(QStringLiteral("32 bits")), qPrintable(e.message()));
         }
         QCOMPARE(thrown, overflows);
         if (overflows) {

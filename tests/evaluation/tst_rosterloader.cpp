@@ -199,25 +199,25 @@ private slots:
         QTest::addColumn<int>("countAfter");      // -1: unchanged
         QTest::addColumn<int>("firstUntouched");  // records from here on keep the earlier load
 
-        QTest::newRow("no such file") << "absent.xml" << "the file does not exist" << -1 << 0;
-        QTest::newRow("malformed") << "malformed.xml" << "not well-formed XML at line 11, column" << -1 << 0;
-        QTest::newRow("no Team") << "no-team.xml" << "element Team is missing" << -1 << 0;
-        QTest::newRow("no PlayerList") << "no-playerlist.xml" << "element PlayerList is missing in Team" << -1 << 0;
-        QTest::newRow("no Count") << "no-count.xml" << "attribute Count of PlayerList is missing" << -1 << 0;
+        QTest::newRow("no such file") << "absent.xml" << "le fichier n'existe pas" << -1 << 0;
+        QTest::newRow("malformed") << "malformed.xml" << "XML mal formé à la ligne 11, colonne" << -1 << 0;
+        QTest::newRow("no Team") << "no-team.xml" << "l'élément Team manque" << -1 << 0;
+        QTest::newRow("no PlayerList") << "no-playerlist.xml" << "l'élément PlayerList manque dans Team" << -1 << 0;
+        QTest::newRow("no Count") << "no-count.xml" << "l'attribut Count de PlayerList manque" << -1 << 0;
         QTest::newRow("Count not an integer") << "count-not-integer.xml"
-                                              << "attribute Count of PlayerList is not an integer: \"1a\"" << -1 << 0;
+                                              << "l'attribut Count de PlayerList n'est pas un entier : \"1a\"" << -1 << 0;
         QTest::newRow("Count negative") << "count-negative.xml"
-                                        << "attribute Count of PlayerList is negative: -1" << -1 << 0;
+                                        << "l'attribut Count de PlayerList est négatif : -1" << -1 << 0;
         QTest::newRow("Count beyond the elements") << "count-larger.xml"
-            << "player 3 is missing: Count is 3 but PlayerList holds 2 player elements" << 3 << 2;
+            << "le joueur 3 manque : Count vaut 3 mais PlayerList ne contient que 2 joueurs" << 3 << 2;
         QTest::newRow("skill not an integer") << "bad-skill.xml"
-            << "player 2 (Luc Girard): element PassingSkill is not an integer: \"abc\"" << 3 << 2;
+            << "joueur 2 (Luc Girard): l'élément PassingSkill n'est pas un entier : \"abc\"" << 3 << 2;
         QTest::newRow("required element missing") << "missing-element.xml"
-            << "player 2 (Luc Girard): element Cards is missing" << 3 << 2;
+            << "joueur 2 (Luc Girard): l'élément Cards manque" << 3 << 2;
         QTest::newRow("value holding an element") << "value-with-child.xml"
-            << "player 2 (Luc Girard): element Age holds child elements instead of a value" << 3 << 2;
+            << "joueur 2 (Luc Girard): l'élément Age contient des éléments au lieu d'une valeur" << 3 << 2;
         QTest::newRow("name holding an element") << "name-with-child.xml"
-            << "player 2: element PlayerName holds child elements instead of a value" << 3 << 2;
+            << "joueur 2: l'élément PlayerName contient des éléments au lieu d'une valeur" << 3 << 2;
     }
     void failures()
     {
@@ -321,7 +321,7 @@ private slots:
         if (count > 101) {
             QCOMPARE(r.warnings.size(), 1);
             QVERIFY(r.warnings[0].contains(QString::number(count)));
-            QVERIFY(r.warnings[0].contains(QStringLiteral("%1 were left out").arg(count - 101)));
+            QVERIFY(r.warnings[0].contains(QString::fromUtf8("%1 ont été laissés de côté").arg(count - 101)));
         } else {
             QVERIFY(r.warnings.isEmpty());
         }
@@ -401,9 +401,9 @@ private slots:
         QCOMPARE(roster->count, 3);
         QCOMPARE(r.warnings.size(), 2);
         QVERIFY(r.warnings[0].contains(QStringLiteral("Luc Girard")));
-        QVERIFY(r.warnings[0].contains(QStringLiteral("experience 0")));
+        QVERIFY(r.warnings[0].contains(QString::fromUtf8("expérience 0")));
         QVERIFY(r.warnings[1].contains(QStringLiteral("Noé Blanc")));
-        QVERIFY(r.warnings[1].contains(QStringLiteral("experience -2")));
+        QVERIFY(r.warnings[1].contains(QString::fromUtf8("expérience -2")));
         QVERIFY(!roster->players[0].ValuesUndefined);
         QVERIFY(roster->players[1].ValuesUndefined);
         QVERIFY(roster->players[2].ValuesUndefined);

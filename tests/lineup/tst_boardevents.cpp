@@ -89,6 +89,26 @@ private slots:
         QVERIFY(b.pinfosVisible()); // the keeper evaluation ran
     }
 
+    void formationButtonShowsTheNewKindsValues()
+    {
+        LineupFixture fx;
+        Tplayer &p = fx.add(QStringLiteral("Avant"), 7);
+        for (int kind = 1; kind <= 19; ++kind)
+            p.PositionValue[kind - 1] = kind;
+        Board &b = fx.makeBoard();
+        b.slotPicked(Forward2, 1);
+        const QString before = b.valueLabel(Forward2);
+        b.dispositionPicked(4); // 4-5-1: the second forward plays in midfield
+        b.formationPressed();
+        const QString label = b.valueLabel(Forward2);
+        const double stripWidth = b.starStrip(Forward2).width;
+        QVERIFY(label != before);
+        // What a fresh pick in the new behaviour shows.
+        b.slotPicked(Forward2, 1);
+        QCOMPARE(label, b.valueLabel(Forward2));
+        QCOMPARE(stripWidth, b.starStrip(Forward2).width);
+    }
+
     void formationWithoutARowChangesNothing_data()
     {
         QTest::addColumn<int>("tab");

@@ -86,16 +86,19 @@ private slots:
         QCOMPARE(b.entry(QStringLiteral("cbGardien")), 1);
     }
 
-    void pickingTheEmptyEntryKeepsThePlacement()
+    void pickingTheEmptyEntryFreesThePlace()
     {
         LineupFixture fx;
         fx.add(QStringLiteral("A"), 1).KeeperSkill = 10;
+        fx.add(QStringLiteral("B"), 2);
         Board &b = fx.makeBoard();
         b.slotPicked(Keeper, 1);
+        b.substitutePicked(SubstituteDefender, 2);
         b.slotPicked(Keeper, 0);
-        // The box is empty and the figures count nobody, but the entry keeps its player
-        // until another takes the place.
-        QCOMPARE(b.placement(Keeper), 1);
+        b.substitutePicked(SubstituteDefender, 0);
+        // Nobody sits on the boxes any more, so nobody stays placed there for the search.
+        QCOMPARE(b.placement(Keeper), -1);
+        QCOMPARE(b.placement(SubstituteDefender), -1);
         QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0);
         QCOMPARE(b.text(QStringLiteral("LG")), QString());
     }

@@ -23,6 +23,7 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QStyleOptionComboBox>
 #include <QtTest>
 
 #include <memory>
@@ -432,10 +433,13 @@ void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
     QCOMPARE(view.infoPanel()->parentWidget(), &page);
     QCOMPARE(view.substitutesPanel()->parentWidget(), &page);
     QCOMPARE(page.findChild<QComboBox *>(QStringLiteral("cbGardien"))->count(), 0);
-    // Clear evaluates the keeper slot: the figures of the empty board appear.
+    // Clear evaluates the keeper slot; without a roster there is nothing to value, so the
+    // panel shows no figures (no -27, no "Inexistant").
     QTest::mouseClick(view.clearButton(), Qt::LeftButton);
     QVERIFY(view.infoPanel()->isVisible());
-    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QStringLiteral("-27"));
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("LVelstats"))->text(), QString());
+    QCOMPARE(page.findChild<QLabel *>(QStringLiteral("LForceDefenseCentrale"))->text(), QString());
+    QCOMPARE(page.findChild<FiguresLabel *>(QStringLiteral("LForce1"))->text(), QString());
 }
 
 void TestLineupBoard::buttonsAndFiguresFollowThePage()
@@ -486,6 +490,17 @@ void TestLineupBoard::checkLayout()
         }
         for (QWidget *w : controls) {
             QVERIFY2(panel->rect().contains(w->geometry()), qPrintable(w->objectName()));
+            // The behaviour boxes show each entry whole.
+            if (auto *c = qobject_cast<QComboBox *>(w); c && !c->property("boardRole").isValid()) {
+                QStyleOptionComboBox option;
+                option.initFrom(c);
+                option.frame = c->hasFrame();
+                const QRect field = c->style()->subControlRect(QStyle::CC_ComboBox, &option,
+                                                               QStyle::SC_ComboBoxEditField, c);
+                for (int i = 0; i < c->count(); ++i)
+                    QVERIFY2(c->fontMetrics().horizontalAdvance(c->itemText(i)) <= field.width() - 2,
+                             qPrintable(c->objectName() + QStringLiteral(": ") + c->itemText(i)));
+            }
             auto *l = qobject_cast<QLabel *>(w);
             if (!l || l->text().isEmpty())
                 continue;

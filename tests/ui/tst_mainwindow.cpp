@@ -30,6 +30,11 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTimer>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QRegularExpression>
+#include <QDragEnterEvent>
+#include <QAbstractButton>
 #include <QtTest>
 #include <memory>
 
@@ -413,11 +418,84 @@ private slots:
     {
         ProgramFolder folder;
         auto form = start(folder);
-        // The settings file cannot be written any more: the window closes all the same.
+        // The settings file cannot be written any more: the window closes all the same, and
+        // says which change was lost.
+        child<QCheckBox>(form.get(), "chkCartons")->click();
         QFile::remove(folder.path(QStringLiteral("SQW.ini")));
         QDir().mkpath(folder.path(QStringLiteral("SQW.ini")));
         QVERIFY(form->close());
         QVERIFY(!form->isVisible());
+        QVERIFY2(form->statusMessage().contains(QStringLiteral("cartons"))
+                     && form->statusMessage().contains(QStringLiteral("SQW.ini")),
+                 qPrintable(form->statusMessage()));
+    }
+
+    void rosterDragOverTheTeamTabOpensTheBoard()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        auto *pages = child<QTabWidget>(form.get(), "PageControl");
+        pages->setCurrentIndex(2);
+        QTabBar *tabs = pages->tabBar();
+        QMimeData mime;
+        mime.setData(QLatin1String(LineupBoardView::recordMimeType()), "0");
+        const QPointF at = tabs->tabRect(0).center();
+        QDragEnterEvent enter(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tabs, &enter);
+        QDragMoveEvent move(at.toPoint(), Qt::CopyAction, &mime, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(tabs, &move);
+        QCOMPARE(pages->currentIndex(), 2); // a drag merely passing over the tabs opens nothing
+        QTRY_COMPARE_WITH_TIMEOUT(pages->currentWidget()->objectName(), QStringLiteral("TabEquipe"), 3000);
+    }
+
+    void mnemonicsAreUnique_data()
+    {
+        QTest::addColumn<QString>("langue");
+        QTest::newRow("Francais") << QStringLiteral("Francais");
+        QTest::newRow("English") << QStringLiteral("English");
+    }
+    void mnemonicsAreUnique()
+    {
+        // Alt plus a letter reaches one thing only: the menus and every button of the window.
+        QFETCH(QString, langue);
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), langue);
+        auto form = start(folder);
+        QHash<QChar, QString> seen;
+        auto check = [&seen](const QString &text) {
+            const QRegularExpressionMatch m = QRegularExpression(QStringLiteral("(?<!&)&([^&])")).match(text);
+            if (!m.hasMatch())
+                return;
+            const QChar key = m.captured(1).at(0).toLower();
+            QVERIFY2(!seen.contains(key), qPrintable(seen.value(key) + QStringLiteral(" / ") + text));
+            seen.insert(key, text);
+        };
+        for (QAction *menu : form->menuBar()->actions())
+            check(menu->text());
+        for (QAbstractButton *button : form->findChildren<QAbstractButton *>())
+            if (button->window() == form.get()) // the player windows have their own
+                check(button->text());
+        QVERIFY(seen.size() >= 6);
+    }
+
+    void statusTextsReadWhole()
+    {
+        // English, the longer language: every hint fits its panel, and a long message fits
+        // the message panel without being cut.
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("English"));
+        auto form = start(folder);
+        auto *hintPanel = child<QLabel>(form.get(), "StatusPanel1");
+        for (QAction *a : form->findChildren<QAction *>()) {
+            if (a->statusTip().isEmpty())
+                continue;
+            QVERIFY2(hintPanel->fontMetrics().horizontalAdvance(a->statusTip()) <= hintPanel->contentsRect().width(),
+                     qPrintable(a->statusTip()));
+        }
+        const QString message = QStringLiteral("players.xml: player 12 (Jean-Baptiste Delacroix): element PassingSkill "
+                                               "is not an integer: \"abc\"");
+        ErrorHandler::report(message);
+        QCOMPARE(child<QLabel>(form.get(), "LMessage")->text(), message);
     }
 
     void malformedFilesShowTheirMessage_data()

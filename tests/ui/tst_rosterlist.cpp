@@ -21,6 +21,7 @@
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QtTest>
+#include <cmath>
 #include <memory>
 
 namespace {
@@ -218,6 +219,37 @@ private slots:
         // No column narrower than the table's width.
         for (int c = 0; c < 35; ++c)
             QVERIFY(m_view->columnWidth(c) >= RosterColumns::width(c));
+    }
+
+    void selectedRowReads()
+    {
+        // White text needs a dark highlight: the most common colour of the selected row (its
+        // background) has at least a 4.5:1 contrast to white, with and without focus.
+        QTreeWidgetItem *row = m_view->rowOf(recordNamed(*m_model, QStringLiteral("Zoé Roux")));
+        m_view->setCurrentItem(row);
+        for (const bool focused : {true, false}) {
+            if (focused)
+                m_view->setFocus();
+            else
+                m_view->clearFocus();
+            const QImage shot = m_view->viewport()->grab().toImage();
+            const QRect rect = m_view->visualItemRect(row).intersected(shot.rect());
+            QHash<QRgb, int> counts;
+            for (int y = rect.top() + 2; y < rect.bottom() - 2; ++y)
+                for (int x = rect.left(); x <= rect.right(); ++x)
+                    ++counts[shot.pixel(x, y)];
+            QRgb background = 0;
+            for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+                if (it.value() > counts.value(background))
+                    background = it.key();
+            auto linear = [](int c) {
+                const double v = c / 255.0;
+                return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+            };
+            const double luminance = 0.2126 * linear(qRed(background)) + 0.7152 * linear(qGreen(background))
+                                     + 0.0722 * linear(qBlue(background));
+            QVERIFY2(1.05 / (luminance + 0.05) >= 4.5, qPrintable(QColor(background).name()));
+        }
     }
 
     void headerClicksCycle()

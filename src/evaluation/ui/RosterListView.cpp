@@ -35,9 +35,12 @@ RosterListView::RosterListView(RosterModel &model, QWidget *parent) : ClickSortT
     setDragEnabled(true);
     setDragDropMode(QAbstractItemView::DragOnly);
     setDefaultDropAction(Qt::CopyAction);
-    // Grid lines between the cells, as a spreadsheet of the squad reads best.
+    // Grid lines between the cells, as a spreadsheet of the squad reads best. The selected row
+    // gets its own dark colours, focused or not: the styled items would otherwise draw white
+    // text on a pale highlight.
     setStyleSheet(QStringLiteral(
-        "QTreeView#ListeJoueurs::item { border-right: 1px solid #d4d4d4; border-bottom: 1px solid #d4d4d4; padding: 2px 2px; }"));
+        "QTreeView#ListeJoueurs::item { border-right: 1px solid #d4d4d4; border-bottom: 1px solid #d4d4d4; padding: 2px 2px; }"
+        "QTreeView#ListeJoueurs::item:selected { background: #1f5a9e; color: white; }"));
 
     connect(this, &QTreeWidget::itemChanged, this, &RosterListView::rowChanged);
     connect(this, &QTreeWidget::itemDoubleClicked, this, [this](QTreeWidgetItem *item) { rowDoubleClicked(item); });

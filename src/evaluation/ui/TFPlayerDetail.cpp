@@ -1,5 +1,6 @@
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "common/ui/DisplayText.h"
+#include "common/Vocabulary.h"
 
 #include "evaluation/RosterModel.h"
 #include "common/ui/ErrorHandler.h"
@@ -185,7 +186,7 @@ void TFPlayerDetail::showPicture(QLabel *label, const QString &file)
         // The window still opens with everything else; the picture's place stays empty.
         label->clear();
         label->hide();
-        ErrorHandler::report(QStringLiteral("Picture missing or unreadable: %1").arg(path));
+        ErrorHandler::report(vocab(QStringLiteral("MSG_PICTURE_MISSING")).arg(path));
         return;
     }
     label->setPixmap(picture);

@@ -32,7 +32,7 @@ constexpr int kInfoWidth = 216;
 constexpr int kGap = 4;
 
 constexpr int kSlotBoxWidth = 130;
-constexpr int kBehaviourBoxWidth = 113;
+constexpr int kBehaviourBoxWidth = 126; // "Central defender", the longest entry of either language, whole
 constexpr int kBoxHeight = 21;
 constexpr int kStripHeight = 14;
 constexpr int kCaptionHeight = 13;
@@ -131,7 +131,7 @@ LineupBoardView::LineupBoardView(Board &board, const QString &pictureFolder, QWi
     m_calcule->setObjectName(QStringLiteral("BCalcule"));
     m_recharge = new QPushButton(QStringLiteral("&Recharge XML"), this);
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
-    m_clear = new QPushButton(QStringLiteral("&Clear"), this);
+    m_clear = new QPushButton(QStringLiteral("C&lear"), this); // Alt+C opens the "Action" menu
     m_clear->setObjectName(QStringLiteral("bClear"));
     // Bottom right of the pitch beside the logo, Calcule and Recharge XML on Clear's left edge.
     const int left = kBoardWidth - kButtonWidth - 8;
@@ -537,14 +537,18 @@ void LineupBoardView::refresh()
     // The panel shows each title in its own label above the words, so the words come without
     // the title the board's own captions carry: the title is then said once, and in the
     // user's language.
+    // Without a roster no lineup can be valued: the empty board's figures (-27, "Inexistant")
+    // would read as a verdict, so the panel shows none.
+    const bool figures = board.rosterCount() > 0;
     const BoardPresenter &shown = board.presenter();
     for (int s = 0; s < SectorRatings::kSectorCount; ++s)
-        setTextIfChanged(m_sectorLabels[s], shown.sectorWords(static_cast<SectorRatings::Sector>(s)));
-    setTextIfChanged(m_labelTactique, shown.tacticCaption());
-    setTextIfChanged(m_forceTactique, board.text(QStringLiteral("LForceTactique")));
-    setTextIfChanged(m_velstats, board.text(QStringLiteral("LVelstats")));
-    setTextIfChanged(m_force1, board.text(QStringLiteral("LForce1")));
-    m_force1->setRows(shown.figureLines());
+        setTextIfChanged(m_sectorLabels[s],
+                         figures ? shown.sectorWords(static_cast<SectorRatings::Sector>(s)) : QString());
+    setTextIfChanged(m_labelTactique, figures ? shown.tacticCaption() : QString());
+    setTextIfChanged(m_forceTactique, figures ? board.text(QStringLiteral("LForceTactique")) : QString());
+    setTextIfChanged(m_velstats, figures ? board.text(QStringLiteral("LVelstats")) : QString());
+    setTextIfChanged(m_force1, figures ? board.text(QStringLiteral("LForce1")) : QString());
+    m_force1->setRows(figures ? shown.figureLines() : QList<FigureLine>());
     if (m_info->isHidden() == board.pinfosVisible())
         m_info->setVisible(board.pinfosVisible());
 }

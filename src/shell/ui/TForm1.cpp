@@ -14,6 +14,7 @@
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
+#include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
 
 #include <QAction>
@@ -46,7 +47,8 @@ namespace {
 
 constexpr int kClientWidth = 841;
 constexpr int kClientHeight = 563;
-constexpr int kPanelWidths[6] = {18, 200, 220, 130, 250, 16};
+// The hint panel fits the longest hint of either language; the session panel its short words.
+constexpr int kPanelWidths[6] = {18, 262, 158, 130, 250, 16};
 // How long an error or notice stays in the status bar before the hints show again.
 constexpr int kMessageMilliseconds = 12000;
 
@@ -119,6 +121,11 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
             [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
     connect(&m_model, &MainModel::startUpVersionChecked, this, &TForm1::onVersionChecked);
     connect(&m_model, &MainModel::startUpRosterLoaded, this, &TForm1::onRosterLoaded);
+    // A lost setting is never silent.
+    connect(&m_model, &MainModel::settingsWriteFailed, this, [this](const QString &key) {
+        showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
+                              .arg(key, QDir::toNativeSeparators(m_model.settings().path())));
+    });
     connect(&m_model.board(), &Board::changed, this, &TForm1::repaintSetup);
     m_calcule->setEnabled(m_model.calculeEnabled());
     repaintSetup();
@@ -266,6 +273,8 @@ void TForm1::createPages()
     joueursLayout->addWidget(gbJoueurs);
     connect(m_rosterView, &RosterListView::detailRequested, this, &TForm1::showDetail);
     m_pages->addTab(m_tabJoueurs, QStringLiteral("Joueurs"));
+    // A roster row dragged over "Equipe" opens the board, where it can be dropped.
+    new DragHoverTabs(m_pages->tabBar());
 
     setCentralWidget(m_pages);
     connect(m_pages, &QTabWidget::currentChanged, this,
@@ -451,10 +460,11 @@ void TForm1::createStatusBar()
         m_statusImage->setPixmap(picture);
     m_statusImage->move(kClientWidth - 18, 4);
 
-    // Errors and notices: over the hint, session and download panels, long enough to read.
+    // Errors and notices: over every panel from the hint to the status picture, so that
+    // they read whole; the panels show again when the message goes.
     m_messageLabel = new QLabel(bar);
     m_messageLabel->setObjectName(QStringLiteral("LMessage"));
-    m_messageLabel->setGeometry(kPanelWidths[0], 1, kPanelWidths[1] + kPanelWidths[2] + kPanelWidths[3],
+    m_messageLabel->setGeometry(kPanelWidths[0], 1, kClientWidth - 18 - 2 - kPanelWidths[0],
                                 bar->sizeHint().height() - 2);
     m_messageLabel->setStyleSheet(
         QStringLiteral("QLabel { background: #fff4c2; color: #3a2a00; border: 1px solid #c9a227; padding: 0 4px; }"));
@@ -765,7 +775,7 @@ void TForm1::showStatusMessage(const QString &message)
 {
     m_lastMessage = displayText(message);
     const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideMiddle,
+    m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideRight,
                                                                        m_messageLabel->width() - 10));
     m_messageLabel->setToolTip(m_lastMessage);
     m_messageLabel->show();
