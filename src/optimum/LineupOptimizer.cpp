@@ -224,10 +224,11 @@ Result optimize(const LineupState &state, const Options &options)
     Rated best;
     bool haveBest = false;
     for (;;) {
+        // However short the time, the model is solved once: the first answer is a lineup.
         const double left = options.timeLimitSeconds - clock.elapsed() / 1000.0;
-        if (left <= 0)
+        if (left <= 0 && haveBest)
             break;
-        const MipSolver::Result answer = solver->solve(model, left);
+        const MipSolver::Result answer = solver->solve(model, std::max(left, 0.01));
         ++result.solves;
         if (answer.status == MipSolver::Status::Infeasible) {
             // Every lineup the model allows has been rated: the best of them stands.

