@@ -1,7 +1,7 @@
 # Fails when a source file includes a header of a layer above its own.
 #
 # The layers, from the ground up: common, platform, settings, datafiles, online, evaluation,
-# lineup, about, shell; then the two programs, cli (headless) and app (desktop). A folder may
+# lineup, optimum, about, shell; then the two programs, cli (headless) and app (desktop). A folder may
 # include its own headers and those of any layer below it. Widgets live in <layer>/ui and may
 # include the headless layers up to their own and the widget folders up to their own; headless
 # code never includes widgets, and cli includes no widgets at all.
@@ -12,7 +12,7 @@ if(NOT SOURCE_DIR)
 endif()
 
 get_filename_component(SOURCE_DIR "${SOURCE_DIR}" ABSOLUTE)
-set(layers common platform settings datafiles online evaluation lineup about shell cli app)
+set(layers common platform settings datafiles online evaluation lineup optimum about shell cli app)
 
 function(layer_rank name out)
   list(FIND layers "${name}" rank)

@@ -8,6 +8,7 @@ PACKAGES=(
   qt6-base-dev qt6-base-dev-tools
   libgl-dev libx11-dev
   libbenchmark-dev
+  coinor-libcbc-dev pkg-config
   xvfb xauth
   fonts-dejavu-core
 )

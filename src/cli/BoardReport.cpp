@@ -144,7 +144,7 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
     return out;
 }
 
-QString BoardReport::json(const MainModel &model, const Board::CalculeResult *best)
+QString BoardReport::json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum)
 {
     const Board &board = model.board();
     JsonWriter json;
@@ -240,6 +240,17 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
         for (int place : best->unfilled)
             json.value(unfilledName(place));
         json.endArray();
+    }
+    if (optimum) {
+        json.key("optimum").beginObject();
+        json.key("proven").value(optimum->proven);
+        json.key("evaluation").value(int(optimum->evaluation));
+        json.key("bound").value(optimum->bound);
+        json.key("greedy_evaluation").value(int(optimum->greedyEvaluation));
+        json.key("start_evaluation").value(int(optimum->startEvaluation));
+        json.key("behaviours").value(optimum->freeBehaviours ? "free" : "board");
+        json.key("seconds").value(optimum->seconds);
+        json.endObject();
     }
     json.endObject();
     return QString::fromUtf8(json.toUtf8());

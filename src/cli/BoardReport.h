@@ -9,5 +9,15 @@ class MainModel;
 // ratings in words and the evaluation, or the JSON contract of evaluate and best.
 namespace BoardReport {
 QString text(const MainModel &model, const Board::CalculeResult *best);
-QString json(const MainModel &model, const Board::CalculeResult *best);
+// What the exact best lineup adds to the JSON of the board it leaves.
+struct OptimumSummary {
+    bool proven = false;
+    double evaluation = 0;
+    int bound = 0;
+    double greedyEvaluation = 0;
+    double startEvaluation = 0;
+    bool freeBehaviours = false;
+    double seconds = 0;
+};
+QString json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum = nullptr);
 }

@@ -221,6 +221,44 @@ int evaluate(MainModel &model, const Options &options, bool best)
     return kExitOk;
 }
 
+int optimize(MainModel &model, const Options &options)
+{
+    model.startUp();
+    printVersionWarning(model);
+    for (const QString &w : model.loadWarnings())
+        err(QStringLiteral("warning: %1\n").arg(w));
+    if (options.ignoreInjuries)
+        model.board().setOption(Board::Blesse, true);
+    if (options.ignoreCards)
+        model.board().setOption(Board::Cartons, true);
+    const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit);
+    if (!outcome.found) {
+        err(QStringLiteral("squadwright-cli: no player is eligible for a lineup\n"));
+        return kExitFailed;
+    }
+    BoardReport::OptimumSummary summary;
+    summary.proven = outcome.proven;
+    summary.evaluation = outcome.evaluation;
+    summary.bound = outcome.bound;
+    summary.greedyEvaluation = outcome.greedyEvaluation;
+    summary.startEvaluation = outcome.startEvaluation;
+    summary.freeBehaviours = options.freeBehaviours;
+    summary.seconds = outcome.seconds;
+    if (options.json) {
+        out(BoardReport::json(model, nullptr, &summary));
+        return kExitOk;
+    }
+    out(BoardReport::text(model, nullptr));
+    out(QStringLiteral("Optimum: E %1, %2 (bound %3); best lineup search %4, start %5; %6 s\n")
+            .arg(outcome.evaluation)
+            .arg(outcome.proven ? QStringLiteral("proven") : QStringLiteral("not proven"))
+            .arg(outcome.bound)
+            .arg(outcome.greedyEvaluation)
+            .arg(outcome.startEvaluation)
+            .arg(outcome.seconds, 0, 'f', 3));
+    return kExitOk;
+}
+
 } // namespace
 
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
@@ -247,6 +285,12 @@ int run(const QString &command, const Options &options, const std::function<int(
             MainModel model(folder.programFolder());
             warnOfLostSettings(model);
             return evaluate(model, options, command == QLatin1String("best"));
+        }
+        if (command == QLatin1String("optimize")) {
+            if (options.freeBehaviours)
+                return usage(QStringLiteral("--free-behaviours is not available in this version"));
+            MainModel model(folder.programFolder());
+            return optimize(model, options);
         }
         if (command == QLatin1String("roster")) {
             MainModel model(folder.programFolder());

@@ -12,6 +12,8 @@ struct Options {
     bool recomputeAll = false;
     bool ignoreInjuries = false;
     bool ignoreCards = false;
+    bool freeBehaviours = false;
+    double timeLimit = 30;     // seconds the exact best lineup may take
 };
 
 // Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.

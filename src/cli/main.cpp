@@ -16,6 +16,9 @@ const char kUsage[] =
     "                   the stored match order on the board with its sector ratings and evaluation\n"
     "  best [--json] [--recompute-all] [--ignore-injuries] [--ignore-cards]\n"
     "                   propose the best lineup (options default to those of the settings file)\n"
+    "  optimize [--json] [--ignore-injuries] [--ignore-cards] [--time-limit S]\n"
+    "                   the lineup of highest evaluation with the board's behaviours, proven\n"
+    "                   optimal unless S seconds (default 30) run out first\n"
     "\n"
     "--folder DIR names the program folder (default: the folder of this program).\n"
     "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
@@ -57,6 +60,13 @@ int main(int argc, char **argv)
             options.ignoreInjuries = true;
         } else if (a == QLatin1String("--ignore-cards")) {
             options.ignoreCards = true;
+        } else if (a == QLatin1String("--free-behaviours")) {
+            options.freeBehaviours = true;
+        } else if (a == QLatin1String("--time-limit")) {
+            bool ok = false;
+            options.timeLimit = i + 1 < args.size() ? args[++i].toDouble(&ok) : 0;
+            if (!ok || !(options.timeLimit > 0))
+                return usage(QStringLiteral("--time-limit needs a number of seconds above 0"));
         } else if (a.startsWith(QLatin1Char('-'))) {
             return usage(QStringLiteral("unknown option %1").arg(a));
         } else if (command.isEmpty()) {

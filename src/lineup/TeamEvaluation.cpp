@@ -50,23 +50,18 @@ void TeamEvaluation::collectLineup(const LineupState &state, LineupInput &in)
     in.trainer = state.condition(LineupState::Entraineur);
 }
 
-TeamFigures TeamEvaluation::evaluate(const LineupState &state)
+TeamPoints TeamEvaluation::points(const LineupInput &in, std::array<double, SectorRatings::kSectorCount> &sector,
+                                  DefensiveMarks &marks)
 {
     using namespace SectorRatings;
     using Ratings::ratingPoints;
 
-    TeamFigures result;
-    result.marks.clear();
-    LineupInput in;
-    collectLineup(state, in);
-
-    TeamPoints &f = result.points;
-    auto &sector = result.sector;
-    sector[CentralDefence] = centralDefence(in, result.marks);
+    TeamPoints f;
+    sector[CentralDefence] = centralDefence(in, marks);
     f.CD = ratingPoints(sector[CentralDefence] / 5);
-    sector[RightDefence] = rightDefence(in, result.marks);
+    sector[RightDefence] = rightDefence(in, marks);
     f.RD = ratingPoints(sector[RightDefence] / 4);
-    sector[LeftDefence] = leftDefence(in, result.marks);
+    sector[LeftDefence] = leftDefence(in, marks);
     f.LD = ratingPoints(sector[LeftDefence] / 4);
     f.DEF = f.RD + f.LD + f.CD;
     sector[Midfield] = midfield(in);
@@ -79,6 +74,16 @@ TeamFigures TeamEvaluation::evaluate(const LineupState &state)
     f.LA = ratingPoints(sector[LeftAttack] / 6);
     f.ATT = f.CA + f.RA + f.LA;
     f.E = f.DEF + f.ATT + f.MID3;
+    return f;
+}
+
+TeamFigures TeamEvaluation::evaluate(const LineupState &state)
+{
+    TeamFigures result;
+    result.marks.clear();
+    LineupInput in;
+    collectLineup(state, in);
+    result.points = points(in, result.sector, result.marks);
 
     const Roster *roster = state.roster();
     const int count = state.rosterCount();

@@ -34,6 +34,11 @@ namespace TeamEvaluation {
 // The lineup the sector formulas read: the slots' players, IDs, behaviours and the conditions.
 void collectLineup(const LineupState &state, LineupInput &in);
 
+// The seven raw sector values and the points of a lineup given as the sector formulas read it,
+// with the arithmetic of evaluate(); the marks the formulas set are left in `marks`.
+TeamPoints points(const LineupInput &in, std::array<double, SectorRatings::kSectorCount> &sector,
+                  DefensiveMarks &marks);
+
 // The figures of the lineup on the board, in the roster of the board, under its conditions.
 TeamFigures evaluate(const LineupState &state);
 

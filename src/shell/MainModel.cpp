@@ -1,5 +1,7 @@
 #include "shell/MainModel.h"
 
+#include "optimum/LineupOptimizer.h"
+
 #include "evaluation/RosterListing.h"
 #include "common/Vocabulary.h"
 #include "shell/MatchOrdersApplier.h"
@@ -178,6 +180,62 @@ MainModel::OptionValues MainModel::currentOptions() const
         values.on[i] = m_board.option(kOptionKeys[i].option);
     values.methode = m_board.sectorOrder();
     return values;
+}
+
+MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
+{
+    OptimumOutcome outcome;
+    if (LineupOptimizer::eligibleRecords(m_board.state()).isEmpty())
+        return outcome;
+    emit busyChanged(true);
+    try {
+        outcome.startEvaluation = m_board.figures().E;
+        // What the board holds, to give back should the lineup found rate lower (time ran out
+        // while the board held players the search leaves out).
+        std::array<int, LineupSlots::kLastPlace + 1> entries{};
+        std::array<int32_t, LineupSlots::kLastPlace + 1> placement{};
+        for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
+            entries[place] = m_board.slotEntry(place);
+            placement[place] = m_board.placement(place);
+        }
+        const int captain = m_board.captainEntry();
+        const int setPieces = m_board.setPiecesEntry();
+        const int order = m_board.sectorOrder();
+        const bool recomputeAll = m_board.option(Board::RecalculTous);
+
+        m_board.setOption(Board::RecalculTous, true);
+        outcome.greedyEvaluation = m_board.calcule().evaluation;
+        m_board.setOption(Board::RecalculTous, recomputeAll);
+        m_board.setSectorOrder(order);
+
+        LineupOptimizer::Options options;
+        options.timeLimitSeconds = timeLimitSeconds;
+        const LineupOptimizer::Result result = LineupOptimizer::optimize(m_board.state(), options);
+        outcome.found = true;
+        outcome.proven = result.proven;
+        outcome.evaluation = result.evaluation;
+        outcome.bound = result.bound;
+        outcome.seconds = result.seconds;
+        if (result.found && LineupOptimizer::putOnBoard(m_board, result) >= outcome.startEvaluation) {
+            outcome.placed = true;
+        } else {
+            m_board.clearPlacementAndFigures();
+            for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
+                m_board.setSlotEntry(place, entries[place]);
+                m_board.setPlacement(place, placement[place]);
+            }
+            m_board.setCaptainEntry(captain);
+            m_board.setSetPiecesEntry(setPieces);
+            m_board.refreshFigures();
+            if (!result.found)
+                outcome.evaluation = m_board.figures().E;
+        }
+        emit busyChanged(false);
+        return outcome;
+    } catch (...) {
+        emit busyChanged(false);
+        throw;
+    }
 }
 
 void MainModel::restoreOptions()

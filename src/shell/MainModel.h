@@ -60,6 +60,22 @@ public:
     // The best lineup: six search runs and the final one.
     Board::CalculeResult calcule();
 
+    // The proven best lineup of the eligible players with the board's behaviours, beside what
+    // the six-order search reaches when it recomputes everything. The board keeps the better of
+    // that lineup and the one it held; found is false (and the board untouched) when no player
+    // is eligible.
+    struct OptimumOutcome {
+        bool found = false;
+        bool proven = false;
+        bool placed = false;          // the lineup went on the board (false: the board's own was better)
+        double evaluation = 0;        // E of the lineup found, as the board rates it
+        int bound = 0;                // no lineup rates higher
+        double greedyEvaluation = 0;  // E of the six-order search recomputing everything
+        double startEvaluation = 0;   // E the board held before
+        double seconds = 0;
+    };
+    OptimumOutcome optimalLineup(double timeLimitSeconds = 30);
+
     // The calculation options as stored, and their saving at closing: only the options the
     // user changed since they were restored (or since the start-up began, when it stopped
     // before restoring them) are written. False when a write failed.

@@ -183,7 +183,7 @@ const QStringList kSectorLabels = {"LForceDefenseCentrale", "LforceDefenseDroite
                                    "LForceAttaqueGauche"};
 
 // Checks a board report of evaluate or best against the JSON contract; returns the document.
-QJsonObject checkBoardJson(const QByteArray &text, bool best)
+QJsonObject checkBoardJson(const QByteArray &text, bool best, bool optimum = false)
 {
     QJsonParseError perr;
     const QJsonDocument doc = QJsonDocument::fromJson(text, &perr);
@@ -196,6 +196,8 @@ QJsonObject checkBoardJson(const QByteArray &text, bool best)
                            "points", "evaluation", "velstats", "tactic_strength", "labels"};
         if (best)
             top << "order_results" << "chosen_order" << "unfilled";
+        if (optimum)
+            top << "optimum";
         QCOMPARE(scan.keysOf({}), top);
         QCOMPARE(scan.keysOf({"conditions"}),
                  QStringList({"tactic", "attitude", "venue", "confidence", "team_spirit", "trainer_type"}));
@@ -326,6 +328,7 @@ private slots:
         QTest::newRow("unknown option") << QStringList{"roster", "--colour"};
         QTest::newRow("folder without value") << QStringList{"roster", "--folder"};
         QTest::newRow("two commands") << QStringList{"roster", "check"};
+        QTest::newRow("time limit without seconds") << QStringList{"optimize", "--time-limit", "soon"};
     }
     void usageErrorsExitWithTwo()
     {
@@ -648,6 +651,46 @@ private slots:
         const Run text = runCli(QStringList{"--folder", m_folder, "best"} + flags);
         QCOMPARE(text.code, 0);
         QVERIFY2(text.out.contains("No eligible player was left for: keeper, central_defender_1"), text.out.constData());
+    }
+
+    void optimizeJsonReachesAProvenBest()
+    {
+        const Run r = runCli({"--folder", m_folder, "optimize", "--json"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, false, true);
+        if (QTest::currentTestFailed())
+            return;
+        QCOMPARE(JsonScan(r.out).keysOf({"optimum"}),
+                 QStringList({"proven", "evaluation", "bound", "greedy_evaluation", "start_evaluation", "behaviours",
+                              "seconds"}));
+        const QJsonObject optimum = root["optimum"].toObject();
+        QCOMPARE(optimum["proven"].toBool(), true);
+        QCOMPARE(optimum["behaviours"].toString(), QString("board"));
+        QCOMPARE(optimum["evaluation"].toInt(), root["evaluation"].toInt());
+        QCOMPARE(optimum["bound"].toInt(), root["evaluation"].toInt());
+        QVERIFY(optimum["evaluation"].toInt() >= optimum["greedy_evaluation"].toInt());
+        QVERIFY(optimum["evaluation"].toInt() >= optimum["start_evaluation"].toInt());
+        const QJsonObject greedy =
+            QJsonDocument::fromJson(runCli({"--folder", m_folder, "best", "--recompute-all", "--json"}).out).object();
+        QCOMPARE(optimum["greedy_evaluation"].toInt(), greedy["evaluation"].toInt());
+        QSet<int> placed;
+        for (const QJsonValue &v : root["placement"].toArray())
+            placed.insert(v.toInt());
+        QCOMPARE(placed.size(), 16);
+        QVERIFY(!placed.contains(-1));
+    }
+
+    void optimizeWithNobodyEligibleExitsWithOne()
+    {
+        QByteArray xml = readAll(m_folder + "/xml/players.xml");
+        xml.replace("<Cards>0</Cards>", "<Cards>3</Cards>")
+            .replace("<Cards>1</Cards>", "<Cards>3</Cards>")
+            .replace("<Cards>2</Cards>", "<Cards>3</Cards>");
+        writeFile(m_folder + "/xml/players.xml", xml);
+        const Run r = runCli({"--folder", m_folder, "optimize"});
+        QCOMPARE(r.code, 1);
+        QVERIFY(r.err.contains("no player is eligible"));
+        QCOMPARE(runCli({"--folder", m_folder, "optimize", "--ignore-cards"}).code, 0);
     }
 
     // A keeper with keeper skill 7 alone on the board: the central defence is 7 / 5 = 1.4,

@@ -363,6 +363,23 @@ private slots:
         QVERIFY(!form->boardView()->calculeButton()->isEnabled());
     }
 
+    void optimumCommandNeverLeavesTheBoardWorse()
+    {
+        ProgramFolder folder;
+        auto form = start(folder);
+        MainModel &model = form->model();
+        const double before = model.board().figures().E;
+        action(form.get(), "Optimum")->trigger();
+        const double after = model.board().figures().E;
+        QVERIFY(after >= before);
+        const QString message = form->statusMessage();
+        QVERIFY2(message.contains(QStringLiteral("E = %1 (prouvée)").arg(after)), qPrintable(message));
+        QVERIFY(!QApplication::overrideCursor());
+        for (int i = 0; i < model.roster().count; ++i)
+            model.setPlayerSelectable(i, false);
+        QVERIFY(!action(form.get(), "Optimum")->isEnabled());
+    }
+
     void setupBoxesAreViewsOfTheBoard()
     {
         ProgramFolder folder;

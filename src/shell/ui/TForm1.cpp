@@ -160,6 +160,8 @@ void TForm1::createActions()
     m_download = makeAction("download", QStringLiteral("&Télécharger fichier KDX"),
                             QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"));
     m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"));
+    m_optimum = makeAction("Optimum", QStringLiteral("Composition optimale"),
+                           QStringLiteral("la composition d'évaluation la plus haute, prouvée"));
     m_test = makeAction("Test", QStringLiteral("Tests"), {});
     m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {});
     m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {});
@@ -176,6 +178,8 @@ void TForm1::createActions()
 
     connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
     connect(m_calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
+    connect(m_optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
+    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
     connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
     connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
     // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
@@ -197,6 +201,7 @@ void TForm1::createMenus()
     addMenu("Internet1", QStringLiteral("&Internet"))->addAction(m_download);
     QMenu *action = addMenu("Action1", QStringLiteral("A&ction"));
     action->addAction(m_calcule);
+    action->addAction(m_optimum);
     action->addAction(m_test);
     action->addAction(m_recharge);
     QMenu *options = addMenu("Options1", QStringLiteral("&Options"));
@@ -224,6 +229,7 @@ void TForm1::createToolBar()
     m_toolBar->addAction(m_parameters);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_calcule);
+    m_toolBar->addAction(m_optimum);
     m_toolBar->addAction(m_test);
     m_toolBar->addSeparator();
     m_toolBar->addAction(m_apropos);
@@ -415,6 +421,12 @@ QWidget *TForm1::createSetupPage()
     m_msgNoPlayersFile = hiddenText("LMsgNoPlayersFile",
                                     QStringLiteral("Fichier des joueurs introuvable (%1) : le terrain reste vide."));
     m_msgPlacesEmpty = hiddenText("LMsgPlacesVides", QStringLiteral("Aucun joueur disponible pour : %1"));
+    m_msgOptimum = hiddenText("LMsgOptimum",
+                              QStringLiteral("Composition optimale : E = %1 (prouvée) ; %2 sur la composition "
+                                             "précédente, %3 sur Calcule"));
+    m_msgOptimumOpen = hiddenText("LMsgOptimumOpen",
+                                  QStringLiteral("Composition optimale : E = %1 (non prouvée, au plus %4) ; %2 sur "
+                                                 "la composition précédente, %3 sur Calcule"));
     m_msgNotice = hiddenText("LMsgNotice", QStringLiteral(" - outil non officiel"));
     return page;
 }
@@ -624,6 +636,26 @@ void TForm1::CalculeExecute()
                 places << placeCaption(place);
             showStatusMessage(m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", "))));
         }
+    });
+}
+
+void TForm1::OptimumExecute()
+{
+    ErrorHandler::guarded([this] {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        m_pages->setCurrentWidget(m_tabEquipe);
+        setBusy(true);
+        const MainModel::OptimumOutcome outcome = m_model.optimalLineup();
+        setBusy(false);
+        QApplication::restoreOverrideCursor();
+        if (!outcome.found)
+            return;
+        const double e = m_model.board().figures().E;
+        auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
+        showStatusMessage((outcome.proven ? m_msgOptimum : m_msgOptimumOpen)
+                              ->text()
+                              .arg(QString::number(e), gain(e - outcome.startEvaluation),
+                                   gain(e - outcome.greedyEvaluation), QString::number(outcome.bound)));
     });
 }
 

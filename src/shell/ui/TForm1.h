@@ -91,6 +91,7 @@ private:
 
     // ---- commands ----
     void CalculeExecute();
+    void OptimumExecute();
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
@@ -115,6 +116,7 @@ private:
     QAction *m_quitter = nullptr;
     QAction *m_download = nullptr;
     QAction *m_calcule = nullptr;
+    QAction *m_optimum = nullptr;
     QAction *m_test = nullptr;
     QAction *m_recharge = nullptr;
     QAction *m_onTop = nullptr;
@@ -149,6 +151,8 @@ private:
     QLabel *m_msgNoDataFolder = nullptr;
     QLabel *m_msgNoPlayersFile = nullptr;
     QLabel *m_msgPlacesEmpty = nullptr;
+    QLabel *m_msgOptimum = nullptr;
+    QLabel *m_msgOptimumOpen = nullptr;
     QLabel *m_msgNotice = nullptr;
 
     BusyLed *m_led = nullptr;

@@ -1,0 +1,77 @@
+// The exact best lineup on full squads of 101 players: the median and the worst time over
+// twenty squads, each with its own skills, behaviours and conditions.
+#include "evaluation/Tplayer.h"
+#include "lineup/Board.h"
+#include "optimum/LineupOptimizer.h"
+
+#include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <algorithm>
+#include <benchmark/benchmark.h>
+#include <memory>
+#include <vector>
+
+namespace {
+
+constexpr int kSquads = 20;
+
+struct DrawnSquad {
+    std::unique_ptr<Roster> roster = std::make_unique<Roster>();
+    std::unique_ptr<Board> board;
+    explicit DrawnSquad(int seed)
+    {
+        QRandomGenerator rng(seed);
+        for (int i = 0; i < Roster::kCapacity; ++i) {
+            Tplayer &p = roster->players[i];
+            p.PlayerID = QString::number(500000000 + i * 7919);
+            p.PlayerName = QStringLiteral("Joueur %1").arg(i, 3, 10, QLatin1Char('0'));
+            p.ListPosition = i + 1;
+            p.Selectable = true;
+            p.KeeperSkill = rng.bounded(1, 20);
+            p.DefenderSkill = rng.bounded(1, 20);
+            p.PlaymakerSkill = rng.bounded(1, 20);
+            p.PassingSkill = rng.bounded(1, 20);
+            p.ScorerSkill = rng.bounded(1, 20);
+            p.WingerSkill = rng.bounded(1, 20);
+            p.Experience = rng.bounded(1, 20);
+            p.InjuryLevel = rng.bounded(10) == 0 ? 1 : -1;
+        }
+        roster->count = Roster::kCapacity;
+        board = std::make_unique<Board>(roster.get());
+        board->setCandidateList(Board::candidateListFromRoster(*roster));
+        board->reset();
+        for (int c = 0; c < Board::kConditionCount; ++c) {
+            const auto condition = Board::Condition(c);
+            board->setCondition(condition, int(rng.bounded(LineupState::conditionItemCount(condition))));
+        }
+        for (int place = 2; place <= 11; ++place)
+            board->setBehaviourEntry(place, int(rng.bounded(LineupState::behaviourItemCount(place))));
+    }
+};
+
+void BM_OptimalLineup101BoardBehaviours(benchmark::State &state)
+{
+    std::vector<std::unique_ptr<DrawnSquad>> squads;
+    for (int s = 0; s < kSquads; ++s)
+        squads.push_back(std::make_unique<DrawnSquad>(1000 + s));
+    std::vector<double> seconds;
+    int unproven = 0;
+    for (auto _ : state) {
+        for (const auto &squad : squads) {
+            QElapsedTimer clock;
+            clock.start();
+            const LineupOptimizer::Result r = LineupOptimizer::optimize(squad->board->state());
+            seconds.push_back(clock.nsecsElapsed() / 1e9);
+            unproven += r.proven ? 0 : 1;
+            benchmark::DoNotOptimize(r.evaluation);
+        }
+    }
+    std::sort(seconds.begin(), seconds.end());
+    state.counters["median_s"] = seconds[seconds.size() / 2];
+    state.counters["worst_s"] = seconds.back();
+    state.counters["unproven"] = unproven;
+}
+BENCHMARK(BM_OptimalLineup101BoardBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+} // namespace

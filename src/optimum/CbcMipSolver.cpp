@@ -1,0 +1,71 @@
+#include "optimum/MipSolver.h"
+
+#include <Cbc_C_Interface.h>
+
+#include <cmath>
+#include <string>
+
+namespace {
+
+// The models are small and solved many times in a row: the engine runs silently and on one thread,
+// so the same model always gives the same answer.
+class CbcMipSolver final : public MipSolver {
+public:
+    Result solve(const MipModel &model, double timeLimitSeconds) override
+    {
+        Cbc_Model *cbc = Cbc_newModel();
+        Cbc_setLogLevel(cbc, 0);
+        Cbc_setObjSense(cbc, -1); // maximise
+        const auto &variables = model.variables();
+        for (const MipModel::Variable &v : variables)
+            Cbc_addCol(cbc, "", v.lower, v.upper, v.objective, v.type != MipModel::Type::Continuous, 0, nullptr,
+                       nullptr);
+        std::vector<int> columns;
+        std::vector<double> coefficients;
+        for (const MipModel::Constraint &c : model.constraints()) {
+            columns.clear();
+            coefficients.clear();
+            for (const auto &[column, coefficient] : c.terms) {
+                columns.push_back(column);
+                coefficients.push_back(coefficient);
+            }
+            const char sense = c.sense == MipModel::Sense::LessEqual      ? 'L'
+                               : c.sense == MipModel::Sense::GreaterEqual ? 'G'
+                                                                          : 'E';
+            Cbc_addRow(cbc, "", int(columns.size()), columns.data(), coefficients.data(), sense, c.rhs);
+        }
+        if (timeLimitSeconds > 0)
+            Cbc_setMaximumSeconds(cbc, timeLimitSeconds);
+        Cbc_setAllowableGap(cbc, 1e-9);
+        Cbc_setAllowableFractionGap(cbc, 0);
+        Cbc_setParameter(cbc, "threads", "1");
+
+        Result result;
+        Cbc_solve(cbc);
+        const double *values = Cbc_bestSolution(cbc);
+        if (values) {
+            result.values.assign(values, values + variables.size());
+            result.objective = Cbc_getObjValue(cbc);
+        }
+        if (Cbc_isProvenOptimal(cbc) && values) {
+            result.status = Status::Optimal;
+            result.bound = result.objective;
+        } else if (Cbc_isProvenInfeasible(cbc) && !values) {
+            result.status = Status::Infeasible;
+        } else {
+            result.status = values ? Status::Feasible : Status::NoSolution;
+            result.bound = Cbc_getBestPossibleObjValue(cbc);
+            if (values && result.bound < result.objective)
+                result.bound = result.objective;
+        }
+        Cbc_deleteModel(cbc);
+        return result;
+    }
+};
+
+} // namespace
+
+std::unique_ptr<MipSolver> MipSolver::create()
+{
+    return std::make_unique<CbcMipSolver>();
+}

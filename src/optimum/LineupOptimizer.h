@@ -1,0 +1,66 @@
+#pragma once
+#include <QList>
+
+#include <array>
+#include <vector>
+
+#include "lineup/LineupState.h"
+
+class Board;
+#include "lineup/SectorRatings.h"
+
+// The lineup of highest team evaluation E that the eligible players allow with the behaviours
+// and conditions on the board, found by a mixed-integer model and proven by rating every answer
+// with the team evaluation itself.
+//
+// With the behaviours and conditions fixed, every raw sector value is a sum of one coefficient
+// per "player p in place s" (a term of the sector formula, times the constant factor of the
+// sector's modifiers and of any later repositioned forward), so the model is linear in those
+// indicators. Rating points are a step function; the model gives a sector at most
+// 4·S/divisor − 3 points, which is exact except when the value sits exactly on a quarter
+// boundary, where the model credits one point too many. Each answer is therefore rated again;
+// an answer the model overrated is excluded by a cut and the model solved again, until an
+// answer rates as the model says: nothing the model allows is then worth more.
+//
+// Ties on E go to the larger sum of the seven raw sector values, then to the lineup where
+// earlier roster records stand in earlier places (keeper first, forward 2 last) whenever an
+// exchange keeps both figures exactly equal.
+namespace LineupOptimizer {
+
+struct Options {
+    double timeLimitSeconds = 30;
+};
+
+struct Result {
+    bool found = false;      // a lineup was found (false: no eligible player)
+    bool proven = false;     // no lineup of the eligible players rates higher
+    double evaluation = 0;   // E of the lineup, as the team evaluation rates it
+    double sectorSum = 0;    // the sum of its seven raw sector values
+    int bound = 0;           // no lineup rates higher than this
+    std::array<int, LineupSlots::kLastSlot + 1> record{}; // roster record by place 1..11, -1 empty
+    int solves = 0;          // how many times the model was solved
+    double seconds = 0;
+};
+
+// The records the best lineup search with "Tout recalculer" would consider: shown in the boxes,
+// ticked, a usable ID, not a trainer, neither injured nor suspended unless the options allow it.
+QList<int> eligibleRecords(const LineupState &state);
+
+// The raw sector values of `records` (by place 1..11, -1 empty) in the state's behaviours and
+// conditions, and E with the team evaluation's arithmetic.
+double rate(const LineupState &state, const std::array<int, LineupSlots::kLastSlot + 1> &records,
+            std::array<double, SectorRatings::kSectorCount> *sectors = nullptr);
+
+// Per eligible record (in eligibleRecords order), place 1..11 and sector: the value that player
+// alone in that place gives the sector.
+using Coefficients = std::vector<std::array<std::array<double, SectorRatings::kSectorCount>, 12>>;
+Coefficients coefficients(const LineupState &state, const QList<int> &records);
+
+Result optimize(const LineupState &state, const Options &options = Options());
+
+// Puts a found lineup in the places, then lets the best lineup search fill what it leaves
+// (an empty place, the captain, the set-piece taker and the substitutes) by its own rules, as
+// it does when it keeps the lineup; the board's figures follow. Returns the board's E.
+double putOnBoard(Board &board, const Result &result);
+
+} // namespace LineupOptimizer
