@@ -4,6 +4,29 @@
 
 #include <QFile>
 #include <QFileInfo>
+#include <QXmlStreamReader>
+
+QString XmlBounds::problem(const QByteArray &data)
+{
+    if (data.size() > kMaxBytes)
+        return QStringLiteral("the file is larger than %1 MiB").arg(kMaxBytes / (1024 * 1024));
+    // A streaming pass counts the nesting; it stops at the first level too many, or at the
+    // first fault, which the parser reports in its own words.
+    QXmlStreamReader reader(data);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            if (++depth > kMaxDepth)
+                return QStringLiteral("elements are nested more than %1 levels deep (line %2)")
+                    .arg(kMaxDepth).arg(reader.lineNumber());
+        } else if (token == QXmlStreamReader::EndElement) {
+            --depth;
+        }
+    }
+    return QString();
+}
 
 QDomDocument loadXmlFile(const QString &path)
 {
@@ -13,11 +36,18 @@ QDomDocument loadXmlFile(const QString &path)
         throw DataFileError(shown, QStringLiteral("the file does not exist"));
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(shown, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    // One byte more than allowed tells an oversized file, whatever size the system reports.
+    const QByteArray data = file.read(XmlBounds::kMaxBytes + 1);
+    if (file.error() != QFileDevice::NoError)
+        throw DataFileError(shown, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
+    const QString bounds = XmlBounds::problem(data);
+    if (!bounds.isEmpty())
+        throw DataFileError(shown, bounds);
     QDomDocument doc;
     QString error;
     int line = 0;
     int column = 0;
-    if (!doc.setContent(&file, &error, &line, &column))
+    if (!doc.setContent(data, &error, &line, &column))
         throw DataFileError(shown, QStringLiteral("not well-formed XML at line %1, column %2: %3")
                                        .arg(line).arg(column).arg(error));
     return doc;
