@@ -6,10 +6,19 @@
 #include <QFileInfo>
 #include <QXmlStreamReader>
 
+namespace {
+
+QString tooLarge()
+{
+    return QStringLiteral("the file is larger than %1 MiB").arg(XmlBounds::kMaxBytes / (1024 * 1024));
+}
+
+} // namespace
+
 QString XmlBounds::problem(const QByteArray &data)
 {
     if (data.size() > kMaxBytes)
-        return QStringLiteral("the file is larger than %1 MiB").arg(kMaxBytes / (1024 * 1024));
+        return tooLarge();
     // A streaming pass counts the nesting; it stops at the first level too many, or at the
     // first fault, which the parser reports in its own words.
     QXmlStreamReader reader(data);
@@ -36,8 +45,10 @@ QDomDocument loadXmlFile(const QString &path)
         throw DataFileError(shown, QStringLiteral("the file does not exist"));
     if (!file.open(QIODevice::ReadOnly))
         throw DataFileError(shown, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
-    // One byte more than allowed tells an oversized file, whatever size the system reports.
-    const QByteArray data = file.read(XmlBounds::kMaxBytes + 1);
+    // An oversized file is not read at all (the bound is checked again on what was read).
+    if (file.size() > XmlBounds::kMaxBytes)
+        throw DataFileError(shown, tooLarge());
+    const QByteArray data = file.readAll();
     if (file.error() != QFileDevice::NoError)
         throw DataFileError(shown, QStringLiteral("the file cannot be read (%1)").arg(file.errorString()));
     const QString bounds = XmlBounds::problem(data);
