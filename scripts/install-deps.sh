@@ -5,6 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   cmake g++ make
+  clang libclang-rt-14-dev ccache
   qt6-base-dev qt6-base-dev-tools
   libgl-dev libx11-dev
   libbenchmark-dev

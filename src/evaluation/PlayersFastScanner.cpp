@@ -1,6 +1,7 @@
 #include "evaluation/PlayersFastScanner.h"
 #include "common/NumberText.h"
 
+#include "datafiles/XmlFile.h"
 #include "evaluation/RosterLoader.h"
 #include "evaluation/Tplayer.h"
 
@@ -11,7 +12,13 @@
 namespace {
 
 // Deeper nesting is declined; a players file is five levels deep.
-constexpr size_t kMaxDepth = 256;
+constexpr size_t kMaxDepth = XmlBounds::kMaxDepth;
+// Longer names are declined: the full parser refuses names beyond a few thousand characters,
+// and ours are a few dozen.
+constexpr size_t kMaxName = 1024;
+// A longer value is declined: no value of a player is more than a name, and the full parser
+// is left to judge anything out of the ordinary.
+constexpr size_t kMaxValueText = 64 * 1024;
 
 // ---- what each byte is, for the scanning loops ----
 enum Utf8Class : uint8_t { kCharByte, kNotAllowed, kLead2, kLead3, kLead4 };
@@ -483,7 +490,7 @@ private:
         while (m_p < m_end && kTables.nameChar[uint8_t(*m_p)])
             ++m_p;
         *size = size_t(m_p - *start);
-        return true;
+        return *size <= kMaxName;
     }
 
     // An attribute value after its opening quote, normalised as XML does: each tab, line
@@ -650,6 +657,8 @@ private:
             return false; // a longer name
         skipSpace();
         if (!expect('>'))
+            return false;
+        if (open.role == Role::Value && m_text.size() > kMaxValueText)
             return false;
         closeElement();
         return true;

@@ -2,6 +2,7 @@
 #include "common/NumberText.h"
 
 #include "datafiles/DataFolder.h"
+#include "datafiles/XmlFile.h"
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
@@ -13,7 +14,6 @@
 
 #include <algorithm>
 #include <exception>
-#include <functional>
 
 namespace {
 
@@ -40,6 +40,20 @@ QString boardBoxName(const QString &elementName)
     return QString();
 }
 
+// Every element below `top` in document order, without entering those for which `visit`
+// returns false. A loop rather than recursion: the nesting is the file author's choice and must
+// never reach the call stack.
+template <typename Visit>
+void forEachBelow(const QDomElement &top, const Visit &visit)
+{
+    for (QDomElement e = top.firstChildElement(); !e.isNull();) {
+        QDomElement next = visit(e) ? e.firstChildElement() : QDomElement();
+        for (QDomElement up = e; next.isNull() && up != top; up = up.parentNode().toElement())
+            next = up.nextSiblingElement();
+        e = next;
+    }
+}
+
 } // namespace
 
 // ---- loading ------------------------------------------------------------------------------
@@ -61,8 +75,9 @@ bool LanguageFile::load(const QString &path)
 
 bool LanguageFile::loadFromData(const QByteArray &data)
 {
+    // An oversized or absurdly nested file is no language file, and would stall start-up.
     QDomDocument document;
-    if (!document.setContent(data) || document.documentElement().isNull()) {
+    if (!XmlBounds::problem(data).isEmpty() || !document.setContent(data) || document.documentElement().isNull()) {
         m_document = QDomDocument();
         return false;
     }
@@ -202,12 +217,12 @@ int LanguageFile::applyFixedStringList(const QDomElement &listElement, QStringLi
 template <typename Visit>
 void LanguageFile::forEachComponentElement(const QDomElement &element, const Visit &visit) const
 {
-    for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
+    forEachBelow(element, [&](const QDomElement &e) {
         if (sameName(e.tagName(), QLatin1String(kVariables)))
-            continue;
+            return false;
         visit(e);
-        forEachComponentElement(e, visit);
-    }
+        return true;
+    });
 }
 
 int LanguageFile::applyVocabulary() const
@@ -224,16 +239,14 @@ int LanguageFile::applyVocabulary() const
         }
     };
     // The vocabulary component may stand at any depth of the main window's element.
-    const std::function<void(const QDomElement &)> walk = [&](const QDomElement &element) {
-        for (QDomElement e = element.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
-            if (sameName(e.tagName(), QLatin1String(kVariables)))
-                fill(e);
-            else
-                walk(e);
-        }
-    };
-    for (const QDomElement &form : windowElements(QLatin1String(kMainWindow)))
-        walk(form);
+    for (const QDomElement &form : windowElements(QLatin1String(kMainWindow))) {
+        forEachBelow(form, [&](const QDomElement &e) {
+            if (!sameName(e.tagName(), QLatin1String(kVariables)))
+                return true;
+            fill(e);
+            return false;
+        });
+    }
     return set;
 }
 

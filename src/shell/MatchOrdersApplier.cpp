@@ -9,6 +9,7 @@
 #include "lineup/LineupSlots.h"
 
 #include <array>
+#include <limits>
 #include <optional>
 
 namespace {
@@ -65,7 +66,11 @@ void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board
         // it now so that a home match is not shown as away.
         takeTeamId(folder, teamId);
         board.setCondition(Board::Lieu, orders.homeTeamId == teamId ? 0 : 1);
-        board.setCondition(Board::Attitude, orders.attitude ? *orders.attitude + 1 : 1);
+        // The list shows code + 1; a code at the top of the range is outside the list like
+        // any other code too large for it.
+        const int attitudeEntry = !orders.attitude ? 1
+            : *orders.attitude < std::numeric_limits<int32_t>::max() ? *orders.attitude + 1 : -1;
+        board.setCondition(Board::Attitude, attitudeEntry);
 
         // A role named twice keeps its last entry.
         std::array<std::optional<int32_t>, kRoles + 1> ids{};

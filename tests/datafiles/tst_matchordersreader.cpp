@@ -323,6 +323,8 @@ private slots:
         QTest::newRow("not a number") << std::optional<QByteArray>("best") << QStringLiteral("Normal");
         // 5 + 1 is outside the list: no selection, which the team reader then defaults.
         QTest::newRow("outside") << std::optional<QByteArray>("5") << QStringLiteral("Normal");
+        QTest::newRow("top of the range") << std::optional<QByteArray>("2147483647") << QStringLiteral("Normal");
+        QTest::newRow("bottom of the range") << std::optional<QByteArray>("-2147483648") << QStringLiteral("Normal");
     }
     void attitudeIsTheCodePlusOne()
     {

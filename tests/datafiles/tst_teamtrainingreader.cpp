@@ -1,6 +1,7 @@
 // The team and training reader: match conditions and the team identifier from the game files.
 #include "datafiles/DataFolder.h"
 #include "datafiles/ProgramFolder.h"
+#include "datafiles/XmlFile.h"
 #include "lineup/LineupFixture.h"
 #include "shell/MatchOrdersApplier.h"
 #include "common/AppError.h"
@@ -223,6 +224,38 @@ private slots:
         } catch (const DataFileError &e) {
             QCOMPARE(e.file(), QStringLiteral("Training.xml"));
             QVERIFY2(e.reason().contains("Morale"), qPrintable(e.reason()));
+        }
+    }
+
+    // A damaged or hostile file is refused before parsing, with the file named: nesting and
+    // size just past the bounds, and the deepest nesting still taken.
+    void outsizedFilesAreRefusedUpFront_data()
+    {
+        QTest::addColumn<QByteArray>("team");
+        QTest::addColumn<QString>("reason"); // empty: read
+        const auto nested = [](int levels) {
+            return "<VelmorraData><Team><TeamID>77</TeamID>" + QByteArray("<a>").repeated(levels - 2)
+                + QByteArray("</a>").repeated(levels - 2) + "</Team></VelmorraData>";
+        };
+        QTest::newRow("deepest taken") << nested(XmlBounds::kMaxDepth) << QString();
+        QTest::newRow("one level more") << nested(XmlBounds::kMaxDepth + 1) << QStringLiteral("nested more than 256");
+        QByteArray big = "<VelmorraData><Team><TeamID>77</TeamID></Team><Pad>";
+        big += QByteArray(XmlBounds::kMaxBytes, 'x') + "</Pad></VelmorraData>";
+        QTest::newRow("larger than allowed") << big << QStringLiteral("larger than 16 MiB");
+    }
+    void outsizedFilesAreRefusedUpFront()
+    {
+        QFETCH(QByteArray, team);
+        QFETCH(QString, reason);
+        m_folder->writeXml(QStringLiteral("Team.xml"), team);
+        QString teamId;
+        try {
+            run(0, teamId);
+            QVERIFY2(reason.isEmpty(), "accepted");
+            QCOMPARE(teamId, QStringLiteral("77"));
+        } catch (const DataFileError &e) {
+            QCOMPARE(e.file(), QStringLiteral("Team.xml"));
+            QVERIFY2(!reason.isEmpty() && e.reason().contains(reason), qPrintable(e.reason()));
         }
     }
 

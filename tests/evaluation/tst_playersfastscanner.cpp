@@ -284,6 +284,8 @@ class TestPlayersFastScanner : public QObject {
 private slots:
     void gameFilesTakeTheQuickScan();
     void agreesWithTheFullParserOnMutatedFiles();
+    void agreesOnOutsizedAndFuzzCorpusInputs_data();
+    void agreesOnOutsizedAndFuzzCorpusInputs();
     void declines_data();
     void declines();
     void readsValues_data();
@@ -400,6 +402,44 @@ QByteArray withPlayer(const QByteArray &inside)
 }
 
 } // namespace
+
+// Near the full parser's own limits and on the fuzzing seeds: what the quick scan takes, the
+// full parser takes too and reads alike.
+void TestPlayersFastScanner::agreesOnOutsizedAndFuzzCorpusInputs_data()
+{
+    QTest::addColumn<QByteArray>("xml");
+    for (int n : {1024, 1025, 4096, 4097}) {
+        const QByteArray name(n, 'n');
+        QTest::addRow("element name of %d", n) << withPlayer("<" + name + ">1</" + name + "><Age>2</Age>");
+        QTest::addRow("attribute name of %d", n) << withPlayer("<Age " + name + "=\"1\">2</Age>");
+    }
+    for (int n : {64 * 1024, 64 * 1024 + 1, 4 * 1024 * 1024})
+        QTest::addRow("value of %d characters", n) << withPlayer("<PlayerName>" + QByteArray(n, 'v') + "</PlayerName>");
+    QTest::addRow("text of 4 MiB outside the values") << withPlayer(QByteArray(4 * 1024 * 1024, 't') + "<Age>2</Age>");
+    for (int levels : {256, 257, 20000}) {
+        // The player element is the fourth level.
+        QTest::addRow("%d levels", levels) << withPlayer(QByteArray("<b>").repeated(levels - 4)
+                                                         + QByteArray("</b>").repeated(levels - 4) + "<Age>2</Age>");
+    }
+    const QDir corpus(QStringLiteral(SQW_SAMPLE_DATA_DIR "/../fuzz/corpus/players"));
+    const QStringList seeds = corpus.entryList(QDir::Files, QDir::Name);
+    QVERIFY(!seeds.isEmpty());
+    for (const QString &name : seeds)
+        QTest::addRow("seed %s", qPrintable(name)) << readAll(corpus.filePath(name));
+}
+
+void TestPlayersFastScanner::agreesOnOutsizedAndFuzzCorpusInputs()
+{
+    QFETCH(QByteArray, xml);
+    for (bool collect : {true, false}) {
+        PD quick;
+        if (!PlayersFastScanner::scan(xml, collect, quick))
+            continue;
+        const FullRead full = fullRead(xml, collect);
+        QVERIFY2(full.wellFormed, qPrintable(full.error));
+        QCOMPARE(difference(quick, full.doc), QString());
+    }
+}
 
 void TestPlayersFastScanner::declines_data()
 {

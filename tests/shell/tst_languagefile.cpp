@@ -11,7 +11,7 @@
 
 namespace {
 
-QByteArray lng(const char *form1Body)
+QByteArray lng(const QByteArray &form1Body)
 {
     return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<Application>\n<Form1>\n") + form1Body
         + "\n</Form1>\n</Application>\n";
@@ -52,6 +52,10 @@ private slots:
             << "BAS" << "(low)";
         QTest::newRow("vocabulary element nested in another one")
             << lng("<Panel1><variables><x Name=\"HAUT\" Value=\"(high)\"/></variables></Panel1>")
+            << "HAUT" << "(high)";
+        QTest::newRow("vocabulary element 250 levels deep")
+            << lng(QByteArray("<P>").repeated(248) + "<Variables><V Name=\"HAUT\" Value=\"(high)\"/></Variables>"
+                   + QByteArray("</P>").repeated(248))
             << "HAUT" << "(high)";
         QTest::newRow("trailing blank kept")
             << lng("<Variables><V Name=\"TACTIQUE\" Value=\"Tactic: \"/></Variables>") << "TACTIQUE" << "Tactic: ";
@@ -173,6 +177,10 @@ private slots:
         QTest::newRow("two roots") << QByteArray("<a><Form1/></a><b/>");
         QTest::newRow("not XML") << QByteArray("[langue]\nID=3\n");
         QTest::newRow("binary") << QByteArray("\xff\xfe\x00<\x00F\x00", 7);
+        // Nesting like this once stalled start-up and then overflowed the stack.
+        QTest::newRow("10,000 levels deep")
+            << lng(QByteArray("<P>").repeated(10000) + "<Variables><V Name=\"GARDIEN\" Value=\"Keeper\"/></Variables>"
+                   + QByteArray("</P>").repeated(10000));
     }
     void brokenFilesChangeNothing()
     {

@@ -30,6 +30,7 @@
 
 #include <exception>
 #include <functional>
+#include <vector>
 
 namespace {
 
@@ -288,7 +289,42 @@ public:
 
     int set() const { return m_set; }
 
+    // Depth first in file order, with a stack of our own: the nesting is the file author's
+    // choice and must never reach the call stack.
     void applyElement(QObject *object, const QDomElement &element)
+    {
+        struct Open {
+            QObject *object;
+            QDomElement next; // the next child element to apply
+        };
+        std::vector<Open> open;
+        applyAttributes(object, element);
+        open.push_back({object, element.firstChildElement()});
+        while (!open.empty()) {
+            if (open.back().next.isNull()) {
+                open.pop_back();
+                continue;
+            }
+            QObject *const owner = open.back().object;
+            const QDomElement child = open.back().next;
+            open.back().next = child.nextSiblingElement();
+            // The vocabulary component is not a widget: LanguageFile fills the vocabulary.
+            if (is(child.tagName(), LanguageFile::kVariables))
+                continue;
+            try {
+                if (QObject *component = m_components.value(child.tagName().toLower())) {
+                    applyAttributes(component, child);
+                    open.push_back({component, child.firstChildElement()});
+                } else {
+                    applyProperty(owner, child);
+                }
+            } catch (const std::exception &) {
+            }
+        }
+    }
+
+private:
+    void applyAttributes(QObject *object, const QDomElement &element)
     {
         const QDomNamedNodeMap attributes = element.attributes();
         for (int i = 0; i < attributes.count(); ++i) {
@@ -301,22 +337,8 @@ public:
             } catch (const std::exception &) {
             }
         }
-        for (QDomElement child = element.firstChildElement(); !child.isNull();
-             child = child.nextSiblingElement()) {
-            // The vocabulary component is not a widget: LanguageFile fills the vocabulary.
-            if (is(child.tagName(), LanguageFile::kVariables))
-                continue;
-            try {
-                if (QObject *component = m_components.value(child.tagName().toLower()))
-                    applyElement(component, child);
-                else
-                    applyProperty(object, child);
-            } catch (const std::exception &) {
-            }
-        }
     }
 
-private:
     bool setSimple(QObject *object, const QString &name, const QString &raw)
     {
         if (is(name, "Caption"))
