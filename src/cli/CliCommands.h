@@ -12,6 +12,8 @@ struct Options {
     bool recomputeAll = false;
     bool ignoreInjuries = false;
     bool ignoreCards = false;
+    QString user;              // download: replaces the stored user name for this run
+    bool passwordStdin = false; // download: the security code is the first line of standard input
 };
 
 // Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.

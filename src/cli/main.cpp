@@ -16,6 +16,11 @@ const char kUsage[] =
     "                   the stored match order on the board with its sector ratings and evaluation\n"
     "  best [--json] [--recompute-all] [--ignore-injuries] [--ignore-cards]\n"
     "                   propose the best lineup (options default to those of the settings file)\n"
+    "  download [--json] [--user NAME] [--password-stdin]\n"
+    "                   fetch the team's five game files from the game server with the account of the\n"
+    "                   settings file, then report as evaluate does; --user replaces the stored name and\n"
+    "                   --password-stdin reads the security code from the first line of standard input\n"
+    "                   for this run only\n"
     "\n"
     "--folder DIR names the program folder (default: the folder of this program).\n"
     "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
@@ -55,6 +60,12 @@ int main(int argc, char **argv)
             options.recomputeAll = true;
         } else if (a == QLatin1String("--ignore-injuries")) {
             options.ignoreInjuries = true;
+        } else if (a == QLatin1String("--user")) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("--user needs a name"));
+            options.user = args[++i];
+        } else if (a == QLatin1String("--password-stdin")) {
+            options.passwordStdin = true;
         } else if (a == QLatin1String("--ignore-cards")) {
             options.ignoreCards = true;
         } else if (a.startsWith(QLatin1Char('-'))) {
