@@ -29,6 +29,7 @@ public:
     // is sent any more. With no base URL nothing is sent and the result is false.
     bool logout();
 
+    void setGameHost(const QString &gameHost) { m_gameHost = gameHost; }
     bool connected() const { return m_connected; }
     const QString &baseUrl() const { return m_baseUrl; }
     const QByteArray &cookie() const { return m_cookie; }
