@@ -11,8 +11,14 @@
 #include "settings/Settings.h"
 #include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
+#include "online/OnlineError.h"
+#include "online/OnlineRun.h"
+#include "online/Session.h"
+#include "online/SessionView.h"
+#include "platform/ProgramInfo.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -259,6 +265,45 @@ int optimize(MainModel &model, const Options &options)
     return kExitOk;
 }
 
+// Fetches the five game files with the stored account, then reports like evaluate. The code read
+// from standard input is used for this run only and never written anywhere.
+int download(const DataFolder &folder, const Options &options)
+{
+    MainModel model(folder.programFolder());
+    Settings &settings = model.settings();
+    const QString user = options.user.isEmpty() ? settings.userName() : options.user;
+    QString code;
+    if (options.passwordStdin) {
+        QFile in;
+        if (in.open(stdin, QIODevice::ReadOnly))
+            code = QString::fromUtf8(in.readLine()).remove(QLatin1Char('\n')).remove(QLatin1Char('\r'));
+    } else {
+        code = settings.securityPassword();
+    }
+    if (user.trimmed().isEmpty() || code.trimmed().isEmpty()) {
+        err(QStringLiteral("squadwright-cli: download needs a user name and a security code: set [user] UserName and "
+                           "SecurityPassword in %1 (or give --user NAME and --password-stdin)\n").arg(settings.path()));
+        return kExitFailed;
+    }
+    SessionView view; // nothing to show along the way: failures end the run with their message
+    HttpClient http;
+    if (settings.useProxy())
+        http.setProxy(settings.proxy(), settings.proxyPort(), settings.userProxy(), settings.proxyPassword());
+    Session session(http, view, folder.dataFolder(), settings.gameHost(), ProgramInfo::version());
+    DownloadResult result;
+    try {
+        result = OnlineRun::run(session, folder.dataFolder(), user, code);
+    } catch (const OnlineError &e) {
+        err(QStringLiteral("squadwright-cli: download failed at the %1 step: %2; the earlier game files are unchanged\n")
+                .arg(e.step(), e.reason()));
+        return kExitFailed;
+    }
+    for (const QString &w : result.warnings)
+        err(QStringLiteral("warning: %1\n").arg(w));
+    MainModel reloaded(folder.programFolder());
+    return evaluate(reloaded, options, false);
+}
+
 } // namespace
 
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
@@ -275,6 +320,8 @@ int run(const QString &command, const Options &options, const std::function<int(
         folder.programFolder(), Settings(folder.programPath(QStringLiteral("SQW.ini"))).langue());
     if (!language.isEmpty())
         LanguageFile(language).applyVocabulary();
+    if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin))
+        return usage(QStringLiteral("--user and --password-stdin belong to download"));
     try {
         if (command == QLatin1String("check")) {
             if (options.json)
@@ -292,6 +339,8 @@ int run(const QString &command, const Options &options, const std::function<int(
             MainModel model(folder.programFolder());
             return optimize(model, options);
         }
+        if (command == QLatin1String("download"))
+            return download(folder, options);
         if (command == QLatin1String("roster")) {
             MainModel model(folder.programFolder());
             warnOfLostSettings(model);

@@ -14,6 +14,8 @@ struct Options {
     bool ignoreCards = false;
     bool freeBehaviours = false;
     double timeLimit = 30;     // seconds the exact best lineup may take
+    QString user;              // download: replaces the stored user name for this run
+    bool passwordStdin = false; // download: the security code is the first line of standard input
 };
 
 // Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.

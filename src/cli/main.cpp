@@ -19,6 +19,11 @@ const char kUsage[] =
     "  optimize [--json] [--ignore-injuries] [--ignore-cards] [--time-limit S]\n"
     "                   the lineup of highest evaluation with the board's behaviours, proven\n"
     "                   optimal unless S seconds (default 30) run out first\n"
+    "  download [--json] [--user NAME] [--password-stdin]\n"
+    "                   fetch the team's five game files from the game server with the account of the\n"
+    "                   settings file, then report as evaluate does; --user replaces the stored name and\n"
+    "                   --password-stdin reads the security code from the first line of standard input\n"
+    "                   for this run only\n"
     "\n"
     "--folder DIR names the program folder (default: the folder of this program).\n"
     "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
@@ -58,6 +63,12 @@ int main(int argc, char **argv)
             options.recomputeAll = true;
         } else if (a == QLatin1String("--ignore-injuries")) {
             options.ignoreInjuries = true;
+        } else if (a == QLatin1String("--user")) {
+            if (i + 1 >= args.size())
+                return usage(QStringLiteral("--user needs a name"));
+            options.user = args[++i];
+        } else if (a == QLatin1String("--password-stdin")) {
+            options.passwordStdin = true;
         } else if (a == QLatin1String("--ignore-cards")) {
             options.ignoreCards = true;
         } else if (a == QLatin1String("--free-behaviours")) {

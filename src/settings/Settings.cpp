@@ -5,6 +5,8 @@ const QString kDefaut = QStringLiteral("defaut");
 const QString kOptions = QStringLiteral("options");
 const QString kYes = QStringLiteral("YES");
 const QString kNo = QStringLiteral("NO");
+const QString kUser = QStringLiteral("user");
+const QString kOnline = QStringLiteral("online");
 } // namespace
 
 const QString Settings::kPlayersXml = QStringLiteral("PlayersXML");
@@ -64,3 +66,24 @@ bool Settings::setCalculAll(bool on) { return setOption(kCalculAll, on); }
 
 int Settings::methode() const { return m_file.readInteger(kOptions, kMethode, 0); }
 bool Settings::setMethode(int entry) { return written(m_file.writeInteger(kOptions, kMethode, entry), kMethode); }
+
+const QString Settings::kDefaultGameHost = QStringLiteral("www.velmorra.com");
+
+QString Settings::userName() const { return m_file.readString(kUser, QStringLiteral("UserName"), QString()); }
+bool Settings::setUserName(const QString &name)
+{
+    return written(m_file.writeString(kUser, QStringLiteral("UserName"), name), QStringLiteral("UserName"));
+}
+QString Settings::securityPassword() const { return m_file.readString(kUser, QStringLiteral("SecurityPassword"), QString()); }
+QString Settings::teamId() const { return m_file.readString(kUser, QStringLiteral("TeamID"), QString()); }
+
+QString Settings::gameHost() const
+{
+    const QString host = m_file.readString(kOnline, QStringLiteral("GameHost"), QString()).trimmed();
+    return host.isEmpty() ? kDefaultGameHost : host;
+}
+bool Settings::useProxy() const { return m_file.readBool(kOnline, QStringLiteral("UseProxy"), false); }
+QString Settings::proxy() const { return m_file.readString(kOnline, QStringLiteral("Proxy"), QString()); }
+QString Settings::proxyPort() const { return m_file.readString(kOnline, QStringLiteral("ProxyPort"), QStringLiteral("80")); }
+QString Settings::userProxy() const { return m_file.readString(kOnline, QStringLiteral("UserProxy"), QString()); }
+QString Settings::proxyPassword() const { return m_file.readString(kOnline, QStringLiteral("ProxyPassword"), QString()); }

@@ -58,6 +58,22 @@ public:
     int methode() const;
     bool setMethode(int entry);
 
+    // [user]: the game account (the security code is stored as typed) and the team identifier.
+    QString userName() const;
+    bool setUserName(const QString &name);
+    QString securityPassword() const;
+    QString teamId() const;
+
+    // [online]
+    // The game server's host: "host", "host:port" or a URL with scheme http:// or https://.
+    QString gameHost() const;
+    static const QString kDefaultGameHost;
+    bool useProxy() const;
+    QString proxy() const;
+    QString proxyPort() const;      // "80" by default
+    QString userProxy() const;
+    QString proxyPassword() const;
+
 signals:
     void changed(const QString &key);
     void writeFailed(const QString &key);

@@ -14,6 +14,7 @@
 #include "common/ui/ErrorHandler.h"
 #include "shell/ui/TForm1.h"
 #include "support/ProgramFolder.h"
+#include "support/FakeGameServer.h"
 
 #include <QAction>
 #include <QApplication>
@@ -720,12 +721,32 @@ private slots:
         QAction *download = action(form.get(), "download");
         QCOMPARE(download->toolTip(), QStringLiteral("Télécharger fichier KDX"));
         QCOMPARE(download->statusTip(), QStringLiteral("téléchargement fichier KDX"));
-        QVERIFY(!download->isEnabled());
+        QVERIFY(download->isEnabled());
         QCOMPARE(action(form.get(), "Calcule")->toolTip(), QStringLiteral("calcule la meilleure équipe"));
         QCOMPARE(action(form.get(), "Calcule")->statusTip(), QStringLiteral("calcule la meilleure équipe"));
         QStatusTipEvent tip(QStringLiteral("téléchargement fichier KDX"));
         QApplication::sendEvent(form.get(), &tip);
         QCOMPARE(child<QLabel>(form.get(), "StatusPanel1")->text(), QStringLiteral("téléchargement fichier KDX"));
+    }
+
+    // With a stored code the command runs without the dialog and shows the new roster.
+    void downloadWithStoredCode()
+    {
+        ProgramFolder folder;
+        FakeGameServer server;
+        QVERIFY(server.listen());
+        server.serveFolder(folder.path("xml"));
+        server.bodies["players"].replace("<PlayerName>", "<PlayerName>Neu");
+        IniFile ini(folder.path("SQW.ini"));
+        ini.writeString("online", "GameHost", server.host());
+        ini.writeString("user", "UserName", server.user);
+        ini.writeString("user", "SecurityPassword", server.code);
+        auto form = start(folder);
+        action(form.get(), "download")->trigger();
+        QCOMPARE(server.steps().last(), QStringLiteral("logout"));
+        QVERIFY(form->model().roster().players[0].PlayerName.startsWith(QLatin1String("Neu")));
+        QCOMPARE(child<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("disconnected"));
+        QVERIFY(action(form.get(), "download")->isEnabled());
     }
 };
 

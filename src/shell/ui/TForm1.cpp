@@ -16,6 +16,8 @@
 #include "shell/ui/BusyLed.h"
 #include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
+#include "online/OnlineRun.h"
+#include "online/ui/TFrmConnect.h"
 
 #include <QAction>
 #include <QApplication>
@@ -35,6 +37,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QLineEdit>
 #include <QStatusBar>
 #include <QStatusTipEvent>
 #include <QTabBar>
@@ -173,7 +176,7 @@ void TForm1::createActions()
     m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
 
     // Their windows come with the online, settings and about parts of the program.
-    for (QAction *later : {m_download, m_parameters, m_apropos, m_checkUpdates, m_docVelmorra})
+    for (QAction *later : {m_parameters, m_apropos, m_checkUpdates, m_docVelmorra})
         later->setEnabled(false);
 
     connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
@@ -182,6 +185,7 @@ void TForm1::createActions()
     connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
     connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
     connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
+    connect(m_download, &QAction::triggered, this, &TForm1::downloadExecute);
     // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
     connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
 }
@@ -514,6 +518,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // The options are saved when possible; closing is never refused, and a failure goes to
     // the status bar.
     ErrorHandler::guarded([this] { m_model.saveOptions(); });
+    logoutAtClose();
     for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
         if (dialog)
             dialog->close();
@@ -826,4 +831,65 @@ QString TForm1::placeCaption(int place) const
     if (const auto *label = findChild<QLabel *>(labelName); label && !label->text().isEmpty())
         return plainText(label->text());
     return QString::fromUtf8(LineupSlots::placeCaption(place));
+}
+
+// ---- the online download --------------------------------------------------------------------
+
+TFrmConnect *TForm1::connectDialog()
+{
+    if (!m_connectDialog) {
+        m_connectDialog = new TFrmConnect(m_model.folder().programFolder(), ProgramInfo::version(), this);
+        m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
+        m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
+        m_dialogs << m_connectDialog;
+        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());
+        if (!path.isEmpty())
+            WidgetLanguageApplier::apply(LanguageFile(path), {m_connectDialog});
+    }
+    return m_connectDialog;
+}
+
+// With a stored (or earlier typed) security code the run needs no dialog; otherwise the dialog
+// asks and runs it. Then the new roster and orders are shown. One run at a time.
+void TForm1::downloadExecute()
+{
+    if (OnlineRun::underWay())
+        return;
+    m_download->setEnabled(false);
+    m_led->setBusy(true);
+    ErrorHandler::guarded([this] {
+        TFrmConnect *dialog = connectDialog();
+        Settings &settings = m_model.settings();
+        const bool proxy = settings.useProxy();
+        dialog->configure(settings.gameHost(), proxy ? settings.proxy() : QString(), settings.proxyPort(),
+                          settings.userProxy(), settings.proxyPassword());
+        dialog->EUser()->setText(settings.userName());
+        if (dialog->EPassword()->text().isEmpty())
+            dialog->EPassword()->setText(settings.securityPassword());
+        bool done = false;
+        if (!dialog->EPassword()->text().isEmpty()) {
+            done = dialog->runDownload();
+        } else {
+            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, m_onTop->isChecked());
+            done = dialog->exec() == QDialog::Accepted;
+            if (done)
+                settings.setUserName(dialog->EUser()->text());
+        }
+        if (!done)
+            return;
+        const DownloadResult &result = dialog->lastResult();
+        if (QFile::exists(result.playersPath))
+            m_model.chargePlayersXML(result.playersPath);
+        m_model.rechargeCompoXML();
+        if (!result.warnings.isEmpty())
+            showStatusMessage(result.warnings.join(QLatin1Char(' ')));
+    });
+    m_led->setBusy(false);
+    m_download->setEnabled(true);
+}
+
+void TForm1::logoutAtClose()
+{
+    if (m_connectDialog && m_connectDialog->session().connected())
+        ErrorHandler::guarded([this] { m_connectDialog->session().logout(); });
 }

@@ -9,6 +9,7 @@
 #include <array>
 
 class BusyLed;
+class TFrmConnect;
 class GlobalHotKey;
 class LineupBoardView;
 class QAction;
@@ -96,6 +97,10 @@ private:
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
     void quitterExecute();
+    // ---- the online download ----
+    void downloadExecute();
+    TFrmConnect *connectDialog();
+    void logoutAtClose();
 
     // ---- pages ----
     void PageControlChange(int index);
@@ -169,6 +174,7 @@ private:
     QPointer<TFPlayerTest> m_playerTest;
     QPointer<TFPlayerDetail> m_playerDetail;
     QList<QPointer<QWidget>> m_dialogs;
+    TFrmConnect *m_connectDialog = nullptr;
 
     QString m_programDate;
     bool m_firstShow = true;

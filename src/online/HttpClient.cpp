@@ -1,0 +1,143 @@
+#include "online/HttpClient.h"
+#include "online/OnlineError.h"
+
+#include <QEventLoop>
+#include <QNetworkAccessManager>
+#include <QNetworkReply>
+#include <QNetworkRequest>
+#include <QTimer>
+
+namespace {
+const QByteArray kAccept = "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
+const QByteArray kSender = "Squadwright, v 1.0.1";
+
+QString networkReason(QNetworkReply::NetworkError error)
+{
+    switch (error) {
+    case QNetworkReply::ConnectionRefusedError:
+        return QStringLiteral("the server refused the connection");
+    case QNetworkReply::RemoteHostClosedError:
+        return QStringLiteral("the server closed the connection before the answer was complete");
+    case QNetworkReply::HostNotFoundError:
+        return QStringLiteral("the server's host name was not found");
+    case QNetworkReply::ProxyConnectionRefusedError:
+    case QNetworkReply::ProxyConnectionClosedError:
+    case QNetworkReply::ProxyNotFoundError:
+    case QNetworkReply::ProxyTimeoutError:
+    case QNetworkReply::ProxyAuthenticationRequiredError:
+        return QStringLiteral("the proxy could not be used (check the proxy settings)");
+    case QNetworkReply::SslHandshakeFailedError:
+        return QStringLiteral("the secure connection could not be set up");
+    case QNetworkReply::TooManyRedirectsError:
+        return QStringLiteral("too many redirections");
+    default:
+        return QStringLiteral("the connection failed (network error %1)").arg(int(error));
+    }
+}
+} // namespace
+
+QByteArray HttpAnswer::header(const QByteArray &name) const
+{
+    for (const auto &h : headers) {
+        if (h.first.compare(name, Qt::CaseInsensitive) == 0)
+            return h.second;
+    }
+    return {};
+}
+
+HttpClient::HttpClient(int timeoutMs)
+    : m_manager(new QNetworkAccessManager), m_timeoutMs(timeoutMs), m_agent("Mozilla/3.0 (compatible)")
+{
+    m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+}
+
+HttpClient::~HttpClient() { delete m_manager; }
+
+void HttpClient::setProxy(const QString &host, const QString &port, const QString &user, const QString &password)
+{
+    if (host.trimmed().isEmpty()) {
+        m_manager->setProxy(QNetworkProxy(QNetworkProxy::NoProxy));
+        return;
+    }
+    bool ok = false;
+    const int p = port.trimmed().toInt(&ok);
+    m_manager->setProxy(QNetworkProxy(QNetworkProxy::HttpProxy, host.trimmed(), quint16(ok && p > 0 && p < 65536 ? p : 80),
+                                      user, password));
+}
+
+QNetworkProxy HttpClient::proxy() const { return m_manager->proxy(); }
+
+HttpAnswer HttpClient::get(const QUrl &url, const QString &step) { return request(url, false, step); }
+HttpAnswer HttpClient::post(const QUrl &url, const QString &step) { return request(url, true, step); }
+
+HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &step)
+{
+    QUrl url = firstUrl;
+    if (!url.isValid() || url.host().isEmpty())
+        throw OnlineError(step, QStringLiteral("no server address is known"));
+    for (int redirects = 0;; ++redirects) {
+        QNetworkRequest req(url);
+        req.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
+        req.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
+        req.setAttribute(QNetworkRequest::CookieSaveControlAttribute, QNetworkRequest::Manual);
+        req.setAttribute(QNetworkRequest::CacheLoadControlAttribute, QNetworkRequest::AlwaysNetwork);
+        req.setAttribute(QNetworkRequest::Http2AllowedAttribute, false);
+        req.setRawHeader("Accept", kAccept);
+        req.setRawHeader("From", kSender);
+        req.setRawHeader("Referer", kSender);
+        req.setRawHeader("User-Agent", m_agent);
+        if (!m_cookie.isEmpty())
+            req.setRawHeader("Cookie", m_cookie);
+
+        QNetworkReply *reply;
+        if (post) {
+            req.setHeader(QNetworkRequest::ContentTypeHeader, QByteArrayLiteral("application/x-www-form-urlencoded"));
+            reply = m_manager->post(req, QByteArray());
+        } else {
+            reply = m_manager->get(req);
+        }
+        QEventLoop loop;
+        QTimer timer;
+        timer.setSingleShot(true);
+        bool timedOut = false;
+        QObject::connect(&timer, &QTimer::timeout, &loop, [&] {
+            timedOut = true;
+            reply->abort();
+        });
+        QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        timer.start(m_timeoutMs);
+        if (!reply->isFinished())
+            loop.exec();
+        timer.stop();
+
+        HttpAnswer answer;
+        answer.status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
+        if (reply->isOpen())
+            answer.body = reply->readAll();
+        for (const auto &pair : reply->rawHeaderPairs())
+            answer.headers.append(pair);
+        const QNetworkReply::NetworkError error = reply->error();
+        const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
+        reply->deleteLater();
+
+        if (timedOut)
+            throw OnlineError(step, QStringLiteral("no answer within %1 seconds").arg(m_timeoutMs / 1000.0));
+        if (answer.status >= 400 && answer.status != 401 && answer.status != 407)
+            throw OnlineError(step, QStringLiteral("the server answered %1 %2").arg(answer.status).arg(phrase).trimmed());
+        if (answer.status == 0 || (error != QNetworkReply::NoError && (error < QNetworkReply::ContentAccessDenied
+                                                       || (error >= QNetworkReply::ProtocolUnknownError && error < QNetworkReply::ProtocolFailure + 1))))
+            throw OnlineError(step, networkReason(error));
+        if (answer.status >= 300 && answer.status < 400) {
+            const QByteArray location = answer.header("Location");
+            if (!location.isEmpty()) {
+                if (redirects >= kMaxRedirects)
+                    throw OnlineError(step, QStringLiteral("more than %1 redirections").arg(kMaxRedirects));
+                url = url.resolved(QUrl::fromEncoded(location));
+                if (answer.status != 307 && answer.status != 308)
+                    post = false;
+                continue;
+            }
+        }
+        return answer;
+    }
+}

@@ -1,0 +1,193 @@
+#include "online/Session.h"
+#include "online/OnlineError.h"
+#include "online/SessionView.h"
+
+#include "common/Vocabulary.h"
+
+#include <QDomDocument>
+#include <QSaveFile>
+
+namespace {
+const QString kStepMenu = QStringLiteral("menu");
+const QString kStepSecurity = QStringLiteral("security code check");
+const QString kStepLogin = QStringLiteral("login");
+const QString kStepLogout = QStringLiteral("logout");
+const QString kNotConnected = QStringLiteral("Not connected!");
+const QString kNoSecurityCode = QStringLiteral("Error No security password !");
+} // namespace
+
+Session::Session(HttpClient &http, SessionView &view, const QString &dataFolder, const QString &gameHost,
+                 const QString &programVersion)
+    : m_http(http), m_view(view), m_dataFolder(dataFolder), m_gameHost(gameHost), m_version(programVersion)
+{
+    if (!m_dataFolder.endsWith(QLatin1Char('/')))
+        m_dataFolder += QLatin1Char('/');
+}
+
+QUrl Session::menuUrl(const QString &gameHost)
+{
+    QString host = gameHost.trimmed();
+    if (host.isEmpty())
+        return {};
+    if (!host.contains(QLatin1String("://")))
+        host.prepend(QLatin1String("http://"));
+    QUrl url(host, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return {};
+    url.setPath(QStringLiteral("/Common/menu.asp"));
+    url.setQuery(QStringLiteral("outputType=XML"));
+    return url;
+}
+
+QByteArray Session::encodeCredential(const QString &text)
+{
+    // Unreserved characters stay; every other UTF-8 byte becomes %XX (a blank too, never "+").
+    return text.trimmed().toUtf8().toPercentEncoding();
+}
+
+QByteArray Session::cookieOf(const QByteArray &setCookieValue)
+{
+    const int semicolon = setCookieValue.indexOf(';');
+    return (semicolon < 0 ? setCookieValue : setCookieValue.left(semicolon)).trimmed();
+}
+
+void Session::takeCookie(const HttpAnswer &answer)
+{
+    for (const auto &h : answer.headers) {
+        if (h.first.compare("Set-Cookie", Qt::CaseInsensitive) == 0) {
+            // Qt joins several Set-Cookie lines with a line feed: the first one holds the session.
+            const QByteArray first = h.second.split('\n').value(0);
+            const QByteArray cookie = cookieOf(first);
+            if (!cookie.isEmpty()) {
+                m_cookie = cookie;
+                m_http.setCookie(m_cookie);
+            }
+            return;
+        }
+    }
+}
+
+void Session::noteAnswered()
+{
+    if (!m_baseUrl.isEmpty())
+        m_connected = true;
+}
+
+QString Session::answerText(const HttpAnswer &answer, const QString &fileName, const QString &element)
+{
+    // The answer is kept for the curious; failing to keep it does not stop the session.
+    QSaveFile file(m_dataFolder + fileName);
+    if (file.open(QIODevice::WriteOnly)) {
+        file.write(answer.body);
+        file.commit();
+    }
+    QDomDocument doc;
+    if (!doc.setContent(answer.body))
+        return {};
+    return doc.documentElement().firstChildElement(element).text();
+}
+
+bool Session::failEnd()
+{
+    // No session was opened: the next run must log in again rather than use a dead one.
+    m_connected = false;
+    m_view.markStep(0, SessionView::RedFlag, true);
+    m_view.setConnectionText(kNotConnected);
+    return false;
+}
+
+bool Session::login(const QString &user, const QString &code)
+{
+    m_failureStep.clear();
+    m_failureReason.clear();
+    m_cookie.clear();
+    m_http.setCookie({});
+    m_http.setAgent("Squadwright, v" + m_version.toUtf8());
+    m_view.clearSteps();
+    m_view.addStep(QStringLiteral("Connexion to Velmorra"));
+
+    if (user.trimmed().isEmpty() || code.trimmed().isEmpty()) {
+        m_failureStep = kStepLogin;
+        m_failureReason = vocab(QStringLiteral("SAISIR_INFO_USER"));
+        m_view.showMessage(m_failureReason);
+        return failEnd();
+    }
+    m_view.setBusy(true);
+    m_view.setProgress(0);
+    try {
+        const QUrl menu = menuUrl(m_gameHost);
+        if (!menu.isValid())
+            throw OnlineError(kStepMenu, QStringLiteral("the game server setting \"%1\" is not a host, host:port or http(s) URL").arg(m_gameHost));
+        const HttpAnswer menuAnswer = m_http.get(menu, kStepMenu);
+        takeCookie(menuAnswer);
+        m_baseUrl = answerText(menuAnswer, QStringLiteral("Connection.xml"), QStringLiteral("RecommendedURL")).trimmed();
+        if (m_baseUrl.isEmpty())
+            throw OnlineError(kStepMenu, QStringLiteral("the server named no session server"));
+        m_view.setConnectionText(QStringLiteral("Trying to connect to ") + m_baseUrl);
+
+        const QByteArray name = encodeCredential(user);
+        const HttpAnswer security = m_http.post(
+            QUrl::fromEncoded(m_baseUrl.toUtf8()
+                              + "/Common/default.asp?actionType=checkSecurityCode&loginType=VLDX&outputType=XML&loginname=" + name),
+            kStepSecurity);
+        noteAnswered();
+        takeCookie(security);
+        if (answerText(security, QStringLiteral("Security.xml"), QStringLiteral("HasSecurityCode")) == QLatin1String("False")) {
+            m_view.addStep(kNoSecurityCode);
+            m_view.setConnectionText(kNoSecurityCode + m_baseUrl);
+            m_failureStep = kStepSecurity;
+            m_failureReason = QStringLiteral("the account has no security code; set one up on the game's site and store it in the settings");
+            return failEnd();
+        }
+        m_view.setConnectionText(QStringLiteral("Trying to connect to ") + m_baseUrl);
+
+        const HttpAnswer login = m_http.post(
+            QUrl::fromEncoded(m_baseUrl.toUtf8() + "/Common/default.asp?actionType=login&loginType=VLDX&outputType=XML&loginname="
+                              + name + "&readonlypassword=" + encodeCredential(code)),
+            kStepLogin);
+        noteAnswered();
+        takeCookie(login);
+        if (answerText(login, QStringLiteral("Connection1.xml"), QStringLiteral("ActionSuccessful")) == QLatin1String("True")) {
+            m_connected = true;
+            m_view.setConnectionText(QStringLiteral("Connected to ") + m_baseUrl);
+            m_view.markStep(0, SessionView::GreenFlag, true);
+            return true;
+        }
+        m_failureStep = kStepLogin;
+        m_failureReason = QStringLiteral("the server refused the login; check the user name and the security code");
+        m_view.showMessage(QStringLiteral("Login failed !\r\nPlease check Velmorra username or Security Code.\r\n"
+                                          "Make sure that you are using Security Code and NOT Velmorra password!"));
+        m_connected = false;
+        logout();
+        m_connected = false;
+        return failEnd();
+    } catch (const OnlineError &) {
+        failEnd();
+        throw;
+    }
+}
+
+bool Session::logout()
+{
+    for (;;) {
+        if (m_failedLogouts >= 3)
+            return !m_connected;
+        if (m_baseUrl.isEmpty())
+            return false;
+        const HttpAnswer answer = m_http.get(
+            QUrl::fromEncoded(m_baseUrl.toUtf8() + "/Common/default.asp?outputType=XML&actionType=logout"), kStepLogout);
+        noteAnswered();
+        if (answerText(answer, QStringLiteral("deconnect.xml"), QStringLiteral("ActionSuccessful")) == QLatin1String("True")) {
+            m_view.setConnectionText(QStringLiteral("disconnected"));
+            m_http.setCookie({});
+            m_cookie.clear();
+            m_baseUrl.clear();
+            m_connected = false;
+            m_failedLogouts = 0;
+            m_view.clearSteps();
+            return true;
+        }
+        ++m_failedLogouts;
+    }
+}

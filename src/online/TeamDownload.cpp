@@ -1,0 +1,176 @@
+#include "online/TeamDownload.h"
+#include "online/OnlineError.h"
+#include "online/Session.h"
+#include "online/SessionView.h"
+
+#include <QDir>
+#include <QDomDocument>
+#include <QTemporaryFile>
+
+#include <filesystem>
+#include <memory>
+#include <vector>
+
+namespace {
+const QString kStepStore = QStringLiteral("storing the files");
+
+std::filesystem::path fsPath(const QString &path) { return std::filesystem::path(path.toStdU16String()); }
+} // namespace
+
+TeamDownload::TeamDownload(Session &session, const QString &dataFolder, const QString &user, const QString &code)
+    : m_session(session), m_folder(QString()), m_user(user), m_code(code)
+{
+    // DataFolder is built on the program folder; the data folder is its "xml" child.
+    QString folder = QDir::fromNativeSeparators(dataFolder);
+    if (folder.endsWith(QLatin1Char('/')))
+        folder.chop(1);
+    const int cut = folder.lastIndexOf(QLatin1Char('/'));
+    m_folder = DataFolder(folder.left(cut + 1));
+}
+
+QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable)
+{
+    *readable = false;
+    QDomDocument doc;
+    if (!doc.setContent(matchesXml))
+        return {};
+    const QDomElement list = doc.documentElement().firstChildElement(QStringLiteral("Team")).firstChildElement(QStringLiteral("MatchList"));
+    if (list.isNull())
+        return {};
+    bool ok = false;
+    const int count = list.attribute(QStringLiteral("Count")).toInt(&ok);
+    const QDomNodeList children = list.childNodes();
+    if (!ok || count < 0 || count > children.size())
+        return {};
+    *readable = true;
+    for (int i = 0; i < count; ++i) {
+        const QDomElement match = children.at(i).toElement();
+        if (match.firstChildElement(QStringLiteral("Status")).text() == QLatin1String("UPCOMING"))
+            return match.firstChildElement(QStringLiteral("MatchID")).text();
+    }
+    return {};
+}
+
+void TeamDownload::freshLogin()
+{
+    m_session.logout();
+    if (!m_session.login(m_user, m_code))
+        throw OnlineError(m_session.failureStep(), m_session.failureReason());
+}
+
+HttpAnswer TeamDownload::fetchOne(const QString &logText, const QString &step, const QByteArray &path)
+{
+    SessionView &view = m_session.view();
+    view.addStep(logText);
+    view.setStepText(logText);
+    const HttpAnswer answer = m_session.http().get(QUrl::fromEncoded(m_session.baseUrl().toUtf8() + path), step);
+    m_session.noteAnswered();
+    m_session.takeCookie(answer);
+    return answer;
+}
+
+void TeamDownload::accept(Fetched &into, GameFile file, const QByteArray &body, int progress, int line)
+{
+    into.files.append({file, body});
+    m_session.view().setProgress(progress);
+    m_session.view().markStep(line, SessionView::GreenFlag, true);
+}
+
+TeamDownload::Fetched TeamDownload::fetch(bool mayRetry)
+{
+    SessionView &view = m_session.view();
+    view.setBusy(true);
+    view.setProgress(10);
+    Fetched fetched;
+    const HttpAnswer team = fetchOne(QStringLiteral("Download teamDetails.xml"), QStringLiteral("team details"),
+                                     "/Common/teamDetails.asp?outputType=XML&actionType=view");
+    const QByteArray type = team.header("Content-Type");
+    if (type != "text/xml; charset=utf-8" && type != "text/html; charset=utf-8") {
+        // An error page in place of the team: the session went wrong; one fresh login may mend it.
+        if (!mayRetry)
+            throw OnlineError(QStringLiteral("team details"),
+                              QStringLiteral("the server sent \"%1\" instead of the team's XML, also after a fresh login")
+                                  .arg(QString::fromUtf8(type)));
+        freshLogin();
+        return fetch(false);
+    }
+    accept(fetched, GameFile::TeamDetails, team.body, 20, 1);
+    accept(fetched, GameFile::Players,
+           fetchOne(QStringLiteral("Download Players.xml"), QStringLiteral("players"),
+                    "/Common/players.asp?outputType=XML&actionType=view&orderBy=Lastname").body, 40, 2);
+    accept(fetched, GameFile::Training,
+           fetchOne(QStringLiteral("Download Training.xml"), QStringLiteral("training"),
+                    "/Common/training.asp?outputType=XML&actionType=view").body, 50, 3);
+    const QByteArray matches = fetchOne(QStringLiteral("Download Matchs.xml"), QStringLiteral("matches"),
+                                        "/Common/matches.asp?outputType=XML&actionType=view").body;
+    accept(fetched, GameFile::Matches, matches, 60, 4);
+
+    bool readable = false;
+    fetched.matchId = upcomingMatch(matches, &readable);
+    if (!readable) {
+        if (mayRetry) {
+            freshLogin();
+            return fetch(false);
+        }
+        fetched.warnings << QStringLiteral("The matches file could not be read, also after a fresh login: no match orders "
+                                           "were fetched and the earlier match orders stay.");
+    }
+    view.setProgress(80);
+    if (!fetched.matchId.isEmpty()) {
+        const HttpAnswer orders = fetchOne(QStringLiteral("Download MatchOrders.xml"), QStringLiteral("match orders"),
+                                           "/Common/matchOrders.asp?outputType=XML&matchID="
+                                               + fetched.matchId.toUtf8().toPercentEncoding());
+        accept(fetched, GameFile::MatchOrders, orders.body, 80, 5);
+    }
+    return fetched;
+}
+
+void TeamDownload::store(const Fetched &fetched)
+{
+    const QString folder = m_folder.dataFolder();
+    if (!QDir().mkpath(folder))
+        throw OnlineError(kStepStore, QStringLiteral("the data folder %1 cannot be created").arg(folder));
+    std::vector<std::unique_ptr<QTemporaryFile>> temps;
+    for (const auto &f : fetched.files) {
+        auto temp = std::make_unique<QTemporaryFile>(folder + QStringLiteral(".download-XXXXXX"));
+        if (!temp->open() || temp->write(f.second) != f.second.size() || !temp->flush())
+            throw OnlineError(kStepStore, QStringLiteral("cannot write in %1: %2").arg(folder, temp->errorString()));
+        temp->close();
+        temps.push_back(std::move(temp));
+    }
+    // Every answer is on disk: now each one replaces its game file.
+    for (size_t i = 0; i < temps.size(); ++i) {
+        const QString name = QString::fromLatin1(DataFolder::info(fetched.files[int(i)].first).writeName);
+        const QString target = folder + name;
+        std::error_code ec;
+        std::filesystem::rename(fsPath(temps[i]->fileName()), fsPath(target), ec);
+        if (ec)
+            throw OnlineError(kStepStore, QStringLiteral("cannot replace %1: %2").arg(target, QString::fromStdString(ec.message())));
+        temps[i]->setAutoRemove(false);
+        // An earlier file of the same name in another letter case would hide or shadow the new one.
+        const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
+        for (const QString &entry : entries) {
+            if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0
+                && !std::filesystem::equivalent(fsPath(folder + entry), fsPath(target), ec))
+                QFile::remove(folder + entry);
+        }
+    }
+}
+
+DownloadResult TeamDownload::run()
+{
+    SessionView &view = m_session.view();
+    const Fetched fetched = fetch(true);
+    store(fetched);
+    view.setBusy(false);
+    view.setProgress(100);
+    view.setStepText(QString());
+
+    DownloadResult result;
+    const QString folder = m_folder.dataFolder();
+    result.playersPath = folder + QString::fromLatin1(DataFolder::info(GameFile::Players).writeName);
+    result.matchId = fetched.matchId;
+    result.lastPath = folder + QString::fromLatin1(DataFolder::info(fetched.matchId.isEmpty() ? GameFile::Matches : GameFile::MatchOrders).writeName);
+    result.warnings = fetched.warnings;
+    return result;
+}

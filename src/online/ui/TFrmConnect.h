@@ -1,0 +1,75 @@
+#pragma once
+#include "online/HttpClient.h"
+#include "online/Session.h"
+#include "online/SessionView.h"
+#include "online/TeamDownload.h"
+
+#include <QDialog>
+#include <functional>
+#include <memory>
+
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+// The connection dialog: asks for the user name and the security code, shows the steps of a run
+// in its step log and owns the session's HTTP client. Created once and kept, so what is typed
+// stays between runs. Its button runs a whole download; it is disabled while a run is under way.
+class TFrmConnect : public QDialog, public SessionView {
+    Q_OBJECT
+public:
+    TFrmConnect(const QString &programFolder, const QString &programVersion, QWidget *parent = nullptr,
+                int timeoutMs = HttpClient::kDefaultTimeoutMs);
+
+    // Fills the host (caption and requests) and the proxy; an empty proxy host connects directly.
+    void configure(const QString &gameHost, const QString &proxyHost, const QString &proxyPort, const QString &proxyUser,
+                   const QString &proxyPassword);
+    QLineEdit *EUser() const { return m_user; }
+    QLineEdit *EPassword() const { return m_password; }
+    QPushButton *BConnect() const { return m_connect; }
+    QListWidget *EditConnexion() const { return m_log; }
+    QProgressBar *ProgressBar1() const { return m_progress; }
+    Session &session() { return *m_session; }
+    HttpClient &http() { return m_http; }
+
+    // Runs login, download and logout with the edit boxes' account. A failure is written in the
+    // step log, handed to the error handler and rethrown to nobody: the result is then false.
+    bool runDownload();
+    const DownloadResult &lastResult() const { return m_result; }
+
+    // The status bar's connection and step fields.
+    std::function<void(const QString &)> connectionSink;
+    std::function<void(const QString &)> stepSink;
+
+    // SessionView
+    void clearSteps() override;
+    void addStep(const QString &text) override;
+    void markStep(int index, Flag flag, bool bold) override;
+    void setProgress(int percent) override;
+    void setConnectionText(const QString &text) override;
+    void setStepText(const QString &text) override;
+    void showMessage(const QString &text) override;
+    void setBusy(bool busy) override;
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    void BConnectClick();
+
+    QString m_dataFolder;
+    HttpClient m_http;
+    std::unique_ptr<Session> m_session;
+    QString m_version;
+    DownloadResult m_result;
+    bool m_busy = false;
+
+    QLabel *m_logo;
+    QLineEdit *m_user;
+    QLineEdit *m_password;
+    QPushButton *m_connect;
+    QProgressBar *m_progress;
+    QListWidget *m_log;
+};

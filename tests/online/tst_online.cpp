@@ -1,0 +1,323 @@
+// The online session and the download against a real HTTP server on 127.0.0.1.
+#include "online/OnlineError.h"
+#include "online/OnlineRun.h"
+#include "online/Session.h"
+#include "online/SessionView.h"
+#include "online/TeamDownload.h"
+#include "support/FakeGameServer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Everything a user could see, in order.
+struct RecordingView : SessionView {
+    QStringList shown;
+    QList<int> progress;
+    QString connection;
+    void addStep(const QString &t) override { shown << t; }
+    void setProgress(int p) override { progress << p; }
+    void setConnectionText(const QString &t) override { shown << t; connection = t; }
+    void setStepText(const QString &t) override { shown << t; }
+    void showMessage(const QString &t) override { shown << t; }
+};
+
+const QByteArray kOld = "<VelmorraData><Old/></VelmorraData>";
+
+QByteArray read(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("<missing>");
+}
+
+// A data folder holding earlier game files; the team file in another letter case.
+struct Folder {
+    QTemporaryDir dir;
+    QString data() const { return dir.path() + QStringLiteral("/xml/"); }
+    Folder()
+    {
+        QDir().mkpath(data());
+        for (const char *name : {"Team.xml", "players.xml", "Training.xml", "Matchs.xml", "MatchOrders.xml"}) {
+            QFile f(data() + QLatin1String(name));
+            f.open(QIODevice::WriteOnly);
+            f.write(kOld + name);
+        }
+    }
+    QStringList entries() const
+    {
+        QStringList e = QDir(data()).entryList(QDir::Files | QDir::Hidden);
+        e.removeAll(QStringLiteral("Connection.xml"));
+        e.removeAll(QStringLiteral("Connection1.xml"));
+        e.removeAll(QStringLiteral("Security.xml"));
+        e.removeAll(QStringLiteral("deconnect.xml"));
+        e.sort();
+        return e;
+    }
+    void expectUntouched() const
+    {
+        QCOMPARE(entries(), QStringList({"MatchOrders.xml", "Matchs.xml", "Team.xml", "Training.xml", "players.xml"}));
+        for (const QString &name : entries())
+            QCOMPARE(read(data() + name), kOld + name.toLatin1());
+    }
+};
+} // namespace
+
+class TestOnline : public QObject {
+    Q_OBJECT
+private slots:
+    void init()
+    {
+        server = new FakeGameServer(this);
+        QVERIFY(server->listen());
+    }
+    void cleanup() { delete server; }
+
+    void helpers()
+    {
+        QCOMPARE(Session::menuUrl(QStringLiteral("game.test")).toString(), QStringLiteral("http://game.test/Common/menu.asp?outputType=XML"));
+        QCOMPARE(Session::menuUrl(QStringLiteral(" game.test:8080 ")).toString(),
+                 QStringLiteral("http://game.test:8080/Common/menu.asp?outputType=XML"));
+        QCOMPARE(Session::menuUrl(QStringLiteral("https://mirror.test/")).toString(),
+                 QStringLiteral("https://mirror.test/Common/menu.asp?outputType=XML"));
+        QVERIFY(!Session::menuUrl(QStringLiteral("ftp://mirror.test")).isValid());
+        QVERIFY(!Session::menuUrl(QString()).isValid());
+
+        QCOMPARE(Session::encodeCredential(QStringLiteral("  Jo Do&a#b=c+d%e\u00e9~._-  ")),
+                 QByteArray("Jo%20Do%26a%23b%3Dc%2Bd%25e%C3%A9~._-"));
+        QCOMPARE(Session::cookieOf("SessionID=abc; path=/; HttpOnly"), QByteArray("SessionID=abc"));
+
+        bool readable = false;
+        QCOMPARE(TeamDownload::upcomingMatch(FakeGameServer::matchList({{"1", "upcoming"}, {"2", "UPCOMING"}, {"3", "UPCOMING"}}), &readable),
+                 QStringLiteral("2"));
+        QVERIFY(readable);
+        QCOMPARE(TeamDownload::upcomingMatch(FakeGameServer::matchList({}), &readable), QString());
+        QVERIFY(readable);
+        QByteArray tooFew = FakeGameServer::matchList({{"1", "PLAYED"}});
+        tooFew.replace("Count=\"1\"", "Count=\"2\"");
+        TeamDownload::upcomingMatch(tooFew, &readable);
+        QVERIFY(!readable);
+        TeamDownload::upcomingMatch("<a><Team/></a>", &readable);
+        QVERIFY(!readable);
+    }
+
+    // The whole run: headers, cookies, order of requests, files, progress and the closing state.
+    void fullRun()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("9.9"));
+        const DownloadResult result = OnlineRun::run(session, folder.data(), QStringLiteral(" manager "), QStringLiteral("s3cret"));
+
+        QCOMPARE(server->steps(), QStringList({"menu", "security", "login", "teamDetails", "players", "training", "matches",
+                                               "matchOrders", "logout"}));
+        QCOMPARE(server->requests[0].headers.value("user-agent"), QByteArray("Squadwright, v9.9"));
+        QCOMPARE(server->requests[0].headers.value("from"), QByteArray("Squadwright, v 1.0.1"));
+        QCOMPARE(server->requests[0].headers.value("referer"), QByteArray("Squadwright, v 1.0.1"));
+        QVERIFY(server->requests[0].headers.value("accept").startsWith("image/gif"));
+        QVERIFY(!server->requests[0].headers.contains("cookie"));
+        QCOMPARE(server->requests[1].method, QByteArray("POST"));
+        QCOMPARE(server->requests[1].query("loginname"), QByteArray("manager"));
+        QCOMPARE(server->requests[3].headers.value("cookie"), QByteArray("SessionID=sess1"));
+        QCOMPARE(server->requests[7].query("matchID"), QByteArray("4711"));
+
+        QCOMPARE(folder.entries(), QStringList({"MatchOrders.xml", "Matchs.xml", "Training.xml", "players.xml", "team.xml"}));
+        QCOMPARE(read(folder.data() + "team.xml"), server->bodies["teamDetails"]);
+        QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+        QCOMPARE(read(folder.data() + "Training.xml"), server->bodies["training"]);
+        QCOMPARE(read(folder.data() + "Matchs.xml"), server->bodies["matches"]);
+        QCOMPARE(read(folder.data() + "MatchOrders.xml"), server->bodies["matchOrders"]);
+        QCOMPARE(result.playersPath, folder.data() + "players.xml");
+        QCOMPARE(result.lastPath, folder.data() + "MatchOrders.xml");
+        QVERIFY(result.warnings.isEmpty());
+
+        QCOMPARE(view.progress, QList<int>({0, 10, 20, 40, 50, 60, 80, 80, 100}));
+        QCOMPARE(view.connection, QStringLiteral("disconnected"));
+        QVERIFY(!session.connected());
+        QVERIFY(session.baseUrl().isEmpty());
+        for (const QString &line : view.shown)
+            QVERIFY2(!line.contains(QLatin1String("s3cret")), qPrintable(line));
+    }
+
+    void awkwardCredentials()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        server->user = QStringLiteral("Jean & Co #1=+%");
+        server->code = QStringLiteral("a b&c=d#e+f%g \u00e9");
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        OnlineRun::run(session, folder.data(), QStringLiteral("  Jean & Co #1=+% "), server->code + QStringLiteral(" "));
+        QCOMPARE(server->requests[2].query("loginname"), QByteArray("Jean%20%26%20Co%20%231%3D%2B%25"));
+        QCOMPARE(server->requests[2].query("readonlypassword"), QByteArray("a%20b%26c%3Dd%23e%2Bf%25g%20%C3%A9"));
+        QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+    }
+
+    // Each misbehaviour stops the run at its step; the earlier files stay and the code never shows.
+    void failures_data()
+    {
+        QTest::addColumn<QString>("misbehaviour");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("refused connection") << "closed" << "" << "menu" << "refused";
+        QTest::newRow("500 menu") << "fail" << "menu" << "menu" << "500";
+        QTest::newRow("500 security") << "fail" << "security" << "security code check" << "500";
+        QTest::newRow("500 login") << "fail" << "login" << "login" << "500";
+        QTest::newRow("500 team") << "fail" << "teamDetails" << "team details" << "500";
+        QTest::newRow("500 players") << "fail" << "players" << "players" << "500";
+        QTest::newRow("500 training") << "fail" << "training" << "training" << "500";
+        QTest::newRow("500 matches") << "fail" << "matches" << "matches" << "500";
+        QTest::newRow("500 orders") << "fail" << "matchOrders" << "match orders" << "500";
+        QTest::newRow("dropped mid-body") << "drop" << "players" << "players" << "closed the connection";
+        QTest::newRow("slow past timeout") << "slow" << "training" << "training" << "no answer";
+        QTest::newRow("redirect loop") << "loop" << "matches" << "matches" << "redirections";
+        QTest::newRow("wrong type twice") << "type" << "" << "team details" << "text/plain";
+        QTest::newRow("refused login") << "badcode" << "" << "login" << "refused";
+        QTest::newRow("no security code") << "nocode" << "" << "security code check" << "no security code";
+    }
+    void failures()
+    {
+        QFETCH(QString, misbehaviour);
+        QFETCH(QString, where);
+        QFETCH(QString, step);
+        QFETCH(QString, reason);
+        Folder folder;
+        RecordingView view;
+        HttpClient http(300);
+        QString host = server->host();
+        QString code = server->code;
+        if (misbehaviour == QLatin1String("closed")) {
+            const quint16 port = server->port();
+            delete server;
+            server = new FakeGameServer(this);
+            host = QStringLiteral("127.0.0.1:%1").arg(port);
+        } else if (misbehaviour == QLatin1String("fail")) {
+            server->failStep = where;
+        } else if (misbehaviour == QLatin1String("drop")) {
+            server->dropStep = where;
+        } else if (misbehaviour == QLatin1String("slow")) {
+            server->slowStep = where;
+        } else if (misbehaviour == QLatin1String("loop")) {
+            server->redirectStep = where;
+            server->redirects = -1;
+        } else if (misbehaviour == QLatin1String("type")) {
+            server->wrongTypeTimes = -1;
+        } else if (misbehaviour == QLatin1String("badcode")) {
+            code = QStringLiteral("wrong&code");
+        } else if (misbehaviour == QLatin1String("nocode")) {
+            server->hasSecurityCode = false;
+        }
+        Session session(http, view, folder.data(), host, QStringLiteral("1"));
+        try {
+            OnlineRun::run(session, folder.data(), server->user, code);
+            QFAIL("the run did not fail");
+        } catch (const OnlineError &e) {
+            QCOMPARE(e.step(), step);
+            QVERIFY2(e.reason().contains(reason), qPrintable(e.reason()));
+            QVERIFY(!e.message().contains(code));
+        }
+        folder.expectUntouched();
+        for (const QString &line : view.shown)
+            QVERIFY2(!line.contains(code) && !line.contains(QLatin1String("code=")), qPrintable(line));
+        QVERIFY(!OnlineRun::underWay());
+        if (misbehaviour == QLatin1String("badcode") || misbehaviour == QLatin1String("nocode")) {
+            QVERIFY(!server->steps().contains(QStringLiteral("teamDetails")));
+            QCOMPARE(server->steps().contains(QStringLiteral("logout")), misbehaviour == QLatin1String("badcode"));
+            QVERIFY(!session.connected());
+            QCOMPARE(view.connection, QStringLiteral("Not connected!"));
+        }
+    }
+
+    // A wrong content type once, or a malformed matches file once, is mended by one fresh login.
+    void retries_data()
+    {
+        QTest::addColumn<bool>("wrongType");
+        QTest::newRow("team details as text/plain once") << true;
+        QTest::newRow("malformed matches once") << false;
+    }
+    void retries()
+    {
+        QFETCH(bool, wrongType);
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        (wrongType ? server->wrongTypeTimes : server->malformedMatchesTimes) = 1;
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        const DownloadResult result = OnlineRun::run(session, folder.data(), server->user, server->code);
+        QCOMPARE(server->steps().count(QStringLiteral("login")), 2);
+        QCOMPARE(server->steps().count(QStringLiteral("teamDetails")), 2);
+        QVERIFY(result.warnings.isEmpty());
+        QCOMPARE(read(folder.data() + "team.xml"), server->bodies["teamDetails"]);
+        QCOMPARE(read(folder.data() + "MatchOrders.xml"), server->bodies["matchOrders"]);
+        QVERIFY(!session.connected());
+    }
+
+    // A matches file with no usable orders: the four other files arrive, the earlier orders stay.
+    void noOrdersFetched_data()
+    {
+        QTest::addColumn<QByteArray>("matches");
+        QTest::addColumn<bool>("warned");
+        QTest::newRow("no upcoming match") << FakeGameServer::matchList({{"1", "PLAYED"}, {"2", "Upcoming"}}) << false;
+        QTest::newRow("malformed twice") << QByteArray() << true;
+    }
+    void noOrdersFetched()
+    {
+        QFETCH(QByteArray, matches);
+        QFETCH(bool, warned);
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        if (matches.isEmpty())
+            server->malformedMatchesTimes = -1;
+        else
+            server->bodies["matches"] = matches;
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        const DownloadResult result = OnlineRun::run(session, folder.data(), server->user, server->code);
+        QVERIFY(!server->steps().contains(QStringLiteral("matchOrders")));
+        QCOMPARE(result.warnings.size(), warned ? 1 : 0);
+        QCOMPARE(result.lastPath, folder.data() + "Matchs.xml");
+        QCOMPARE(read(folder.data() + "MatchOrders.xml"), kOld + "MatchOrders.xml");
+        QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+        QCOMPARE(view.progress.mid(view.progress.size() - 2), QList<int>({80, 100}));
+    }
+
+    void redirectChainOfFive()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        server->redirectStep = QStringLiteral("players");
+        server->redirects = 5;
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        OnlineRun::run(session, folder.data(), server->user, server->code);
+        QCOMPARE(server->steps().count(QStringLiteral("players")), 6);
+        QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+    }
+
+    // Three unconfirmed logouts in a row, then nothing more is sent; no session, nothing sent.
+    void logouts()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        QVERIFY(!session.logout());
+        QVERIFY(server->requests.isEmpty());
+
+        server->logoutFailures = -1;
+        const DownloadResult result = OnlineRun::run(session, folder.data(), server->user, server->code);
+        QCOMPARE(result.warnings.size(), 1);
+        QCOMPARE(server->steps().count(QStringLiteral("logout")), 3);
+        QVERIFY(!session.logout());
+        QCOMPARE(server->steps().count(QStringLiteral("logout")), 3);
+    }
+
+private:
+    FakeGameServer *server = nullptr;
+};
+
+QTEST_GUILESS_MAIN(TestOnline)
+#include "tst_online.moc"
