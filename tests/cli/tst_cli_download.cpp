@@ -31,7 +31,11 @@ class TestCliDownload : public QObject {
         p.start(QStringLiteral(SQW_PROGRAM_DIR "/squadwright-cli"), QStringList{"--folder", program->path()} + args);
         p.write(input);
         p.closeWriteChannel();
-        QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000);
+        // A program that hangs is stopped, and counts as a failed run.
+        if (!QTest::qWaitFor([&] { return p.state() == QProcess::NotRunning; }, 30000)) {
+            p.kill();
+            p.waitForFinished();
+        }
         return {p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1, p.readAllStandardOutput(), p.readAllStandardError()};
     }
     void writeAccount(const QByteArray &user, const QByteArray &code)
