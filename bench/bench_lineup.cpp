@@ -1,5 +1,6 @@
 // The lineup figures as the user feels them: one slot evaluation with the full team
 // figures on a complete board, and the best lineup command over a full squad.
+#include "DrawnRoster.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
 
@@ -14,28 +15,17 @@ std::unique_ptr<Roster> fullSquad()
 {
     auto roster = std::make_unique<Roster>();
     QRandomGenerator rng(20240611);
+    drawRoster(*roster, rng, 300000000);
+    // The search reads what the roster loader would have worked out: drawn here directly.
     for (int i = 0; i < Roster::kCapacity; ++i) {
         Tplayer &p = roster->players[i];
-        p.PlayerID = QString::number(300000000 + i * 7919);
-        p.PlayerName = QStringLiteral("Joueur %1").arg(i, 3, 10, QLatin1Char('0'));
-        p.ListPosition = i + 1;
-        p.Selectable = true;
-        p.KeeperSkill = rng.bounded(1, 20);
-        p.DefenderSkill = rng.bounded(1, 20);
-        p.PlaymakerSkill = rng.bounded(1, 20);
-        p.PassingSkill = rng.bounded(1, 20);
-        p.ScorerSkill = rng.bounded(1, 20);
-        p.WingerSkill = rng.bounded(1, 20);
         p.SetPiecesSkill = rng.bounded(1, 20);
-        p.Experience = rng.bounded(1, 20);
         p.Specialty = rng.bounded(0, 6);
-        p.InjuryLevel = rng.bounded(10) == 0 ? 1 : -1;
         p.Cards = rng.bounded(0, 4);
         p.CaptainValue = rng.generateDouble() * 20;
         for (double &v : p.PositionValue)
             v = rng.generateDouble() * 20;
     }
-    roster->count = Roster::kCapacity;
     return roster;
 }
 

@@ -1,5 +1,6 @@
 // The exact best lineup on full squads of 101 players: the median and the worst time over
 // twenty squads, each with its own skills, behaviours and conditions.
+#include "DrawnRoster.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
 #include "optimum/LineupOptimizer.h"
@@ -22,22 +23,7 @@ struct DrawnSquad {
     explicit DrawnSquad(int seed)
     {
         QRandomGenerator rng(seed);
-        for (int i = 0; i < Roster::kCapacity; ++i) {
-            Tplayer &p = roster->players[i];
-            p.PlayerID = QString::number(500000000 + i * 7919);
-            p.PlayerName = QStringLiteral("Joueur %1").arg(i, 3, 10, QLatin1Char('0'));
-            p.ListPosition = i + 1;
-            p.Selectable = true;
-            p.KeeperSkill = rng.bounded(1, 20);
-            p.DefenderSkill = rng.bounded(1, 20);
-            p.PlaymakerSkill = rng.bounded(1, 20);
-            p.PassingSkill = rng.bounded(1, 20);
-            p.ScorerSkill = rng.bounded(1, 20);
-            p.WingerSkill = rng.bounded(1, 20);
-            p.Experience = rng.bounded(1, 20);
-            p.InjuryLevel = rng.bounded(10) == 0 ? 1 : -1;
-        }
-        roster->count = Roster::kCapacity;
+        drawRoster(*roster, rng, 500000000);
         board = std::make_unique<Board>(roster.get());
         board->setCandidateList(Board::candidateListFromRoster(*roster));
         board->reset();
