@@ -238,10 +238,19 @@ private slots:
                 + QByteArray("</a>").repeated(levels - 2) + "</Team></VelmorraData>";
         };
         QTest::newRow("deepest taken") << nested(XmlBounds::kMaxDepth) << QString();
-        QTest::newRow("one level more") << nested(XmlBounds::kMaxDepth + 1) << QStringLiteral("nested more than 256");
+        QTest::newRow("one level more") << nested(XmlBounds::kMaxDepth + 1) << QStringLiteral("256 niveaux (ligne 1)");
+        // Tag-like text in comments, CDATA, instructions and attribute values is no nesting, and
+        // empty elements close themselves.
+        const QByteArray hidden = "<!-- " + QByteArray("<b>").repeated(300) + " --><?pi <c><c> ?>"
+            + "<![CDATA[" + QByteArray("<d>").repeated(300) + "]]><e f=\"/>\" g='a>b'/>" + QByteArray("<i/>").repeated(300);
+        QByteArray deepest = nested(XmlBounds::kMaxDepth);
+        deepest.insert(deepest.indexOf("</a>"), hidden);
+        QTest::newRow("hidden tags not counted") << deepest << QString();
+        QTest::newRow("deep on a later line") << QByteArray("\n\n" + nested(XmlBounds::kMaxDepth + 1))
+                                              << QStringLiteral("(ligne 3)");
         QByteArray big = "<VelmorraData><Team><TeamID>77</TeamID></Team><Pad>";
         big += QByteArray(XmlBounds::kMaxBytes, 'x') + "</Pad></VelmorraData>";
-        QTest::newRow("larger than allowed") << big << QStringLiteral("larger than 16 MiB");
+        QTest::newRow("larger than allowed") << big << QStringLiteral("16 Mio");
     }
     void outsizedFilesAreRefusedUpFront()
     {
