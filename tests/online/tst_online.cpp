@@ -141,6 +141,27 @@ private slots:
             QVERIFY2(!line.contains(QLatin1String("s3cret")), qPrintable(line));
     }
 
+    // The proxy settings reach the client: the game's host name is never looked up here, the
+    // proxy (this server) gets the whole address and the Basic credentials it asks for.
+    void throughAnAuthenticatingProxy()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(2000);
+        server->proxyCredentials = "px user:p ss:word";
+        http.setProxy(QStringLiteral(" 127.0.0.1 "), QString::number(server->port()), QStringLiteral("px user"),
+                      QStringLiteral("p ss:word"));
+        Session session(http, view, folder.data(), QStringLiteral("velmorra.invalid"), QStringLiteral("9.9"));
+        OnlineRun::run(session, folder.data(), QStringLiteral("manager"), QStringLiteral("s3cret"));
+        QCOMPARE(server->requests.first().proxiedHost, QByteArray("velmorra.invalid"));
+        QCOMPARE(server->requests.first().target, QByteArray("/Common/menu.asp?outputType=XML"));
+        QVERIFY(server->steps().contains(QStringLiteral("matchOrders")));
+        QCOMPARE(folder.entries().size(), 5);
+
+        http.setProxy(QString(), QStringLiteral("8080"), QStringLiteral("px user"), QStringLiteral("x"));
+        QCOMPARE(http.proxy().type(), QNetworkProxy::NoProxy);
+    }
+
     void awkwardCredentials()
     {
         Folder folder;
