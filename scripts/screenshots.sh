@@ -13,6 +13,9 @@ cp -r build/bin/. "$work/"
 if [ -n "$lang" ]; then
   sed -i "s/^langue=.*/langue=$lang/" "$work/SQW.ini"
 fi
+# The connection dialog is shown against a closed local port, never the game's real host.
+# No stored code, so the dialog asks for one.
+sed -i 's/^\[online\]\r$/[online]\r\nGameHost=127.0.0.1:9\r/' "$work/SQW.ini"
 cat > "$work/shoot.sh" <<'INNER'
 #!/usr/bin/env bash
 set -u
@@ -39,12 +42,18 @@ dialog() { # NAME PATTERN: saves the window whose title matches
   eval "$(xdotool getwindowgeometry --shell "$d")"
   import -window root -crop "${WIDTH}x${HEIGHT}+${X}+${Y}" "$out/$1.png"
 }
+# Connection dialog from the Internet menu, then one refused attempt so its log shows a failure.
+xdotool key alt+i Return; sleep 0.8
+dialog connect '^(Connexion|Connection) '
+xdotool type --delay 40 demo; xdotool key Tab; xdotool type --delay 40 code; xdotool key Return; sleep 1.5
+dialog connect-refused '^(Connexion|Connection) '
+xdotool key Escape; sleep 0.3
 # Player detail: a double click on the fourth row of the roster list (the heading is 20 pixels).
 xdotool mousemove $((X + 120)) $((Y + 192)) click --repeat 2 --delay 80 1; sleep 0.8
 dialog player-detail '^(Détail du joueur|Player details)$'
 xdotool key Escape; sleep 0.4
-# Player trial: the tool bar's "Tests" button, then a player picked with the arrow keys.
-click 147 36; sleep 0.4
+# Player trial: "Tests", the third command of the Action menu (the menu opens on the first), then a player picked with the arrow keys.
+xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool key alt+c Down Down Return; sleep 0.6
 xdotool key Down Down Down Down; sleep 0.6
 dialog player-trial '^(Essais|Trials)$'
 xdotool key Escape; sleep 0.3

@@ -119,6 +119,12 @@ void FakeGameServer::onReadyRead(QTcpSocket *socket)
     const QList<QByteArray> first = lines.value(0).trimmed().split(' ');
     request.method = first.value(0);
     request.target = first.value(1);
+    // A client that goes through a proxy names the whole address; this server plays that proxy.
+    if (request.target.startsWith("http://")) {
+        const qsizetype path = request.target.indexOf('/', 7);
+        request.proxiedHost = request.target.mid(7, path < 0 ? -1 : path - 7);
+        request.target = path < 0 ? QByteArray("/") : request.target.mid(path);
+    }
     for (int i = 1; i < lines.size(); ++i) {
         const int colon = lines[i].indexOf(':');
         if (colon > 0)
@@ -149,6 +155,10 @@ void FakeGameServer::send(QTcpSocket *socket, int status, const QByteArray &type
 void FakeGameServer::answer(QTcpSocket *socket, const Request &request)
 {
     const QString step = request.step;
+    if (!request.proxiedHost.isEmpty() && !proxyCredentials.isEmpty()
+        && request.headers.value("proxy-authorization") != "Basic " + proxyCredentials.toBase64())
+        return send(socket, 407, "text/html; charset=utf-8", "proxy authentication required",
+                    {"Proxy-Authenticate: Basic realm=\"fake proxy\""});
     if (step == slowStep)
         return; // the connection stays open and silent
     if (step == failStep)

@@ -16,7 +16,8 @@ class FakeGameServer : public QObject {
 public:
     struct Request {
         QByteArray method;
-        QByteArray target;  // path and query as sent
+        QByteArray target;  // path and query (an absolute address sent to a proxy is cut to them)
+        QByteArray proxiedHost; // the host named by an absolute address: the request came as to a proxy
         QString step;       // menu, security, login, logout, teamDetails, players, training, matches, matchOrders
         QHash<QByteArray, QByteArray> headers; // names in lower case
         QByteArray query(const QByteArray &name) const; // the raw (still encoded) value
@@ -46,6 +47,7 @@ public:
     QString dropStep;              // connection closed mid-body
     QString slowStep;              // never answered
     QString redirectStep;          // answered by redirections first
+    QByteArray proxyCredentials;   // as a proxy: "user:password" its Basic authentication wants
     int redirects = 0;             // how many (-1: an endless loop)
 
     QList<Request> requests;
