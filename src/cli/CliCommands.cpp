@@ -286,7 +286,8 @@ int download(const DataFolder &folder, const Options &options)
         return kExitFailed;
     }
     SessionView view; // nothing to show along the way: failures end the run with their message
-    HttpClient http;
+    // A slow line may need longer than the default wait; a script may want to give up sooner.
+    HttpClient http(options.timeout > 0 ? int(options.timeout * 1000) : HttpClient::kDefaultTimeoutMs);
     if (settings.useProxy())
         http.setProxy(settings.proxy(), settings.proxyPort(), settings.userProxy(), settings.proxyPassword());
     Session session(http, view, folder.dataFolder(), settings.gameHost(), ProgramInfo::version());
@@ -320,8 +321,8 @@ int run(const QString &command, const Options &options, const std::function<int(
         folder.programFolder(), Settings(folder.programPath(QStringLiteral("SQW.ini"))).langue());
     if (!language.isEmpty())
         LanguageFile(language).applyVocabulary();
-    if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin))
-        return usage(QStringLiteral("--user and --password-stdin belong to download"));
+    if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin || options.timeout > 0))
+        return usage(QStringLiteral("--user, --password-stdin and --timeout belong to download"));
     try {
         if (command == QLatin1String("check")) {
             if (options.json)

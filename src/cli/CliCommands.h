@@ -16,6 +16,7 @@ struct Options {
     double timeLimit = 30;     // seconds the exact best lineup may take
     QString user;              // download: replaces the stored user name for this run
     bool passwordStdin = false; // download: the security code is the first line of standard input
+    double timeout = 0;         // download: seconds each request may wait (0: the client's default)
 };
 
 // Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.

@@ -19,10 +19,11 @@ const char kUsage[] =
     "  optimize [--json] [--ignore-injuries] [--ignore-cards] [--time-limit S]\n"
     "                   the lineup of highest evaluation with the board's behaviours, proven\n"
     "                   optimal unless S seconds (default 30) run out first\n"
-    "  download [--json] [--user NAME] [--password-stdin]\n"
+    "  download [--json] [--user NAME] [--password-stdin] [--timeout S]\n"
     "                   fetch the team's five game files from the game server with the account of the\n"
     "                   settings file, then report as evaluate does; --user replaces the stored name and\n"
-    "                   --password-stdin reads the security code from the first line of standard input\n"
+    "                   --password-stdin reads the security code from the first line of standard input;\n"
+    "                   each request may wait S seconds for its answer (default 30, at most 600)\n"
     "                   for this run only\n"
     "\n"
     "--folder DIR names the program folder (default: the folder of this program).\n"
@@ -78,6 +79,11 @@ int main(int argc, char **argv)
             options.timeLimit = i + 1 < args.size() ? args[++i].toDouble(&ok) : 0;
             if (!ok || !(options.timeLimit > 0))
                 return usage(QStringLiteral("--time-limit needs a number of seconds above 0"));
+        } else if (a == QLatin1String("--timeout")) {
+            bool ok = false;
+            options.timeout = i + 1 < args.size() ? args[++i].toDouble(&ok) : 0;
+            if (!ok || !(options.timeout > 0 && options.timeout <= 600))
+                return usage(QStringLiteral("--timeout needs a number of seconds above 0 and at most 600"));
         } else if (a.startsWith(QLatin1Char('-'))) {
             return usage(QStringLiteral("unknown option %1").arg(a));
         } else if (command.isEmpty()) {

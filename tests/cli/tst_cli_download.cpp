@@ -108,6 +108,14 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
         QVERIFY(QFile::exists(program->filePath("xml/Team.xml")));
+
+        // A silent server is given up after the wait the user chose, not the default 30 s.
+        server->failStep.clear();
+        server->slowStep = QStringLiteral("menu");
+        run = runCli({"download", "--password-stdin", "--timeout", "1"}, "s3cret\n");
+        QCOMPARE(run.code, 1);
+        QVERIFY2(run.err.contains("menu step") && run.err.contains("within 1 seconds"), run.err.constData());
+        QCOMPARE(runCli({"evaluate", "--timeout", "5"}).code, 2);
     }
 
 private:
