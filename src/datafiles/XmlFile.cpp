@@ -89,14 +89,16 @@ XmlBounds::Nesting XmlBounds::nesting(const QByteArray &data, int limit)
                 last = c;
             }
             ++i;
-            if (last != '/') {
-                if (++depth > result.depth)
-                    result.depth = depth;
-                if (depth > limit) {
-                    result.offset = tag;
-                    return result;
-                }
+            // An empty element is a level of its own too, only one that closes at once.
+            const int level = depth + 1;
+            if (level > result.depth)
+                result.depth = level;
+            if (level > limit) {
+                result.offset = tag;
+                return result;
             }
+            if (last != '/')
+                depth = level;
         }
     }
     return result;
