@@ -83,6 +83,8 @@ constexpr Default kDefaults[] = {
     {"MSG_FILE_UNREADABLE", u"le fichier ne peut pas être lu (%1)"},
     {"MSG_FILE_CANNOT_OPEN", u"le fichier ne peut pas être ouvert : %1"},
     {"MSG_XML_MALFORMED", u"XML mal formé à la ligne %1, colonne %2 : %3"},
+    {"MSG_FILE_TOO_LARGE", u"le fichier dépasse %1 Mio"},
+    {"MSG_XML_TOO_DEEP", u"les éléments sont imbriqués sur plus de %1 niveaux (ligne %2)"},
     {"MSG_ELEMENT_MISSING", u"l'élément %1 manque"},
     {"MSG_ELEMENT_MISSING_IN", u"l'élément %1 manque dans %2"},
     {"MSG_ATTRIBUTE_MISSING", u"l'attribut %1 de %2 manque"},

@@ -5,37 +5,114 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QXmlStreamReader>
+#include <cstring>
 
 namespace {
 
 QString tooLarge()
 {
-    return QStringLiteral("the file is larger than %1 MiB").arg(XmlBounds::kMaxBytes / (1024 * 1024));
+    return vocab(QStringLiteral("MSG_FILE_TOO_LARGE")).arg(XmlBounds::kMaxBytes / (1024 * 1024));
+}
+
+// Index just past `end` at or after `from`, or the size when the text never closes.
+qsizetype skipPast(const QByteArray &data, qsizetype from, const char *end)
+{
+    const qsizetype at = data.indexOf(end, from);
+    return at < 0 ? data.size() : at + qsizetype(qstrlen(end));
 }
 
 } // namespace
+
+XmlBounds::Nesting XmlBounds::nesting(const QByteArray &data, int limit)
+{
+    // A streaming parser costs more than the parse of the document it guards; this scan only
+    // looks for tag openings and what may hide them.
+    Nesting result;
+    int depth = 0;
+    const char *bytes = data.constData();
+    const qsizetype size = data.size();
+    qsizetype i = 0;
+    while (i < size) {
+        const char *lt = static_cast<const char *>(memchr(bytes + i, '<', size_t(size - i)));
+        if (!lt)
+            break;
+        const qsizetype tag = lt - bytes;
+        i = tag + 1;
+        if (i >= size)
+            break;
+        const char next = bytes[i];
+        if (next == '?') {
+            i = skipPast(data, i, "?>");
+        } else if (next == '!') {
+            if (data.mid(i, 3) == "!--") {
+                i = skipPast(data, i + 3, "-->");
+            } else if (data.mid(i, 8) == "![CDATA[") {
+                i = skipPast(data, i + 8, "]]>");
+            } else {
+                // Document type: its internal subset may hold '>' inside brackets and quotes.
+                int brackets = 0;
+                char quote = 0;
+                for (; i < size; ++i) {
+                    const char c = bytes[i];
+                    if (quote) {
+                        if (c == quote)
+                            quote = 0;
+                    } else if (c == '"' || c == '\'') {
+                        quote = c;
+                    } else if (c == '[') {
+                        ++brackets;
+                    } else if (c == ']') {
+                        --brackets;
+                    } else if (c == '>' && brackets <= 0) {
+                        break;
+                    }
+                }
+                ++i;
+            }
+        } else if (next == '/') {
+            --depth;
+            i = skipPast(data, i, ">");
+        } else {
+            // A start tag: its end is the first '>' outside quoted attribute values.
+            char quote = 0;
+            char last = 0;
+            for (; i < size; ++i) {
+                const char c = bytes[i];
+                if (quote) {
+                    if (c == quote)
+                        quote = 0;
+                } else if (c == '"' || c == '\'') {
+                    quote = c;
+                } else if (c == '>') {
+                    break;
+                }
+                last = c;
+            }
+            ++i;
+            // An empty element is a level of its own too, only one that closes at once.
+            const int level = depth + 1;
+            if (level > result.depth)
+                result.depth = level;
+            if (level > limit) {
+                result.offset = tag;
+                return result;
+            }
+            if (last != '/')
+                depth = level;
+        }
+    }
+    return result;
+}
 
 QString XmlBounds::problem(const QByteArray &data)
 {
     if (data.size() > kMaxBytes)
         return tooLarge();
-    // A streaming pass counts the nesting; it stops at the first level too many, or at the
-    // first fault, which the parser reports in its own words.
-    QXmlStreamReader reader(data);
-    reader.setNamespaceProcessing(false);
-    int depth = 0;
-    while (!reader.atEnd()) {
-        const QXmlStreamReader::TokenType token = reader.readNext();
-        if (token == QXmlStreamReader::StartElement) {
-            if (++depth > kMaxDepth)
-                return QStringLiteral("elements are nested more than %1 levels deep (line %2)")
-                    .arg(kMaxDepth).arg(reader.lineNumber());
-        } else if (token == QXmlStreamReader::EndElement) {
-            --depth;
-        }
-    }
-    return QString();
+    const Nesting n = nesting(data, kMaxDepth);
+    if (n.offset < 0)
+        return QString();
+    const qsizetype line = 1 + QByteArrayView(data.constData(), n.offset).count('\n');
+    return vocab(QStringLiteral("MSG_XML_TOO_DEEP")).arg(kMaxDepth).arg(line);
 }
 
 QDomDocument loadXmlFile(const QString &path)

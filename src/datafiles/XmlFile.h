@@ -17,6 +17,17 @@ constexpr int kMaxDepth = 256;
 // Why the bytes are refused (empty when they are within bounds). Only the size and the nesting
 // are looked at: malformed text is left to the parser, which words its own error.
 QString problem(const QByteArray &data);
+
+// The deepest element nesting of the bytes, counted by a plain byte scan that knows comments,
+// CDATA sections, processing instructions, the document type and quoted attribute values; it
+// stops as soon as `limit` is passed and then gives the offset of the opening tag that passed
+// it. On a well-formed document it agrees with an XML parser; on a malformed one it is only a
+// guess, which is all the size guard needs.
+struct Nesting {
+    int depth = 0;
+    qsizetype offset = -1;
+};
+Nesting nesting(const QByteArray &data, int limit);
 }
 
 // Loads an XML file into a document; a missing, unreadable, oversized, too deeply nested or

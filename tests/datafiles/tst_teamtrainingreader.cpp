@@ -238,10 +238,24 @@ private slots:
                 + QByteArray("</a>").repeated(levels - 2) + "</Team></VelmorraData>";
         };
         QTest::newRow("deepest taken") << nested(XmlBounds::kMaxDepth) << QString();
-        QTest::newRow("one level more") << nested(XmlBounds::kMaxDepth + 1) << QStringLiteral("nested more than 256");
+        QTest::newRow("one level more") << nested(XmlBounds::kMaxDepth + 1) << QStringLiteral("256 niveaux (ligne 1)");
+        // Tag-like text in comments, CDATA and instructions is no nesting; empty elements close
+        // themselves, even with "/>" inside a quoted value.
+        const QByteArray hidden = "<!-- " + QByteArray("<b>").repeated(300) + " --><?pi <c><c> ?>"
+            + "<![CDATA[" + QByteArray("<d>").repeated(300) + "]]>";
+        const QByteArray empty = "<e f=\"/>\" g='a>b'/>" + QByteArray("<i/>").repeated(300);
+        QByteArray deepest = nested(XmlBounds::kMaxDepth);
+        deepest.insert(deepest.indexOf("</a>"), hidden);
+        deepest.insert(deepest.indexOf("</Team>"), empty);
+        QTest::newRow("hidden tags not counted") << deepest << QString();
+        QByteArray emptyTooDeep = nested(XmlBounds::kMaxDepth);
+        emptyTooDeep.insert(emptyTooDeep.indexOf("</a>"), "<i/>");
+        QTest::newRow("empty element one level more") << emptyTooDeep << QStringLiteral("256 niveaux");
+        QTest::newRow("deep on a later line") << QByteArray("\n\n" + nested(XmlBounds::kMaxDepth + 1))
+                                              << QStringLiteral("(ligne 3)");
         QByteArray big = "<VelmorraData><Team><TeamID>77</TeamID></Team><Pad>";
         big += QByteArray(XmlBounds::kMaxBytes, 'x') + "</Pad></VelmorraData>";
-        QTest::newRow("larger than allowed") << big << QStringLiteral("larger than 16 MiB");
+        QTest::newRow("larger than allowed") << big << QStringLiteral("16 Mio");
     }
     void outsizedFilesAreRefusedUpFront()
     {

@@ -42,9 +42,7 @@ private slots:
     void registeredKeys()
     {
         const QStringList keys = VocabularyInspector::keys();
-        // 19 abbreviations, 19 names, 4 description words, 4 sub-levels, 12 labels, 3 messages,
-        // 22 reasons and notices of the readers and the settings file.
-        QCOMPARE(keys.size(), 83);
+        // The fixed opening of the table (the language files' order); messages follow and grow.
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
         QCOMPARE(keys.first(), QStringLiteral("ABVGARDIEN"));
         QCOMPARE(keys.at(19), QStringLiteral("GARDIEN"));
@@ -73,7 +71,9 @@ private slots:
         QCOMPARE(vocab("VITESSE"), QString());
         QVERIFY(!v.setText("gardien", "Keeper")); // keys are matched exactly
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
-        QCOMPARE(VocabularyInspector::keys().size(), 83);
+        const QStringList keys = VocabularyInspector::keys();
+        QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
+        QVERIFY(!keys.contains(QStringLiteral("VITESSE")));
     }
 
     void forwardTowardsWingIsFixed()
