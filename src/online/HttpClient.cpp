@@ -1,4 +1,6 @@
 #include "online/HttpClient.h"
+
+#include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
 
 #include <QEventLoop>
@@ -105,6 +107,15 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
             reply->abort();
         });
         QObject::connect(reply, &QNetworkReply::finished, &loop, &QEventLoop::quit);
+        // No game file comes near the bound the readers accept; a server sending more is
+        // broken or hostile, and is not allowed to fill the memory.
+        bool tooLarge = false;
+        QObject::connect(reply, &QNetworkReply::downloadProgress, &loop, [&](qint64 received, qint64) {
+            if (received > XmlBounds::kMaxBytes && !tooLarge) {
+                tooLarge = true;
+                reply->abort();
+            }
+        });
         timer.start(m_timeoutMs);
         if (!reply->isFinished())
             loop.exec();
@@ -122,6 +133,8 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
 
         if (timedOut)
             throw OnlineError(step, QStringLiteral("no answer within %1 seconds").arg(m_timeoutMs / 1000.0));
+        if (tooLarge)
+            throw OnlineError(step, QStringLiteral("the answer is larger than %1 MiB").arg(XmlBounds::kMaxBytes / (1024 * 1024)));
         if (answer.status >= 400 && answer.status != 401 && answer.status != 407)
             throw OnlineError(step, QStringLiteral("the server answered %1 %2").arg(answer.status).arg(phrase).trimmed());
         if (answer.status == 0 || (error != QNetworkReply::NoError && (error < QNetworkReply::ContentAccessDenied

@@ -1,4 +1,6 @@
 #include "online/Session.h"
+
+#include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
 #include "online/SessionView.h"
 
@@ -82,8 +84,14 @@ QString Session::answerText(const HttpAnswer &answer, const QString &fileName, c
         file.write(answer.body);
         file.commit();
     }
+    return elementText(answer.body, element);
+}
+
+QString Session::elementText(const QByteArray &xml, const QString &element)
+{
+    // An answer nested deeper than any file of the game would take the parser ages: unreadable.
     QDomDocument doc;
-    if (!doc.setContent(answer.body))
+    if (!XmlBounds::problem(xml).isEmpty() || !doc.setContent(xml))
         return {};
     return doc.documentElement().firstChildElement(element).text();
 }

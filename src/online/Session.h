@@ -21,6 +21,8 @@ public:
     static QByteArray encodeCredential(const QString &text);
     // The cookie of a Set-Cookie value: up to the first ";" (attributes dropped).
     static QByteArray cookieOf(const QByteArray &setCookieValue);
+    // The text of a child of an answer's root element; empty when the answer is no readable XML.
+    static QString elementText(const QByteArray &xml, const QString &element);
 
     // True when the server confirmed the login. A refused login has been logged out again.
     // Throws OnlineError when a request fails.

@@ -1,4 +1,6 @@
 #include "online/TeamDownload.h"
+
+#include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
 #include "online/Session.h"
 #include "online/SessionView.h"
@@ -32,7 +34,7 @@ QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable
 {
     *readable = false;
     QDomDocument doc;
-    if (!doc.setContent(matchesXml))
+    if (!XmlBounds::problem(matchesXml).isEmpty() || !doc.setContent(matchesXml))
         return {};
     const QDomElement list = doc.documentElement().firstChildElement(QStringLiteral("Team")).firstChildElement(QStringLiteral("MatchList"));
     if (list.isNull())

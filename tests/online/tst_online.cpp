@@ -198,6 +198,7 @@ private slots:
         QTest::newRow("wrong type twice") << "type" << "" << "team details" << "text/plain";
         QTest::newRow("refused login") << "badcode" << "" << "login" << "refused";
         QTest::newRow("no security code") << "nocode" << "" << "security code check" << "no security code";
+        QTest::newRow("answer past the size bound") << "huge" << "players" << "players" << "larger than 16 MiB";
     }
     void failures()
     {
@@ -231,6 +232,8 @@ private slots:
             code = QStringLiteral("wrong&code");
         } else if (misbehaviour == QLatin1String("nocode")) {
             server->hasSecurityCode = false;
+        } else if (misbehaviour == QLatin1String("huge")) {
+            server->bodies[where] = QByteArray(17 * 1024 * 1024, 'x');
         }
         Session session(http, view, folder.data(), host, QStringLiteral("1"));
         try {
@@ -284,6 +287,10 @@ private slots:
         QTest::addColumn<bool>("warned");
         QTest::newRow("no upcoming match") << FakeGameServer::matchList({{"1", "PLAYED"}, {"2", "Upcoming"}}) << false;
         QTest::newRow("malformed twice") << QByteArray() << true;
+        // Nested far beyond any game file: refused at once rather than parsed for minutes.
+        QTest::newRow("nested 100000 deep") << "<VelmorraData><Team><MatchList Count=\"1\">" + QByteArray("<M>").repeated(100000)
+                                                  + QByteArray("</M>").repeated(100000) + "</MatchList></Team></VelmorraData>"
+                                            << true;
     }
     void noOrdersFetched()
     {
