@@ -92,23 +92,31 @@ TFApropos::TFApropos(const QString &programFolder, DesktopOpener open, std::func
     QString folder = programFolder;
     if (!folder.endsWith(QLatin1Char('/')))
         folder += QLatin1Char('/');
-    QStringList problems;
     const QString logoPath = folder + QStringLiteral("img/Logo_SQW1.gif");
     if (!loadPicture(m_logo, logoPath, m_logo->size()))
-        problems << vocab(QStringLiteral("MSG_PICTURE_MISSING")).arg(QDir::toNativeSeparators(logoPath));
+        m_missingPictures << logoPath;
     const QString readmePath = folder + QStringLiteral("doc/readme.rtf");
     if (const auto readme = RtfReader::readFile(readmePath))
         RtfTextDocument::fill(m_readme->document(), *readme);
     else
-        problems << vocab(QStringLiteral("MSG_README_MISSING")).arg(QDir::toNativeSeparators(readmePath));
+        m_missingReadme = readmePath;
     const QString hiddenPath = folder + QStringLiteral("img/vldx_logo.gif");
     if (!loadPicture(m_hiddenLogo, hiddenPath, QSize()))
-        problems << vocab(QStringLiteral("MSG_PICTURE_MISSING")).arg(QDir::toNativeSeparators(hiddenPath));
-    m_problems = problems.join(QStringLiteral(" — "));
-    if (!m_problems.isEmpty() && m_report)
-        m_report(m_problems);
+        m_missingPictures << hiddenPath;
+    if (m_report && !loadProblems().isEmpty())
+        m_report(loadProblems());
 
     setProgramInfo(QString(), QString());
+}
+
+QString TFApropos::loadProblems() const
+{
+    QStringList problems;
+    for (const QString &path : m_missingPictures)
+        problems << vocab(QStringLiteral("MSG_PICTURE_MISSING")).arg(QDir::toNativeSeparators(path));
+    if (!m_missingReadme.isEmpty())
+        problems << vocab(QStringLiteral("MSG_README_MISSING")).arg(QDir::toNativeSeparators(m_missingReadme));
+    return problems.join(QStringLiteral(" — "));
 }
 
 QLabel *TFApropos::label(const char *name, const QString &text, int x, int y)

@@ -16,7 +16,8 @@ class QTextBrowser;
 class TFApropos : public QDialog {
     Q_OBJECT
 public:
-    // report: where a missing file is told (the application's status bar).
+    // report: where a missing file or a link nothing could open is told (the application's status
+    // bar); a missing file is told at once only when report is set at creation.
     TFApropos(const QString &programFolder, DesktopOpener open, std::function<void(const QString &)> report,
               QWidget *parent = nullptr);
 
@@ -30,8 +31,8 @@ public:
     QLabel *Lversion() const { return m_version; }
     QLabel *LDate() const { return m_date; }
     QTextBrowser *RichEdit1() const { return m_readme; }
-    // What the creation could not load (empty when everything was there).
-    const QString &loadProblems() const { return m_problems; }
+    // What the creation could not load, in the current language (empty when everything was there).
+    QString loadProblems() const;
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -54,5 +55,6 @@ private:
     QTextBrowser *m_readme = nullptr;
     QLabel *m_hiddenLogo = nullptr;
     QPushButton *m_ok = nullptr;
-    QString m_problems;
+    QStringList m_missingPictures;
+    QString m_missingReadme;
 };

@@ -559,6 +559,9 @@ void TForm1::FormShow()
         m_model.startUp();
         refreshLookupLists();
         reportMissingData();
+        if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
+            showStatusMessage(m_lastMessage.isEmpty() ? m_about->loadProblems()
+                                                      : m_lastMessage + QStringLiteral(" — ") + m_about->loadProblems());
     });
     m_startUpDone = true;
     emit startUpFinished();
@@ -701,8 +704,15 @@ TFApropos *TForm1::aboutWindow()
 {
     if (!m_about) {
         m_about = new TFApropos(m_model.folder().programFolder(), [this](const QUrl &url) { return m_open && m_open(url); },
-                                [](const QString &message) { ErrorHandler::report(message); }, this);
+                                [this](const QString &message) {
+                                    if (m_startUpDone)
+                                        ErrorHandler::report(message);
+                                },
+                                this);
         addDialog(m_about);
+        // A missing file is told at the end of the start-up, in the user's language.
+        if (!m_startUpDone)
+            m_aboutProblems = true;
         // Created after the start-up's language change: it takes the current language now.
         if (m_startUpDone) {
             const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());

@@ -187,6 +187,7 @@ private:
     QList<QPointer<QWidget>> m_dialogs;
     TFrmConnect *m_connectDialog = nullptr;
     TFApropos *m_about = nullptr;
+    bool m_aboutProblems = false;
     DesktopOpener m_open;
 
     QString m_programDate;
