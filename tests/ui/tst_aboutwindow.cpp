@@ -88,6 +88,13 @@ private slots:
         doc->trigger();
         QCOMPARE(opened.size(), 1);
         QVERIFY(form.statusMessage().contains("Velmorrafr.rtf"));
+
+        // The update check reads its server from the settings and tells an unusable one.
+        QVERIFY(form.model().settings().file().writeString("online", "UpdateHost", "ftp://updates.test"));
+        form.findChild<QAction *>("Check_Updates")->trigger();
+        QVERIFY(form.statusMessage().contains("ftp://updates.test"));
+        QVERIFY(form.findChild<QAction *>("Check_Updates")->isEnabled());
+        QCOMPARE(opened.size(), 1);
     }
 };
 

@@ -746,6 +746,8 @@ void TForm1::DocVelmorraExecute()
 // the check runs and takes it back afterwards as the on-top command says.
 void TForm1::Check_UpdatesExecute()
 {
+    // The download keeps the windows alive: one check at a time.
+    m_checkUpdates->setEnabled(false);
     KeepOnTop::apply(this, false);
     setBusy(true);
     ErrorHandler::guarded([this] {
@@ -773,6 +775,7 @@ void TForm1::Check_UpdatesExecute()
     });
     KeepOnTop::apply(this, m_onTop->isChecked());
     setBusy(false);
+    m_checkUpdates->setEnabled(true);
 }
 
 void TForm1::showDetail(int record)
