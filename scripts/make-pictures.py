@@ -481,6 +481,22 @@ def make_splash():
     render("splash.png", w, h, m, scale=4)
 
 
+def make_about():
+    # The about window's logo, on its white panel: the ball, the name and the subtitle.
+    w, h = 360, 80
+    m = football(40, 40, 28, INK)
+    m += text(82, 44, "Squadwright", 34, FONT_BOLD, "#1b5e2a")
+    m += f"push graphic-context\nstroke '{GOLD}'\nstroke-width 2\nline 84,54 340,54\npop graphic-context\n"
+    m += text(84, 72, "Lineup assistant for Velmorra managers", 12.5, FONT, "#4b5660")
+    render("Logo_SQW1.gif", w, h, m, scale=4, background="white", options=GIF_OPAQUE)
+    # A small badge of the project (kept hidden by the about window).
+    w, h = 88, 31
+    m = f"fill '{GRASS_LIGHT}'\nstroke '{GREEN_EDGE}'\nstroke-width 1\nroundrectangle 0.5,0.5 87.5,30.5 4,4\n"
+    m += football(16, 15.5, 10, INK, 0.6)
+    m += text(56, 21, "SQW", 15, FONT_BOLD, "#ffffff", "middle")
+    render("vldx_logo.gif", w, h, m, scale=4, background="white", options=GIF_OPAQUE)
+
+
 def main():
     os.makedirs(OUT, exist_ok=True)
     make_fond()
@@ -491,6 +507,7 @@ def main():
     make_status()
     make_toolbar()
     make_splash()
+    make_about()
 
 
 if __name__ == "__main__":

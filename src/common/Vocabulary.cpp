@@ -102,6 +102,18 @@ constexpr Default kDefaults[] = {
     {"MSG_NO_FORMULAS", u"Le fichier de réglages %1 ne contient aucune formule de poste (section [Player]) : toutes les valeurs de poste valent 0."},
     {"MSG_PICTURE_MISSING", u"Image absente ou illisible : %1"},
     {"ERRORSETTINGSWRITE", u"Réglage « %1 » non enregistré : le fichier %2 ne peut pas être écrit."},
+    // About window, documentation and update check
+    {"MSG_README_MISSING", u"Fichier « lisez-moi » absent ou illisible : %1"},
+    {"MSG_DOC_MISSING", u"Documentation absente : %1"},
+    {"MSG_OPEN_FAILED", u"Aucun programme n'a pu ouvrir %1"},
+    {"MSG_UPDATE_FAILED_BOX", u"Impossible de télécharger le fichier des versions depuis :\r\n%1 !"},
+    {"MSG_UPDATE_QUESTION", u"Il existe une nouvelle version %1 de ce programme\r\nsur : %2\r\nVoulez-vous la télécharger maintenant ?"},
+    {"MSG_UPDATE_FAILED", u"Recherche de mise à jour impossible : %1"},
+    {"MSG_UPDATE_UP_TO_DATE", u"Squadwright %1 est la version la plus récente."},
+    {"MSG_UPDATE_NO_INFO", u"Le fichier des versions de %1 ne nomme aucune version de Squadwright."},
+    {"MSG_UPDATE_NO_OWN_VERSION", u"Ce programme ne connaît pas son numéro de version : la comparaison est impossible."},
+    {"MSG_UPDATE_AVAILABLE", u"La version %1 est disponible : %2"},
+    {"MSG_UPDATE_BAD_HOST", u"Le réglage UpdateHost « %1 » n'est ni un hôte, ni hôte:port, ni une adresse http(s)."},
 };
 
 } // namespace

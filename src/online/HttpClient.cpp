@@ -47,6 +47,23 @@ QByteArray HttpAnswer::header(const QByteArray &name) const
     return {};
 }
 
+QUrl HttpClient::serverUrl(const QString &hostSetting)
+{
+    QString host = hostSetting.trimmed();
+    if (host.isEmpty())
+        return {};
+    if (!host.contains(QLatin1String("://")))
+        host.prepend(QLatin1String("http://"));
+    QUrl url(host, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return {};
+    url.setPath(QString());
+    url.setQuery(QString());
+    url.setFragment(QString());
+    return url;
+}
+
 HttpClient::HttpClient(int timeoutMs)
     : m_manager(new QNetworkAccessManager), m_timeoutMs(timeoutMs), m_agent("Mozilla/3.0 (compatible)")
 {

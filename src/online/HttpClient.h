@@ -26,6 +26,10 @@ public:
     static constexpr int kMaxRedirects = 5;
 
     explicit HttpClient(int timeoutMs = kDefaultTimeoutMs);
+
+    // The server of a host setting ("host", "host:port" or a URL with scheme http:// or
+    // https://): scheme, host and port, without path. Invalid when the setting is unusable.
+    static QUrl serverUrl(const QString &hostSetting);
     ~HttpClient();
     HttpClient(const HttpClient &) = delete;
     HttpClient &operator=(const HttpClient &) = delete;

@@ -28,14 +28,8 @@ Session::Session(HttpClient &http, SessionView &view, const QString &dataFolder,
 
 QUrl Session::menuUrl(const QString &gameHost)
 {
-    QString host = gameHost.trimmed();
-    if (host.isEmpty())
-        return {};
-    if (!host.contains(QLatin1String("://")))
-        host.prepend(QLatin1String("http://"));
-    QUrl url(host, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+    QUrl url = HttpClient::serverUrl(gameHost);
+    if (!url.isValid())
         return {};
     url.setPath(QStringLiteral("/Common/menu.asp"));
     url.setQuery(QStringLiteral("outputType=XML"));

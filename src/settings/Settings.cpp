@@ -82,6 +82,13 @@ QString Settings::gameHost() const
     const QString host = m_file.readString(kOnline, QStringLiteral("GameHost"), QString()).trimmed();
     return host.isEmpty() ? kDefaultGameHost : host;
 }
+const QString Settings::kDefaultUpdateHost = QStringLiteral("updates.squadwright.example");
+
+QString Settings::updateHost() const
+{
+    const QString host = m_file.readString(kOnline, QStringLiteral("UpdateHost"), QString()).trimmed();
+    return host.isEmpty() ? kDefaultUpdateHost : host;
+}
 bool Settings::useProxy() const { return m_file.readBool(kOnline, QStringLiteral("UseProxy"), false); }
 QString Settings::proxy() const { return m_file.readString(kOnline, QStringLiteral("Proxy"), QString()); }
 QString Settings::proxyPort() const { return m_file.readString(kOnline, QStringLiteral("ProxyPort"), QStringLiteral("80")); }

@@ -68,6 +68,9 @@ public:
     // The game server's host: "host", "host:port" or a URL with scheme http:// or https://.
     QString gameHost() const;
     static const QString kDefaultGameHost;
+    // The update server's host, in the same forms as the game host.
+    QString updateHost() const;
+    static const QString kDefaultUpdateHost;
     bool useProxy() const;
     QString proxy() const;
     QString proxyPort() const;      // "80" by default

@@ -22,7 +22,7 @@ std::unique_ptr<TForm1> StartUpSequence::createWindows(const QString &programFol
     splash.repaintNow();
     progress(10);
 
-    // The windows of the online, about and settings parts keep their steps until they exist;
+    // The windows of the online and settings parts keep their steps until they exist;
     // the data module needs no window.
     struct Step {
         std::function<void()> create;
@@ -31,7 +31,7 @@ std::unique_ptr<TForm1> StartUpSequence::createWindows(const QString &programFol
     const Step steps[] = {
         {[&] { mainWindow = std::make_unique<TForm1>(programFolder); }, 20},
         {[] {}, 30}, // connection dialog
-        {[] {}, 40}, // about window
+        {[&] { mainWindow->aboutWindow(); }, 40},
         {[] {}, 50}, // settings dialog
         {[&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model().rosterModel(), mainWindow.get())); }, 60},
         {[&] {

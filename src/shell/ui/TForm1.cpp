@@ -18,6 +18,11 @@
 #include "common/ui/ErrorHandler.h"
 #include "online/OnlineRun.h"
 #include "online/ui/TFrmConnect.h"
+#include "about/AboutModel.h"
+#include "about/TmGetNewVer.h"
+#include "about/ui/MessageBoxPrompt.h"
+#include "about/ui/TFApropos.h"
+#include "platform/ui/DesktopOpen.h"
 
 #include <QAction>
 #include <QApplication>
@@ -94,7 +99,7 @@ void setItemsIfChanged(QComboBox *box, const QStringList &items)
 } // namespace
 
 TForm1::TForm1(const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), m_model(programFolder)
+    : QMainWindow(parent), m_model(programFolder), m_open(DesktopOpen::opener())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
@@ -175,8 +180,8 @@ void TForm1::createActions()
                                 QStringLiteral("Rechercher les mise à jours"));
     m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
 
-    // Their windows come with the online, settings and about parts of the program.
-    for (QAction *later : {m_parameters, m_apropos, m_checkUpdates, m_docVelmorra})
+    // Its window comes with the settings part of the program.
+    for (QAction *later : {m_parameters})
         later->setEnabled(false);
 
     connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
@@ -186,6 +191,9 @@ void TForm1::createActions()
     connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
     connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
     connect(m_download, &QAction::triggered, this, &TForm1::downloadExecute);
+    connect(m_apropos, &QAction::triggered, this, &TForm1::AproposExecute);
+    connect(m_docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
+    connect(m_checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
     // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
     connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
 }
@@ -551,6 +559,9 @@ void TForm1::FormShow()
         m_model.startUp();
         refreshLookupLists();
         reportMissingData();
+        if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
+            showStatusMessage(m_lastMessage.isEmpty() ? m_about->loadProblems()
+                                                      : m_lastMessage + QStringLiteral(" — ") + m_about->loadProblems());
     });
     m_startUpDone = true;
     emit startUpFinished();
@@ -685,6 +696,86 @@ void TForm1::OnTopExecute(bool checked)
 void TForm1::quitterExecute()
 {
     ErrorHandler::guarded([this] { close(); });
+}
+
+// ---- about, documentation, updates --------------------------------------------------------------
+
+TFApropos *TForm1::aboutWindow()
+{
+    if (!m_about) {
+        m_about = new TFApropos(m_model.folder().programFolder(), [this](const QUrl &url) { return m_open && m_open(url); },
+                                [this](const QString &message) {
+                                    if (m_startUpDone)
+                                        ErrorHandler::report(message);
+                                },
+                                this);
+        addDialog(m_about);
+        // A missing file is told at the end of the start-up, in the user's language.
+        if (!m_startUpDone)
+            m_aboutProblems = true;
+        // Created after the start-up's language change: it takes the current language now.
+        if (m_startUpDone) {
+            const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());
+            if (!path.isEmpty())
+                WidgetLanguageApplier::apply(LanguageFile(path), {m_about});
+        }
+    }
+    return m_about;
+}
+
+void TForm1::AproposExecute()
+{
+    ErrorHandler::guarded([this] {
+        TFApropos *about = aboutWindow();
+        about->setProgramInfo(ProgramInfo::version(), m_programDate);
+        KeepOnTop::apply(about, isOnTop());
+        about->exec();
+    });
+}
+
+void TForm1::DocVelmorraExecute()
+{
+    ErrorHandler::guarded([this] {
+        const QString problem = AboutModel::openDocumentation(m_model.folder().programFolder(), m_model.settings().file(), m_open);
+        if (!problem.isEmpty())
+            showStatusMessage(problem);
+    });
+}
+
+// The question must not hide behind a window kept on top: the main window leaves the top while
+// the check runs and takes it back afterwards as the on-top command says.
+void TForm1::Check_UpdatesExecute()
+{
+    // The download keeps the windows alive: one check at a time.
+    m_checkUpdates->setEnabled(false);
+    KeepOnTop::apply(this, false);
+    setBusy(true);
+    ErrorHandler::guarded([this] {
+        MessageBoxPrompt prompt(this);
+        TmGetNewVer check(prompt, m_open);
+        check.OnGetURL = [](TmGetNewVer &sender, const QString &currentVersion, const QString &) {
+            if (currentVersion != sender.ownVersion)
+                sender.DownloadDlg = true;
+        };
+        Settings &settings = m_model.settings();
+        if (settings.useProxy()) {
+            check.proxyHost = settings.proxy();
+            check.proxyPort = settings.proxyPort();
+            check.proxyUser = settings.userProxy();
+            check.proxyPassword = settings.proxyPassword();
+        }
+        bool minimise = false;
+        if (check.configure(settings.updateHost(), TmGetNewVer::versionFilePath(m_model.folder().programFolder())))
+            minimise = check.CheckForUpdate();
+        const QString message = check.outcomeMessage();
+        if (!message.isEmpty())
+            showStatusMessage(message);
+        if (minimise)
+            showMinimized();
+    });
+    KeepOnTop::apply(this, m_onTop->isChecked());
+    setBusy(false);
+    m_checkUpdates->setEnabled(true);
 }
 
 void TForm1::showDetail(int record)

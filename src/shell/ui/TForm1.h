@@ -1,5 +1,6 @@
 #pragma once
 #include "lineup/Board.h"
+#include "platform/DesktopOpener.h"
 #include "shell/MainModel.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 #include <array>
 
 class BusyLed;
+class TFApropos;
 class TFrmConnect;
 class GlobalHotKey;
 class LineupBoardView;
@@ -49,6 +51,11 @@ public:
     void addDialog(QWidget *dialog);
     void setPlayerTestWindow(TFPlayerTest *window);
     void setPlayerDetailWindow(TFPlayerDetail *window);
+
+    // The about window, created on first use (the start-up sequence creates it in its turn).
+    TFApropos *aboutWindow();
+    // The desktop's "open" action the documentation, the about links and the update check use.
+    void setDesktopOpener(DesktopOpener open) { m_open = std::move(open); }
 
     bool startUpDone() const { return m_startUpDone; }
     bool loadingDone() const { return m_model.loadingDone(); }
@@ -97,6 +104,10 @@ private:
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
     void quitterExecute();
+    // ---- about, documentation, updates ----
+    void AproposExecute();
+    void DocVelmorraExecute();
+    void Check_UpdatesExecute();
     // ---- the online download ----
     void downloadExecute();
     TFrmConnect *connectDialog();
@@ -175,6 +186,9 @@ private:
     QPointer<TFPlayerDetail> m_playerDetail;
     QList<QPointer<QWidget>> m_dialogs;
     TFrmConnect *m_connectDialog = nullptr;
+    TFApropos *m_about = nullptr;
+    bool m_aboutProblems = false;
+    DesktopOpener m_open;
 
     QString m_programDate;
     bool m_firstShow = true;
