@@ -10,6 +10,7 @@
 
 class BusyLed;
 class TFrmConnect;
+class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
 class QAction;
@@ -96,6 +97,14 @@ private:
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
+    // ---- settings ----
+    void ParametersExecute();
+    TFrmParam *paramDialog();
+    // What the settings dialog's saving changes in the running program.
+    void applySavedSettings();
+    // After the settings: the language again when it changed, new position values and figures.
+    void reloadAfterSettings(bool language);
+    void runSetupWizard();
     void quitterExecute();
     // ---- the online download ----
     void downloadExecute();
@@ -175,6 +184,9 @@ private:
     QPointer<TFPlayerDetail> m_playerDetail;
     QList<QPointer<QWidget>> m_dialogs;
     TFrmConnect *m_connectDialog = nullptr;
+    TFrmParam *m_paramDialog = nullptr;
+    // The language name the windows show, as last loaded.
+    QString m_loadedLanguage;
 
     QString m_programDate;
     bool m_firstShow = true;
