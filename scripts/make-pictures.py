@@ -500,7 +500,8 @@ def make_setup_header():
 
 
 def make_setup_watermark():
-    # 164 x 314: the welcome page's tall picture, a pitch seen from above under the name.
+    # 164 x 314: the welcome page's tall picture, a pitch seen from above under the name; no
+    # other words, so that it suits every language.
     w, h = 164, 314
     m = "fill '#226b32'\nstroke none\n" + f"rectangle 0,0 {w},{h}\n" + "fill '#267539'\n"
     for y in range(0, h, 40):
@@ -511,7 +512,6 @@ def make_setup_watermark():
     m += football(82, 185, 11, "#1d2a30")
     m += text(82, 34, "Squadwright", 21, FONT_BOLD, "#ffffff", "middle")
     m += f"push graphic-context\nstroke '{GOLD}'\nstroke-width 2\nline 22,44 142,44\npop graphic-context\n"
-    m += text(82, 60, "quick setup", 11.5, FONT, "#e3f2e3", "middle")
     shirts = [(82, 292), (40, 258), (66, 262), (98, 262), (124, 258),
               (50, 224), (82, 230), (114, 224), (44, 200), (82, 206), (120, 200)]
     m += f"fill '{GOLD}'\nstroke '{GOLD_EDGE}'\nstroke-width 1\n"

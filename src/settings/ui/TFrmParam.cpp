@@ -83,7 +83,8 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     m_langue->setObjectName(QStringLiteral("cbLangue"));
     m_langue->setMinimumWidth(200);
     auto *international = new QFormLayout(gbInternational);
-    international->addRow(namedLabel(QStringLiteral("Langue"), QStringLiteral("LLangue"), gbInternational), m_langue);
+    QLabel *langueLabel = namedLabel(QStringLiteral("Langue"), QStringLiteral("LLangue"), gbInternational);
+    international->addRow(langueLabel, m_langue);
 
     auto *gbHotKey = new QGroupBox(QStringLiteral("Hotkey"), general);
     gbHotKey->setObjectName(QStringLiteral("gbHotKey"));
@@ -91,7 +92,9 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     m_hotKey->setObjectName(QStringLiteral("JvHotKey"));
     m_hotKey->setMinimumWidth(200);
     auto *hotKey = new QFormLayout(gbHotKey);
-    hotKey->addRow(namedLabel(QStringLiteral("Calcul"), QStringLiteral("LCalcul"), gbHotKey), m_hotKey);
+    QLabel *calculLabel = namedLabel(QStringLiteral("Calcul"), QStringLiteral("LCalcul"), gbHotKey);
+    hotKey->addRow(calculLabel, m_hotKey);
+    m_alignedColumns << QList<QLabel *>{langueLabel, calculLabel};
 
     auto *gbApparence = new QGroupBox(QStringLiteral("Apparences"), general);
     gbApparence->setObjectName(QStringLiteral("gbApparence"));
@@ -115,12 +118,13 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     m_poste->setObjectName(QStringLiteral("cbPoste"));
     m_poste->addItems(ParamDialogModel::posteEntries());
     auto *posteGrid = new QGridLayout(gbPoste);
-    posteGrid->addWidget(namedLabel(QStringLiteral("Poste"), QStringLiteral("LPoste"), gbPoste), 0, 0);
+    QList<QLabel *> formulaLabels = {namedLabel(QStringLiteral("Poste"), QStringLiteral("LPoste"), gbPoste)};
+    posteGrid->addWidget(formulaLabels.first(), 0, 0);
     posteGrid->addWidget(m_poste, 0, 1, 1, 2);
     for (int s = 0; s < ParamDialogModel::kSkills; ++s) {
         const QString skill = ParamDialogModel::skillSuffix(s);
-        posteGrid->addWidget(namedLabel(QString::fromUtf8(kSkillCaptions[s]), QStringLiteral("L") + skill, gbPoste),
-                             s + 1, 0);
+        formulaLabels << namedLabel(QString::fromUtf8(kSkillCaptions[s]), QStringLiteral("L") + skill, gbPoste);
+        posteGrid->addWidget(formulaLabels.last(), s + 1, 0);
         m_sliders[s] = weightSlider(QStringLiteral("tb") + skill, gbPoste);
         m_sliders[s]->installEventFilter(this);
         posteGrid->addWidget(m_sliders[s], s + 1, 1);
@@ -140,8 +144,8 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     auto *generalGrid = new QGridLayout(gbGeneraux);
     for (int g = 0; g < ParamDialogModel::kGeneral; ++g) {
         const QString name = QLatin1String(kGeneralNames[g]);
-        generalGrid->addWidget(namedLabel(QString::fromUtf8(kGeneralCaptions[g]), QStringLiteral("LG") + name, gbGeneraux),
-                               g, 0);
+        formulaLabels << namedLabel(QString::fromUtf8(kGeneralCaptions[g]), QStringLiteral("LG") + name, gbGeneraux);
+        generalGrid->addWidget(formulaLabels.last(), g, 0);
         m_generalSliders[g] = weightSlider(QStringLiteral("tbG") + name, gbGeneraux);
         generalGrid->addWidget(m_generalSliders[g], g, 1);
         m_generalValues[g] = namedLabel(ParamDialogModel::valueText(0), QStringLiteral("LValueG") + name, gbGeneraux);
@@ -153,7 +157,7 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
         });
     }
     generalGrid->setColumnStretch(1, 1);
-    // The first column of both groups as wide as the wider one, so that the sliders line up.
+    m_alignedColumns << formulaLabels;
     m_clampNotice = new QLabel(formules);
     m_clampNotice->setObjectName(QStringLiteral("LClampNotice"));
     m_clampNotice->setWordWrap(true);
@@ -301,6 +305,7 @@ void TFrmParam::showEvent(QShowEvent *event)
     // Each opening reads the file again, so abandoned changes are gone.
     ErrorHandler::guarded([this] {
         m_clampNotice->clear();
+        alignColumns();
         m_model.FormShow(onTopSource ? onTopSource() : false);
         KeepOnTop::apply(this, m_model.boxes().onTop);
         m_pages->setCurrentIndex(0);
@@ -308,6 +313,19 @@ void TFrmParam::showEvent(QShowEvent *event)
         m_clampNotice->setVisible(!m_clampNotice->text().isEmpty());
     });
     QDialog::showEvent(event);
+}
+
+void TFrmParam::alignColumns()
+{
+    for (const QList<QLabel *> &column : std::as_const(m_alignedColumns)) {
+        int width = 0;
+        for (QLabel *label : column) {
+            label->setMinimumWidth(0);
+            width = qMax(width, label->sizeHint().width());
+        }
+        for (QLabel *label : column)
+            label->setMinimumWidth(width);
+    }
 }
 
 bool TFrmParam::eventFilter(QObject *watched, QEvent *event)

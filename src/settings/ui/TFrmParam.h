@@ -2,6 +2,7 @@
 #include "settings/ParamDialogModel.h"
 
 #include <QDialog>
+#include <QList>
 #include <array>
 #include <functional>
 
@@ -41,6 +42,8 @@ private:
     void repaint();
     void BHelpClick();
     void save(bool close);
+    // Labels in front of controls that should line up across groups, in any language.
+    void alignColumns();
 
     ParamDialogModel m_model;
     bool m_painting = false;
@@ -70,4 +73,5 @@ private:
     // Message texts kept as hidden labels, so that the language files translate them.
     QLabel *m_msgClamped = nullptr;
     QLabel *m_msgHelp = nullptr;
+    QList<QList<QLabel *>> m_alignedColumns;
 };
