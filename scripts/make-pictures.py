@@ -495,6 +495,43 @@ def make_about():
     m += football(16, 15.5, 10, INK, 0.6)
     m += text(56, 21, "SQW", 15, FONT_BOLD, "#ffffff", "middle")
     render("vldx_logo.gif", w, h, m, scale=4, background="white", options=GIF_OPAQUE)
+# ---------------------------------------------------------------- quick setup wizard
+
+def make_setup_header():
+    # 48 x 48: a clipboard holding a small pitch with a 4-3-3 in gold, the manager's plan.
+    m = f"fill '#b98a4e'\nstroke '#6e4d22'\nstroke-width 1.2\nroundrectangle 6,5 42,46 3,3\n"
+    m += f"fill '{GRASS_LIGHT}'\nstroke '{GREEN_EDGE}'\nstroke-width 0.8\nrectangle 9.5,11 38.5,43\n"
+    m += f"push graphic-context\nfill none\nstroke '{LINE}'\nstroke-width 0.8\n"
+    m += "line 9.5,27 38.5,27\nrectangle 17,11 31,16\nrectangle 17,38 31,43\n"
+    m += arc(24, 27, 4, 0, 360, 36) + "pop graphic-context\n"
+    m += f"fill '{GREY}'\nstroke '{GREY_EDGE}'\nstroke-width 1\nroundrectangle 17,2.5 31,8.5 2,2\n"
+    shirts = [(24, 40)] + [(x, 34) for x in (13.5, 20.5, 27.5, 34.5)] + \
+             [(x, 24) for x in (16, 24, 32)] + [(x, 16) for x in (15, 24, 33)]
+    m += f"fill '{GOLD}'\nstroke '{GOLD_EDGE}'\nstroke-width 0.6\n"
+    for x, y in shirts:
+        m += f"circle {x},{y} {x + 1.9},{y}\n"
+    render("setup_header.png", 48, 48, m, scale=8)
+
+
+def make_setup_watermark():
+    # 164 x 314: the welcome page's tall picture, a pitch seen from above under the name; no
+    # other words, so that it suits every language.
+    w, h = 164, 314
+    m = "fill '#226b32'\nstroke none\n" + f"rectangle 0,0 {w},{h}\n" + "fill '#267539'\n"
+    for y in range(0, h, 40):
+        m += f"rectangle 0,{y} {w},{y + 20}\n"
+    m += f"push graphic-context\nfill none\nstroke '#6fae7a'\nstroke-width 1.6\n"
+    m += f"rectangle 14,70 150,300\nline 14,185 150,185\n" + arc(82, 185, 22, 0, 360, 72)
+    m += "rectangle 46,70 118,108\nrectangle 46,262 118,300\npop graphic-context\n"
+    m += football(82, 185, 11, "#1d2a30")
+    m += text(82, 34, "Squadwright", 21, FONT_BOLD, "#ffffff", "middle")
+    m += f"push graphic-context\nstroke '{GOLD}'\nstroke-width 2\nline 22,44 142,44\npop graphic-context\n"
+    shirts = [(82, 292), (40, 258), (66, 262), (98, 262), (124, 258),
+              (50, 224), (82, 230), (114, 224), (44, 200), (82, 206), (120, 200)]
+    m += f"fill '{GOLD}'\nstroke '{GOLD_EDGE}'\nstroke-width 1\n"
+    for x, y in shirts:
+        m += f"circle {x},{y} {x + 4.2},{y}\n"
+    render("setup_watermark.png", w, h, m, scale=4)
 
 
 def main():
@@ -508,6 +545,8 @@ def main():
     make_toolbar()
     make_splash()
     make_about()
+    make_setup_header()
+    make_setup_watermark()
 
 
 if __name__ == "__main__":

@@ -7,6 +7,8 @@ const QString kYes = QStringLiteral("YES");
 const QString kNo = QStringLiteral("NO");
 const QString kUser = QStringLiteral("user");
 const QString kOnline = QStringLiteral("online");
+// The settings dialog has always written the formula section in lower case.
+const QString kPlayer = QStringLiteral("player");
 } // namespace
 
 const QString Settings::kPlayersXml = QStringLiteral("PlayersXML");
@@ -52,6 +54,11 @@ QString Settings::hotKey() const { return m_file.readString(kDefaut, kHotKey, QS
 bool Settings::setHotKey(const QString &text) { return written(m_file.writeString(kDefaut, kHotKey, text), kHotKey); }
 
 QString Settings::langue() const { return m_file.readString(kDefaut, kLangue, QString()); }
+QString Settings::langue(const QString &def) const { return m_file.readString(kDefaut, kLangue, def); }
+bool Settings::setShowConfig(bool on)
+{
+    return written(m_file.writeBool(kDefaut, QStringLiteral("ShowConfig"), on), QStringLiteral("ShowConfig"));
+}
 bool Settings::setLangue(const QString &name) { return written(m_file.writeString(kDefaut, kLangue, name), kLangue); }
 
 bool Settings::option(const QString &key) const { return m_file.readString(kOptions, key, kNo) == kYes; }
@@ -94,3 +101,48 @@ QString Settings::proxy() const { return m_file.readString(kOnline, QStringLiter
 QString Settings::proxyPort() const { return m_file.readString(kOnline, QStringLiteral("ProxyPort"), QStringLiteral("80")); }
 QString Settings::userProxy() const { return m_file.readString(kOnline, QStringLiteral("UserProxy"), QString()); }
 QString Settings::proxyPassword() const { return m_file.readString(kOnline, QStringLiteral("ProxyPassword"), QString()); }
+
+
+bool Settings::setSecurityPassword(const QString &code)
+{
+    return written(m_file.writeString(kUser, QStringLiteral("SecurityPassword"), code), QStringLiteral("SecurityPassword"));
+}
+bool Settings::setTeamId(const QString &id)
+{
+    return written(m_file.writeString(kUser, QStringLiteral("TeamID"), id), QStringLiteral("TeamID"));
+}
+QString Settings::teamName() const { return m_file.readString(kUser, QStringLiteral("TeamName"), QString()); }
+bool Settings::setTeamName(const QString &name)
+{
+    return written(m_file.writeString(kUser, QStringLiteral("TeamName"), name), QStringLiteral("TeamName"));
+}
+bool Settings::hasOldPassword() const { return m_file.keyExists(kUser, QStringLiteral("Password")); }
+bool Settings::removeOldPassword()
+{
+    return written(m_file.deleteKey(kUser, QStringLiteral("Password")), QStringLiteral("Password"));
+}
+
+bool Settings::setUseProxy(bool on)
+{
+    return written(m_file.writeBool(kOnline, QStringLiteral("UseProxy"), on), QStringLiteral("UseProxy"));
+}
+bool Settings::setProxy(const QString &host)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("Proxy"), host), QStringLiteral("Proxy"));
+}
+bool Settings::setProxyPort(const QString &port)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("ProxyPort"), port), QStringLiteral("ProxyPort"));
+}
+bool Settings::setUserProxy(const QString &user)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("UserProxy"), user), QStringLiteral("UserProxy"));
+}
+bool Settings::setProxyPassword(const QString &password)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("ProxyPassword"), password), QStringLiteral("ProxyPassword"));
+}
+
+int Settings::playerWeight(const QString &key, int def) const { return m_file.readInteger(kPlayer, key, def); }
+bool Settings::hasPlayerWeight(const QString &key) const { return m_file.keyExists(kPlayer, key); }
+bool Settings::setPlayerWeight(const QString &key, int value) { return written(m_file.writeInteger(kPlayer, key, value), key); }

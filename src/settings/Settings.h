@@ -45,7 +45,12 @@ public:
     bool setHotKey(const QString &text);
     // The language file's name without ".lng"; empty by default.
     QString langue() const;
+    // The same key read with another default: the settings dialog and the setup wizard each
+    // have their own.
+    QString langue(const QString &def) const;
     bool setLangue(const QString &name);
+    // Written by the setup wizard's Finish; nothing reads it.
+    bool setShowConfig(bool on);
 
     // [options]: each "YES" exactly is on, anything else off; stored as "YES" / "NO".
     bool cartons() const;
@@ -62,7 +67,14 @@ public:
     QString userName() const;
     bool setUserName(const QString &name);
     QString securityPassword() const;
+    bool setSecurityPassword(const QString &code);
     QString teamId() const;
+    bool setTeamId(const QString &id);
+    QString teamName() const;
+    bool setTeamName(const QString &name);
+    // The old plain password key, which the setup wizard removes.
+    bool hasOldPassword() const;
+    bool removeOldPassword();
 
     // [online]
     // The game server's host: "host", "host:port" or a URL with scheme http:// or https://.
@@ -76,6 +88,17 @@ public:
     QString proxyPort() const;      // "80" by default
     QString userProxy() const;
     QString proxyPassword() const;
+    bool setUseProxy(bool on);
+    bool setProxy(const QString &host);
+    bool setProxyPort(const QString &port);
+    bool setUserProxy(const QString &user);
+    bool setProxyPassword(const QString &password);
+
+    // [player]: the formula weights, one key per position kind and skill ("DLPasse") plus the
+    // general weights "Forme", "Experience", "Endurance"; def when absent or not an integer.
+    int playerWeight(const QString &key, int def = 0) const;
+    bool hasPlayerWeight(const QString &key) const;
+    bool setPlayerWeight(const QString &key, int value);
 
 signals:
     void changed(const QString &key);

@@ -3,11 +3,13 @@
 #include "optimum/LineupOptimizer.h"
 
 #include "evaluation/RosterListing.h"
+#include "lineup/LineupSlots.h"
 #include "common/Vocabulary.h"
 #include "shell/MatchOrdersApplier.h"
 
 #include <QDir>
 #include <QFileInfo>
+#include <QSet>
 #include <cfenv>
 
 namespace {
@@ -278,6 +280,29 @@ void MainModel::updateCalculeEnabled()
 }
 
 bool MainModel::storedOnTop() { return m_settings.onTop(); }
+
+QString MainModel::markerFilePath() const { return m_folder.programPath(QStringLiteral("Infos.ctr")); }
+
+void MainModel::reloadFormulas()
+{
+    if (!m_folder.findGameFile(GameFile::Players).isEmpty()) {
+        // New values, same squad: the players the user left out stay out.
+        QSet<QString> leftOut;
+        for (int i = 0; i < roster().storedCount(); ++i)
+            if (!roster().players[i].Selectable)
+                leftOut.insert(roster().players[i].PlayerID);
+        loadRoster();
+        for (int i = 0; i < roster().storedCount(); ++i)
+            if (leftOut.contains(roster().players[i].PlayerID))
+                roster().players[i].Selectable = false;
+        updateCalculeEnabled();
+    }
+    readTeamAndTraining();
+    // The lineup stays: each placed slot shows its player's new value, and the figures follow.
+    for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
+        if (m_board.placement(place) >= 0)
+            m_board.evaluate(place);
+}
 
 void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }
 

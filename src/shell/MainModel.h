@@ -95,6 +95,15 @@ public:
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
 
+    // The first-run marker: when it exists at start-up the setup wizard is shown, then it is
+    // deleted. The one place that says where it lives.
+    QString markerFilePath() const;
+
+    // After the settings changed: the formulas read again and every player's values computed
+    // anew (when there is a players file), team and training read again, and the figures of
+    // the lineup on the board recomputed with the new values. Throws DataFileError.
+    void reloadFormulas();
+
     // Keep-on-top and the hot key text, as stored.
     bool storedOnTop();
     void storeOnTop(bool onTop);

@@ -23,6 +23,8 @@
 #include "about/ui/MessageBoxPrompt.h"
 #include "about/ui/TFApropos.h"
 #include "platform/ui/DesktopOpen.h"
+#include "settings/ui/TFConfiguration.h"
+#include "settings/ui/TFrmParam.h"
 
 #include <QAction>
 #include <QApplication>
@@ -180,10 +182,6 @@ void TForm1::createActions()
                                 QStringLiteral("Rechercher les mise à jours"));
     m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
 
-    // Its window comes with the settings part of the program.
-    for (QAction *later : {m_parameters})
-        later->setEnabled(false);
-
     connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
     connect(m_calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
     connect(m_optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
@@ -194,6 +192,7 @@ void TForm1::createActions()
     connect(m_apropos, &QAction::triggered, this, &TForm1::AproposExecute);
     connect(m_docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
     connect(m_checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
+    connect(m_parameters, &QAction::triggered, this, &TForm1::ParametersExecute);
     // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
     connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
 }
@@ -540,12 +539,15 @@ void TForm1::FormShow()
     ErrorHandler::guarded([this] {
         m_pages->setCurrentWidget(m_tabEquipe);
 
-        // First run: the setup wizard comes with the settings part of the program; the marker
-        // is taken away all the same so that it asks only once.
-        const QString marker = m_model.folder().programPath(QStringLiteral("Infos.ctr"));
+        // First run: the setup wizard, then the marker is taken away whatever the wizard's
+        // end, so that it asks only once.
+        const QString marker = m_model.markerFilePath();
         if (QFile::exists(marker)) {
             m_firstRunMarkerFound = true;
-            QFile::remove(marker);
+            runSetupWizard();
+            if (!QFile::remove(marker))
+                showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
+                                      .arg(QFileInfo(marker).fileName(), QDir::toNativeSeparators(marker)));
         }
 
         m_sessionPanel->setText(QStringLiteral("Not connected"));
@@ -570,6 +572,7 @@ void TForm1::FormShow()
 void TForm1::loadLanguage()
 {
     const QString name = m_model.settings().langue();
+    m_loadedLanguage = name;
     const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     if (!path.isEmpty()) {
@@ -691,6 +694,77 @@ void TForm1::RechargeCompoXMLExecute()
 void TForm1::OnTopExecute(bool checked)
 {
     ErrorHandler::guarded([this, checked] { setOnTop(checked, true); });
+}
+
+// ---- settings ---------------------------------------------------------------------------------
+
+TFrmParam *TForm1::paramDialog()
+{
+    if (!m_paramDialog) {
+        m_paramDialog = new TFrmParam(m_model.settings(), m_model.folder().programFolder(), this);
+        m_paramDialog->onTopSource = [this] { return m_onTop->isChecked(); };
+        m_paramDialog->hotKeySource = [this] {
+            return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
+        };
+        connect(&m_paramDialog->model(), &ParamDialogModel::saved, this, &TForm1::applySavedSettings);
+        connect(&m_paramDialog->model(), &ParamDialogModel::valuesClamped, this, [this](const QStringList &keys) {
+            showStatusMessage(m_paramDialog->findChild<QLabel *>(QStringLiteral("LMsgClamped"))->text().arg(
+                keys.join(QStringLiteral(", "))));
+        });
+        m_dialogs << m_paramDialog;
+        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_loadedLanguage);
+        if (!path.isEmpty())
+            WidgetLanguageApplier::apply(LanguageFile(path), {m_paramDialog});
+    }
+    return m_paramDialog;
+}
+
+void TForm1::ParametersExecute()
+{
+    ErrorHandler::guarded([this] {
+        TFrmParam *dialog = paramDialog();
+        // With OK the saving has already brought everything up to date.
+        if (dialog->exec() != QDialog::Accepted)
+            reloadAfterSettings(false);
+    });
+}
+
+void TForm1::applySavedSettings()
+{
+    ErrorHandler::guarded([this] {
+        registerHotKey();
+        setOnTop(m_paramDialog->model().boxes().onTop, true);
+        reloadAfterSettings(true);
+        if (m_paramDialog->isVisible()) {
+            m_paramDialog->raise();
+            m_paramDialog->activateWindow();
+        }
+    });
+}
+
+void TForm1::reloadAfterSettings(bool language)
+{
+    // The same language again would only clear the lineup on the board: it is loaded again
+    // only when the user chose another one.
+    if (language && m_model.settings().langue() != m_loadedLanguage)
+        loadLanguage();
+    m_model.reloadFormulas();
+    m_rosterView->fill();
+}
+
+void TForm1::runSetupWizard()
+{
+    TFConfiguration wizard(m_model.settings(), m_model.folder().programFolder(), this);
+    // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
+    auto speak = [this, &wizard](const QString &name) {
+        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+        if (!path.isEmpty())
+            WidgetLanguageApplier::apply(LanguageFile(path), {&wizard});
+    };
+    speak(m_model.settings().langue());
+    connect(&wizard, &TFConfiguration::languageChosen, &wizard, speak);
+    KeepOnTop::apply(&wizard, isOnTop());
+    wizard.exec();
 }
 
 void TForm1::quitterExecute()

@@ -12,6 +12,7 @@
 class BusyLed;
 class TFApropos;
 class TFrmConnect;
+class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
 class QAction;
@@ -103,6 +104,14 @@ private:
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
+    // ---- settings ----
+    void ParametersExecute();
+    TFrmParam *paramDialog();
+    // What the settings dialog's saving changes in the running program.
+    void applySavedSettings();
+    // After the settings: the language again when it changed, new position values and figures.
+    void reloadAfterSettings(bool language);
+    void runSetupWizard();
     void quitterExecute();
     // ---- about, documentation, updates ----
     void AproposExecute();
@@ -189,6 +198,9 @@ private:
     TFApropos *m_about = nullptr;
     bool m_aboutProblems = false;
     DesktopOpener m_open;
+    TFrmParam *m_paramDialog = nullptr;
+    // The language name the windows show, as last loaded.
+    QString m_loadedLanguage;
 
     QString m_programDate;
     bool m_firstShow = true;

@@ -1,0 +1,56 @@
+#pragma once
+#include "settings/QuickSetupModel.h"
+
+#include <QDialog>
+#include <array>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QStackedWidget;
+
+// The quick setup wizard ("FConfiguration"): welcome with the release notes, language, team
+// and account, finish. A view of QuickSetupModel; Finish writes the settings and closes with
+// OK, Cancel closes without writing. Control names are those the language files use.
+class TFConfiguration : public QDialog {
+    Q_OBJECT
+public:
+    TFConfiguration(Settings &settings, const QString &programFolder, QWidget *parent = nullptr);
+
+    QuickSetupModel &model() { return m_model; }
+    QPushButton *button(const char *name) const;
+
+signals:
+    // The user picked a language: the window may show itself in it at once.
+    void languageChosen(const QString &name);
+
+protected:
+    void showEvent(QShowEvent *event) override;
+
+private:
+    QWidget *makePage(const char *name, const char *subtitle, QWidget *content, bool watermark = false);
+    void repaint();
+    void finishClick();
+    void helpClick();
+
+    QuickSetupModel m_model;
+    QString m_programFolder;
+    bool m_painting = false;
+    QStackedWidget *m_stack = nullptr;
+    QComboBox *m_langue = nullptr;
+    QLineEdit *m_nomEquipe = nullptr;
+    QLineEdit *m_idEquipe = nullptr;
+    QLineEdit *m_hUser = nullptr;
+    QLineEdit *m_hPassword = nullptr;
+    QPushButton *m_start = nullptr;
+    QPushButton *m_last = nullptr;
+    QPushButton *m_back = nullptr;
+    QPushButton *m_next = nullptr;
+    QPushButton *m_finish = nullptr;
+    QPushButton *m_cancel = nullptr;
+    QPushButton *m_help = nullptr;
+    QLabel *m_msgHelp = nullptr;
+    QLabel *m_msgWriteFailed = nullptr;
+    QLabel *m_status = nullptr;
+};
