@@ -100,6 +100,7 @@ constexpr Default kDefaults[] = {
     {"MSG_NO_FORMULAS", u"Le fichier de réglages %1 ne contient aucune formule de poste (section [Player]) : toutes les valeurs de poste valent 0."},
     {"MSG_PICTURE_MISSING", u"Image absente ou illisible : %1"},
     {"ERRORSETTINGSWRITE", u"Réglage « %1 » non enregistré : le fichier %2 ne peut pas être écrit."},
+    {"MSG_USER_FOLDERS", u"Impossible de préparer vos dossiers personnels (%1) : les réglages et les données n'y seront pas enregistrés."},
 };
 
 } // namespace

@@ -94,14 +94,19 @@ void setItemsIfChanged(QComboBox *box, const QStringList &items)
 } // namespace
 
 TForm1::TForm1(const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), m_model(programFolder)
+    : TForm1(ProgramPaths::inOneFolder(programFolder), parent)
+{
+}
+
+TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
+    : QMainWindow(parent), m_model(paths)
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
     // Fixed border with system menu and minimise button: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    const QIcon appIcon(m_model.folder().programPath(QStringLiteral("img/tb_Calcule.png")));
+    const QIcon appIcon(m_model.paths().resourcePath(QStringLiteral("img/tb_Calcule.png")));
     if (!appIcon.isNull())
         setWindowIcon(appIcon);
 
@@ -151,7 +156,7 @@ QAction *TForm1::makeAction(const char *name, const QString &caption, const QStr
     if (!hint.isEmpty())
         WidgetLanguageApplier::setHint(action, hint);
     // A missing picture leaves the button without an icon; the tool tip still names it.
-    const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
+    const QString iconPath = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
     if (QFile::exists(iconPath))
         action->setIcon(QIcon(iconPath));
     return action;
@@ -252,7 +257,7 @@ void TForm1::createPages()
     // "Equipe": the pitch, the substitutes under it, the team figures beside it.
     m_tabEquipe = new QWidget;
     m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
-    m_boardView = new LineupBoardView(m_model.board(), m_model.folder().programPath(QStringLiteral("img/")), m_tabEquipe);
+    m_boardView = new LineupBoardView(m_model.board(), m_model.paths().resourcePath(QStringLiteral("img/")), m_tabEquipe);
     // The view puts the substitutes under the pitch (same left edge) and the figures at its
     // right, on this page; the figures and the buttons then follow the active page.
     m_pinfosPos = m_boardView->infoPanel()->pos();
@@ -471,7 +476,7 @@ void TForm1::createStatusBar()
     m_statusImage->setObjectName(QStringLiteral("Image1"));
     m_statusImage->setFixedSize(16, 16);
     m_statusImage->setScaledContents(true);
-    const QPixmap picture(m_model.folder().programPath(QStringLiteral("img/status.png")));
+    const QPixmap picture(m_model.paths().resourcePath(QStringLiteral("img/status.png")));
     if (!picture.isNull())
         m_statusImage->setPixmap(picture);
     m_statusImage->move(kClientWidth - 18, 4);
@@ -534,7 +539,7 @@ void TForm1::FormShow()
 
         // First run: the setup wizard comes with the settings part of the program; the marker
         // is taken away all the same so that it asks only once.
-        const QString marker = m_model.folder().programPath(QStringLiteral("Infos.ctr"));
+        const QString marker = m_model.paths().markerFilePath();
         if (QFile::exists(marker)) {
             m_firstRunMarkerFound = true;
             QFile::remove(marker);
@@ -543,7 +548,7 @@ void TForm1::FormShow()
         m_sessionPanel->setText(QStringLiteral("Not connected"));
         m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
-        const QString clearPicture = m_model.folder().programPath(QStringLiteral("img/tb_clear.png"));
+        const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
         if (QFile::exists(clearPicture))
             m_boardView->clearButton()->setIcon(QIcon(clearPicture));
 
@@ -559,7 +564,7 @@ void TForm1::FormShow()
 void TForm1::loadLanguage()
 {
     const QString name = m_model.settings().langue();
-    const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+    const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     if (!path.isEmpty()) {
         QList<QWidget *> windows = {this};
@@ -607,7 +612,9 @@ void TForm1::registerHotKey()
 void TForm1::reportMissingData()
 {
     const DataFolder &folder = m_model.folder();
-    if (!QFileInfo(folder.dataFolder()).isDir())
+    if (!m_model.preparationProblems().isEmpty())
+        showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(m_model.preparationProblems().join(QStringLiteral("; "))));
+    else if (!QFileInfo(folder.dataFolder()).isDir())
         showStatusMessage(m_msgNoDataFolder->text().arg(QDir::toNativeSeparators(folder.dataFolder())));
     else if (folder.findGameFile(GameFile::Players).isEmpty())
         showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
@@ -838,11 +845,12 @@ QString TForm1::placeCaption(int place) const
 TFrmConnect *TForm1::connectDialog()
 {
     if (!m_connectDialog) {
-        m_connectDialog = new TFrmConnect(m_model.folder().programFolder(), ProgramInfo::version(), this);
+        m_connectDialog = new TFrmConnect(m_model.paths().resourceFolder(), ProgramInfo::version(), this);
+        m_connectDialog->setDataFolder(m_model.folder().dataFolder());
         m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
         m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
         m_dialogs << m_connectDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());
+        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
         if (!path.isEmpty())
             WidgetLanguageApplier::apply(LanguageFile(path), {m_connectDialog});
     }

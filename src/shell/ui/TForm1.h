@@ -38,6 +38,8 @@ class TForm1 : public QMainWindow {
 public:
     // programFolder: the folder of the settings file, the data folder and the pictures.
     explicit TForm1(const QString &programFolder, QWidget *parent = nullptr);
+    // paths: where the resources are read and the settings and data kept.
+    explicit TForm1(const ProgramPaths &paths, QWidget *parent = nullptr);
     ~TForm1() override;
 
     MainModel &model() { return m_model; }
