@@ -43,8 +43,8 @@ private slots:
     {
         const QStringList keys = VocabularyInspector::keys();
         // 19 abbreviations, 19 names, 4 description words, 4 sub-levels, 12 labels, 3 messages,
-        // 22 reasons and notices of the readers and the settings file.
-        QCOMPARE(keys.size(), 83);
+        // 23 reasons and notices of the readers, the settings file and the user's folders.
+        QCOMPARE(keys.size(), 84);
         QCOMPARE(QSet<QString>(keys.begin(), keys.end()).size(), keys.size());
         QCOMPARE(keys.first(), QStringLiteral("ABVGARDIEN"));
         QCOMPARE(keys.at(19), QStringLiteral("GARDIEN"));

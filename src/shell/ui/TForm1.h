@@ -81,7 +81,7 @@ private:
     void createPages();
     QWidget *createSetupPage();
     void createStatusBar();
-    // The tool bar picture is img/tb_<name>.png of the program folder.
+    // The tool bar picture is img/tb_<name>.png of the resource folder.
     QAction *makeAction(const char *name, const QString &caption, const QString &hint);
 
     // ---- start-up and closing ----
