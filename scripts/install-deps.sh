@@ -11,6 +11,7 @@ PACKAGES=(
   libbenchmark-dev
   coinor-libcbc-dev pkg-config
   xvfb xauth
+  desktop-file-utils appstream dpkg-dev
   fonts-dejavu-core
 )
 

@@ -43,19 +43,6 @@ bool TmGetNewVer::configure(const QString &updateHost, const QString &versionFil
     return true;
 }
 
-QString TmGetNewVer::versionFilePath(const QString &programFolder)
-{
-    const QFileInfo folder(programFolder);
-    QString dir = programFolder;
-    if (!folder.isDir() || !folder.isWritable()) {
-        dir = QStandardPaths::writableLocation(QStandardPaths::CacheLocation);
-        QDir().mkpath(dir);
-    }
-    if (!dir.endsWith(QLatin1Char('/')))
-        dir += QLatin1Char('/');
-    return dir + QStringLiteral("version.ver");
-}
-
 bool TmGetNewVer::download()
 {
     try {

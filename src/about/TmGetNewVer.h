@@ -55,9 +55,6 @@ public:
     // that + "/version.ver", TempFile versionFile. False (outcome BadHost) when the host setting
     // is unusable.
     bool configure(const QString &updateHost, const QString &versionFile);
-    // Where the command keeps version.ver: the program folder when it can be written, else the
-    // user's cache folder. The one place that decides it.
-    static QString versionFilePath(const QString &programFolder);
 
     // Runs the check; true when the user chose to download (and the address was opened).
     bool CheckForUpdate();

@@ -1,6 +1,6 @@
 // squadwright: the desktop program. Creates every window once under the splash window, then
 // runs the event loop; the main window's first show does the real start-up work.
-#include "datafiles/DataFolder.h"
+#include "platform/ProgramPaths.h"
 #include "shell/ui/StartUpSequence.h"
 #include "shell/ui/TForm1.h"
 
@@ -62,12 +62,13 @@ int main(int argc, char **argv)
     // The name the desktop shows for the running program (task bar, window class). The
     // display name stays unset: it would be appended to the main window's caption.
     QApplication::setApplicationName(QStringLiteral("SQW"));
-    const QString programFolder = DataFolder::executableFolder();
+    // The program folder, or the installed share folder with the user's own folders.
+    const ProgramPaths paths = ProgramPaths::ofThisProgram();
     const int delay = stepDelayMs();
 
     std::unique_ptr<TForm1> mainWindow;
     try {
-        mainWindow = StartUpSequence::createWindows(programFolder, delay);
+        mainWindow = StartUpSequence::createWindows(paths, delay);
     } catch (const std::exception &e) {
         std::fprintf(stderr, "squadwright: start-up failed: %s\n", e.what());
         return 1;

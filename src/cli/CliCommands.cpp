@@ -267,9 +267,10 @@ int optimize(MainModel &model, const Options &options)
 
 // Fetches the five game files with the stored account, then reports like evaluate. The code read
 // from standard input is used for this run only and never written anywhere.
-int download(const DataFolder &folder, const Options &options)
+int download(const ProgramPaths &paths, const Options &options)
 {
-    MainModel model(folder.programFolder());
+    MainModel model(paths);
+    const DataFolder &folder = model.folder();
     Settings &settings = model.settings();
     const QString user = options.user.isEmpty() ? settings.userName() : options.user;
     QString code;
@@ -301,7 +302,7 @@ int download(const DataFolder &folder, const Options &options)
     }
     for (const QString &w : result.warnings)
         err(QStringLiteral("warning: %1\n").arg(w));
-    MainModel reloaded(folder.programFolder());
+    MainModel reloaded(paths);
     return evaluate(reloaded, options, false);
 }
 
@@ -309,16 +310,21 @@ int download(const DataFolder &folder, const Options &options)
 
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
 {
-    QString programFolder = options.folder.isEmpty() ? DataFolder::executableFolder() : options.folder;
-    if (!QFileInfo(programFolder).isDir()) {
-        err(QStringLiteral("squadwright-cli: %1: no such folder\n").arg(programFolder));
+    if (!options.folder.isEmpty() && !QFileInfo(options.folder).isDir()) {
+        err(QStringLiteral("squadwright-cli: %1: no such folder\n").arg(options.folder));
         return kExitUsage;
     }
-    const DataFolder folder(QDir(programFolder).absolutePath());
+    // A folder named on the command line holds everything; otherwise the program's own folders,
+    // the user's being prepared on first use.
+    const ProgramPaths paths = options.folder.isEmpty() ? ProgramPaths::ofThisProgram()
+                                                        : ProgramPaths::inOneFolder(QDir(options.folder).absolutePath());
+    const QStringList problems = paths.prepare();
+    if (!problems.isEmpty())
+        err(QStringLiteral("warning: %1\n").arg(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(problems.join(QStringLiteral("; ")))));
+    const DataFolder folder(paths.dataRoot());
     // The messages in the user's language, as the desktop program shows them: the language
     // file the settings name, its vocabulary only.
-    const QString language = LanguageFile::languageFilePath(
-        folder.programFolder(), Settings(folder.programPath(QStringLiteral("SQW.ini"))).langue());
+    const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
     if (!language.isEmpty())
         LanguageFile(language).applyVocabulary();
     if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin || options.timeout > 0))
@@ -330,20 +336,20 @@ int run(const QString &command, const Options &options, const std::function<int(
             return check(folder);
         }
         if (command == QLatin1String("evaluate") || command == QLatin1String("best")) {
-            MainModel model(folder.programFolder());
+            MainModel model(paths);
             warnOfLostSettings(model);
             return evaluate(model, options, command == QLatin1String("best"));
         }
         if (command == QLatin1String("optimize")) {
             if (options.freeBehaviours)
                 return usage(QStringLiteral("--free-behaviours is not available in this version"));
-            MainModel model(folder.programFolder());
+            MainModel model(paths);
             return optimize(model, options);
         }
         if (command == QLatin1String("download"))
-            return download(folder, options);
+            return download(paths, options);
         if (command == QLatin1String("roster")) {
-            MainModel model(folder.programFolder());
+            MainModel model(paths);
             warnOfLostSettings(model);
             return roster(model, options);
         }

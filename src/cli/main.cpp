@@ -26,7 +26,9 @@ const char kUsage[] =
     "                   each request may wait S seconds for its answer (default 30, at most 600)\n"
     "                   for this run only\n"
     "\n"
-    "--folder DIR names the program folder (default: the folder of this program).\n"
+    "--folder DIR names the program folder, which holds settings, data and resources alike (default: the\n"
+    "folder of this program; installed, or in a folder you cannot write to, the settings and the data\n"
+    "folder live in your own folders, see the manual page).\n"
     "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
     "            3 a data file could not be read\n";
 

@@ -114,6 +114,7 @@ constexpr Default kDefaults[] = {
     {"MSG_UPDATE_NO_OWN_VERSION", u"Ce programme ne connaît pas son numéro de version : la comparaison est impossible."},
     {"MSG_UPDATE_AVAILABLE", u"La version %1 est disponible : %2"},
     {"MSG_UPDATE_BAD_HOST", u"Le réglage UpdateHost « %1 » n'est ni un hôte, ni hôte:port, ni une adresse http(s)."},
+    {"MSG_USER_FOLDERS", u"Impossible de préparer vos dossiers personnels (%1) : les réglages et les données n'y seront pas enregistrés."},
 };
 
 } // namespace

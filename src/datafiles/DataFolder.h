@@ -16,7 +16,8 @@ struct GameFileInfo {
 // looked for as "Team.xml", and a case-sensitive file system must not make them invisible.
 class DataFolder {
 public:
-    // programFolder: the folder holding the executable; a trailing separator is added.
+    // programFolder: the folder that holds xml/: the program folder, or for an installed program
+    // the user's data folder (ProgramPaths::dataRoot()); a trailing separator is added.
     explicit DataFolder(const QString &programFolder);
 
     // The folder of the running executable, with a trailing separator.

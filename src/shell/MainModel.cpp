@@ -27,8 +27,13 @@ const OptionKey kOptionKeys[Board::kOptionCount] = {
 } // namespace
 
 MainModel::MainModel(const QString &programFolder, QObject *parent)
-    : QObject(parent), m_folder(programFolder), m_settings(m_folder.programPath(QStringLiteral("SQW.ini"))),
-      m_board(&m_rosterModel.roster())
+    : MainModel(ProgramPaths::inOneFolder(programFolder), parent)
+{
+}
+
+MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
+    : QObject(parent), m_paths(paths), m_preparationProblems(paths.prepare()), m_folder(paths.dataRoot()),
+      m_settings(paths.settingsFilePath()), m_board(&m_rosterModel.roster())
 {
     connect(&m_rosterModel, &RosterModel::rosterChanged, this, &MainModel::rosterChanged);
     connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
@@ -280,8 +285,6 @@ void MainModel::updateCalculeEnabled()
 }
 
 bool MainModel::storedOnTop() { return m_settings.onTop(); }
-
-QString MainModel::markerFilePath() const { return m_folder.programPath(QStringLiteral("Infos.ctr")); }
 
 void MainModel::reloadFormulas()
 {

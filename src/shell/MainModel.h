@@ -6,6 +6,7 @@
 #include "evaluation/RosterModel.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
+#include "platform/ProgramPaths.h"
 #include "settings/Settings.h"
 
 #include <QList>
@@ -20,9 +21,16 @@
 class MainModel : public QObject {
     Q_OBJECT
 public:
+    // Everything in one program folder.
     explicit MainModel(const QString &programFolder, QObject *parent = nullptr);
+    // The folders `paths` names; the user's folders are prepared first (see preparationProblems()).
+    explicit MainModel(const ProgramPaths &paths, QObject *parent = nullptr);
 
+    const ProgramPaths &paths() const { return m_paths; }
     const DataFolder &folder() const { return m_folder; }
+    // The user's folders or files that could not be created or seeded (then settings and
+    // data cannot be kept); empty when all is well.
+    const QStringList &preparationProblems() const { return m_preparationProblems; }
     Settings &settings() { return m_settings; }
     const FormulaWeights &weights() const { return m_weights; }
     Roster &roster() { return m_rosterModel.roster(); }
@@ -95,9 +103,6 @@ public:
     // The best-lineup command is enabled while at least one roster player is selectable.
     void updateCalculeEnabled();
 
-    // The first-run marker: when it exists at start-up the setup wizard is shown, then it is
-    // deleted. The one place that says where it lives.
-    QString markerFilePath() const;
 
     // After the settings changed: the formulas read again and every player's values computed
     // anew (when there is a players file), team and training read again, and the figures of
@@ -138,6 +143,8 @@ private:
     OptionValues currentOptions() const;
     void setCalculeEnabled(bool on);
 
+    ProgramPaths m_paths;
+    QStringList m_preparationProblems;
     DataFolder m_folder;
     Settings m_settings;
     FormulaWeights m_weights;

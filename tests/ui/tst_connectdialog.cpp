@@ -61,6 +61,20 @@ private slots:
         QVERIFY(!dialog->session().connected());
     }
 
+    // An installed program downloads into the user's data folder, not beside the pictures.
+    void downloadsIntoTheGivenDataFolder()
+    {
+        QTemporaryDir user;
+        QVERIFY(QDir().mkpath(user.filePath("xml")));
+        const QByteArray before = readAll(program->filePath("xml/players.xml"));
+        dialog->setDataFolder(user.filePath("xml"));
+        dialog->configure(server->host(), {}, QStringLiteral("80"), {}, {});
+        dialog->EPassword()->setText(server->code);
+        QVERIFY(dialog->runDownload());
+        QCOMPARE(readAll(user.filePath("xml/players.xml")), server->bodies["players"]);
+        QCOMPARE(readAll(program->filePath("xml/players.xml")), before);
+    }
+
     // A failing step: the dialog stays open, names the step, keeps the files; one run at a time.
     void failureStaysOpen()
     {

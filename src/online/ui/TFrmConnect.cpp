@@ -81,6 +81,15 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     connect(m_connect, &QPushButton::clicked, this, [this] { ErrorHandler::guarded([this] { BConnectClick(); }); });
 }
 
+void TFrmConnect::setDataFolder(const QString &dataFolder)
+{
+    m_dataFolder = dataFolder;
+    if (!m_dataFolder.endsWith(QLatin1Char('/')))
+        m_dataFolder += QLatin1Char('/');
+    // Nothing of a session exists before the first run; the host is set again by configure().
+    m_session = std::make_unique<Session>(m_http, *this, m_dataFolder, Settings::kDefaultGameHost, m_version);
+}
+
 void TFrmConnect::configure(const QString &gameHost, const QString &proxyHost, const QString &proxyPort,
                             const QString &proxyUser, const QString &proxyPassword)
 {

@@ -23,6 +23,10 @@ public:
     TFrmConnect(const QString &programFolder, const QString &programVersion, QWidget *parent = nullptr,
                 int timeoutMs = HttpClient::kDefaultTimeoutMs);
 
+    // Where the downloaded files go, when not in the program folder's xml/ (an installed program
+    // keeps them in the user's folder). Before the first run.
+    void setDataFolder(const QString &dataFolder);
+
     // Fills the host (caption and requests) and the proxy; an empty proxy host connects directly.
     void configure(const QString &gameHost, const QString &proxyHost, const QString &proxyPort, const QString &proxyUser,
                    const QString &proxyPassword);

@@ -11,8 +11,14 @@
 std::unique_ptr<TForm1> StartUpSequence::createWindows(const QString &programFolder, int stepDelayMs,
                                                        QList<int> *progressShown)
 {
+    return createWindows(ProgramPaths::inOneFolder(programFolder), stepDelayMs, progressShown);
+}
+
+std::unique_ptr<TForm1> StartUpSequence::createWindows(const ProgramPaths &paths, int stepDelayMs,
+                                                       QList<int> *progressShown)
+{
     std::unique_ptr<TForm1> mainWindow;
-    TSplashScreen splash(programFolder);
+    TSplashScreen splash(paths.resourceFolder());
     auto progress = [&](int value) {
         splash.setProgress(value);
         if (progressShown)
@@ -29,13 +35,13 @@ std::unique_ptr<TForm1> StartUpSequence::createWindows(const QString &programFol
         int progress;
     };
     const Step steps[] = {
-        {[&] { mainWindow = std::make_unique<TForm1>(programFolder); }, 20},
+        {[&] { mainWindow = std::make_unique<TForm1>(paths); }, 20},
         {[] {}, 30}, // connection dialog
         {[&] { mainWindow->aboutWindow(); }, 40},
         {[] {}, 50}, // settings dialog
         {[&] { mainWindow->setPlayerTestWindow(new TFPlayerTest(mainWindow->model().rosterModel(), mainWindow.get())); }, 60},
         {[&] {
-             const QString pictures = mainWindow->model().folder().programPath(QStringLiteral("img/"));
+             const QString pictures = mainWindow->model().paths().pictureFolder();
              mainWindow->setPlayerDetailWindow(
                  new TFPlayerDetail(mainWindow->model().rosterModel(), pictures, mainWindow.get()));
          }, 70},

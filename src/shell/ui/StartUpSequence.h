@@ -1,6 +1,7 @@
 #pragma once
 #include <QList>
 #include <QString>
+#include "platform/ProgramPaths.h"
 #include <memory>
 
 class TForm1;
@@ -13,5 +14,7 @@ public:
     // stepDelayMs: the wait before each creation; the last wait is ten times as long.
     // progressShown: receives every progress value the splash window showed, in order.
     static std::unique_ptr<TForm1> createWindows(const QString &programFolder, int stepDelayMs,
+                                                 QList<int> *progressShown = nullptr);
+    static std::unique_ptr<TForm1> createWindows(const ProgramPaths &paths, int stepDelayMs,
                                                  QList<int> *progressShown = nullptr);
 };

@@ -101,14 +101,19 @@ void setItemsIfChanged(QComboBox *box, const QStringList &items)
 } // namespace
 
 TForm1::TForm1(const QString &programFolder, QWidget *parent)
-    : QMainWindow(parent), m_model(programFolder), m_open(DesktopOpen::opener())
+    : TForm1(ProgramPaths::inOneFolder(programFolder), parent)
+{
+}
+
+TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
+    : QMainWindow(parent), m_model(paths), m_open(DesktopOpen::opener())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
     // Fixed border with system menu and minimise button: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    const QIcon appIcon(m_model.folder().programPath(QStringLiteral("img/tb_Calcule.png")));
+    const QIcon appIcon(m_model.paths().resourcePath(QStringLiteral("img/tb_Calcule.png")));
     if (!appIcon.isNull())
         setWindowIcon(appIcon);
 
@@ -158,7 +163,7 @@ QAction *TForm1::makeAction(const char *name, const QString &caption, const QStr
     if (!hint.isEmpty())
         WidgetLanguageApplier::setHint(action, hint);
     // A missing picture leaves the button without an icon; the tool tip still names it.
-    const QString iconPath = m_model.folder().programPath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
+    const QString iconPath = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
     if (QFile::exists(iconPath))
         action->setIcon(QIcon(iconPath));
     return action;
@@ -259,7 +264,7 @@ void TForm1::createPages()
     // "Equipe": the pitch, the substitutes under it, the team figures beside it.
     m_tabEquipe = new QWidget;
     m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
-    m_boardView = new LineupBoardView(m_model.board(), m_model.folder().programPath(QStringLiteral("img/")), m_tabEquipe);
+    m_boardView = new LineupBoardView(m_model.board(), m_model.paths().resourcePath(QStringLiteral("img/")), m_tabEquipe);
     // The view puts the substitutes under the pitch (same left edge) and the figures at its
     // right, on this page; the figures and the buttons then follow the active page.
     m_pinfosPos = m_boardView->infoPanel()->pos();
@@ -478,7 +483,7 @@ void TForm1::createStatusBar()
     m_statusImage->setObjectName(QStringLiteral("Image1"));
     m_statusImage->setFixedSize(16, 16);
     m_statusImage->setScaledContents(true);
-    const QPixmap picture(m_model.folder().programPath(QStringLiteral("img/status.png")));
+    const QPixmap picture(m_model.paths().resourcePath(QStringLiteral("img/status.png")));
     if (!picture.isNull())
         m_statusImage->setPixmap(picture);
     m_statusImage->move(kClientWidth - 18, 4);
@@ -541,7 +546,7 @@ void TForm1::FormShow()
 
         // First run: the setup wizard, then the marker is taken away whatever the wizard's
         // end, so that it asks only once.
-        const QString marker = m_model.markerFilePath();
+        const QString marker = m_model.paths().markerFilePath();
         if (QFile::exists(marker)) {
             m_firstRunMarkerFound = true;
             runSetupWizard();
@@ -553,7 +558,7 @@ void TForm1::FormShow()
         m_sessionPanel->setText(QStringLiteral("Not connected"));
         m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
-        const QString clearPicture = m_model.folder().programPath(QStringLiteral("img/tb_clear.png"));
+        const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
         if (QFile::exists(clearPicture))
             m_boardView->clearButton()->setIcon(QIcon(clearPicture));
 
@@ -573,7 +578,7 @@ void TForm1::loadLanguage()
 {
     const QString name = m_model.settings().langue();
     m_loadedLanguage = name;
-    const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+    const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     if (!path.isEmpty()) {
         QList<QWidget *> windows = {this};
@@ -621,7 +626,9 @@ void TForm1::registerHotKey()
 void TForm1::reportMissingData()
 {
     const DataFolder &folder = m_model.folder();
-    if (!QFileInfo(folder.dataFolder()).isDir())
+    if (!m_model.preparationProblems().isEmpty())
+        showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(m_model.preparationProblems().join(QStringLiteral("; "))));
+    else if (!QFileInfo(folder.dataFolder()).isDir())
         showStatusMessage(m_msgNoDataFolder->text().arg(QDir::toNativeSeparators(folder.dataFolder())));
     else if (folder.findGameFile(GameFile::Players).isEmpty())
         showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
@@ -701,7 +708,7 @@ void TForm1::OnTopExecute(bool checked)
 TFrmParam *TForm1::paramDialog()
 {
     if (!m_paramDialog) {
-        m_paramDialog = new TFrmParam(m_model.settings(), m_model.folder().programFolder(), this);
+        m_paramDialog = new TFrmParam(m_model.settings(), m_model.paths().resourceFolder(), this);
         m_paramDialog->onTopSource = [this] { return m_onTop->isChecked(); };
         m_paramDialog->hotKeySource = [this] {
             return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
@@ -712,7 +719,7 @@ TFrmParam *TForm1::paramDialog()
                 keys.join(QStringLiteral(", "))));
         });
         m_dialogs << m_paramDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_loadedLanguage);
+        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_loadedLanguage);
         if (!path.isEmpty())
             WidgetLanguageApplier::apply(LanguageFile(path), {m_paramDialog});
     }
@@ -754,10 +761,10 @@ void TForm1::reloadAfterSettings(bool language)
 
 void TForm1::runSetupWizard()
 {
-    TFConfiguration wizard(m_model.settings(), m_model.folder().programFolder(), this);
+    TFConfiguration wizard(m_model.settings(), m_model.paths().resourceFolder(), this);
     // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
     auto speak = [this, &wizard](const QString &name) {
-        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), name);
+        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
         if (!path.isEmpty())
             WidgetLanguageApplier::apply(LanguageFile(path), {&wizard});
     };
@@ -777,7 +784,7 @@ void TForm1::quitterExecute()
 TFApropos *TForm1::aboutWindow()
 {
     if (!m_about) {
-        m_about = new TFApropos(m_model.folder().programFolder(), [this](const QUrl &url) { return m_open && m_open(url); },
+        m_about = new TFApropos(m_model.paths().resourceFolder(), [this](const QUrl &url) { return m_open && m_open(url); },
                                 [this](const QString &message) {
                                     if (m_startUpDone)
                                         ErrorHandler::report(message);
@@ -789,7 +796,7 @@ TFApropos *TForm1::aboutWindow()
             m_aboutProblems = true;
         // Created after the start-up's language change: it takes the current language now.
         if (m_startUpDone) {
-            const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());
+            const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
             if (!path.isEmpty())
                 WidgetLanguageApplier::apply(LanguageFile(path), {m_about});
         }
@@ -810,7 +817,7 @@ void TForm1::AproposExecute()
 void TForm1::DocVelmorraExecute()
 {
     ErrorHandler::guarded([this] {
-        const QString problem = AboutModel::openDocumentation(m_model.folder().programFolder(), m_model.settings().file(), m_open);
+        const QString problem = AboutModel::openDocumentation(m_model.paths().resourceFolder(), m_model.settings().file(), m_open);
         if (!problem.isEmpty())
             showStatusMessage(problem);
     });
@@ -839,7 +846,7 @@ void TForm1::Check_UpdatesExecute()
             check.proxyPassword = settings.proxyPassword();
         }
         bool minimise = false;
-        if (check.configure(settings.updateHost(), TmGetNewVer::versionFilePath(m_model.folder().programFolder())))
+        if (check.configure(settings.updateHost(), m_model.paths().versionFilePath()))
             minimise = check.CheckForUpdate();
         const QString message = check.outcomeMessage();
         if (!message.isEmpty())
@@ -1003,11 +1010,12 @@ QString TForm1::placeCaption(int place) const
 TFrmConnect *TForm1::connectDialog()
 {
     if (!m_connectDialog) {
-        m_connectDialog = new TFrmConnect(m_model.folder().programFolder(), ProgramInfo::version(), this);
+        m_connectDialog = new TFrmConnect(m_model.paths().resourceFolder(), ProgramInfo::version(), this);
+        m_connectDialog->setDataFolder(m_model.folder().dataFolder());
         m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
         m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
         m_dialogs << m_connectDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.folder().programFolder(), m_model.settings().langue());
+        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
         if (!path.isEmpty())
             WidgetLanguageApplier::apply(LanguageFile(path), {m_connectDialog});
     }

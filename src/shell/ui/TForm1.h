@@ -41,6 +41,8 @@ class TForm1 : public QMainWindow {
 public:
     // programFolder: the folder of the settings file, the data folder and the pictures.
     explicit TForm1(const QString &programFolder, QWidget *parent = nullptr);
+    // paths: where the resources are read and the settings and data kept.
+    explicit TForm1(const ProgramPaths &paths, QWidget *parent = nullptr);
     ~TForm1() override;
 
     MainModel &model() { return m_model; }
@@ -87,7 +89,7 @@ private:
     void createPages();
     QWidget *createSetupPage();
     void createStatusBar();
-    // The tool bar picture is img/tb_<name>.png of the program folder.
+    // The tool bar picture is img/tb_<name>.png of the resource folder.
     QAction *makeAction(const char *name, const QString &caption, const QString &hint);
 
     // ---- start-up and closing ----

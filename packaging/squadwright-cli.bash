@@ -1,0 +1,37 @@
+# bash completion for squadwright-cli
+_squadwright_cli()
+{
+    local cur prev word command="" i
+    cur=${COMP_WORDS[COMP_CWORD]}
+    prev=${COMP_WORDS[COMP_CWORD-1]}
+
+    case $prev in
+        --folder)
+            COMPREPLY=($(compgen -d -- "$cur"))
+            return ;;
+        --user|--time-limit)
+            return ;;
+    esac
+
+    for ((i = 1; i < COMP_CWORD; i++)); do
+        word=${COMP_WORDS[i]}
+        case $word in
+            --folder|--user|--time-limit) ((i++)) ;;
+            -*) ;;
+            *) command=$word; break ;;
+        esac
+    done
+
+    local options
+    case $command in
+        "") options="--folder --help check roster evaluate best optimize download" ;;
+        check) options="--folder" ;;
+        roster|evaluate) options="--json --folder" ;;
+        best) options="--json --recompute-all --ignore-injuries --ignore-cards --folder" ;;
+        optimize) options="--json --ignore-injuries --ignore-cards --time-limit --folder" ;;
+        download) options="--json --user --password-stdin --folder" ;;
+        *) return ;;
+    esac
+    COMPREPLY=($(compgen -W "$options" -- "$cur"))
+}
+complete -F _squadwright_cli squadwright-cli

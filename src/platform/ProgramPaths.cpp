@@ -1,0 +1,117 @@
+#include "platform/ProgramPaths.h"
+
+#include "BuildInfo.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QStandardPaths>
+#include <QTemporaryFile>
+
+namespace {
+QString withSeparator(const QString &folder)
+{
+    QString f = QDir::fromNativeSeparators(folder);
+    if (!f.endsWith(QLatin1Char('/')))
+        f += QLatin1Char('/');
+    return f;
+}
+
+// Only a file that can really be created counts: permission bits say nothing of a read-only
+// mount or of Windows' protected program folders.
+bool canWriteIn(const QString &folder)
+{
+    QTemporaryFile probe(withSeparator(folder) + QStringLiteral("write-test-XXXXXX"));
+    if (!probe.open())
+        return false;
+    const QFileInfo settings(withSeparator(folder) + QStringLiteral("SQW.ini"));
+    return !settings.exists() || settings.isWritable();
+}
+
+// A copy the user owns and may change: the installed originals are read-only, and a copy
+// keeps the original's permissions.
+bool copyForTheUser(const QString &from, const QString &to)
+{
+    if (!QFile::copy(from, to))
+        return false;
+    return QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+}
+} // namespace
+
+ProgramPaths::Environment ProgramPaths::Environment::ofThisProcess()
+{
+    const QString name = QStringLiteral("/squadwright");
+    // The data goes one level down: installed with the prefix ~/.local, the read-only content
+    // itself is in <XDG data>/squadwright, and the user's team must not mix with it.
+    return {QCoreApplication::applicationDirPath(),
+            QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + name,
+            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + name + QStringLiteral("/user"),
+            canWriteIn};
+}
+
+ProgramPaths ProgramPaths::locate(const Environment &env)
+{
+    ProgramPaths p;
+    const QString exe = withSeparator(env.executableFolder);
+    const QString share = withSeparator(QDir::cleanPath(exe + QLatin1String(buildinfo::kShareFromBin)));
+    if (QDir(exe).dirName() == QLatin1String("bin") && QFileInfo(share).isDir()) {
+        // An installation prefix is no program folder: whatever its permissions (a root run, a
+        // prefix in the user's home), the user's settings go to the user's folders.
+        p.m_layout = Layout::Installed;
+        p.m_resources = share;
+        p.m_inUserFolders = true;
+    } else {
+        p.m_resources = exe;
+        p.m_inUserFolders = !(env.isWritable ? env.isWritable(exe) : canWriteIn(exe));
+    }
+    if (p.m_inUserFolders) {
+        p.m_writable = withSeparator(env.userConfigFolder);
+        p.m_dataRoot = withSeparator(env.userDataFolder);
+    } else {
+        p.m_writable = p.m_dataRoot = p.m_resources;
+    }
+    return p;
+}
+
+ProgramPaths ProgramPaths::ofThisProgram() { return locate(Environment::ofThisProcess()); }
+
+ProgramPaths ProgramPaths::inOneFolder(const QString &folder)
+{
+    ProgramPaths p;
+    p.m_resources = p.m_writable = p.m_dataRoot = withSeparator(folder);
+    return p;
+}
+
+QStringList ProgramPaths::prepare() const
+{
+    QStringList problems;
+    if (!m_inUserFolders)
+        return problems;
+    auto makeFolder = [&](const QString &folder) {
+        if (!QDir().mkpath(folder)) {
+            problems << QStringLiteral("cannot create the folder %1").arg(QDir::toNativeSeparators(folder));
+            return false;
+        }
+        return true;
+    };
+    auto seed = [&](const QString &from, const QString &to) {
+        if (QFileInfo(from).isFile() && !QFileInfo::exists(to) && !copyForTheUser(from, to))
+            problems << QStringLiteral("cannot copy %1 to %2").arg(QDir::toNativeSeparators(from),
+                                                                  QDir::toNativeSeparators(to));
+    };
+
+    if (makeFolder(m_writable) && !QFileInfo::exists(settingsFilePath())) {
+        // A new user: the marker comes with the settings, so the wizard greets him once.
+        seed(resourcePath(QStringLiteral("Infos.ctr")), markerFilePath());
+        seed(resourcePath(QStringLiteral("SQW.ini")), settingsFilePath());
+    }
+    // The sample team goes only into a new data folder: files the user removed stay removed.
+    const bool newDataFolder = !QFileInfo::exists(dataFolder());
+    if (makeFolder(dataFolder()) && newDataFolder) {
+        const QDir sample(resourcePath(QStringLiteral("xml")));
+        for (const QString &name : sample.entryList(QDir::Files))
+            seed(sample.filePath(name), dataFolder() + name);
+    }
+    return problems;
+}
