@@ -1,5 +1,6 @@
 // The exact best lineup on full squads of 101 players: the median and the worst time over
-// twenty squads, each with its own skills, behaviours and conditions.
+// drawn squads, each with its own skills, behaviours and conditions; with the board's behaviours
+// and with free ones.
 #include "DrawnRoster.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
@@ -36,18 +37,20 @@ struct DrawnSquad {
     }
 };
 
-void BM_OptimalLineup101BoardBehaviours(benchmark::State &state)
+void optimalLineup101(benchmark::State &state, bool freeBehaviours, int squadCount)
 {
     std::vector<std::unique_ptr<DrawnSquad>> squads;
-    for (int s = 0; s < kSquads; ++s)
+    for (int s = 0; s < squadCount; ++s)
         squads.push_back(std::make_unique<DrawnSquad>(1000 + s));
+    LineupOptimizer::Options options;
+    options.freeBehaviours = freeBehaviours;
     std::vector<double> seconds;
     int unproven = 0;
     for (auto _ : state) {
         for (const auto &squad : squads) {
             QElapsedTimer clock;
             clock.start();
-            const LineupOptimizer::Result r = LineupOptimizer::optimize(squad->board->state());
+            const LineupOptimizer::Result r = LineupOptimizer::optimize(squad->board->state(), options);
             seconds.push_back(clock.nsecsElapsed() / 1e9);
             unproven += r.proven ? 0 : 1;
             benchmark::DoNotOptimize(r.evaluation);
@@ -58,6 +61,17 @@ void BM_OptimalLineup101BoardBehaviours(benchmark::State &state)
     state.counters["worst_s"] = seconds.back();
     state.counters["unproven"] = unproven;
 }
+void BM_OptimalLineup101BoardBehaviours(benchmark::State &state)
+{
+    optimalLineup101(state, false, kSquads);
+}
 BENCHMARK(BM_OptimalLineup101BoardBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Free behaviours take seconds a squad: fewer squads.
+void BM_OptimalLineup101FreeBehaviours(benchmark::State &state)
+{
+    optimalLineup101(state, true, kSquads / 2);
+}
+BENCHMARK(BM_OptimalLineup101FreeBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
