@@ -414,9 +414,35 @@ Result optimize(const LineupState &state, const Options &options)
                    && weakensCentralAttack(choices[col.choice].place, choices[col.choice].behaviour));
     };
 
-    const std::unique_ptr<MipSolver> solver = MipSolver::create();
+    // No lineup rates above every sector at its highest reach.
+    double ceiling = 0;
+    for (int k = 0; k < kSectorCount; ++k)
+        ceiling += kWeight[k] * pointsUpper[k];
+    result.bound = int(ceiling);
+
     Rated best;
     bool haveBest = false;
+    if (free) {
+        // The best lineup with the board's behaviours is quick to find and a lineup the free model
+        // allows: the search starts from it, and a time limit never ends below it.
+        Options fixedOptions;
+        fixedOptions.timeLimitSeconds = options.timeLimitSeconds;
+        const Result fixed = optimize(state, fixedOptions);
+        if (fixed.found) {
+            best = rated(state, fixed.record, fixed.behaviour);
+            haveBest = true;
+            MipModel::Terms start;
+            for (const Column &col : columns) {
+                const Choice ch = choices[col.choice];
+                const bool there = fixed.record[ch.place] == eligible[col.player]
+                                   && (ch.place == Keeper || fixed.behaviour[ch.place] == ch.behaviour);
+                start.push_back({col.column, there ? 1.0 : 0.0});
+            }
+            model.setStart(std::move(start));
+        }
+    }
+
+    const std::unique_ptr<MipSolver> solver = MipSolver::create();
     for (;;) {
         // However short the time, the model is solved once: the first answer is a lineup.
         const double left = options.timeLimitSeconds - clock.elapsed() / 1000.0;
@@ -426,12 +452,14 @@ Result optimize(const LineupState &state, const Options &options)
         ++result.solves;
         if (answer.status == MipSolver::Status::Infeasible) {
             // Every lineup the model allows has been rated: the best of them stands.
-            result.proven = haveBest;
-            result.bound = int(best.evaluation);
+            if (haveBest) {
+                result.proven = true;
+                result.bound = int(best.evaluation);
+            }
             break;
         }
         if (answer.status == MipSolver::Status::NoSolution) {
-            result.bound = int(std::floor(answer.bound + 1e-6));
+            result.bound = std::min(result.bound, int(std::floor(answer.bound + 1e-6)));
             break;
         }
         Records records;
@@ -454,11 +482,11 @@ Result optimize(const LineupState &state, const Options &options)
         }
         const int bound = int(std::floor(answer.bound + 1e-6));
         if (answer.status == MipSolver::Status::Feasible) {
-            result.bound = std::max(bound, int(best.evaluation));
+            result.bound = std::max(std::min(result.bound, bound), int(best.evaluation));
             result.proven = best.evaluation >= result.bound;
             break;
         }
-        if (r.evaluation >= bound) {
+        if (best.evaluation >= bound) {
             result.bound = bound;
             result.proven = true;
             break;
