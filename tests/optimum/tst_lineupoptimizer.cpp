@@ -90,6 +90,7 @@ private slots:
     void equalsExhaustiveSearchWithFreeBehaviours();
     void provenAndNeverBelowTheGreedySearch();
     void freeBehavioursProvenAndNeverBelowTheBoardsOwn();
+    void timeRunningOutLeavesAnHonestBound();
     void noEligiblePlayer();
 };
 
@@ -250,6 +251,7 @@ void TestLineupOptimizer::freeBehavioursProvenAndNeverBelowTheBoardsOwn()
         const Result fixed = LineupOptimizer::optimize(board.state());
         LineupOptimizer::Options options;
         options.freeBehaviours = true;
+        options.timeLimitSeconds = 600; // the proof is checked here, its time by the benchmark
         const Result r = LineupOptimizer::optimize(board.state(), options);
         QVERIFY(r.proven);
         QVERIFY2(r.evaluation >= fixed.evaluation, qPrintable(QStringLiteral("%1 < %2").arg(r.evaluation).arg(fixed.evaluation)));
@@ -257,6 +259,32 @@ void TestLineupOptimizer::freeBehavioursProvenAndNeverBelowTheBoardsOwn()
         for (int place = RightBack; place <= kLastSlot; ++place)
             QCOMPARE(board.behaviourEntry(place), r.behaviour[place]);
         QCOMPARE(board.figures().E, r.evaluation);
+    }
+}
+
+// Stopped by the time limit in either mode, the result never claims more than it knows: the bound
+// is at least the proven optimum, and what it reports is the board's own rating.
+void TestLineupOptimizer::timeRunningOutLeavesAnHonestBound()
+{
+    QRandomGenerator rng(41);
+    LineupFixture f;
+    fillSquad(f, 60, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, kLastSlot);
+    const Result optimum = LineupOptimizer::optimize(board.state());
+    QVERIFY(optimum.proven);
+    for (bool free : {false, true}) {
+        LineupOptimizer::Options options;
+        options.freeBehaviours = free;
+        options.timeLimitSeconds = 1e-6;
+        const Result r = LineupOptimizer::optimize(board.state(), options);
+        QVERIFY(r.bound >= optimum.evaluation);
+        if (r.found) {
+            QVERIFY(r.bound >= r.evaluation);
+            QCOMPARE(LineupOptimizer::rate(board.state(), r.record, r.behaviour), r.evaluation);
+        }
+        if (r.proven)
+            QCOMPARE(r.evaluation, free ? double(r.bound) : optimum.evaluation);
     }
 }
 
