@@ -9,14 +9,14 @@ _squadwright_cli()
         --folder)
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
-        --user|--time-limit)
+        --user|--time-limit|--timeout)
             return ;;
     esac
 
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         case $word in
-            --folder|--user|--time-limit) ((i++)) ;;
+            --folder|--user|--time-limit|--timeout) ((i++)) ;;
             -*) ;;
             *) command=$word; break ;;
         esac
@@ -28,8 +28,8 @@ _squadwright_cli()
         check) options="--folder" ;;
         roster|evaluate) options="--json --folder" ;;
         best) options="--json --recompute-all --ignore-injuries --ignore-cards --folder" ;;
-        optimize) options="--json --ignore-injuries --ignore-cards --time-limit --folder" ;;
-        download) options="--json --user --password-stdin --folder" ;;
+        optimize) options="--json --free-behaviours --ignore-injuries --ignore-cards --time-limit --folder" ;;
+        download) options="--json --user --password-stdin --timeout --folder" ;;
         *) return ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

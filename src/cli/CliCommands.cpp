@@ -237,7 +237,7 @@ int optimize(MainModel &model, const Options &options)
         model.board().setOption(Board::Blesse, true);
     if (options.ignoreCards)
         model.board().setOption(Board::Cartons, true);
-    const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit);
+    const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
     if (!outcome.found) {
         err(QStringLiteral("squadwright-cli: no player is eligible for a lineup\n"));
         return kExitFailed;
@@ -341,8 +341,6 @@ int run(const QString &command, const Options &options, const std::function<int(
             return evaluate(model, options, command == QLatin1String("best"));
         }
         if (command == QLatin1String("optimize")) {
-            if (options.freeBehaviours)
-                return usage(QStringLiteral("--free-behaviours is not available in this version"));
             MainModel model(paths);
             return optimize(model, options);
         }

@@ -34,8 +34,22 @@ public:
                                                                           : 'E';
             Cbc_addRow(cbc, "", int(columns.size()), columns.data(), coefficients.data(), sense, c.rhs);
         }
-        if (timeLimitSeconds > 0)
+        if (timeLimitSeconds > 0) {
             Cbc_setMaximumSeconds(cbc, timeLimitSeconds);
+            // The user waits in wall-clock seconds; the engine counts processor time unless told,
+            // which on a busy machine let a half-second limit run for several seconds.
+            Cbc_setParameter(cbc, "timeMode", "elapsed");
+        }
+        const auto &start = model.start();
+        if (!start.empty()) {
+            std::vector<int> startColumns;
+            std::vector<double> startValues;
+            for (const auto &[column, value] : start) {
+                startColumns.push_back(column);
+                startValues.push_back(value);
+            }
+            Cbc_setMIPStartI(cbc, int(startColumns.size()), startColumns.data(), startValues.data());
+        }
         Cbc_setAllowableGap(cbc, 1e-9);
         Cbc_setAllowableFractionGap(cbc, 0);
         Cbc_setParameter(cbc, "threads", "1");
@@ -50,7 +64,9 @@ public:
         if (Cbc_isProvenOptimal(cbc) && values) {
             result.status = Status::Optimal;
             result.bound = result.objective;
-        } else if (Cbc_isProvenInfeasible(cbc) && !values) {
+        } else if (Cbc_isProvenInfeasible(cbc) && !values && !Cbc_isSecondsLimitReached(cbc)) {
+            // (Stopped by the time limit during its preparation, the engine may call the model
+            // infeasible: that is no proof, and a lineup found later would be taken for the best.)
             result.status = Status::Infeasible;
         } else {
             result.status = values ? Status::Feasible : Status::NoSolution;

@@ -22,13 +22,30 @@ class Board;
 // an answer the model overrated is excluded by a cut and the model solved again, until an
 // answer rates as the model says: nothing the model allows is then worth more.
 //
+// With free behaviours the model also chooses each place's behaviour. Every sector stays linear
+// in "player p in place s with behaviour b" except the central attack, where a back, central
+// defender or inner midfielder on "Attaquant" weakens the whole running sum by 5%: the model
+// follows that running sum place by place, one continuous variable per such place holding the
+// part it takes away, which is exact.
+//
 // Ties on E go to the larger sum of the seven raw sector values, then to the lineup where
 // earlier roster records stand in earlier places (keeper first, forward 2 last) whenever an
-// exchange keeps both figures exactly equal.
+// exchange keeps both figures exactly equal; with free behaviours, then to the board's own
+// behaviour of a place, else its lowest entry, that keeps both figures.
 namespace LineupOptimizer {
 
 struct Options {
     double timeLimitSeconds = 30;
+    bool freeBehaviours = false;
+    // With free behaviours: per place 2..11, the behaviour entries the model may choose (bit b for
+    // entry b). A place left without any has no behaviour and so counts in no sector.
+    std::array<unsigned, LineupSlots::kLastSlot + 1> behaviourChoices = allBehaviours();
+    static std::array<unsigned, LineupSlots::kLastSlot + 1> allBehaviours()
+    {
+        std::array<unsigned, LineupSlots::kLastSlot + 1> all{};
+        all.fill(~0u);
+        return all;
+    }
 };
 
 struct Result {
@@ -38,6 +55,8 @@ struct Result {
     double sectorSum = 0;    // the sum of its seven raw sector values
     int bound = 0;           // no lineup rates higher than this
     std::array<int, LineupSlots::kLastSlot + 1> record{}; // roster record by place 1..11, -1 empty
+    bool freeBehaviours = false;
+    std::array<int, LineupSlots::kLastSlot + 1> behaviour{}; // behaviour entry by place 2..11
     int solves = 0;          // how many times the model was solved
     double seconds = 0;
 };
@@ -50,6 +69,10 @@ QList<int> eligibleRecords(const LineupState &state);
 // conditions, and E with the team evaluation's arithmetic.
 double rate(const LineupState &state, const std::array<int, LineupSlots::kLastSlot + 1> &records,
             std::array<double, SectorRatings::kSectorCount> *sectors = nullptr);
+// The same with the given behaviours (by place 2..11) in place of the board's.
+double rate(const LineupState &state, const std::array<int, LineupSlots::kLastSlot + 1> &records,
+            const std::array<int, LineupSlots::kLastSlot + 1> &behaviours,
+            std::array<double, SectorRatings::kSectorCount> *sectors = nullptr);
 
 // Per eligible record (in eligibleRecords order), place 1..11 and sector: the value that player
 // alone in that place gives the sector.
@@ -58,7 +81,7 @@ Coefficients coefficients(const LineupState &state, const QList<int> &records);
 
 Result optimize(const LineupState &state, const Options &options = Options());
 
-// Puts a found lineup in the places, then lets the best lineup search fill what it leaves
+// Puts a found lineup in the places (with free behaviours, its behaviours in the boxes), then lets the best lineup search fill what it leaves
 // (an empty place, the captain, the set-piece taker and the substitutes) by its own rules, as
 // it does when it keeps the lineup; the board's figures follow. Returns the board's E.
 double putOnBoard(Board &board, const Result &result);

@@ -38,12 +38,17 @@ public:
         m_constraints.push_back({std::move(terms), sense, rhs});
     }
 
+    // A solution to start from (values of some variables); the engine may use it or not.
+    void setStart(Terms values) { m_start = std::move(values); }
+    const Terms &start() const { return m_start; }
+
     const std::vector<Variable> &variables() const { return m_variables; }
     const std::vector<Constraint> &constraints() const { return m_constraints; }
 
 private:
     std::vector<Variable> m_variables;
     std::vector<Constraint> m_constraints;
+    Terms m_start;
 };
 
 class MipSolver {

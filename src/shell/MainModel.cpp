@@ -189,7 +189,7 @@ MainModel::OptionValues MainModel::currentOptions() const
     return values;
 }
 
-MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
+MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool freeBehaviours)
 {
     OptimumOutcome outcome;
     if (LineupOptimizer::eligibleRecords(m_board.state()).isEmpty())
@@ -205,6 +205,9 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
             entries[place] = m_board.slotEntry(place);
             placement[place] = m_board.placement(place);
         }
+        std::array<int, LineupSlots::kLastSlot + 1> behaviours{};
+        for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
+            behaviours[place] = m_board.behaviourEntry(place);
         const int captain = m_board.captainEntry();
         const int setPieces = m_board.setPiecesEntry();
         const int order = m_board.sectorOrder();
@@ -217,6 +220,7 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
 
         LineupOptimizer::Options options;
         options.timeLimitSeconds = timeLimitSeconds;
+        options.freeBehaviours = freeBehaviours;
         const LineupOptimizer::Result result = LineupOptimizer::optimize(m_board.state(), options);
         outcome.found = true;
         outcome.proven = result.proven;
@@ -231,6 +235,8 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds)
                 m_board.setSlotEntry(place, entries[place]);
                 m_board.setPlacement(place, placement[place]);
             }
+            for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
+                m_board.setBehaviourEntry(place, behaviours[place]);
             m_board.setCaptainEntry(captain);
             m_board.setSetPiecesEntry(setPieces);
             m_board.refreshFigures();

@@ -68,7 +68,7 @@ public:
     // The best lineup: six search runs and the final one.
     Board::CalculeResult calcule();
 
-    // The proven best lineup of the eligible players with the board's behaviours, beside what
+    // The proven best lineup of the eligible players (with the board's behaviours, or free ones), beside what
     // the six-order search reaches when it recomputes everything. The board keeps the better of
     // that lineup and the one it held; found is false (and the board untouched) when no player
     // is eligible.
@@ -82,7 +82,8 @@ public:
         double startEvaluation = 0;   // E the board held before
         double seconds = 0;
     };
-    OptimumOutcome optimalLineup(double timeLimitSeconds = 30);
+    // With free behaviours the lineup's behaviours are chosen too and go in the boxes.
+    OptimumOutcome optimalLineup(double timeLimitSeconds = 30, bool freeBehaviours = false);
 
     // The calculation options as stored, and their saving at closing: only the options the
     // user changed since they were restored (or since the start-up began, when it stopped

@@ -680,6 +680,22 @@ private slots:
         QVERIFY(!placed.contains(-1));
     }
 
+    // A time limit too short for the proof still gives a lineup, never below the start, and a bound.
+    void optimizeFreeBehavioursWithinATimeLimit()
+    {
+        const Run r = runCli({"--folder", m_folder, "optimize", "--json", "--free-behaviours", "--time-limit", "0.5"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, false, true);
+        if (QTest::currentTestFailed())
+            return;
+        const QJsonObject optimum = root["optimum"].toObject();
+        QCOMPARE(optimum["behaviours"].toString(), QString("free"));
+        const int e = root["evaluation"].toInt();
+        QVERIFY(e >= optimum["start_evaluation"].toInt());
+        QVERIFY(optimum["bound"].toInt() >= e);
+        QCOMPARE(optimum["proven"].toBool(), optimum["bound"].toInt() == optimum["evaluation"].toInt());
+    }
+
     void optimizeWithNobodyEligibleExitsWithOne()
     {
         QByteArray xml = readAll(m_folder + "/xml/players.xml");

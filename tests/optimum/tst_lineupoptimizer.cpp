@@ -44,15 +44,15 @@ void drawBoard(Board &board, QRandomGenerator &rng, int active)
         board.setBehaviourEntry(place, place <= active ? int(rng.bounded(LineupState::behaviourItemCount(place))) : -1);
 }
 
-// Every ordered choice of players for the places 1..active: the best E.
-double exhaustiveBest(const LineupState &state, const QList<int> &eligible, int active)
+// Every ordered choice of players for the given places: the best E.
+double exhaustiveBest(const LineupState &state, const QList<int> &eligible, const QList<int> &places)
 {
     Records records;
     records.fill(-1);
     std::vector<bool> used(eligible.size());
     double best = -1e9;
     std::function<void(int)> place = [&](int p) {
-        if (p > active) {
+        if (p == places.size()) {
             best = std::max(best, LineupOptimizer::rate(state, records));
             return;
         }
@@ -60,14 +60,22 @@ double exhaustiveBest(const LineupState &state, const QList<int> &eligible, int 
             if (used[i])
                 continue;
             used[i] = true;
-            records[p] = eligible[i];
+            records[places[p]] = eligible[i];
             place(p + 1);
             used[i] = false;
         }
-        records[p] = -1;
+        records[places[p]] = -1;
     };
-    place(Keeper);
+    place(0);
     return best;
+}
+
+QList<int> firstPlaces(int active)
+{
+    QList<int> places;
+    for (int p = Keeper; p <= active; ++p)
+        places.append(p);
+    return places;
 }
 
 } // namespace
@@ -78,7 +86,11 @@ private slots:
     void sectorsAreLinearInThePlayers();
     void equalsExhaustiveSearch_data();
     void equalsExhaustiveSearch();
+    void equalsExhaustiveSearchWithFreeBehaviours_data();
+    void equalsExhaustiveSearchWithFreeBehaviours();
     void provenAndNeverBelowTheGreedySearch();
+    void freeBehavioursProvenAndNeverBelowTheBoardsOwn();
+    void timeRunningOutLeavesAnHonestBound();
     void noEligiblePlayer();
 };
 
@@ -135,9 +147,60 @@ void TestLineupOptimizer::equalsExhaustiveSearch()
         drawBoard(board, rng, active);
         const Result r = LineupOptimizer::optimize(board.state());
         QVERIFY(r.proven);
-        QCOMPARE(r.evaluation, exhaustiveBest(board.state(), LineupOptimizer::eligibleRecords(board.state()), active));
+        QCOMPARE(r.evaluation,
+                 exhaustiveBest(board.state(), LineupOptimizer::eligibleRecords(board.state()), firstPlaces(active)));
         QCOMPARE(r.bound, int(r.evaluation));
     }
+}
+
+void TestLineupOptimizer::equalsExhaustiveSearchWithFreeBehaviours_data()
+{
+    QTest::addColumn<int>("squad");
+    QTest::addColumn<int>("seed");
+    QTest::newRow("12 players") << 12 << 21;
+    QTest::newRow("13 players") << 13 << 22;
+    QTest::newRow("14 players") << 14 << 23;
+}
+
+// Four places, a few behaviours each, the central attack's 5% in three of them (a back, a
+// central defender and an inner midfielder on "Attaquant" weaken what comes before them).
+void TestLineupOptimizer::equalsExhaustiveSearchWithFreeBehaviours()
+{
+    QFETCH(int, squad);
+    QFETCH(int, seed);
+    QRandomGenerator rng(seed);
+    LineupFixture f;
+    fillSquad(f, squad, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, Keeper);
+    const QList<int> places{Keeper, RightBack, CentralDefender1, InnerMidfielder1};
+    const QList<QList<int>> behaviours{{2, 4}, {1, 4}, {0, 4, 5}};
+    LineupOptimizer::Options options;
+    options.freeBehaviours = true;
+    options.behaviourChoices.fill(0);
+    for (int i = 0; i < behaviours.size(); ++i) {
+        for (int b : behaviours[i])
+            options.behaviourChoices[places[i + 1]] |= 1u << b;
+    }
+    const Result r = LineupOptimizer::optimize(board.state(), options);
+
+    const QList<int> eligible = LineupOptimizer::eligibleRecords(board.state());
+    double best = -1e9;
+    for (int b1 : behaviours[0]) {
+        for (int b2 : behaviours[1]) {
+            for (int b3 : behaviours[2]) {
+                board.setBehaviourEntry(RightBack, b1);
+                board.setBehaviourEntry(CentralDefender1, b2);
+                board.setBehaviourEntry(InnerMidfielder1, b3);
+                best = std::max(best, exhaustiveBest(board.state(), eligible, places));
+            }
+        }
+    }
+    QVERIFY(r.proven);
+    QCOMPARE(r.evaluation, best);
+    QCOMPARE(LineupOptimizer::rate(board.state(), r.record, r.behaviour), r.evaluation);
+    for (int place : {CentralDefender2, LeftBack, RightWinger, InnerMidfielder2, LeftWinger, Forward1, Forward2})
+        QCOMPARE(r.behaviour[place], -1);
 }
 
 void TestLineupOptimizer::provenAndNeverBelowTheGreedySearch()
@@ -172,6 +235,56 @@ void TestLineupOptimizer::provenAndNeverBelowTheGreedySearch()
             placed.insert(board.placement(place));
         }
         QCOMPARE(board.option(Board::RecalculTous), true);
+    }
+}
+
+// Free behaviours on generated squads: proven, never below the board's own behaviours, and the
+// board, given the lineup and its behaviours, rates it as reported.
+void TestLineupOptimizer::freeBehavioursProvenAndNeverBelowTheBoardsOwn()
+{
+    QRandomGenerator rng(31);
+    for (int size : {16, 20}) {
+        LineupFixture f;
+        fillSquad(f, size, rng);
+        Board &board = f.makeBoard();
+        drawBoard(board, rng, kLastSlot);
+        const Result fixed = LineupOptimizer::optimize(board.state());
+        LineupOptimizer::Options options;
+        options.freeBehaviours = true;
+        options.timeLimitSeconds = 600; // the proof is checked here, its time by the benchmark
+        const Result r = LineupOptimizer::optimize(board.state(), options);
+        QVERIFY(r.proven);
+        QVERIFY2(r.evaluation >= fixed.evaluation, qPrintable(QStringLiteral("%1 < %2").arg(r.evaluation).arg(fixed.evaluation)));
+        QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
+        for (int place = RightBack; place <= kLastSlot; ++place)
+            QCOMPARE(board.behaviourEntry(place), r.behaviour[place]);
+        QCOMPARE(board.figures().E, r.evaluation);
+    }
+}
+
+// Stopped by the time limit in either mode, the result never claims more than it knows: the bound
+// is at least the proven optimum, and what it reports is the board's own rating.
+void TestLineupOptimizer::timeRunningOutLeavesAnHonestBound()
+{
+    QRandomGenerator rng(41);
+    LineupFixture f;
+    fillSquad(f, 60, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, kLastSlot);
+    const Result optimum = LineupOptimizer::optimize(board.state());
+    QVERIFY(optimum.proven);
+    for (bool free : {false, true}) {
+        LineupOptimizer::Options options;
+        options.freeBehaviours = free;
+        options.timeLimitSeconds = 1e-6;
+        const Result r = LineupOptimizer::optimize(board.state(), options);
+        QVERIFY(r.bound >= optimum.evaluation);
+        if (r.found) {
+            QVERIFY(r.bound >= r.evaluation);
+            QCOMPARE(LineupOptimizer::rate(board.state(), r.record, r.behaviour), r.evaluation);
+        }
+        if (r.proven)
+            QCOMPARE(r.evaluation, free ? double(r.bound) : optimum.evaluation);
     }
 }
 

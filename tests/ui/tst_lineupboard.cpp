@@ -446,13 +446,18 @@ void TestLineupBoard::buttonsAndFiguresFollowThePage()
 {
     QSignalSpy calcule(m_view, &LineupBoardView::calculeRequested);
     QSignalSpy recharge(m_view, &LineupBoardView::rechargeRequested);
+    QSignalSpy optimum(m_view, &LineupBoardView::optimumRequested);
     QTest::mouseClick(m_view->calculeButton(), Qt::LeftButton);
     QTest::mouseClick(m_view->rechargeButton(), Qt::LeftButton);
+    QTest::mouseClick(m_view->optimumButton(), Qt::LeftButton);
     QCOMPARE(calcule.count(), 1);
     QCOMPARE(recharge.count(), 1);
-    // Calcule and Recharge XML stand on Clear's left edge.
-    QCOMPARE(m_view->calculeButton()->x(), m_view->clearButton()->x());
-    QCOMPARE(m_view->rechargeButton()->x(), m_view->clearButton()->x());
+    QCOMPARE(optimum.count(), 1);
+    // Calcule, the optimal lineup and Recharge XML stand on Clear's left edge, one under the other.
+    for (QPushButton *b : {m_view->calculeButton(), m_view->optimumButton(), m_view->rechargeButton()})
+        QCOMPARE(b->x(), m_view->clearButton()->x());
+    QVERIFY(m_view->calculeButton()->geometry().bottom() < m_view->optimumButton()->y());
+    QVERIFY(m_view->optimumButton()->geometry().bottom() < m_view->rechargeButton()->y());
 
     // The main window moves the figures and the buttons to its other page: they keep
     // working there, and the figures panel still follows the board.

@@ -296,7 +296,8 @@ private slots:
         QWidget *tabEquipe = child<QWidget>(form.get(), "TabEquipe");
         QWidget *tabSetup = child<QWidget>(form.get(), "TabSetup");
         QWidget *pitch = child<QWidget>(form.get(), "Pequipe");
-        const QList<QPushButton *> buttons = {board->calculeButton(), board->rechargeButton(), board->clearButton()};
+        const QList<QPushButton *> buttons = {board->calculeButton(), board->optimumButton(), board->rechargeButton(),
+                                              board->clearButton()};
         QVERIFY(pinfos->isVisible()); // the stored orders were evaluated
 
         auto check = [&](QWidget *page, QWidget *buttonsParent) {
@@ -385,7 +386,8 @@ private slots:
         auto form = start(folder);
         MainModel &model = form->model();
         const double before = model.board().figures().E;
-        action(form.get(), "Optimum")->trigger();
+        // The board's button beside Calcule runs the menu's command.
+        form->boardView()->optimumButton()->click();
         const double after = model.board().figures().E;
         QVERIFY(after >= before);
         const QString message = form->statusMessage();
@@ -394,6 +396,7 @@ private slots:
         for (int i = 0; i < model.roster().count; ++i)
             model.setPlayerSelectable(i, false);
         QVERIFY(!action(form.get(), "Optimum")->isEnabled());
+        QVERIFY(!form->boardView()->optimumButton()->isEnabled());
     }
 
     void setupBoxesAreViewsOfTheBoard()

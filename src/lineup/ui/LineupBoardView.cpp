@@ -37,9 +37,11 @@ constexpr int kBoxHeight = 21;
 constexpr int kStripHeight = 14;
 constexpr int kCaptionHeight = 13;
 constexpr int kValueHeight = 13;
-constexpr int kButtonWidth = 120;
-constexpr int kButtonHeight = 27;
-constexpr int kButtonStep = 31;
+// Four buttons fit between the second forward's value and the pitch's bottom edge, wide enough
+// for "Composition optimale".
+constexpr int kButtonWidth = 150;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonStep = 28;
 
 // The pitch is seen from behind the keeper: he stands at the top, the forwards at the bottom,
 // so the right back is on the viewer's left.
@@ -129,19 +131,23 @@ LineupBoardView::LineupBoardView(Board &board, const QString &pictureFolder, QWi
 
     m_calcule = new QPushButton(QStringLiteral("Calcule"), this);
     m_calcule->setObjectName(QStringLiteral("BCalcule"));
+    m_optimum = new QPushButton(QStringLiteral("Composition optimale"), this);
+    m_optimum->setObjectName(QStringLiteral("BOptimum"));
     m_recharge = new QPushButton(QStringLiteral("&Recharge XML"), this);
     m_recharge->setObjectName(QStringLiteral("bRecharge"));
     m_clear = new QPushButton(QStringLiteral("C&lear"), this); // Alt+C opens the "Action" menu
     m_clear->setObjectName(QStringLiteral("bClear"));
-    // Bottom right of the pitch beside the logo, Calcule and Recharge XML on Clear's left edge.
+    // Bottom right of the pitch beside the logo, the optimal lineup under Calcule, all on Clear's
+    // left edge.
     const int left = kBoardWidth - kButtonWidth - 8;
-    const int top = kBoardHeight - 8 - 2 * kButtonStep - kButtonHeight;
+    const int top = kBoardHeight - 8 - 3 * kButtonStep - kButtonHeight;
     int row = 0;
-    for (QPushButton *b : {m_calcule.data(), m_recharge.data(), m_clear.data()}) {
+    for (QPushButton *b : {m_calcule.data(), m_optimum.data(), m_recharge.data(), m_clear.data()}) {
         b->setGeometry(left, top + kButtonStep * row++, kButtonWidth, kButtonHeight);
         b->setFocusPolicy(Qt::TabFocus);
     }
     connect(m_calcule, &QPushButton::clicked, this, [this] { emit calculeRequested(); });
+    connect(m_optimum, &QPushButton::clicked, this, [this] { emit optimumRequested(); });
     connect(m_recharge, &QPushButton::clicked, this, [this] { emit rechargeRequested(); });
     connect(m_clear, &QPushButton::clicked, this,
             [this] { ErrorHandler::guarded([this] { m_board.clearPressed(); }); });
@@ -154,7 +160,8 @@ LineupBoardView::~LineupBoardView()
 {
     // What stands on other widgets goes with the board.
     for (QWidget *w : {static_cast<QWidget *>(m_substitutes.data()), static_cast<QWidget *>(m_info.data()),
-                       static_cast<QWidget *>(m_calcule.data()), static_cast<QWidget *>(m_recharge.data()),
+                       static_cast<QWidget *>(m_calcule.data()), static_cast<QWidget *>(m_optimum.data()),
+                       static_cast<QWidget *>(m_recharge.data()),
                        static_cast<QWidget *>(m_clear.data())}) {
         if (w && w->parentWidget() != this)
             delete w;

@@ -17,7 +17,7 @@ class QStringListModel;
 
 // The lineup board of the page "Equipe": this widget is the pitch panel "Pequipe" with its
 // eleven slot boxes, behaviour boxes, place captions, value labels, star strips and card
-// images, and the home of the buttons "BCalcule", "bRecharge" and "bClear". Beside it stand
+// images, and the home of the buttons "BCalcule", "BOptimum", "bRecharge" and "bClear". Beside it stand
 // the substitutes panel "Premplacant" (with the captain and set-piece boxes) and the team
 // figures panel "Pinfos": made here, they start on the board's parent (substitutes under the
 // board, figures right of it), and the main window moves them and the buttons between its pages.
@@ -43,6 +43,7 @@ public:
     QWidget *substitutesPanel() const { return m_substitutes; }
     QWidget *infoPanel() const { return m_info; }
     QPushButton *calculeButton() const { return m_calcule; }
+    QPushButton *optimumButton() const { return m_optimum; }
     QPushButton *rechargeButton() const { return m_recharge; }
     QPushButton *clearButton() const { return m_clear; }
 
@@ -52,6 +53,7 @@ public:
 
 signals:
     void calculeRequested();
+    void optimumRequested();
     void rechargeRequested();
 
 protected:
@@ -78,6 +80,7 @@ private:
     QPointer<QWidget> m_substitutes;
     QPointer<QWidget> m_info;
     QPointer<QPushButton> m_calcule;
+    QPointer<QPushButton> m_optimum;
     QPointer<QPushButton> m_recharge;
     QPointer<QPushButton> m_clear;
 

@@ -269,13 +269,19 @@ void TForm1::createPages()
     // right, on this page; the figures and the buttons then follow the active page.
     m_pinfosPos = m_boardView->infoPanel()->pos();
     m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
-    m_boardButtonsStep = m_boardView->rechargeButton()->y() - m_boardView->calculeButton()->y();
+    m_boardButtonsStep = m_boardView->optimumButton()->y() - m_boardView->calculeButton()->y();
     WidgetLanguageApplier::setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
+    WidgetLanguageApplier::setHint(m_boardView->optimumButton(),
+                                   QStringLiteral("la composition d'évaluation la plus haute, prouvée"));
     connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
+    connect(m_boardView, &LineupBoardView::optimumRequested, m_optimum, &QAction::trigger);
+    connect(m_optimum, &QAction::changed, this,
+            [this] { m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled()); });
     connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
     connect(m_calcule, &QAction::changed, this,
             [this] { m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled()); });
     m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled());
+    m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled());
     m_pages->addTab(m_tabEquipe, QStringLiteral("Equipe"));
 
     m_tabSetup = createSetupPage();
@@ -678,10 +684,14 @@ void TForm1::OptimumExecute()
             return;
         const double e = m_model.board().figures().E;
         auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
-        showStatusMessage((outcome.proven ? m_msgOptimum : m_msgOptimumOpen)
-                              ->text()
-                              .arg(QString::number(e), gain(e - outcome.startEvaluation),
-                                   gain(e - outcome.greedyEvaluation), QString::number(outcome.bound)));
+        // The proven message has no place for the bound: give each text only what it shows.
+        const QString reached = QString::number(e);
+        const QString overBoard = gain(e - outcome.startEvaluation);
+        const QString overCalcule = gain(e - outcome.greedyEvaluation);
+        showStatusMessage(outcome.proven
+                              ? m_msgOptimum->text().arg(reached, overBoard, overCalcule)
+                              : m_msgOptimumOpen->text().arg(reached, overBoard, overCalcule,
+                                                             QString::number(outcome.bound)));
     });
 }
 
@@ -893,12 +903,13 @@ void TForm1::PageControlChange(int index)
 
 void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
 {
-    QPushButton *buttons[3] = {m_boardView->calculeButton(), m_boardView->rechargeButton(), m_boardView->clearButton()};
+    QPushButton *buttons[4] = {m_boardView->calculeButton(), m_boardView->optimumButton(),
+                               m_boardView->rechargeButton(), m_boardView->clearButton()};
     const int step = m_boardButtonsStep;
-    for (int i = 0; i < 3; ++i) {
+    for (int i = 0; i < 4; ++i) {
         if (buttons[i]->parentWidget() != parent)
             buttons[i]->setParent(parent);
-        // "Calcule" and "Recharge XML" stand on the left edge of "Clear".
+        // "Calcule", the optimal lineup and "Recharge XML" stand on the left edge of "Clear".
         buttons[i]->move(calculePos.x(), calculePos.y() + i * step);
         buttons[i]->show();
         buttons[i]->raise();
