@@ -104,7 +104,10 @@ double BestLineupSearch::run(LineupState &state, Display &display, QList<int> *u
 
     Context context;
     prepare(state, context);
-    const auto &players = state.roster()->players;
+    // Before any squad is loaded there is no roster: an empty one keeps the search well defined
+    // (it places nobody and names every place).
+    static const Roster kNoSquad{};
+    const auto &players = (state.roster() ? *state.roster() : kNoSquad).players;
 
     // Puts the query's answer in the place; a place nobody can fill is left empty. A chosen
     // player is always one the boxes show, so his list position is an entry of the list.
