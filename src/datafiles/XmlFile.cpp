@@ -21,6 +21,30 @@ qsizetype skipPast(const QByteArray &data, qsizetype from, const char *end)
     return at < 0 ? data.size() : at + qsizetype(qstrlen(end));
 }
 
+// Index of the '>' that ends a tag or declaration begun before `from` (the size when none does):
+// the first one outside quoted values and, in a document type, outside its bracketed subset.
+qsizetype closingBracket(const char *bytes, qsizetype from, qsizetype size, bool subset)
+{
+    int brackets = 0;
+    char quote = 0;
+    for (qsizetype i = from; i < size; ++i) {
+        const char c = bytes[i];
+        if (quote) {
+            if (c == quote)
+                quote = 0;
+        } else if (c == '"' || c == '\'') {
+            quote = c;
+        } else if (subset && c == '[') {
+            ++brackets;
+        } else if (subset && c == ']') {
+            --brackets;
+        } else if (c == '>' && brackets <= 0) {
+            return i;
+        }
+    }
+    return size;
+}
+
 } // namespace
 
 XmlBounds::Nesting XmlBounds::nesting(const QByteArray &data, int limit)
@@ -50,44 +74,16 @@ XmlBounds::Nesting XmlBounds::nesting(const QByteArray &data, int limit)
                 i = skipPast(data, i + 8, "]]>");
             } else {
                 // Document type: its internal subset may hold '>' inside brackets and quotes.
-                int brackets = 0;
-                char quote = 0;
-                for (; i < size; ++i) {
-                    const char c = bytes[i];
-                    if (quote) {
-                        if (c == quote)
-                            quote = 0;
-                    } else if (c == '"' || c == '\'') {
-                        quote = c;
-                    } else if (c == '[') {
-                        ++brackets;
-                    } else if (c == ']') {
-                        --brackets;
-                    } else if (c == '>' && brackets <= 0) {
-                        break;
-                    }
-                }
-                ++i;
+                i = closingBracket(bytes, i, size, true) + 1;
             }
         } else if (next == '/') {
             --depth;
             i = skipPast(data, i, ">");
         } else {
             // A start tag: its end is the first '>' outside quoted attribute values.
-            char quote = 0;
-            char last = 0;
-            for (; i < size; ++i) {
-                const char c = bytes[i];
-                if (quote) {
-                    if (c == quote)
-                        quote = 0;
-                } else if (c == '"' || c == '\'') {
-                    quote = c;
-                } else if (c == '>') {
-                    break;
-                }
-                last = c;
-            }
+            const qsizetype start = i;
+            i = closingBracket(bytes, i, size, false);
+            const char last = i > start ? bytes[i - 1] : 0;
             ++i;
             // An empty element is a level of its own too, only one that closes at once.
             const int level = depth + 1;
