@@ -3,6 +3,7 @@
 #include "common/ui/DisplayText.h"
 #include "common/ui/ErrorHandler.h"
 #include "settings/ReleaseNotes.h"
+#include "settings/ui/NamedWidgets.h"
 
 #include <QComboBox>
 #include <QFormLayout>
@@ -21,19 +22,12 @@
 namespace {
 QLabel *namedLabel(const QString &text, const char *name, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    return label;
+    return NamedWidgets::label(text, QLatin1String(name), parent);
 }
 
 QLineEdit *namedEdit(const char *name, QWidget *parent, bool secret = false)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    edit->setMinimumWidth(220);
-    if (secret)
-        edit->setEchoMode(QLineEdit::Password);
-    return edit;
+    return NamedWidgets::edit(name, parent, 220, secret);
 }
 
 QPushButton *namedButton(const QString &text, const char *name, QWidget *parent)

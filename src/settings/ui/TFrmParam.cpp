@@ -3,6 +3,7 @@
 #include "common/ui/DisplayText.h"
 #include "common/ui/ErrorHandler.h"
 #include "platform/ui/KeepOnTop.h"
+#include "settings/ui/NamedWidgets.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -29,19 +30,12 @@ const char *const kGeneralCaptions[ParamDialogModel::kGeneral] = {"Forme", "ExpÃ
 
 QLabel *namedLabel(const QString &text, const QString &name, QWidget *parent)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(name);
-    return label;
+    return NamedWidgets::label(text, name, parent);
 }
 
 QLineEdit *namedEdit(const char *name, QWidget *parent, bool secret = false)
 {
-    auto *edit = new QLineEdit(parent);
-    edit->setObjectName(QLatin1String(name));
-    if (secret)
-        edit->setEchoMode(QLineEdit::Password);
-    edit->setMinimumWidth(200);
-    return edit;
+    return NamedWidgets::edit(name, parent, 200, secret);
 }
 
 QSlider *weightSlider(const QString &name, QWidget *parent)
