@@ -215,16 +215,14 @@ void BoardPresenter::showFigures(const TeamFigures &figures, const LineupState &
     for (int s = 0; s < kSectorCount; ++s)
         m_sectorLabel[s] = s == Midfield ? midfieldPrefix() + m_sectorWords[s] : m_sectorWords[s];
 
+    // The tactic captions describe the lineup shown, after a search as after any other change.
     const int tactic = state.condition(LineupState::Tactique);
-    if (!afterSearch) {
-        m_tacticTitle = vocab(QStringLiteral("TACTIQUE"));
-        m_tacticWords = text(QStringLiteral("cbTactique"), state);
-        if (tactic == 0)
-            m_forceTactique = QStringLiteral("---");
-        else
-            m_forceTactique =
-                Ratings::levelName(Ratings::roundEven(Ratings::halfStep(figures.tacticStrength / 10)));
-    }
+    m_tacticTitle = vocab(QStringLiteral("TACTIQUE"));
+    m_tacticWords = text(QStringLiteral("cbTactique"), state);
+    if (tactic == 0)
+        m_forceTactique = QStringLiteral("---");
+    else
+        m_forceTactique = Ratings::levelName(Ratings::roundEven(Ratings::halfStep(figures.tacticStrength / 10)));
 
     const TeamPoints &f = figures.points;
     const QString tab = QStringLiteral("\t");

@@ -287,15 +287,24 @@ private slots:
         QCOMPARE(b.placement(SubstituteKeeper), 113);
     }
 
-    void searchLeavesTheTacticLabels()
+    // After Clear the empty board's tactic strength is "Inexistant"; the search's lineup has its own.
+    void searchRefreshesTheTacticLabels()
     {
         LineupFixture fx;
-        fx.add(QStringLiteral("A"), 1).PositionValue.fill(3.0);
+        for (int i = 1; i <= 11; ++i) {
+            Tplayer &p = fx.add(QStringLiteral("J%1").arg(i), i);
+            p.PositionValue.fill(double(i));
+            p.PassingSkill = 5;
+        }
         Board &b = fx.makeBoard();
         b.conditionPicked(Board::Tactique, 1);
         b.setCondition(Board::Tactique, 3); // program code: no evaluation
+        b.clearPressed();
+        QCOMPARE(b.text(QStringLiteral("LForceTactique")), QStringLiteral("Inexistant"));
         b.calcule();
-        QCOMPARE(b.text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Pressing"));
+        // Ten outfield players of passing 5: 50, level 5.
+        QCOMPARE(b.text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Attaque au centre"));
+        QCOMPARE(b.text(QStringLiteral("LForceTactique")), Ratings::levelName(5));
         QCOMPARE(b.condition(Board::Tactique), 3);
     }
 
