@@ -138,12 +138,7 @@ double BestLineupSearch::run(LineupState &state, Display &display, QList<int> *u
     for (int place : kEvaluationOrder)
         display.slotEvaluated(place);
 
-    const int captainRecord = state.captainRecord();
-    if (captainRecord >= 0 && context.shown[captainRecord])
-        state.setCaptainEntry(players[captainRecord].ListPosition);
-    const int taker = state.setPiecesRecord();
-    if (taker >= 0 && context.shown[taker])
-        state.setSetPiecesEntry(players[taker].ListPosition);
+    state.placeCaptainAndSetPieces();
 
     for (const SubstitutePick &sub : kSubstitutes) {
         if (state.recordOfBox(sub.place) < 0 || all)

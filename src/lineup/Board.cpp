@@ -121,9 +121,15 @@ void Board::refreshCardImage(int place)
 
 void Board::applySlotAssignmentRule(int place)
 {
-    if (!isPlace(place) || m_state.slotEntry(place) == -1)
-        return;
     Batch batch(*this);
+    if (takePlace(place))
+        m_state.placeCaptainAndSetPieces();
+}
+
+bool Board::takePlace(int place)
+{
+    if (!isPlace(place) || m_state.slotEntry(place) == -1)
+        return false;
     const LineupState::Assignment assignment = m_state.takePlace(place);
     if (assignment.found) {
         if (assignment.vacated) {
@@ -134,7 +140,7 @@ void Board::applySlotAssignmentRule(int place)
         slotEvaluation(place);
         refreshCardImage(place);
     }
-    m_state.placeCaptainAndSetPieces();
+    return true;
 }
 
 void Board::setSlotEntry(int place, int entry)
@@ -241,8 +247,12 @@ void Board::slotPicked(int place, int entry)
     vacateIfEmpty(place);
     clearSlotDisplay(place);
     refreshCardImage(place);
-    applySlotAssignmentRule(place);
+    const bool ruleRan = takePlace(place);
     slotEvaluation(place);
+    // Only now does a newcomer hold the slot's placement entry: the captain and the set-piece
+    // taker are picked among the eleven on the pitch, never the player who just left.
+    if (ruleRan)
+        m_state.placeCaptainAndSetPieces();
 }
 
 void Board::behaviourPicked(int place, int entry)

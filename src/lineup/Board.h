@@ -196,6 +196,9 @@ private:
     void slotEvaluation(int place);
     void showTeamFigures(bool afterSearch);
     void vacateIfEmpty(int place);
+    // The slot assignment rule without its captain and set-piece picks; false when the box
+    // has no selection (the rule then does nothing).
+    bool takePlace(int place);
 
     // What a search run shows as it goes.
     void runStarted() override;

@@ -287,13 +287,22 @@ LineupState::Assignment LineupState::takePlace(int place)
 
 void LineupState::placeCaptainAndSetPieces()
 {
-    // The box shows the chosen record itself, by his list position.
-    const int captain = captainRecord();
-    if (captain >= 0 && recordOfEntry(m_roster->players[captain].ListPosition) == captain)
-        m_captain = m_roster->players[captain].ListPosition;
-    const int taker = setPiecesRecord();
-    if (taker >= 0 && recordOfEntry(m_roster->players[taker].ListPosition) == taker)
-        m_setPieces = m_roster->players[taker].ListPosition;
+    auto pick = [this](int chosen, int &entry) {
+        if (chosen >= 0) {
+            // The box shows the chosen record itself, by his list position.
+            const int position = m_roster->players[chosen].ListPosition;
+            if (recordOfEntry(position) == chosen)
+                entry = position;
+            return;
+        }
+        // Nobody on the pitch to choose: a box still naming a player who has left the eleven
+        // is emptied, for the captain and the set-piece taker are always on the pitch.
+        const int shown = recordOfEntry(entry);
+        if (shown >= 0 && (recordId(shown) < 0 || !placedInLineup(recordId(shown))))
+            entry = boxEntryClamped(m_candidates.size(), 0);
+    };
+    pick(captainRecord(), m_captain);
+    pick(setPiecesRecord(), m_setPieces);
 }
 
 // ---- record lookups ---------------------------------------------------------------------------

@@ -88,7 +88,8 @@ public:
         int vacated = 0;
     };
     Assignment takePlace(int place);
-    // The captain and set-piece boxes show the best placed players, when a box can show them.
+    // The captain and set-piece boxes show the best players among the eleven, when a box can
+    // show them; with none, a box naming a player off the pitch is emptied.
     void placeCaptainAndSetPieces();
 
     // ---- record lookups ----

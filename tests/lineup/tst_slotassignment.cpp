@@ -103,20 +103,20 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("LG")), QString());
     }
 
-    void substituteWithNobodyOnTheFieldLeavesCaptainAlone()
+    void substituteWithNobodyOnTheFieldIsNeverCaptain()
     {
         LineupFixture fx;
         fx.add(QStringLiteral("A"), 1).CaptainValue = 5;
         fx.add(QStringLiteral("B"), 2).SetPiecesSkill = 5;
         Board &b = fx.makeBoard();
-        b.setCaptainEntry(2);
-        b.setSetPiecesEntry(1);
         b.substitutePicked(SubstituteKeeper, 1);
-        QCOMPARE(b.captainEntry(), 2);
-        QCOMPARE(b.setPiecesEntry(), 1);
+        QCOMPARE(b.captainEntry(), 0);
+        QCOMPARE(b.setPiecesEntry(), 0);
     }
 
-    void captainCountsOnlyRecordedPlayers()
+    // Every pick leaves the captain and the set-piece taker among the eleven on the pitch:
+    // the newcomer counts at once, the player who just left is never kept.
+    void captainAndSetPiecesStayOnThePitch()
     {
         LineupFixture fx;
         Tplayer &a = fx.add(QStringLiteral("A"), 1);
@@ -126,16 +126,21 @@ private slots:
         fx.add(QStringLiteral("C"), 3).CaptainValue = 1;
         Board &b = fx.makeBoard();
         b.slotPicked(Keeper, 1);
-        // The rule runs before the slot evaluation records the newcomer, so he does not
-        // count yet on his own pick: nobody is on the field for the query.
-        QCOMPARE(b.captainEntry(), 0);
+        QCOMPARE(b.text(QStringLiteral("cbCapitaine")), QStringLiteral("A"));
         b.slotPicked(RightBack, 2);
-        QCOMPARE(b.captainEntry(), 1);
-        QCOMPARE(b.setPiecesEntry(), 1);
-        b.slotPicked(LeftBack, 3);
-        QCOMPARE(b.captainEntry(), 2);
         QCOMPARE(b.text(QStringLiteral("cbCapitaine")), QStringLiteral("B"));
         QCOMPARE(b.text(QStringLiteral("cbCPA")), QStringLiteral("A"));
+        // C takes the captain's slot: B is gone, A is captain again.
+        b.slotPicked(RightBack, 3);
+        QCOMPARE(b.text(QStringLiteral("cbCapitaine")), QStringLiteral("A"));
+        // C moves to the keeper's slot, replacing A: C alone is on the pitch.
+        b.slotPicked(Keeper, 3);
+        QCOMPARE(b.text(QStringLiteral("cbCapitaine")), QStringLiteral("C"));
+        QCOMPARE(b.text(QStringLiteral("cbCPA")), QStringLiteral("C"));
+        // The last one goes to the bench: nobody is left to name.
+        b.substitutePicked(SubstituteForward, 3);
+        QCOMPARE(b.captainEntry(), 0);
+        QCOMPARE(b.setPiecesEntry(), 0);
         // Picking the captain by hand runs nothing else.
         b.captainPicked(3);
         QCOMPARE(b.captainEntry(), 3);
