@@ -12,8 +12,13 @@ struct Board::Batch {
     explicit Batch(Board &b) : board(b) { ++board.m_batchDepth; }
     ~Batch()
     {
-        if (--board.m_batchDepth == 0)
+        if (--board.m_batchDepth == 0) {
+            // However the boxes were set (a pick, a search, a lineup put in by program code),
+            // each card image ends beside the player it belongs to.
+            for (int p = Keeper; p <= kLastSlot; ++p)
+                board.m_presenter.refreshCardImage(p, board.m_state);
             emit board.changed();
+        }
     }
     Board &board;
 };

@@ -183,6 +183,40 @@ private slots:
         QVERIFY(!b.isVisible(QStringLiteral("cardA1")));
     }
 
+    // Whatever sets the boxes (the search, a lineup put in by program code as the optimal one
+    // is, a pick by hand), each card image shows the card of the player beside it.
+    void cardImagesFollowTheirPlayers()
+    {
+        LineupFixture fx;
+        for (int i = 1; i <= 16; ++i) {
+            Tplayer &p = fx.add(QStringLiteral("J%1").arg(i), i);
+            p.PositionValue.fill(double(i));
+            p.Cards = i % 3;
+        }
+        Board &b = fx.makeBoard();
+        auto check = [&](const char *after) {
+            for (int place = Keeper; place <= kLastSlot; ++place) {
+                const int r = b.recordOfBox(place);
+                const int cards = r < 0 ? 0 : fx.roster->players[r].Cards;
+                QVERIFY2(b.cardImage(place).visible == (cards > 0), after);
+                if (cards > 0)
+                    QCOMPARE(b.cardImage(place).picture, QString::fromLatin1(cards == 1 ? "YCard1.gif" : "YCard2.gif"));
+            }
+        };
+        b.calcule();
+        check("Calcule");
+        // The backs change places (J13 with a card, J12 without), then the search fills around them.
+        const int right = b.slotEntry(RightBack), left = b.slotEntry(LeftBack);
+        b.setSlotEntry(RightBack, left);
+        b.setSlotEntry(LeftBack, right);
+        b.setPlacement(RightBack, b.playerIdOfBox(RightBack));
+        b.setPlacement(LeftBack, b.playerIdOfBox(LeftBack));
+        b.runSearch();
+        check("a lineup put in");
+        b.slotPicked(Keeper, fx.entryOf(0));
+        check("a pick");
+    }
+
     void playersWithTheSameNameStayApart()
     {
         LineupFixture fx;
