@@ -134,15 +134,32 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
             results << QStringLiteral("%1 %2").arg(QLatin1String(kOrders[i])).arg(best->orderResults[i]);
         out += QStringLiteral("\nSearch: %1; kept %2.\n").arg(results.join(QStringLiteral(", ")),
                                                               QLatin1String(kOrders[best->chosenOrder]));
-        if (!best->unfilled.isEmpty()) {
-            QStringList names;
-            for (int place : best->unfilled)
-                names << QLatin1String(unfilledName(place));
-            out += QStringLiteral("No eligible player was left for: %1.\n").arg(names.join(QStringLiteral(", ")));
-        }
+        out += unfilledLine(best->unfilled);
     }
     return out;
 }
+
+QString BoardReport::unfilledLine(const QList<int> &unfilled)
+{
+    if (unfilled.isEmpty())
+        return QString();
+    QStringList names;
+    for (int place : unfilled)
+        names << QLatin1String(unfilledName(place));
+    return QStringLiteral("No eligible player was left for: %1.\n").arg(names.join(QStringLiteral(", ")));
+}
+
+namespace {
+
+void writeUnfilled(JsonWriter &json, const QList<int> &unfilled)
+{
+    json.key("unfilled").beginArray();
+    for (int place : unfilled)
+        json.value(unfilledName(place));
+    json.endArray();
+}
+
+} // namespace
 
 QString BoardReport::json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum)
 {
@@ -236,12 +253,10 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
             json.value(int(r));
         json.endArray();
         json.key("chosen_order").value(best->chosenOrder);
-        json.key("unfilled").beginArray();
-        for (int place : best->unfilled)
-            json.value(unfilledName(place));
-        json.endArray();
+        writeUnfilled(json, best->unfilled);
     }
     if (optimum) {
+        writeUnfilled(json, optimum->unfilled);
         json.key("optimum").beginObject();
         json.key("proven").value(optimum->proven);
         json.key("evaluation").value(int(optimum->evaluation));

@@ -1,6 +1,7 @@
 #pragma once
 #include "lineup/Board.h"
 
+#include <QList>
 #include <QString>
 
 class MainModel;
@@ -9,6 +10,8 @@ class MainModel;
 // ratings in words and the evaluation, or the JSON contract of evaluate and best.
 namespace BoardReport {
 QString text(const MainModel &model, const Board::CalculeResult *best);
+// "No eligible player was left for: …" with the places' names, or nothing when none is named.
+QString unfilledLine(const QList<int> &unfilled);
 // What the exact best lineup adds to the JSON of the board it leaves.
 struct OptimumSummary {
     bool proven = false;
@@ -18,6 +21,7 @@ struct OptimumSummary {
     double startEvaluation = 0;
     bool freeBehaviours = false;
     double seconds = 0;
+    QList<int> unfilled; // places left empty for want of an eligible player
 };
 QString json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum = nullptr);
 }

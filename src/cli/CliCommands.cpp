@@ -250,6 +250,7 @@ int optimize(MainModel &model, const Options &options)
     summary.startEvaluation = outcome.startEvaluation;
     summary.freeBehaviours = options.freeBehaviours;
     summary.seconds = outcome.seconds;
+    summary.unfilled = outcome.unfilled;
     if (options.json) {
         out(BoardReport::json(model, nullptr, &summary));
         return kExitOk;
@@ -262,6 +263,7 @@ int optimize(MainModel &model, const Options &options)
             .arg(outcome.greedyEvaluation)
             .arg(outcome.startEvaluation)
             .arg(outcome.seconds, 0, 'f', 3));
+    out(BoardReport::unfilledLine(outcome.unfilled));
     return kExitOk;
 }
 

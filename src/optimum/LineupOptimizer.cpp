@@ -548,7 +548,7 @@ Result optimize(const LineupState &state, const Options &options)
     return result;
 }
 
-double putOnBoard(Board &board, const Result &result)
+double putOnBoard(Board &board, const Result &result, QList<int> *unfilled)
 {
     const Roster *roster = board.roster();
     board.clearPlacementAndFigures();
@@ -564,7 +564,7 @@ double putOnBoard(Board &board, const Result &result)
     }
     const bool recomputeAll = board.option(Board::RecalculTous);
     board.setOption(Board::RecalculTous, false);
-    const double e = board.runSearch();
+    const double e = board.runSearch(unfilled);
     board.setOption(Board::RecalculTous, recomputeAll);
     return e;
 }

@@ -83,7 +83,8 @@ Result optimize(const LineupState &state, const Options &options = Options());
 
 // Puts a found lineup in the places (with free behaviours, its behaviours in the boxes), then lets the best lineup search fill what it leaves
 // (an empty place, the captain, the set-piece taker and the substitutes) by its own rules, as
-// it does when it keeps the lineup; the board's figures follow. Returns the board's E.
-double putOnBoard(Board &board, const Result &result);
+// it does when it keeps the lineup; the board's figures follow. Returns the board's E. The
+// places nobody could fill are appended to *unfilled when given, as the search names them.
+double putOnBoard(Board &board, const Result &result, QList<int> *unfilled = nullptr);
 
 } // namespace LineupOptimizer

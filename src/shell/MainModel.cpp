@@ -198,7 +198,16 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
     try {
         outcome.startEvaluation = m_board.figures().E;
         // What the board holds, to give back should the lineup found rate lower (time ran out
-        // while the board held players the search leaves out).
+        // before the search reached it). Only a lineup the search could have fielded counts: one
+        // with an injured, suspended or unticked player (a stored order, say) would otherwise
+        // stand against the proven best of the players who may play.
+        const QList<int> eligible = LineupOptimizer::eligibleRecords(m_board.state());
+        bool startEligible = true;
+        for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place) {
+            const int record = m_board.recordOfBox(place);
+            if (record >= 0 && !eligible.contains(record))
+                startEligible = false;
+        }
         std::array<int, LineupSlots::kLastPlace + 1> entries{};
         std::array<int32_t, LineupSlots::kLastPlace + 1> placement{};
         for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
@@ -224,12 +233,14 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         const LineupOptimizer::Result result = LineupOptimizer::optimize(m_board.state(), options);
         outcome.found = true;
         outcome.proven = result.proven;
-        outcome.evaluation = result.evaluation;
         outcome.bound = result.bound;
         outcome.seconds = result.seconds;
-        if (result.found && LineupOptimizer::putOnBoard(m_board, result) >= outcome.startEvaluation) {
-            outcome.placed = true;
-        } else {
+        if (result.found) {
+            const double e = LineupOptimizer::putOnBoard(m_board, result, &outcome.unfilled);
+            outcome.placed = e >= outcome.startEvaluation || !startEligible;
+        }
+        if (!outcome.placed) {
+            outcome.unfilled.clear();
             m_board.clearPlacementAndFigures();
             for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
                 m_board.setSlotEntry(place, entries[place]);
@@ -240,9 +251,9 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
             m_board.setCaptainEntry(captain);
             m_board.setSetPiecesEntry(setPieces);
             m_board.refreshFigures();
-            if (!result.found)
-                outcome.evaluation = m_board.figures().E;
         }
+        // The lineup the board now shows is the best one known: what is printed agrees with it.
+        outcome.evaluation = m_board.figures().E;
         emit busyChanged(false);
         return outcome;
     } catch (...) {

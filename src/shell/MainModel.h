@@ -70,13 +70,15 @@ public:
 
     // The proven best lineup of the eligible players (with the board's behaviours, or free ones), beside what
     // the six-order search reaches when it recomputes everything. The board keeps the better of
-    // that lineup and the one it held; found is false (and the board untouched) when no player
-    // is eligible.
+    // that lineup and the one it held, the latter only when every player of it is eligible; a
+    // place nobody eligible is left for stays empty. found is false (and the board untouched)
+    // when no player is eligible.
     struct OptimumOutcome {
         bool found = false;
         bool proven = false;
         bool placed = false;          // the lineup went on the board (false: the board's own was better)
-        double evaluation = 0;        // E of the lineup found, as the board rates it
+        double evaluation = 0;        // E of the lineup the board ends with
+        QList<int> unfilled;          // places left empty for want of an eligible player, as the search names them
         int bound = 0;                // no lineup rates higher
         double greedyEvaluation = 0;  // E of the six-order search recomputing everything
         double startEvaluation = 0;   // E the board held before

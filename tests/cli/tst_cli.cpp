@@ -197,7 +197,7 @@ QJsonObject checkBoardJson(const QByteArray &text, bool best, bool optimum = fal
         if (best)
             top << "order_results" << "chosen_order" << "unfilled";
         if (optimum)
-            top << "optimum";
+            top << "unfilled" << "optimum";
         QCOMPARE(scan.keysOf({}), top);
         QCOMPARE(scan.keysOf({"conditions"}),
                  QStringList({"tactic", "attitude", "venue", "confidence", "team_spirit", "trainer_type"}));
@@ -678,6 +678,60 @@ private slots:
             placed.insert(v.toInt());
         QCOMPARE(placed.size(), 16);
         QVERIFY(!placed.contains(-1));
+    }
+
+    // Eight players who may play, the others injured: the optimum fields them, leaves the other
+    // places empty and names them, and what it prints is the board's lineup and figures.
+    void optimizeWithFewerEligiblePlayersThanPlaces()
+    {
+        const QString xml = QString::fromUtf8(readAll(m_folder + "/xml/players.xml"));
+        QStringList players = xml.split(QStringLiteral("<Player>"));
+        const QRegularExpression injury(QStringLiteral("<InjuryLevel>[^<]*</InjuryLevel>"));
+        const QRegularExpression trainer(QStringLiteral("<TrainerType>[^<]*</TrainerType>"));
+        QSet<int> fit;
+        for (int i = 1; i < players.size(); ++i) {
+            QString &p = players[i];
+            p.replace(QStringLiteral("<Cards>3</Cards>"), QStringLiteral("<Cards>0</Cards>"));
+            const bool plays = i <= 8;
+            p.replace(injury, plays ? QStringLiteral("<InjuryLevel>-1</InjuryLevel>") : QStringLiteral("<InjuryLevel>2</InjuryLevel>"));
+            if (plays && !p.contains(trainer))
+                fit.insert(p.section(QStringLiteral("<PlayerID>"), 1).section(QLatin1Char('<'), 0, 0).toInt());
+        }
+        writeFile(m_folder + "/xml/players.xml", players.join(QStringLiteral("<Player>")).toUtf8());
+        QVERIFY(fit.size() >= 7 && fit.size() < 11);
+
+        const Run r = runCli({"--folder", m_folder, "optimize", "--json"});
+        QCOMPARE(r.code, 0);
+        const QJsonObject root = checkBoardJson(r.out, false, true);
+        if (QTest::currentTestFailed())
+            return;
+        QStringList empty;
+        QSet<int> onPitch;
+        const QJsonArray pitch = root["slots"].toArray();
+        for (int i = 0; i < pitch.size(); ++i) {
+            const QJsonValue id = pitch[i].toObject()["player_id"];
+            if (id.isNull())
+                empty << kSlotPlaces[i];
+            else
+                onPitch.insert(id.toInt());
+        }
+        QCOMPARE(onPitch, fit);
+        for (int i = 0; i < 5; ++i) {
+            QVERIFY(root["substitutes"].toArray()[i].toObject()["player_id"].isNull());
+            empty << "substitute_" + kSubstitutePlaces[i];
+        }
+        QStringList unfilled;
+        for (const QJsonValue &v : root["unfilled"].toArray())
+            unfilled << v.toString();
+        unfilled.sort();
+        empty.sort();
+        QCOMPARE(unfilled, empty);
+        QVERIFY(onPitch.contains(root["captain"].toInt()));
+        QVERIFY(onPitch.contains(root["set_pieces"].toInt()));
+        const QJsonObject optimum = root["optimum"].toObject();
+        QVERIFY(optimum["proven"].toBool());
+        QCOMPARE(optimum["evaluation"].toInt(), root["evaluation"].toInt());
+        QCOMPARE(root["velstats"].toInt(), root["evaluation"].toInt());
     }
 
     // A time limit too short for the proof still gives a lineup, never below the start, and a bound.

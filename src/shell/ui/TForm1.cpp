@@ -662,13 +662,17 @@ void TForm1::CalculeExecute()
         const Board::CalculeResult result = m_model.calcule();
         setBusy(false);
         QApplication::restoreOverrideCursor();
-        if (!result.unfilled.isEmpty()) {
-            QStringList places;
-            for (int place : result.unfilled)
-                places << placeCaption(place);
-            showStatusMessage(m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", "))));
-        }
+        if (!result.unfilled.isEmpty())
+            showStatusMessage(placesEmptyMessage(result.unfilled));
     });
+}
+
+QString TForm1::placesEmptyMessage(const QList<int> &unfilled) const
+{
+    QStringList places;
+    for (int place : unfilled)
+        places << placeCaption(place);
+    return m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", ")));
 }
 
 void TForm1::OptimumExecute()
@@ -688,10 +692,12 @@ void TForm1::OptimumExecute()
         const QString reached = QString::number(e);
         const QString overBoard = gain(e - outcome.startEvaluation);
         const QString overCalcule = gain(e - outcome.greedyEvaluation);
-        showStatusMessage(outcome.proven
-                              ? m_msgOptimum->text().arg(reached, overBoard, overCalcule)
-                              : m_msgOptimumOpen->text().arg(reached, overBoard, overCalcule,
-                                                             QString::number(outcome.bound)));
+        QString message = outcome.proven ? m_msgOptimum->text().arg(reached, overBoard, overCalcule)
+                                         : m_msgOptimumOpen->text().arg(reached, overBoard, overCalcule,
+                                                                        QString::number(outcome.bound));
+        if (!outcome.unfilled.isEmpty())
+            message += QStringLiteral(" — ") + placesEmptyMessage(outcome.unfilled);
+        showStatusMessage(message);
     });
 }
 

@@ -103,6 +103,8 @@ private:
     // ---- commands ----
     void CalculeExecute();
     void OptimumExecute();
+    // "No player available for: …" naming the places a search left empty.
+    QString placesEmptyMessage(const QList<int> &unfilled) const;
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute(bool checked);
