@@ -5,6 +5,7 @@
 #include "evaluation/RosterListing.h"
 #include "lineup/LineupSlots.h"
 #include "common/Vocabulary.h"
+#include "shell/LanguageFile.h"
 #include "shell/MatchOrdersApplier.h"
 
 #include <QDir>
@@ -322,6 +323,15 @@ void MainModel::reloadFormulas()
     for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
         if (m_board.placement(place) >= 0)
             m_board.evaluate(place);
+}
+
+void MainModel::applyLanguage(const LanguageFile &file)
+{
+    file.applyHeadless(&m_board);
+    // Entries stay as they are (only the texts of the lists changed), so the lineup the manager
+    // composed is still the one shown; its captions follow the language.
+    if (m_board.pinfosVisible())
+        m_board.refreshFigures();
 }
 
 void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }

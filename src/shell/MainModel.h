@@ -14,6 +14,8 @@
 #include <QStringList>
 #include <array>
 
+class LanguageFile;
+
 // The process-wide state of the program and the work the main window runs on it: the program
 // and data folders, the open settings file, the formula weights, the roster, what the roster
 // list shows, the lineup board and the team identifier. Headless: the desktop program and the
@@ -111,6 +113,11 @@ public:
     // anew (when there is a players file), team and training read again, and the figures of
     // the lineup on the board recomputed with the new values. Throws DataFileError.
     void reloadFormulas();
+
+    // A language file's texts for the messages, the name tables and the board's lists. The
+    // board keeps its lineup, behaviours, conditions, captain and set-piece taker; figures
+    // already shown are written again in the new words.
+    void applyLanguage(const LanguageFile &file);
 
     // Keep-on-top and the hot key text, as stored.
     bool storedOnTop();

@@ -3,7 +3,9 @@
 #include "lineup/LineupSlots.h"
 #include "settings/IniFile.h"
 #include "common/AppError.h"
+#include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
+#include "support/ProgramFolder.h"
 
 #include <QSignalSpy>
 #include <QtTest>
@@ -102,7 +104,11 @@ class TestMainModel : public QObject {
     }
 
 private slots:
-    void init() { m_folder = std::make_unique<ProgramFolder>(); }
+    void init()
+    {
+        TestSupport::resetProcessTexts(); // a language file changes process-wide texts
+        m_folder = std::make_unique<ProgramFolder>();
+    }
 
     // ---- start-up ----
 
@@ -298,6 +304,40 @@ private slots:
         QVERIFY(model.loadingDone());
         QVERIFY(model.setPlayerSelectable(back, true));
         QVERIFY(model.roster().players[back].Selectable);
+    }
+
+    // ---- a change of language ----
+
+    void aLanguageChangeKeepsTheBoard()
+    {
+        writeComplete();
+        MainModel model(m_folder->path());
+        model.startUp();
+        Board &board = model.board();
+        board.slotPicked(Keeper, model.roster().players[recordOf(model, "113")].ListPosition);
+        board.behaviourPicked(CentralDefender1, 3);
+        board.conditionPicked(Board::Tactique, 3);
+        board.captainPicked(model.roster().players[recordOf(model, "110")].ListPosition);
+        const LineupState before = board.state();
+        const double e = board.figures().E;
+
+        LanguageFile english;
+        QVERIFY(english.load(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/English.lng")));
+        model.applyLanguage(english);
+        for (int place = kFirstPlace; place <= kLastPlace; ++place) {
+            QCOMPARE(board.slotEntry(place), before.slotEntry(place));
+            QCOMPARE(board.placement(place), before.placement(place));
+            QCOMPARE(board.behaviourEntry(place), before.behaviourEntry(place));
+        }
+        for (int c = 0; c < Board::kConditionCount; ++c)
+            QCOMPARE(board.condition(Board::Condition(c)), before.condition(Board::Condition(c)));
+        QCOMPARE(board.captainEntry(), before.captainEntry());
+        QCOMPARE(board.setPiecesEntry(), before.setPiecesEntry());
+        QCOMPARE(board.figures().E, e);
+        // The same figures in the new words.
+        QCOMPARE(board.text("cbDLD"), QStringLiteral("Defensive"));
+        QCOMPARE(board.text("LabelTactique"), QStringLiteral("Tactic: Attack in the middle"));
+        QVERIFY2(board.text("LForce1").startsWith(QStringLiteral("Team strength")), qPrintable(board.text("LForce1")));
     }
 
     // ---- loading a players file ----

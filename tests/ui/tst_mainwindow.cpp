@@ -37,6 +37,7 @@
 #include <QDragEnterEvent>
 #include <QAbstractButton>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace {
@@ -672,6 +673,55 @@ private slots:
         QCOMPARE(lieu->itemText(1), QString::fromUtf8("Extérieur"));
         QCOMPARE(vocab(QStringLiteral("GARDIEN")), QStringLiteral("Gardien de but"));
         QCOMPARE(child<QLabel>(form.get(), "LTitreDefenseCentrale")->text(), QString::fromUtf8("Défense centrale :"));
+    }
+
+    // Options > Settings, English, Ok: the board keeps the lineup the manager composed, in English.
+    void languageChangeInTheSettingsKeepsTheBoard()
+    {
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("Francais"));
+        auto form = start(folder);
+        Board &board = form->model().board();
+        board.behaviourPicked(LineupSlots::CentralDefender1, 3);
+        board.conditionPicked(Board::Tactique, 3);
+        const LineupState before = board.state();
+        const QString velstats = board.text(QStringLiteral("LVelstats"));
+        const QString keeper = board.text(QStringLiteral("cbGardien"));
+        QVERIFY(!keeper.isEmpty());
+
+        bool chosen = false;
+        std::function<void(int)> chooseEnglish = [&](int tries) {
+            QTimer::singleShot(25, [&, tries] {
+                QWidget *dialog = QApplication::activeModalWidget();
+                if (!dialog || dialog->objectName() != QLatin1String("FrmParam")) {
+                    if (tries > 0)
+                        chooseEnglish(tries - 1);
+                    return;
+                }
+                auto *langue = child<QComboBox>(dialog, "cbLangue");
+                const int english = langue->findText(QStringLiteral("English"));
+                langue->setCurrentIndex(english);
+                emit langue->activated(english);
+                chosen = english >= 0;
+                child<QPushButton>(dialog, "BOK")->click();
+            });
+        };
+        chooseEnglish(200);
+        action(form.get(), "Parameters")->trigger();
+        QVERIFY(chosen);
+
+        for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
+            QCOMPARE(board.slotEntry(place), before.slotEntry(place));
+            QCOMPARE(board.behaviourEntry(place), before.behaviourEntry(place));
+        }
+        for (int c = 0; c < Board::kConditionCount; ++c)
+            QCOMPARE(board.condition(Board::Condition(c)), before.condition(Board::Condition(c)));
+        QCOMPARE(board.captainEntry(), before.captainEntry());
+        QCOMPARE(board.setPiecesEntry(), before.setPiecesEntry());
+        QCOMPARE(child<QComboBox>(form.get(), "cbGardien")->currentText(), keeper);
+        QCOMPARE(child<QComboBox>(form.get(), "cbDC1")->currentText(), QStringLiteral("Inner midfielder"));
+        QCOMPARE(child<QLabel>(form.get(), "LVelstats")->text(), velstats);
+        QCOMPARE(child<QLabel>(form.get(), "LabelTactique")->text(), QStringLiteral("Attack in the middle"));
     }
 
     void unknownLanguageKeepsTheFrenchTexts_data()

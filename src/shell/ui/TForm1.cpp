@@ -586,14 +586,19 @@ void TForm1::loadLanguage()
     m_loadedLanguage = name;
     const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
-    if (!path.isEmpty()) {
+    LanguageFile file;
+    if (!path.isEmpty() && file.load(path)) {
         QList<QWidget *> windows = {this};
         for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
             if (dialog)
                 windows << dialog;
-        WidgetLanguageApplier::applyLanguageFile(path, windows, &m_model.board());
+        m_model.applyLanguage(file);
+        WidgetLanguageApplier::apply(file, windows);
     }
-    m_model.board().reset();
+    // The first language of a run comes before the board is filled; a later change keeps the
+    // lineup the manager composed and only shows it in the new words.
+    if (!m_startUpDone)
+        m_model.board().reset();
     refreshLookupLists();
     m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
 }
@@ -767,8 +772,8 @@ void TForm1::applySavedSettings()
 
 void TForm1::reloadAfterSettings(bool language)
 {
-    // The same language again would only clear the lineup on the board: it is loaded again
-    // only when the user chose another one.
+    // The same language again would change nothing: it is loaded again only when the user
+    // chose another one.
     if (language && m_model.settings().langue() != m_loadedLanguage)
         loadLanguage();
     m_model.reloadFormulas();
