@@ -51,7 +51,6 @@ public:
     // with the reason that the user stopped it.
     void stop();
     void clearStop() { m_stopped = false; }
-    bool stopped() const { return m_stopped; }
 
     // Throws OnlineError(step, reason) on failure.
     HttpAnswer get(const QUrl &url, const QString &step);

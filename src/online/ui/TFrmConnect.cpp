@@ -115,6 +115,9 @@ void TFrmConnect::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_session->connected() && !OnlineRun::underWay())
         m_progress->setValue(0);
+    // A failure of an earlier opening is not this one's.
+    if (!m_running)
+        m_lastFailure.clear();
     if (!m_user->text().isEmpty())
         m_password->setFocus();
     else
