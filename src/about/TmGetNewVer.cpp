@@ -31,7 +31,7 @@ QString TmGetNewVer::Copyright() { return QStringLiteral("Update check of Squadw
 
 bool TmGetNewVer::configure(const QString &updateHost, const QString &versionFile)
 {
-    const QUrl server = HttpClient::serverUrl(updateHost);
+    const QUrl server = Settings::serverUrl(updateHost);
     if (!server.isValid()) {
         m_outcome = Outcome::BadHost;
         m_badHost = updateHost;
@@ -47,10 +47,11 @@ bool TmGetNewVer::download()
 {
     try {
         HttpClient http(timeoutMs);
+        http.setAddressHint(QStringLiteral("MSG_CHECK_UPDATE_SERVER"));
         http.setProxy(proxyHost, proxyPort, proxyUser, proxyPassword);
         const HttpAnswer answer = http.get(QUrl(URLCurrVerFile), QStringLiteral("version file"));
         if (answer.status != 200) {
-            m_failure = QStringLiteral("the server answered %1").arg(answer.status);
+            m_failure = http.withAddressHint(QStringLiteral("the server answered %1").arg(answer.status));
             return false;
         }
         QSaveFile file(TempFile);
@@ -72,8 +73,9 @@ bool TmGetNewVer::CheckForUpdate()
     m_failure.clear();
     if (!download()) {
         m_outcome = Outcome::DownloadFailed;
+        // The reason belongs in the box: the status bar line may be gone before it is read.
         if (FailureDlg)
-            m_prompt.warn(vocab(QStringLiteral("MSG_UPDATE_FAILED_BOX")).arg(URLCurrVerFile));
+            m_prompt.warn(vocab(QStringLiteral("MSG_UPDATE_FAILED_BOX")).arg(URLCurrVerFile) + QStringLiteral("\r\n") + m_failure);
         return false;
     }
     const IniFile versions(TempFile);

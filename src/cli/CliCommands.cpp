@@ -298,8 +298,10 @@ int download(const ProgramPaths &paths, const Options &options)
     try {
         result = OnlineRun::run(session, folder.dataFolder(), user, code);
     } catch (const OnlineError &e) {
-        err(QStringLiteral("squadwright-cli: download failed at the %1 step: %2; the earlier game files are unchanged\n")
-                .arg(e.step(), e.reason()));
+        // Said only where it is sure: every step before the files are replaced.
+        const bool untouched = e.step() != TeamDownload::storeStep();
+        err(QStringLiteral("squadwright-cli: download failed at the %1 step: %2%3\n")
+                .arg(e.step(), e.reason(), untouched ? QStringLiteral("; the earlier game files are unchanged") : QString()));
         return kExitFailed;
     }
     for (const QString &w : result.warnings)

@@ -115,6 +115,12 @@ constexpr Default kDefaults[] = {
     {"MSG_UPDATE_AVAILABLE", u"La version %1 est disponible : %2"},
     {"MSG_UPDATE_BAD_HOST", u"Le réglage UpdateHost « %1 » n'est ni un hôte, ni hôte:port, ni une adresse http(s)."},
     {"MSG_USER_FOLDERS", u"Impossible de préparer vos dossiers personnels (%1) : les réglages et les données n'y seront pas enregistrés."},
+    // The online run: what to check when a server cannot be reached, a stop, the failed step
+    {"MSG_CHECK_GAME_SERVER", u"vérifiez l'adresse du serveur de jeu dans Options > Paramètres > Online (clé GameHost de SQW.ini), ou votre connexion"},
+    {"MSG_CHECK_UPDATE_SERVER", u"vérifiez l'adresse du serveur des mises à jour dans Options > Paramètres > Online (clé UpdateHost de SQW.ini), ou votre connexion"},
+    {"MSG_CHECK_PROXY", u"vérifiez les réglages du proxy dans Options > Paramètres > Online"},
+    {"MSG_ONLINE_STOPPED", u"arrêté à votre demande"},
+    {"MSG_ONLINE_FAILED_STEP", u"Échec : %1"},
 };
 
 } // namespace

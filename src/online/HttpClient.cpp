@@ -1,5 +1,6 @@
 #include "online/HttpClient.h"
 
+#include "common/Vocabulary.h"
 #include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
 
@@ -13,8 +14,10 @@ namespace {
 const QByteArray kAccept = "image/gif, image/x-xbitmap, image/jpeg, image/pjpeg, */*";
 const QByteArray kSender = "Squadwright, v 1.0.1";
 
-QString networkReason(QNetworkReply::NetworkError error)
+// Why the server could not be reached; a proxy failure says to check the proxy.
+QString networkReason(QNetworkReply::NetworkError error, bool *proxy)
 {
+    *proxy = false;
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
         return QStringLiteral("the server refused the connection");
@@ -27,7 +30,8 @@ QString networkReason(QNetworkReply::NetworkError error)
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("the proxy could not be used (check the proxy settings)");
+        *proxy = true;
+        return QStringLiteral("the proxy could not be used; ") + vocab(QStringLiteral("MSG_CHECK_PROXY"));
     case QNetworkReply::SslHandshakeFailedError:
         return QStringLiteral("the secure connection could not be set up");
     case QNetworkReply::TooManyRedirectsError:
@@ -45,23 +49,6 @@ QByteArray HttpAnswer::header(const QByteArray &name) const
             return h.second;
     }
     return {};
-}
-
-QUrl HttpClient::serverUrl(const QString &hostSetting)
-{
-    QString host = hostSetting.trimmed();
-    if (host.isEmpty())
-        return {};
-    if (!host.contains(QLatin1String("://")))
-        host.prepend(QLatin1String("http://"));
-    QUrl url(host, QUrl::StrictMode);
-    const QString scheme = url.scheme().toLower();
-    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
-        return {};
-    url.setPath(QString());
-    url.setQuery(QString());
-    url.setFragment(QString());
-    return url;
 }
 
 HttpClient::HttpClient(int timeoutMs)
@@ -86,6 +73,18 @@ void HttpClient::setProxy(const QString &host, const QString &port, const QStrin
 
 QNetworkProxy HttpClient::proxy() const { return m_manager->proxy(); }
 
+QString HttpClient::withAddressHint(const QString &reason) const
+{
+    return reason + QStringLiteral("; ") + vocab(m_addressHint);
+}
+
+void HttpClient::stop()
+{
+    m_stopped = true;
+    if (m_current)
+        m_current->abort();
+}
+
 HttpAnswer HttpClient::get(const QUrl &url, const QString &step) { return request(url, false, step); }
 HttpAnswer HttpClient::post(const QUrl &url, const QString &step) { return request(url, true, step); }
 
@@ -95,6 +94,8 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
     if (!url.isValid() || url.host().isEmpty())
         throw OnlineError(step, QStringLiteral("no server address is known"));
     for (int redirects = 0;; ++redirects) {
+        if (m_stopped)
+            throw OnlineError(step, vocab(QStringLiteral("MSG_ONLINE_STOPPED")));
         QNetworkRequest req(url);
         req.setAttribute(QNetworkRequest::RedirectPolicyAttribute, QNetworkRequest::ManualRedirectPolicy);
         req.setAttribute(QNetworkRequest::CookieLoadControlAttribute, QNetworkRequest::Manual);
@@ -134,8 +135,10 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
             }
         });
         timer.start(m_timeoutMs);
+        m_current = reply;
         if (!reply->isFinished())
             loop.exec();
+        m_current = nullptr;
         timer.stop();
 
         HttpAnswer answer;
@@ -148,15 +151,23 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
         const QString phrase = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
         reply->deleteLater();
 
+        if (m_stopped)
+            throw OnlineError(step, vocab(QStringLiteral("MSG_ONLINE_STOPPED")));
         if (timedOut)
-            throw OnlineError(step, QStringLiteral("no answer within %1 seconds").arg(m_timeoutMs / 1000.0));
+            throw OnlineError(step, withAddressHint(QStringLiteral("no answer within %1 seconds").arg(m_timeoutMs / 1000.0)));
         if (tooLarge)
             throw OnlineError(step, QStringLiteral("the answer is larger than %1 MiB").arg(XmlBounds::kMaxBytes / (1024 * 1024)));
-        if (answer.status >= 400 && answer.status != 401 && answer.status != 407)
-            throw OnlineError(step, QStringLiteral("the server answered %1 %2").arg(answer.status).arg(phrase).trimmed());
+        if (answer.status >= 400 && answer.status != 401 && answer.status != 407) {
+            // "Not found" mostly means an address that names another web server.
+            const QString reason = QStringLiteral("the server answered %1 %2").arg(answer.status).arg(phrase).trimmed();
+            throw OnlineError(step, answer.status == 404 ? withAddressHint(reason) : reason);
+        }
         if (answer.status == 0 || (error != QNetworkReply::NoError && (error < QNetworkReply::ContentAccessDenied
-                                                       || (error >= QNetworkReply::ProtocolUnknownError && error < QNetworkReply::ProtocolFailure + 1))))
-            throw OnlineError(step, networkReason(error));
+                                                       || (error >= QNetworkReply::ProtocolUnknownError && error < QNetworkReply::ProtocolFailure + 1)))) {
+            bool proxy = false;
+            const QString reason = networkReason(error, &proxy);
+            throw OnlineError(step, proxy ? reason : withAddressHint(reason));
+        }
         if (answer.status >= 300 && answer.status < 400) {
             const QByteArray location = answer.header("Location");
             if (!location.isEmpty()) {

@@ -3,6 +3,8 @@
 #include "online/Session.h"
 #include "online/SessionView.h"
 
+#include "common/Vocabulary.h"
+
 namespace {
 bool g_underWay = false;
 
@@ -27,11 +29,28 @@ DownloadResult OnlineRun::run(Session &session, const QString &dataFolder, const
     if (user.trimmed().isEmpty() || code.trimmed().isEmpty())
         throw OnlineError(QStringLiteral("login"),
                           QStringLiteral("no user name or security code: set them in the settings ([user] UserName and SecurityPassword)"));
-    RunGuard guard(session.view());
-    if (!session.connected() && !session.login(user, code))
-        throw OnlineError(session.failureStep(), session.failureReason());
-    DownloadResult result = TeamDownload(session, dataFolder, user, code).run();
-    if (!session.logout() && session.failedLogouts() > 0)
-        result.warnings << QStringLiteral("The server did not confirm the logout.");
+    SessionView &view = session.view();
+    RunGuard guard(view);
+    session.http().clearStop();
+    DownloadResult result;
+    try {
+        if (!session.connected() && !session.login(user, code))
+            throw OnlineError(session.failureStep(), session.failureReason());
+        result = TeamDownload(session, dataFolder, user, code).run();
+    } catch (const OnlineError &e) {
+        // What the status bar shows must be the state after the failure, not the last step.
+        if (session.connected())
+            session.abandon();
+        view.setProgress(0);
+        view.setStepText(vocab(QStringLiteral("MSG_ONLINE_FAILED_STEP")).arg(e.step()));
+        throw;
+    }
+    // Every file is stored by now: an unconfirmed logout does not undo the download.
+    try {
+        if (!session.logout() && session.failedLogouts() > 0)
+            result.warnings << QStringLiteral("The server did not confirm the logout.");
+    } catch (const OnlineError &e) {
+        result.warnings << QStringLiteral("The server did not confirm the logout (%1).").arg(e.reason());
+    }
     return result;
 }

@@ -8,7 +8,9 @@ class Session;
 // session that does not exist. Only one run is under way at a time in the process.
 class OnlineRun {
 public:
-    // Throws OnlineError naming the failed step; the earlier game files are then untouched.
+    // Throws OnlineError naming the failed step; the earlier game files are then untouched, the
+    // session is given up and the view shows the failure. A logout that fails once every file is
+    // stored is only a warning of the result.
     static DownloadResult run(Session &session, const QString &dataFolder, const QString &user, const QString &code);
     static bool underWay();
 };

@@ -5,6 +5,7 @@
 #include "online/SessionView.h"
 
 #include "common/Vocabulary.h"
+#include "settings/Settings.h"
 
 #include <QDomDocument>
 #include <QSaveFile>
@@ -28,7 +29,7 @@ Session::Session(HttpClient &http, SessionView &view, const QString &dataFolder,
 
 QUrl Session::menuUrl(const QString &gameHost)
 {
-    QUrl url = HttpClient::serverUrl(gameHost);
+    QUrl url = Settings::serverUrl(gameHost);
     if (!url.isValid())
         return {};
     url.setPath(QStringLiteral("/Common/menu.asp"));
@@ -99,6 +100,15 @@ bool Session::failEnd()
     return false;
 }
 
+void Session::abandon()
+{
+    m_connected = false;
+    m_baseUrl.clear();
+    m_cookie.clear();
+    m_http.setCookie({});
+    m_view.setConnectionText(kNotConnected);
+}
+
 bool Session::login(const QString &user, const QString &code)
 {
     m_failureStep.clear();
@@ -120,12 +130,13 @@ bool Session::login(const QString &user, const QString &code)
     try {
         const QUrl menu = menuUrl(m_gameHost);
         if (!menu.isValid())
-            throw OnlineError(kStepMenu, QStringLiteral("the game server setting \"%1\" is not a host, host:port or http(s) URL").arg(m_gameHost));
+            throw OnlineError(kStepMenu, m_http.withAddressHint(
+                                             QStringLiteral("the game server setting \"%1\" is not a host, host:port or http(s) URL").arg(m_gameHost)));
         const HttpAnswer menuAnswer = m_http.get(menu, kStepMenu);
         takeCookie(menuAnswer);
         m_baseUrl = answerText(menuAnswer, QStringLiteral("Connection.xml"), QStringLiteral("RecommendedURL")).trimmed();
         if (m_baseUrl.isEmpty())
-            throw OnlineError(kStepMenu, QStringLiteral("the server named no session server"));
+            throw OnlineError(kStepMenu, m_http.withAddressHint(QStringLiteral("the server named no session server")));
         m_view.setConnectionText(QStringLiteral("Trying to connect to ") + m_baseUrl);
 
         const QByteArray name = encodeCredential(user);

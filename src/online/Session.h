@@ -31,6 +31,10 @@ public:
     // is sent any more. With no base URL nothing is sent and the result is false.
     bool logout();
 
+    // Gives up a session whose run failed: its state on the server is unknown, so the next run
+    // logs in afresh instead of sending requests over it.
+    void abandon();
+
     void setGameHost(const QString &gameHost) { m_gameHost = gameHost; }
     bool connected() const { return m_connected; }
     const QString &baseUrl() const { return m_baseUrl; }

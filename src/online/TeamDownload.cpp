@@ -30,9 +30,13 @@ TeamDownload::TeamDownload(Session &session, const QString &dataFolder, const QS
     m_folder = DataFolder(folder.left(cut + 1));
 }
 
-QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable)
+QString TeamDownload::storeStep() { return kStepStore; }
+
+QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable, QString *beyondCount)
 {
     *readable = false;
+    if (beyondCount)
+        beyondCount->clear();
     QDomDocument doc;
     if (!XmlBounds::problem(matchesXml).isEmpty() || !doc.setContent(matchesXml))
         return {};
@@ -45,10 +49,16 @@ QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable
     if (!ok || count < 0 || count > children.size())
         return {};
     *readable = true;
-    for (int i = 0; i < count; ++i) {
+    for (int i = 0; i < children.size(); ++i) {
         const QDomElement match = children.at(i).toElement();
-        if (match.firstChildElement(QStringLiteral("Status")).text() == QLatin1String("UPCOMING"))
-            return match.firstChildElement(QStringLiteral("MatchID")).text();
+        if (match.firstChildElement(QStringLiteral("Status")).text() != QLatin1String("UPCOMING"))
+            continue;
+        const QString id = match.firstChildElement(QStringLiteral("MatchID")).text();
+        if (i < count)
+            return id;
+        if (beyondCount)
+            *beyondCount = id;
+        break;
     }
     return {};
 }
@@ -108,7 +118,8 @@ TeamDownload::Fetched TeamDownload::fetch(bool mayRetry)
     accept(fetched, GameFile::Matches, matches, 60, 4);
 
     bool readable = false;
-    fetched.matchId = upcomingMatch(matches, &readable);
+    QString beyondCount;
+    fetched.matchId = upcomingMatch(matches, &readable, &beyondCount);
     if (!readable) {
         if (mayRetry) {
             freshLogin();
@@ -116,6 +127,14 @@ TeamDownload::Fetched TeamDownload::fetch(bool mayRetry)
         }
         fetched.warnings << QStringLiteral("The matches file could not be read, also after a fresh login: no match orders "
                                            "were fetched and the earlier match orders stay.");
+    } else if (!beyondCount.isEmpty()) {
+        // The file's own count is what the game means: a match past it is not taken on a guess.
+        fetched.warnings << QStringLiteral("The matches file lists the upcoming match %1 after the entries its Count "
+                                           "announces: no match orders were fetched and the earlier match orders stay.")
+                                .arg(beyondCount);
+    } else if (fetched.matchId.isEmpty()) {
+        fetched.warnings << QStringLiteral("The matches file lists no upcoming match: no match orders were fetched and the "
+                                           "earlier match orders stay.");
     }
     view.setProgress(80);
     if (!fetched.matchId.isEmpty()) {

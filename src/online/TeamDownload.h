@@ -28,10 +28,14 @@ public:
 
     // Throws OnlineError naming the failed step.
     DownloadResult run();
+    // The step that replaces the game files with the new ones: the only one whose failure may
+    // come after a file was changed.
+    static QString storeStep();
 
     // The identifier of the first upcoming match of a matches file; `readable` tells whether the
-    // file had the expected structure.
-    static QString upcomingMatch(const QByteArray &matchesXml, bool *readable);
+    // file had the expected structure. Only the first Count entries are examined; `beyondCount`,
+    // when given, receives the identifier of an upcoming match listed after them.
+    static QString upcomingMatch(const QByteArray &matchesXml, bool *readable, QString *beyondCount = nullptr);
 
 private:
     struct Fetched {

@@ -108,6 +108,8 @@ void ParamDialogModel::FormActivate(const QString &currentHotKey)
     m_boxes.port = m_settings.proxyPort();
     m_boxes.userProxy = m_settings.userProxy();
     m_boxes.proxyPassword = m_settings.proxyPassword();
+    m_boxes.gameHost = m_settings.gameHost();
+    m_boxes.updateHost = m_settings.updateHost();
     m_boxes.hotKey = currentHotKey;
     // The stored language is selected when it is in the list; otherwise the selection stays.
     const QString stored = m_settings.langue(QString());
@@ -242,8 +244,23 @@ bool ParamDialogModel::SavePoste()
     return true;
 }
 
+QString ParamDialogModel::refusedHostBox() const
+{
+    // An empty box stands for the program's own server.
+    if (!m_boxes.gameHost.trimmed().isEmpty() && !Settings::serverUrl(m_boxes.gameHost).isValid())
+        return QStringLiteral("EGameHost");
+    if (!m_boxes.updateHost.trimmed().isEmpty() && !Settings::serverUrl(m_boxes.updateHost).isValid())
+        return QStringLiteral("EUpdateHost");
+    return {};
+}
+
 bool ParamDialogModel::SaveParam()
 {
+    // A server address that cannot be used would only fail later, far from here: nothing is saved.
+    if (const QString box = refusedHostBox(); !box.isEmpty()) {
+        emit hostRefused(box, box == QLatin1String("EGameHost") ? m_boxes.gameHost : m_boxes.updateHost);
+        return false;
+    }
     bool ok = true;
     // No language selected (none in the list, or the stored one is missing): the stored
     // name stays rather than being replaced by nothing.
@@ -254,6 +271,11 @@ bool ParamDialogModel::SaveParam()
     ok = ok && m_settings.setProxy(m_boxes.proxy) && m_settings.setProxyPort(m_boxes.port)
          && m_settings.setUserProxy(m_boxes.userProxy) && m_settings.setProxyPassword(m_boxes.proxyPassword)
          && m_settings.setUseProxy(m_boxes.useProxy);
+    // Written only when changed, so that a file without them keeps following the program's servers.
+    if (ok && m_boxes.gameHost.trimmed() != m_settings.gameHost())
+        ok = m_settings.setGameHost(m_boxes.gameHost);
+    if (ok && m_boxes.updateHost.trimmed() != m_settings.updateHost())
+        ok = m_settings.setUpdateHost(m_boxes.updateHost);
     ok = ok && SavePoste();
     for (int g = 0; ok && g < kGeneral; ++g)
         ok = m_settings.setPlayerWeight(generalKey(g), m_general[g]);

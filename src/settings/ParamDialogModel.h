@@ -48,9 +48,13 @@ public:
     void sliderKeyUp(int skill);
     void generalChange(int g, int value);
     void cbxProxyClick(bool checked);
-    // Save (the dialog then closes with OK) / save and stay. False when a write failed.
+    // Save (the dialog then closes with OK) / save and stay. False when a write failed, or when
+    // a server box holds no usable address (then nothing is written; see hostRefused).
     bool BOKClick();
     bool BApplyClick();
+    // The name of the first server box ("EGameHost", "EUpdateHost") whose text is no usable
+    // address; empty when both are.
+    QString refusedHostBox() const;
 
     // ---- operations ----
     void InicbPoste();
@@ -82,6 +86,8 @@ public:
         QString nomEquipe, idEquipe, hUser, hPassword;
         bool useProxy = false;    // cbxProxy; also enables the proxy group
         QString proxy, port = QStringLiteral("80"), userProxy, proxyPassword;
+        // The game and update servers ("host", "host:port" or an http(s) URL); empty: the program's own.
+        QString gameHost, updateHost;
     };
     Boxes &boxes() { return m_boxes; }
     const Boxes &boxes() const { return m_boxes; }
@@ -94,6 +100,8 @@ signals:
     void saved();
     // The last table load brought out-of-range values into 0..100 (see clampedKeys()).
     void valuesClamped(const QStringList &keys);
+    // A save was refused: the server box named holds text that is no usable address.
+    void hostRefused(const QString &boxName, const QString &text);
 
 private:
     void setSlider(int skill, int value);

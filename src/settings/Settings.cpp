@@ -96,6 +96,32 @@ QString Settings::updateHost() const
     const QString host = m_file.readString(kOnline, QStringLiteral("UpdateHost"), QString()).trimmed();
     return host.isEmpty() ? kDefaultUpdateHost : host;
 }
+bool Settings::setGameHost(const QString &host)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("GameHost"), host.trimmed()), QStringLiteral("GameHost"));
+}
+bool Settings::setUpdateHost(const QString &host)
+{
+    return written(m_file.writeString(kOnline, QStringLiteral("UpdateHost"), host.trimmed()), QStringLiteral("UpdateHost"));
+}
+
+QUrl Settings::serverUrl(const QString &hostSetting)
+{
+    QString host = hostSetting.trimmed();
+    if (host.isEmpty())
+        return {};
+    if (!host.contains(QLatin1String("://")))
+        host.prepend(QLatin1String("http://"));
+    QUrl url(host, QUrl::StrictMode);
+    const QString scheme = url.scheme().toLower();
+    if (!url.isValid() || url.host().isEmpty() || (scheme != QLatin1String("http") && scheme != QLatin1String("https")))
+        return {};
+    url.setPath(QString());
+    url.setQuery(QString());
+    url.setFragment(QString());
+    return url;
+}
+
 bool Settings::useProxy() const { return m_file.readBool(kOnline, QStringLiteral("UseProxy"), false); }
 QString Settings::proxy() const { return m_file.readString(kOnline, QStringLiteral("Proxy"), QString()); }
 QString Settings::proxyPort() const { return m_file.readString(kOnline, QStringLiteral("ProxyPort"), QStringLiteral("80")); }

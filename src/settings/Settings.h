@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QUrl>
 
 // The program's own settings in SQW.ini, one getter and one setter per key, each with its
 // default and the way the program has always read it. Every read goes to the file, so a value
@@ -77,11 +78,16 @@ public:
     bool removeOldPassword();
 
     // [online]
-    // The game server's host: "host", "host:port" or a URL with scheme http:// or https://.
+    // The server a host setting names ("host", "host:port" or a URL with scheme http:// or
+    // https://): scheme, host and port, without path. Invalid when the setting is unusable.
+    static QUrl serverUrl(const QString &hostSetting);
+    // The game server's host, in those forms; the default when the key is empty or absent.
     QString gameHost() const;
+    bool setGameHost(const QString &host);
     static const QString kDefaultGameHost;
     // The update server's host, in the same forms as the game host.
     QString updateHost() const;
+    bool setUpdateHost(const QString &host);
     static const QString kDefaultUpdateHost;
     bool useProxy() const;
     QString proxy() const;

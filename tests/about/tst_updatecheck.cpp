@@ -1,5 +1,6 @@
 #include "about/TmGetNewVer.h"
 #include "about/UpdatePrompt.h"
+#include "common/Vocabulary.h"
 
 #include <QFile>
 #include <QTcpServer>
@@ -135,8 +136,12 @@ private slots:
         }
         const bool failed = outcome == int(TmGetNewVer::Outcome::DownloadFailed);
         QCOMPARE(prompt.warnings.size(), failed ? 1 : 0);
-        if (failed)
+        if (failed) {
+            // The box itself gives the reason and what to check.
             QVERIFY(prompt.warnings[0].contains("http://" + server.host() + "/version.ver"));
+            QVERIFY2(prompt.warnings[0].endsWith(check.failure()) && check.failure().endsWith(vocab("MSG_CHECK_UPDATE_SERVER")),
+                     qPrintable(prompt.warnings[0]));
+        }
         if (!offered)
             QVERIFY2(!check.outcomeMessage().isEmpty(), "every other ending is told on the status bar");
 

@@ -75,6 +75,21 @@ private slots:
         QCOMPARE(run.out, runCli({"evaluate", "--json"}).out);
     }
 
+    // The logout fails after every file is stored: a warning, not a failure, and no word of
+    // files "unchanged".
+    void failedLogoutIsAWarning()
+    {
+        writeAccount("manager", "s3cret");
+        server->failStep = QStringLiteral("logout");
+        const Run run = runCli({"download"});
+        QCOMPARE(run.code, 0);
+        QCOMPARE(readAll(program->filePath("xml/players.xml")), server->bodies["players"]);
+        QVERIFY2(run.err.startsWith("warning: ") && run.err.contains("did not confirm the logout") && run.err.count('\n') == 1,
+                 run.err.constData());
+        QVERIFY(!run.err.contains("unchanged"));
+        QCOMPARE(run.out, runCli({"evaluate"}).out);
+    }
+
     void accountFromTheCommandLine()
     {
         server->user = QStringLiteral("Ana Lu");

@@ -6,7 +6,10 @@
 #include "online/TeamDownload.h"
 #include "support/FakeGameServer.h"
 
+#include "common/Vocabulary.h"
+
 #include <QDir>
+#include <QTimer>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -17,10 +20,11 @@ struct RecordingView : SessionView {
     QStringList shown;
     QList<int> progress;
     QString connection;
+    QString stepText;
     void addStep(const QString &t) override { shown << t; }
     void setProgress(int p) override { progress << p; }
     void setConnectionText(const QString &t) override { shown << t; connection = t; }
-    void setStepText(const QString &t) override { shown << t; }
+    void setStepText(const QString &t) override { shown << t; stepText = t; }
     void showMessage(const QString &t) override { shown << t; }
 };
 
@@ -184,6 +188,7 @@ private slots:
         QTest::addColumn<QString>("step");
         QTest::addColumn<QString>("reason");
         QTest::newRow("refused connection") << "closed" << "" << "menu" << "refused";
+        QTest::newRow("no session server named") << "nourl" << "" << "menu" << "no session server";
         QTest::newRow("500 menu") << "fail" << "menu" << "menu" << "500";
         QTest::newRow("500 security") << "fail" << "security" << "security code check" << "500";
         QTest::newRow("500 login") << "fail" << "login" << "login" << "500";
@@ -234,6 +239,8 @@ private slots:
             server->hasSecurityCode = false;
         } else if (misbehaviour == QLatin1String("huge")) {
             server->bodies[where] = QByteArray(17 * 1024 * 1024, 'x');
+        } else if (misbehaviour == QLatin1String("nourl")) {
+            server->menuWithoutUrl = true;
         }
         Session session(http, view, folder.data(), host, QStringLiteral("1"));
         try {
@@ -243,11 +250,20 @@ private slots:
             QCOMPARE(e.step(), step);
             QVERIFY2(e.reason().contains(reason), qPrintable(e.reason()));
             QVERIFY(!e.message().contains(code));
+            // A server that cannot be reached: the reason says what to check.
+            if (QStringList{"closed", "slow", "nourl"}.contains(misbehaviour))
+                QVERIFY2(e.reason().endsWith(vocab("MSG_CHECK_GAME_SERVER")), qPrintable(e.reason()));
         }
         folder.expectUntouched();
         for (const QString &line : view.shown)
             QVERIFY2(!line.contains(code) && !line.contains(QLatin1String("code=")), qPrintable(line));
         QVERIFY(!OnlineRun::underWay());
+        // What is shown afterwards is the state after the failure: no session, the failed step,
+        // the progress back at 0; the next run logs in afresh.
+        QVERIFY(!session.connected());
+        QCOMPARE(view.connection, QStringLiteral("Not connected!"));
+        QCOMPARE(view.stepText, vocab("MSG_ONLINE_FAILED_STEP").arg(step));
+        QCOMPARE(view.progress.last(), 0);
         if (misbehaviour == QLatin1String("badcode") || misbehaviour == QLatin1String("nocode")) {
             QVERIFY(!server->steps().contains(QStringLiteral("teamDetails")));
             QCOMPARE(server->steps().contains(QStringLiteral("logout")), misbehaviour == QLatin1String("badcode"));
@@ -281,21 +297,25 @@ private slots:
     }
 
     // A matches file with no usable orders: the four other files arrive, the earlier orders stay.
+    // Every one of them says so.
     void noOrdersFetched_data()
     {
         QTest::addColumn<QByteArray>("matches");
-        QTest::addColumn<bool>("warned");
-        QTest::newRow("no upcoming match") << FakeGameServer::matchList({{"1", "PLAYED"}, {"2", "Upcoming"}}) << false;
-        QTest::newRow("malformed twice") << QByteArray() << true;
+        QTest::addColumn<QString>("warning");
+        QTest::newRow("no upcoming match") << FakeGameServer::matchList({{"1", "PLAYED"}, {"2", "Upcoming"}}) << "no upcoming match";
+        QByteArray beyond = FakeGameServer::matchList({{"1", "PLAYED"}, {"2", "UPCOMING"}});
+        beyond.replace("Count=\"2\"", "Count=\"1\"");
+        QTest::newRow("upcoming match beyond Count") << beyond << "upcoming match 2 after the entries its Count";
+        QTest::newRow("malformed twice") << QByteArray() << "could not be read";
         // Nested far beyond any game file: refused at once rather than parsed for minutes.
         QTest::newRow("nested 100000 deep") << "<VelmorraData><Team><MatchList Count=\"1\">" + QByteArray("<M>").repeated(100000)
                                                   + QByteArray("</M>").repeated(100000) + "</MatchList></Team></VelmorraData>"
-                                            << true;
+                                            << "could not be read";
     }
     void noOrdersFetched()
     {
         QFETCH(QByteArray, matches);
-        QFETCH(bool, warned);
+        QFETCH(QString, warning);
         Folder folder;
         RecordingView view;
         HttpClient http(10000);
@@ -306,11 +326,63 @@ private slots:
         Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
         const DownloadResult result = OnlineRun::run(session, folder.data(), server->user, server->code);
         QVERIFY(!server->steps().contains(QStringLiteral("matchOrders")));
-        QCOMPARE(result.warnings.size(), warned ? 1 : 0);
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings[0].contains(warning) && result.warnings[0].contains(QLatin1String("no match orders were fetched")),
+                 qPrintable(result.warnings[0]));
         QCOMPARE(result.lastPath, folder.data() + "Matchs.xml");
         QCOMPARE(read(folder.data() + "MatchOrders.xml"), kOld + "MatchOrders.xml");
         QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
         QCOMPARE(view.progress.mid(view.progress.size() - 2), QList<int>({80, 100}));
+    }
+
+    // The logout fails once all five files are stored: the download stands, with a warning.
+    void logoutFailsAfterTheFilesAreStored_data()
+    {
+        QTest::addColumn<QString>("misbehaviour");
+        QTest::newRow("500") << "fail";
+        QTest::newRow("dropped") << "drop";
+    }
+    void logoutFailsAfterTheFilesAreStored()
+    {
+        QFETCH(QString, misbehaviour);
+        Folder folder;
+        RecordingView view;
+        HttpClient http(5000);
+        (misbehaviour == QLatin1String("fail") ? server->failStep : server->dropStep) = QStringLiteral("logout");
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        const DownloadResult result = OnlineRun::run(session, folder.data(), server->user, server->code);
+        QCOMPARE(server->steps().last(), QStringLiteral("logout"));
+        QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+        QCOMPARE(read(folder.data() + "MatchOrders.xml"), server->bodies["matchOrders"]);
+        QCOMPARE(result.lastPath, folder.data() + "MatchOrders.xml");
+        QCOMPARE(result.warnings.size(), 1);
+        QVERIFY2(result.warnings[0].contains(QLatin1String("did not confirm the logout")), qPrintable(result.warnings[0]));
+        QCOMPARE(view.progress.last(), 100);
+    }
+
+    // A stop during a silent wait ends the run at once, as a failure that keeps the earlier files;
+    // the next run is not stopped.
+    void stopEndsTheWait()
+    {
+        Folder folder;
+        RecordingView view;
+        HttpClient http(60000);
+        server->slowStep = QStringLiteral("matches");
+        Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+        QTimer::singleShot(300, this, [&] { http.stop(); });
+        try {
+            OnlineRun::run(session, folder.data(), server->user, server->code);
+            QFAIL("the run was not stopped");
+        } catch (const OnlineError &e) {
+            QCOMPARE(e.step(), QStringLiteral("matches"));
+            QCOMPARE(e.reason(), vocab("MSG_ONLINE_STOPPED"));
+        }
+        folder.expectUntouched();
+        QVERIFY(!session.connected());
+        server->slowStep.clear();
+        OnlineRun::run(session, folder.data(), server->user, server->code);
+        QCOMPARE(server->steps().count(QStringLiteral("login")), 2);
+        QCOMPARE(read(folder.data() + "Matchs.xml"), server->bodies["matches"]);
     }
 
     void redirectChainOfFive()

@@ -182,6 +182,42 @@ private slots:
             QCOMPARE(model.slider(s), model.row(0)[s]);
     }
 
+    // The two servers in the forms the program reads; an address it could not use saves
+    // nothing at all, and an untouched box writes no key.
+    void serverBoxes()
+    {
+        const QString folder = programFolder();
+        Settings settings(iniPath());
+        ParamDialogModel model(settings, folder);
+        QSignalSpy refused(&model, &ParamDialogModel::hostRefused);
+        model.FormCreate();
+        model.FormActivate(QString());
+        QCOMPARE(model.boxes().gameHost, Settings::kDefaultGameHost);
+        QCOMPARE(model.boxes().updateHost, Settings::kDefaultUpdateHost);
+        QVERIFY(model.BOKClick());
+        QVERIFY(!settings.file().keyExists(QStringLiteral("online"), QStringLiteral("GameHost")));
+
+        const QByteArray before = readAll(iniPath());
+        model.boxes().hUser = QStringLiteral("coach");
+        for (const QString bad : {"ftp://game.example", "http://", "game example:80", "game.example:99999"}) {
+            model.boxes().updateHost = bad;
+            QVERIFY2(!model.BOKClick(), qPrintable(bad));
+            QCOMPARE(refused.last(), QVariantList({QStringLiteral("EUpdateHost"), bad}));
+        }
+        QCOMPARE(readAll(iniPath()), before);
+
+        model.boxes().gameHost = QStringLiteral(" 127.0.0.1:8080 ");
+        model.boxes().updateHost = QStringLiteral("https://updates.example/");
+        QVERIFY(model.BOKClick());
+        QCOMPARE(settings.gameHost(), QStringLiteral("127.0.0.1:8080"));
+        QCOMPARE(settings.updateHost(), QStringLiteral("https://updates.example/"));
+        QCOMPARE(settings.userName(), QStringLiteral("coach"));
+        // Emptied: the program's own server again.
+        model.boxes().gameHost.clear();
+        QVERIFY(model.BOKClick());
+        QCOMPARE(settings.gameHost(), Settings::kDefaultGameHost);
+    }
+
     // Values the sliders cannot show are brought into 0..100 and named; a row that does not
     // sum to 100 is shown as it is until the first move; no language file leaves the stored name.
     void fileValuesOutOfRange()

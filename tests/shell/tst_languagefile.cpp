@@ -1,10 +1,12 @@
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
+#include "about/RtfReader.h"
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -309,6 +311,50 @@ private slots:
         }
         for (const QString &box : boxes)
             QVERIFY2(!board.items(box).contains("?"), qPrintable(box));
+    }
+
+    // Each guide names the menus, pages, boxes and buttons as its language file captions them,
+    // quotes the update failure as the program words it, and the folders as they are.
+    void guidesUseTheProgramsWords_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("guide");
+        QTest::newRow("Francais") << "Francais.lng" << "Velmorrafr.rtf";
+        QTest::newRow("English") << "English.lng" << "Velmorra.rtf";
+    }
+    void guidesUseTheProgramsWords()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, guide);
+        LanguageFile file(shippedFile(language.toLatin1().constData()));
+        QVERIFY(file.isLoaded());
+        const auto document = RtfReader::readFile(QStringLiteral(SQW_SAMPLE_DATA_DIR "/doc/") + guide);
+        QVERIFY(document);
+        const QString text = document->plainText();
+        const QList<QPair<QString, QString>> named = {
+            {"Form1", "Options1"},      {"Form1", "Parameters"},   {"FrmParam", "TabOnline"},
+            {"FrmParam", "gbApparence"}, {"FrmParam", "GBServers"}, {"FrmParam", "LGameHost"},
+            {"FrmParam", "LUpdateHost"}, {"FrmParam", "cbxProxy"},  {"FrmParam", "LHPassword"},
+            {"FrmConnect", "LUserName"}, {"FrmConnect", "LPassword"}, {"FrmConnect", "BConnect"},
+            {"FrmConnect", "BCancel"},  {"FrmParam", "gbHotKey"},  {"Form1", "OnTop"},
+            {"Form1", "Check_Updates"}, {"Form1", "DocVelmorra"}, {"Form1", "download"}};
+        for (const auto &[window, control] : named) {
+            QString caption = LanguageFile::attribute(
+                LanguageFile::childElement(file.windowElements(window).value(0), control), "Caption");
+            caption.remove(QLatin1Char('&'));
+            while (caption.endsWith(QLatin1Char(':')) || caption.endsWith(QLatin1Char(' ')))
+                caption.chop(1);
+            QVERIFY2(!caption.isEmpty(), qPrintable(control));
+            const QRegularExpression word(QStringLiteral("(?<!\\w)") + QRegularExpression::escape(caption) + QStringLiteral("(?!\\w)"),
+                                          QRegularExpression::UseUnicodePropertiesOption);
+            QVERIFY2(text.contains(word), qPrintable(guide + ": " + caption));
+        }
+        QVERIFY(file.applyVocabulary() > 0);
+        const QString updateFailure = LanguageFile::splitLines(vocab("MSG_UPDATE_FAILED_BOX")).value(0);
+        QVERIFY2(text.contains(updateFailure), qPrintable(updateFailure));
+        // One name for the security code, and the user folder the program uses on Windows.
+        QVERIFY(!text.contains(QString::fromUtf8("Mot de passe de sécurité"), Qt::CaseInsensitive));
+        QVERIFY(text.contains("%LOCALAPPDATA%\\squadwright") && !text.contains("%APPDATA%"));
     }
 
     void englishThenFrenchAgain()

@@ -176,7 +176,7 @@ void FakeGameServer::answer(QTcpSocket *socket, const Request &request)
     if (step == QLatin1String("menu")) {
         m_menuCookie = "SessionID=menu" + QByteArray::number(++m_sessions);
         return send(socket, 200, kXml,
-                    "<Menu><RecommendedURL>" + baseUrl().toLatin1() + "</RecommendedURL></Menu>",
+                    "<Menu><RecommendedURL>" + (menuWithoutUrl ? QByteArray() : baseUrl().toLatin1()) + "</RecommendedURL></Menu>",
                     {"Set-Cookie: " + m_menuCookie + "; path=/"});
     }
     if (step == QLatin1String("security") || step == QLatin1String("login")) {
@@ -197,7 +197,10 @@ void FakeGameServer::answer(QTcpSocket *socket, const Request &request)
         if (countDown(logoutFailures))
             return send(socket, 200, kXml, "<Logout><ActionSuccessful>False</ActionSuccessful></Logout>");
         m_sessionCookie.clear();
-        return send(socket, 200, kXml, "<Logout><ActionSuccessful>True</ActionSuccessful></Logout>");
+        const QByteArray done = "<Logout><ActionSuccessful>True</ActionSuccessful></Logout>";
+        if (step == dropStep)
+            return dropMidBody(socket, done);
+        return send(socket, 200, kXml, done);
     }
     if (!bodies.contains(step))
         return send(socket, 404, "text/html; charset=utf-8", "not found");
@@ -209,12 +212,15 @@ void FakeGameServer::answer(QTcpSocket *socket, const Request &request)
         type = "text/plain";
     if (step == QLatin1String("matches") && countDown(malformedMatchesTimes))
         body = "<VelmorraData><Team><MatchList Count=\"3\"><Match>";
-    if (step == dropStep) {
-        socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + kXml + "\r\nContent-Length: " + QByteArray::number(body.size() + 1000)
-                      + "\r\n\r\n" + body.left(body.size() / 2));
-        socket->flush();
-        socket->disconnectFromHost();
-        return;
-    }
+    if (step == dropStep)
+        return dropMidBody(socket, body);
     send(socket, 200, type, body);
+}
+
+void FakeGameServer::dropMidBody(QTcpSocket *socket, const QByteArray &body)
+{
+    socket->write("HTTP/1.1 200 OK\r\nContent-Type: " + kXml + "\r\nContent-Length: " + QByteArray::number(body.size() + 1000)
+                  + "\r\n\r\n" + body.left(body.size() / 2));
+    socket->flush();
+    socket->disconnectFromHost();
 }

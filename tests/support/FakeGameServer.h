@@ -43,6 +43,7 @@ public:
     int wrongTypeTimes = 0;        // team details sent as text/plain
     int malformedMatchesTimes = 0; // matches answer that is not XML
     int logoutFailures = 0;        // logouts answered ActionSuccessful False
+    bool menuWithoutUrl = false;   // a menu answer that names no session server
     QString failStep;              // answered 500
     QString dropStep;              // connection closed mid-body
     QString slowStep;              // never answered
@@ -59,6 +60,7 @@ public:
 private:
     void onReadyRead(QTcpSocket *socket);
     void answer(QTcpSocket *socket, const Request &request);
+    static void dropMidBody(QTcpSocket *socket, const QByteArray &body);
     static void send(QTcpSocket *socket, int status, const QByteArray &type, const QByteArray &body,
                      const QList<QByteArray> &extraHeaders = {});
 

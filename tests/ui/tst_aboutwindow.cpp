@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTextBlock>
@@ -49,6 +50,21 @@ private slots:
         QVERIFY(!readme->toPlainText().contains("frobnicate"));
         QCOMPARE(readme->begin().begin().fragment().charFormat().fontWeight(), int(QFont::Bold));
         QCOMPARE(readme->begin().blockFormat().alignment() & Qt::AlignHorizontal_Mask, Qt::AlignHCenter);
+    }
+
+    // The read-me is read from its first line, at every opening.
+    void readMeOpensAtItsTop()
+    {
+        TFApropos about(QStringLiteral(SQW_SAMPLE_DATA_DIR), {}, {});
+        QScrollBar *bar = about.RichEdit1()->verticalScrollBar();
+        for (int opening = 0; opening < 2; ++opening) {
+            about.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&about));
+            QVERIFY(bar->maximum() > 0);
+            QCOMPARE(bar->value(), 0);
+            bar->setValue(bar->maximum());
+            about.accept();
+        }
     }
 
     void missingFilesAreToldAndTheWindowStillOpens()

@@ -3,8 +3,12 @@
 #include "support/FakeGameServer.h"
 #include "support/ProgramFolder.h"
 
+#include "common/Vocabulary.h"
+
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QListWidget>
 #include <QProgressBar>
 #include <QPushButton>
@@ -17,6 +21,31 @@ QByteArray readAll(const QString &path)
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+// The darkest and the most common grey level of what a widget shows: its text and its ground.
+struct Greys {
+    int darkest = 255;
+    int ground = 0;
+};
+Greys greys(QWidget *widget)
+{
+    const QImage image = widget->grab().toImage();
+    QHash<int, int> counts;
+    Greys g;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const int grey = qGray(image.pixel(x, y));
+            g.darkest = qMin(g.darkest, grey);
+            ++counts[grey];
+        }
+    int most = 0;
+    for (auto it = counts.cbegin(); it != counts.cend(); ++it)
+        if (it.value() > most) {
+            most = it.value();
+            g.ground = it.key();
+        }
+    return g;
+}
+
 QStringList lines(const QListWidget *log)
 {
     QStringList out;
@@ -93,6 +122,55 @@ private slots:
         QVERIFY(!log.join('|').contains(server->code));
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
         QVERIFY(QFile::exists(program->filePath("xml/Team.xml")));
+    }
+
+    // Annuler stops a silent wait at once: a failure like any other, files as before, the
+    // dialog open on it, the progress back at 0. Idle, it closes the dialog.
+    void cancelStopsTheRun()
+    {
+        const QByteArray players = readAll(program->filePath("xml/players.xml"));
+        server->slowStep = QStringLiteral("matches");
+        dialog->EPassword()->setText(server->code);
+        dialog->show();
+        // A wait far longer than the test may last: only the stop can end it.
+        dialog->http().setTimeout(600000);
+        QTimer::singleShot(300, this, [&] { QTest::mouseClick(dialog->BCancel(), Qt::LeftButton); });
+        QTest::mouseClick(dialog->BConnect(), Qt::LeftButton);
+        QVERIFY(dialog->isVisible());
+        QVERIFY2(dialog->lastFailure().contains(vocab("MSG_ONLINE_STOPPED")), qPrintable(dialog->lastFailure()));
+        QCOMPARE(dialog->ProgressBar1()->value(), 0);
+        QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
+        QVERIFY(!dialog->session().connected());
+        QTest::mouseClick(dialog->BCancel(), Qt::LeftButton);
+        QVERIFY(!dialog->isVisible());
+        QCOMPARE(dialog->result(), int(QDialog::Rejected));
+    }
+
+    // The refused login's box and the step log read dark on light, whatever the dialog's green.
+    void messagesAreReadable()
+    {
+        dialog->EPassword()->setText(QStringLiteral("wrong"));
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QString text;
+        Greys box;
+        auto *closer = new QTimer(this);
+        connect(closer, &QTimer::timeout, this, [&] {
+            if (auto *shown = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                text = shown->text();
+                box = greys(shown->findChild<QLabel *>(QStringLiteral("qt_msgbox_label")));
+                shown->accept();
+            }
+        });
+        closer->start(20);
+        QTest::mouseClick(dialog->BConnect(), Qt::LeftButton);
+        closer->stop();
+        QVERIFY2(text.startsWith(QLatin1String("Login failed !")), qPrintable(text));
+        QVERIFY2(box.ground > 200 && box.darkest < 100, qPrintable(QStringLiteral("%1 %2").arg(box.ground).arg(box.darkest)));
+        QVERIFY(dialog->EditConnexion()->count() > 0);
+        QTest::qWait(50); // the list lays its lines out after a pause
+        const Greys log = greys(dialog->EditConnexion());
+        QVERIFY2(log.ground > 200 && log.darkest < 100, qPrintable(QStringLiteral("%1 %2").arg(log.ground).arg(log.darkest)));
     }
 
 private:

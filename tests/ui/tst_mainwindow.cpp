@@ -24,6 +24,7 @@
 #include <QDirIterator>
 #include <QLabel>
 #include <QMessageBox>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSignalSpy>
@@ -797,7 +798,9 @@ private slots:
         QCOMPARE(child<QLabel>(form.get(), "StatusPanel1")->text(), QStringLiteral("téléchargement fichier KDX"));
     }
 
-    // With a stored code the command runs without the dialog and shows the new roster.
+    // With a stored code the command runs without the dialog and shows the new roster. A failed
+    // run before it leaves the status bar telling the failure and the state as it is, the progress
+    // back at 0, and the next run logs in afresh instead of using a dead session.
     void downloadWithStoredCode()
     {
         ProgramFolder folder;
@@ -805,15 +808,29 @@ private slots:
         QVERIFY(server.listen());
         server.serveFolder(folder.path("xml"));
         server.bodies["players"].replace("<PlayerName>", "<PlayerName>Neu");
+        server.failStep = QStringLiteral("matches");
         IniFile ini(folder.path("SQW.ini"));
         ini.writeString("online", "GameHost", server.host());
         ini.writeString("user", "UserName", server.user);
         ini.writeString("user", "SecurityPassword", server.code);
         auto form = start(folder);
+        QLabel *session = child<QLabel>(form.get(), "StatusPanel2");
+        QLabel *step = child<QLabel>(form.get(), "StatusPanel3");
         action(form.get(), "download")->trigger();
+        QCOMPARE(session->text(), QStringLiteral("Not connected!"));
+        QCOMPARE(step->text(), vocab("MSG_ONLINE_FAILED_STEP").arg("matches"));
+        QVERIFY2(step->toolTip().contains("500"), qPrintable(step->toolTip()));
+        QVERIFY2(form->statusMessage().contains("matches"), qPrintable(form->statusMessage()));
+        QCOMPARE(child<QProgressBar>(form.get(), "ProgressBar1")->value(), 0);
+        QVERIFY(!form->model().roster().players[0].PlayerName.startsWith(QLatin1String("Neu")));
+
+        server.failStep.clear();
+        action(form.get(), "download")->trigger();
+        QCOMPARE(server.steps().count(QStringLiteral("login")), 2);
         QCOMPARE(server.steps().last(), QStringLiteral("logout"));
         QVERIFY(form->model().roster().players[0].PlayerName.startsWith(QLatin1String("Neu")));
-        QCOMPARE(child<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("disconnected"));
+        QCOMPARE(session->text(), QStringLiteral("disconnected"));
+        QVERIFY(step->toolTip().isEmpty());
         QVERIFY(action(form.get(), "download")->isEnabled());
     }
 };

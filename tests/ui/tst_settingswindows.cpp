@@ -147,6 +147,34 @@ private slots:
 
     // A formula changed in the dialog changes the players' values and the slot values of the
     // lineup on the board at once; the lineup stays.
+    // A server address the program could not use: Ok keeps the dialog open on the online page
+    // and says why; a usable one is saved.
+    void serverBoxRefusesAnUnusableAddress()
+    {
+        TestSupport::ProgramFolderCopy folder;
+        Settings settings(folder.filePath(QStringLiteral("SQW.ini")));
+        TFrmParam dialog(settings, folder.folder());
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        auto *game = dialog.findChild<QLineEdit *>(QStringLiteral("EGameHost"));
+        QCOMPARE(game->text(), Settings::kDefaultGameHost);
+        game->selectAll();
+        QTest::keyClicks(game, QStringLiteral("ftp://game.example"));
+        dialog.pages()->setCurrentIndex(0);
+        QTest::mouseClick(button(&dialog, "BOK"), Qt::LeftButton);
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.pages()->currentWidget()->objectName(), QStringLiteral("TabOnline"));
+        auto *notice = dialog.findChild<QLabel *>(QStringLiteral("LHostNotice"));
+        QVERIFY(notice->isVisible() && notice->text().contains(QStringLiteral("ftp://game.example")));
+        QCOMPARE(settings.gameHost(), Settings::kDefaultGameHost);
+
+        game->selectAll();
+        QTest::keyClicks(game, QStringLiteral("127.0.0.1:8080"));
+        QTest::mouseClick(button(&dialog, "BOK"), Qt::LeftButton);
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(settings.gameHost(), QStringLiteral("127.0.0.1:8080"));
+    }
+
     void parametersCommandRecomputesAtOnce()
     {
         TestSupport::ProgramFolderCopy folder;

@@ -11,6 +11,7 @@
 #include <QMouseEvent>
 #include <QPixmap>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QUrl>
 
@@ -164,6 +165,15 @@ void TFApropos::openLink(const QString &address)
 void TFApropos::Label1Click() { openLink(AboutModel::mailUrl(m_versionText)); }
 
 void TFApropos::JvHotLink1Click() { openLink(m_webLink->text()); }
+
+void TFApropos::showEvent(QShowEvent *event)
+{
+    // Filling the document leaves the view's cursor after the last line, and the view follows
+    // its cursor: every opening starts at the top of the read-me.
+    m_readme->moveCursor(QTextCursor::Start);
+    m_readme->verticalScrollBar()->setValue(0);
+    QDialog::showEvent(event);
+}
 
 bool TFApropos::eventFilter(QObject *watched, QEvent *event)
 {

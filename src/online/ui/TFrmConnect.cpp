@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFormLayout>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -40,7 +41,9 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     m_dataFolder = programFolder + (programFolder.endsWith(QLatin1Char('/')) ? QString() : QStringLiteral("/")) + QStringLiteral("xml/");
     m_session = std::make_unique<Session>(m_http, *this, m_dataFolder, Settings::kDefaultGameHost, m_version);
     setWindowFlags(windowFlags() | Qt::MSWindowsFixedSizeDialogHint);
-    setStyleSheet(QStringLiteral("TFrmConnect { background: #1f4d2b; } QLabel { color: white; }"));
+    // Only the dialog's own labels are white on its green: a message box over the dialog, whose
+    // labels are its descendants too, keeps the palette's dark text on light.
+    setStyleSheet(QStringLiteral("TFrmConnect { background: #1f4d2b; } TFrmConnect > QLabel { color: white; }"));
 
     m_logo = new QLabel(this);
     m_logo->setObjectName(QStringLiteral("ILogo"));
@@ -49,7 +52,7 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     userLabel->setObjectName(QStringLiteral("LUserName"));
     m_user = new QLineEdit(this);
     m_user->setObjectName(QStringLiteral("EUser"));
-    auto *passwordLabel = new QLabel(QStringLiteral("Mot de passe de sécurité :"), this);
+    auto *passwordLabel = new QLabel(QStringLiteral("Code de sécurité :"), this);
     passwordLabel->setObjectName(QStringLiteral("LPassword"));
     m_password = new QLineEdit(this);
     m_password->setObjectName(QStringLiteral("EPassword"));
@@ -57,12 +60,15 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     m_connect = new QPushButton(QStringLiteral("&Valider"), this);
     m_connect->setObjectName(QStringLiteral("BConnect"));
     m_connect->setDefault(true);
+    // Closes the dialog; while a run is under way, stops it at once (the earlier files stay).
+    m_cancel = new QPushButton(QStringLiteral("A&nnuler"), this);
+    m_cancel->setObjectName(QStringLiteral("BCancel"));
+    m_cancel->setAutoDefault(false);
     m_progress = new QProgressBar(this);
     m_progress->setObjectName(QStringLiteral("ProgressBar1"));
     m_progress->setRange(0, 100);
     m_log = new QListWidget(this);
     m_log->setObjectName(QStringLiteral("EditConnexion"));
-    m_log->setStyleSheet(QStringLiteral("QListWidget { background: black; color: white; }"));
     m_log->setIconSize(QSize(16, 16));
     m_log->setMinimumSize(360, 150);
 
@@ -72,13 +78,18 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_logo, 0, Qt::AlignHCenter);
     layout->addLayout(form);
-    layout->addWidget(m_connect, 0, Qt::AlignRight);
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(m_connect);
+    buttons->addWidget(m_cancel);
+    layout->addLayout(buttons);
     layout->addWidget(m_progress);
     layout->addWidget(m_log);
     setWindowTitle(QStringLiteral("Connexion ") + Settings::kDefaultGameHost);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_connect, &QPushButton::clicked, this, [this] { ErrorHandler::guarded([this] { BConnectClick(); }); });
+    connect(m_cancel, &QPushButton::clicked, this, &TFrmConnect::reject);
 }
 
 void TFrmConnect::setDataFolder(const QString &dataFolder)
@@ -104,6 +115,9 @@ void TFrmConnect::showEvent(QShowEvent *event)
     QDialog::showEvent(event);
     if (!m_session->connected() && !OnlineRun::underWay())
         m_progress->setValue(0);
+    // A failure of an earlier opening is not this one's.
+    if (!m_running)
+        m_lastFailure.clear();
     if (!m_user->text().isEmpty())
         m_password->setFocus();
     else
@@ -113,6 +127,8 @@ void TFrmConnect::showEvent(QShowEvent *event)
 bool TFrmConnect::runDownload()
 {
     m_connect->setEnabled(false);
+    m_running = true;
+    m_lastFailure.clear();
     bool ok = false;
     try {
         m_result = OnlineRun::run(*m_session, m_dataFolder, m_user->text(), m_password->text());
@@ -122,9 +138,12 @@ bool TFrmConnect::runDownload()
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);
+        m_lastFailure = e.message();
+        m_running = false;
         m_connect->setEnabled(true);
         throw;
     }
+    m_running = false;
     m_connect->setEnabled(true);
     return ok;
 }
@@ -135,6 +154,17 @@ void TFrmConnect::BConnectClick()
         return;
     if (runDownload())
         accept();
+}
+
+void TFrmConnect::reject()
+{
+    // Escape, the window's close button and Annuler alike: a run under way is stopped first,
+    // and the dialog stays open on its failure.
+    if (m_running) {
+        m_http.stop();
+        return;
+    }
+    QDialog::reject();
 }
 
 void TFrmConnect::clearSteps() { m_log->clear(); }
@@ -168,15 +198,21 @@ void TFrmConnect::setStepText(const QString &text)
 
 void TFrmConnect::showMessage(const QString &text)
 {
-    // Under test there is nobody to press OK: the message stays in the step log.
-    if (QGuiApplication::platformName() == QLatin1String("offscreen"))
-        addStep(text);
-    else
-        QMessageBox::information(this, windowTitle(), text);
+    // The message also stays in the step log once the box is closed; the box is answered with
+    // the normal cursor.
+    addStep(text);
+    const bool busy = m_busy;
+    setBusy(false);
+    QMessageBox box(QMessageBox::Information, windowTitle(), text, QMessageBox::Ok, this);
+    box.setObjectName(QStringLiteral("SessionMessage"));
+    box.exec();
+    setBusy(busy);
 }
 
 void TFrmConnect::setBusy(bool busy)
 {
+    if (busySink)
+        busySink(busy);
     if (busy == m_busy)
         return;
     m_busy = busy;

@@ -16,7 +16,8 @@ class QPushButton;
 
 // The connection dialog: asks for the user name and the security code, shows the steps of a run
 // in its step log and owns the session's HTTP client. Created once and kept, so what is typed
-// stays between runs. Its button runs a whole download; it is disabled while a run is under way.
+// stays between runs. Its button runs a whole download; it is disabled while a run is under way,
+// when Annuler (or Escape, or closing the window) stops the run instead of closing the dialog.
 class TFrmConnect : public QDialog, public SessionView {
     Q_OBJECT
 public:
@@ -33,6 +34,7 @@ public:
     QLineEdit *EUser() const { return m_user; }
     QLineEdit *EPassword() const { return m_password; }
     QPushButton *BConnect() const { return m_connect; }
+    QPushButton *BCancel() const { return m_cancel; }
     QListWidget *EditConnexion() const { return m_log; }
     QProgressBar *ProgressBar1() const { return m_progress; }
     Session &session() { return *m_session; }
@@ -42,10 +44,13 @@ public:
     // step log, handed to the error handler and rethrown to nobody: the result is then false.
     bool runDownload();
     const DownloadResult &lastResult() const { return m_result; }
+    // Why the last run failed (the step and the reason); empty after a run that succeeded.
+    const QString &lastFailure() const { return m_lastFailure; }
 
-    // The status bar's connection and step fields.
+    // The status bar's connection and step fields, and its busy light.
     std::function<void(const QString &)> connectionSink;
     std::function<void(const QString &)> stepSink;
+    std::function<void(bool)> busySink;
 
     // SessionView
     void clearSteps() override;
@@ -56,6 +61,9 @@ public:
     void setStepText(const QString &text) override;
     void showMessage(const QString &text) override;
     void setBusy(bool busy) override;
+
+public slots:
+    void reject() override;
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -68,12 +76,15 @@ private:
     std::unique_ptr<Session> m_session;
     QString m_version;
     DownloadResult m_result;
+    QString m_lastFailure;
     bool m_busy = false;
+    bool m_running = false;
 
     QLabel *m_logo;
     QLineEdit *m_user;
     QLineEdit *m_password;
     QPushButton *m_connect;
+    QPushButton *m_cancel;
     QProgressBar *m_progress;
     QListWidget *m_log;
 };

@@ -3,6 +3,7 @@
 #include "common/ui/DisplayText.h"
 #include "common/ui/ErrorHandler.h"
 #include "platform/ui/KeepOnTop.h"
+#include "settings/Settings.h"
 #include "settings/ui/NamedWidgets.h"
 
 #include <QCheckBox>
@@ -90,7 +91,7 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     hotKey->addRow(calculLabel, m_hotKey);
     m_alignedColumns << QList<QLabel *>{langueLabel, calculLabel};
 
-    auto *gbApparence = new QGroupBox(QStringLiteral("Apparences"), general);
+    auto *gbApparence = new QGroupBox(QStringLiteral("Apparence"), general);
     gbApparence->setObjectName(QStringLiteral("gbApparence"));
     m_onTop = new QCheckBox(QStringLiteral("Fenêtre au premier plan"), gbApparence);
     m_onTop->setObjectName(QStringLiteral("cbOntop"));
@@ -167,6 +168,12 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     // ---- "Online" ----
     auto *online = new QWidget;
     online->setObjectName(QStringLiteral("TabOnline"));
+    // The boxes of the three groups start in one column.
+    QList<QLabel *> onlineLabels;
+    auto onlineLabel = [&onlineLabels](const QString &text, const QString &name, QWidget *parent) {
+        onlineLabels << namedLabel(text, name, parent);
+        return onlineLabels.last();
+    };
     auto *gbTeam = new QGroupBox(QStringLiteral("Equipe"), online);
     gbTeam->setObjectName(QStringLiteral("GBTeam"));
     m_nomEquipe = namedEdit("ENomEquipe", gbTeam);
@@ -174,10 +181,10 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     m_hUser = namedEdit("EHUser", gbTeam);
     m_hPassword = namedEdit("EHPassword", gbTeam, true);
     auto *team = new QFormLayout(gbTeam);
-    team->addRow(namedLabel(QStringLiteral("Nom de l'équipe :"), QStringLiteral("LNomEquipe"), gbTeam), m_nomEquipe);
-    team->addRow(namedLabel(QStringLiteral("ID de l'équipe :"), QStringLiteral("LIDEquipe"), gbTeam), m_idEquipe);
-    team->addRow(namedLabel(QStringLiteral("Nom d'utilisateur :"), QStringLiteral("LHUser"), gbTeam), m_hUser);
-    team->addRow(namedLabel(QStringLiteral("Mot de passe de sécurité :"), QStringLiteral("LHPassword"), gbTeam),
+    team->addRow(onlineLabel(QStringLiteral("Nom de l'équipe :"), QStringLiteral("LNomEquipe"), gbTeam), m_nomEquipe);
+    team->addRow(onlineLabel(QStringLiteral("ID de l'équipe :"), QStringLiteral("LIDEquipe"), gbTeam), m_idEquipe);
+    team->addRow(onlineLabel(QStringLiteral("Nom d'utilisateur :"), QStringLiteral("LHUser"), gbTeam), m_hUser);
+    team->addRow(onlineLabel(QStringLiteral("Code de sécurité :"), QStringLiteral("LHPassword"), gbTeam),
                  m_hPassword);
 
     m_proxyBox = new QCheckBox(QStringLiteral("Proxy"), online);
@@ -199,19 +206,38 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
         title->setFont(bold);
     }
     connexion->addRow(proxyTitle);
-    connexion->addRow(namedLabel(QStringLiteral("Proxy :"), QStringLiteral("LProxy"), m_connexion), m_proxy);
-    connexion->addRow(namedLabel(QStringLiteral("Port :"), QStringLiteral("LPort"), m_connexion), m_port);
+    connexion->addRow(onlineLabel(QStringLiteral("Proxy :"), QStringLiteral("LProxy"), m_connexion), m_proxy);
+    connexion->addRow(onlineLabel(QStringLiteral("Port :"), QStringLiteral("LPort"), m_connexion), m_port);
     connexion->addRow(authTitle);
-    connexion->addRow(namedLabel(QStringLiteral("Nom d'utilisateur :"), QStringLiteral("LUserProxy"), m_connexion),
+    connexion->addRow(onlineLabel(QStringLiteral("Nom d'utilisateur :"), QStringLiteral("LUserProxy"), m_connexion),
                       m_userProxy);
-    connexion->addRow(namedLabel(QStringLiteral("Mot de passe :"), QStringLiteral("LPasswordProxy"), m_connexion),
+    connexion->addRow(onlineLabel(QStringLiteral("Mot de passe :"), QStringLiteral("LPasswordProxy"), m_connexion),
                       m_proxyPassword);
+    // The servers, in the forms the program reads: host, host:port or an http(s) address.
+    auto *gbServers = new QGroupBox(QStringLiteral("Serveurs"), online);
+    gbServers->setObjectName(QStringLiteral("GBServers"));
+    m_gameHost = namedEdit("EGameHost", gbServers);
+    m_gameHost->setPlaceholderText(Settings::kDefaultGameHost);
+    m_updateHost = namedEdit("EUpdateHost", gbServers);
+    m_updateHost->setPlaceholderText(Settings::kDefaultUpdateHost);
+    auto *servers = new QFormLayout(gbServers);
+    servers->addRow(onlineLabel(QStringLiteral("Serveur de jeu :"), QStringLiteral("LGameHost"), gbServers), m_gameHost);
+    servers->addRow(onlineLabel(QStringLiteral("Serveur des mises à jour :"), QStringLiteral("LUpdateHost"), gbServers),
+                    m_updateHost);
+    m_hostNotice = new QLabel(online);
+    m_hostNotice->setObjectName(QStringLiteral("LHostNotice"));
+    m_hostNotice->setWordWrap(true);
+    m_hostNotice->setStyleSheet(QStringLiteral("color: #a01010;"));
+    m_hostNotice->hide();
+    m_alignedColumns << onlineLabels;
     auto *onlineLayout = new QVBoxLayout(online);
     onlineLayout->addWidget(gbTeam);
     onlineLayout->addWidget(m_proxyBox);
     onlineLayout->addWidget(m_connexion);
+    onlineLayout->addWidget(gbServers);
+    onlineLayout->addWidget(m_hostNotice);
     onlineLayout->addStretch();
-    m_pages->addTab(online, QStringLiteral("Online"));
+    m_onlinePage = m_pages->addTab(online, QStringLiteral("Online"));
 
     // ---- buttons ----
     auto *ok = new QPushButton(QStringLiteral("&Ok"), this);
@@ -240,8 +266,12 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
                                           "communs à tous les postes.\n"
                                           "« Appliquer » enregistre sans fermer, « Annuler » ferme sans enregistrer."),
                            QStringLiteral("LMsgHelp"), this);
+    m_msgBadHost = namedLabel(QStringLiteral("« %1 » n'est pas une adresse de serveur : tapez un nom d'hôte, hôte:port "
+                                             "ou une adresse http:// ou https:// (vide : le serveur habituel)."),
+                              QStringLiteral("LMsgBadHost"), this);
     m_msgClamped->hide();
     m_msgHelp->hide();
+    m_msgBadHost->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -275,6 +305,17 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     bindText(m_port, &ParamDialogModel::Boxes::port);
     bindText(m_userProxy, &ParamDialogModel::Boxes::userProxy);
     bindText(m_proxyPassword, &ParamDialogModel::Boxes::proxyPassword);
+    bindText(m_gameHost, &ParamDialogModel::Boxes::gameHost);
+    bindText(m_updateHost, &ParamDialogModel::Boxes::updateHost);
+    connect(&m_model, &ParamDialogModel::hostRefused, this, [this](const QString &box, const QString &text) {
+        m_hostNotice->setText(displayText(m_msgBadHost->text().arg(text.trimmed())));
+        m_hostNotice->show();
+        m_pages->setCurrentIndex(m_onlinePage);
+        if (auto *edit = findChild<QLineEdit *>(box)) {
+            edit->setFocus();
+            edit->selectAll();
+        }
+    });
     connect(m_proxyBox, &QCheckBox::clicked, this, [this](bool on) { m_model.cbxProxyClick(on); });
     connect(m_pages, &QTabWidget::currentChanged, this, [this](int index) {
         if (m_lastPage == m_formulesPage && index != m_formulesPage)
@@ -299,6 +340,8 @@ void TFrmParam::showEvent(QShowEvent *event)
     // Each opening reads the file again, so abandoned changes are gone.
     ErrorHandler::guarded([this] {
         m_clampNotice->clear();
+        m_hostNotice->clear();
+        m_hostNotice->hide();
         alignColumns();
         m_model.FormShow(onTopSource ? onTopSource() : false);
         KeepOnTop::apply(this, m_model.boxes().onTop);
@@ -394,5 +437,7 @@ void TFrmParam::repaint()
     setTextIfChanged(m_port, m.boxes().port);
     setTextIfChanged(m_userProxy, m.boxes().userProxy);
     setTextIfChanged(m_proxyPassword, m.boxes().proxyPassword);
+    setTextIfChanged(m_gameHost, m.boxes().gameHost);
+    setTextIfChanged(m_updateHost, m.boxes().updateHost);
     m_painting = false;
 }

@@ -18,7 +18,7 @@ class QTabWidget;
 
 // The settings dialog ("FrmParam"): pages "Général" (language, hot key, keep-on-top),
 // "Formules" (the position formulas and the general weights) and "Online" (team, account,
-// proxy); buttons Ok, Apply, Cancel, Help. A view of ParamDialogModel: each user event goes to
+// proxy, the game and update servers); buttons Ok, Apply, Cancel, Help. A view of ParamDialogModel: each user event goes to
 // the model, and the controls repaint from it. Control names are those the language files use.
 class TFrmParam : public QDialog {
     Q_OBJECT
@@ -70,8 +70,13 @@ private:
     QLineEdit *m_port = nullptr;
     QLineEdit *m_userProxy = nullptr;
     QLineEdit *m_proxyPassword = nullptr;
+    QLineEdit *m_gameHost = nullptr;
+    QLineEdit *m_updateHost = nullptr;
+    QLabel *m_hostNotice = nullptr;
+    int m_onlinePage = -1;
     // Message texts kept as hidden labels, so that the language files translate them.
     QLabel *m_msgClamped = nullptr;
     QLabel *m_msgHelp = nullptr;
+    QLabel *m_msgBadHost = nullptr;
     QList<QList<QLabel *>> m_alignedColumns;
 };

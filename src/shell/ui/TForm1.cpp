@@ -1036,6 +1036,8 @@ TFrmConnect *TForm1::connectDialog()
         m_connectDialog->setDataFolder(m_model.folder().dataFolder());
         m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
         m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
+        // Each run in the dialog lights the lamp, also one after an earlier failure put it out.
+        m_connectDialog->busySink = [this](bool busy) { m_led->setBusy(busy); };
         m_dialogs << m_connectDialog;
         const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
         if (!path.isEmpty())
@@ -1052,8 +1054,10 @@ void TForm1::downloadExecute()
         return;
     m_download->setEnabled(false);
     m_led->setBusy(true);
-    ErrorHandler::guarded([this] {
-        TFrmConnect *dialog = connectDialog();
+    m_downloadPanel->setToolTip(QString());
+    TFrmConnect *dialog = nullptr;
+    ErrorHandler::guarded([this, &dialog] {
+        dialog = connectDialog();
         Settings &settings = m_model.settings();
         const bool proxy = settings.useProxy();
         dialog->configure(settings.gameHost(), proxy ? settings.proxy() : QString(), settings.proxyPort(),
@@ -1079,6 +1083,13 @@ void TForm1::downloadExecute()
         if (!result.warnings.isEmpty())
             showStatusMessage(result.warnings.join(QLatin1Char(' ')));
     });
+    // A failure stays readable after its message and the dialog are gone: the step field names
+    // the failed step and tells the reason when pointed at; a failure seen only in the closed
+    // dialog is told again here.
+    if (dialog && !dialog->lastFailure().isEmpty()) {
+        showStatusMessage(dialog->lastFailure());
+        m_downloadPanel->setToolTip(dialog->lastFailure());
+    }
     m_led->setBusy(false);
     m_download->setEnabled(true);
 }
