@@ -9,6 +9,7 @@
 #include "common/JsonWriter.h"
 #include "common/Vocabulary.h"
 #include "settings/Settings.h"
+#include "shell/FolderTidy.h"
 #include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
 #include "online/OnlineError.h"
@@ -327,6 +328,9 @@ int run(const QString &command, const Options &options, const std::function<int(
     const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
     if (!language.isEmpty())
         LanguageFile(language).applyVocabulary();
+    // Before anything reads the files: what a killed run left is mended, and said.
+    for (const QString &notice : FolderTidy::run(paths).notices())
+        err(QStringLiteral("warning: %1\n").arg(notice));
     if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin || options.timeout > 0))
         return usage(QStringLiteral("--user, --password-stdin and --timeout belong to download"));
     try {
@@ -342,6 +346,7 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         if (command == QLatin1String("optimize")) {
             MainModel model(paths);
+            warnOfLostSettings(model);
             return optimize(model, options);
         }
         if (command == QLatin1String("download"))

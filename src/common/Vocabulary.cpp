@@ -115,6 +115,8 @@ constexpr Default kDefaults[] = {
     {"MSG_UPDATE_AVAILABLE", u"La version %1 est disponible : %2"},
     {"MSG_UPDATE_BAD_HOST", u"Le réglage UpdateHost « %1 » n'est ni un hôte, ni hôte:port, ni une adresse http(s)."},
     {"MSG_USER_FOLDERS", u"Impossible de préparer vos dossiers personnels (%1) : les réglages et les données n'y seront pas enregistrés."},
+    {"MSG_DOWNLOAD_FINISHED", u"Un téléchargement interrompu pendant le remplacement des fichiers du jeu a été achevé : les fichiers du jeu sont tous ceux de ce téléchargement."},
+    {"MSG_FILES_MADE_PRIVATE", u"Les autres utilisateurs de cet ordinateur pouvaient lire %1 : désormais, vous seul y avez accès."},
 };
 
 } // namespace
