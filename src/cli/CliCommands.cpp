@@ -50,6 +50,15 @@ int check(const DataFolder &folder)
         out(QStringLiteral("The version of one of the game files has changed; some figures may be wrong.\n"));
         return kExitFailed;
     }
+    // The check passes over a missing file, but a set with a file missing is no set that passes.
+    const VersionCheckEntry &last = result.visited.last();
+    if (last.status == VersionCheckEntry::Status::Missing) {
+        out(QStringLiteral("The game files are incomplete: %1 is missing in %2; \"squadwright-cli download\" "
+                           "fetches your team's files.\n")
+                .arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
+                     QDir::toNativeSeparators(folder.dataFolder())));
+        return kExitFailed;
+    }
     out(QStringLiteral("The game files pass the version check.\n"));
     return kExitOk;
 }
@@ -194,6 +203,17 @@ void warnOfLostSettings(MainModel &model)
     });
 }
 
+// Without a players file there is no team to show: said with where to get one, rather than an
+// empty board.
+bool noTeamData(const MainModel &model)
+{
+    if (!model.folder().findGameFile(GameFile::Players).isEmpty())
+        return false;
+    err(QStringLiteral("squadwright-cli: no team data in %1 (no players file): \"squadwright-cli download\" fetches "
+                       "your team's files\n").arg(QDir::toNativeSeparators(model.folder().dataFolder())));
+    return true;
+}
+
 void printVersionWarning(const MainModel &model)
 {
     if (!model.versionCheck().passed) {
@@ -205,6 +225,8 @@ void printVersionWarning(const MainModel &model)
 
 int evaluate(MainModel &model, const Options &options, bool best)
 {
+    if (noTeamData(model))
+        return kExitFailed;
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -230,6 +252,8 @@ int evaluate(MainModel &model, const Options &options, bool best)
 
 int optimize(MainModel &model, const Options &options)
 {
+    if (noTeamData(model))
+        return kExitFailed;
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
