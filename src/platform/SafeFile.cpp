@@ -131,6 +131,8 @@ public:
     bool moveTo(const QString &target, QString *error);
     void keep() { m_keep = true; }
     QString name() const { return QFileInfo(m_path).fileName(); }
+    // Whether `path` still names this very file (after moveTo, another run may have replaced it).
+    bool isAt(const QString &path) const;
 
 private:
     QString m_path;
@@ -165,6 +167,13 @@ bool TempFile::create(const QString &base, QString *error)
     m_fd = fd;
     m_path = QFile::decodeName(name);
     return true;
+}
+
+bool TempFile::isAt(const QString &path) const
+{
+    struct stat mine, there;
+    return ::fstat(m_fd, &mine) == 0 && ::stat(QFile::encodeName(path).constData(), &there) == 0
+        && mine.st_dev == there.st_dev && mine.st_ino == there.st_ino;
 }
 
 bool TempFile::put(const QByteArray &bytes, const QString &target, QString *error)
@@ -202,6 +211,8 @@ bool TempFile::create(const QString &base, QString *error)
     m_path = m_file->fileName();
     return true;
 }
+
+bool TempFile::isAt(const QString &path) const { return QFileInfo::exists(path); }
 
 bool TempFile::put(const QByteArray &bytes, const QString &target, QString *error)
 {
@@ -335,11 +346,10 @@ bool write(const QString &path, const QByteArray &bytes, QString *error)
     // Through a link the file it points to is replaced, not the link.
     const QFileInfo info(path);
     const QString target = info.isSymLink() ? info.symLinkTarget() : path;
+    // The folder is not forced to the disk after the rename: should the power fail before the
+    // system writes it, the earlier file, whole, is what is found; one write costs one flush.
     TempFile temp;
-    if (!temp.create(target, error) || !temp.put(bytes, target, error) || !temp.moveTo(target, error))
-        return false;
-    syncFolder(QFileInfo(target).absolutePath());
-    return true;
+    return temp.create(target, error) && temp.put(bytes, target, error) && temp.moveTo(target, error);
 }
 
 bool writeAll(const QString &folderPath, const QList<QPair<QString, QByteArray>> &files, QString *error)
@@ -366,6 +376,10 @@ bool writeAll(const QString &folderPath, const QList<QPair<QString, QByteArray>>
         note += temps[i]->name().toUtf8() + '\t' + names.back().toUtf8() + '\n';
     }
     const QString notePath = folder + kNoteName;
+    // A note left by a kill is finished first; one that stays belongs to a run still at work.
+    if (QFileInfo::exists(notePath) && !finishInterrupted(folder) && QFileInfo::exists(notePath))
+        return fail(error, QStringLiteral("%1: another run of the program is replacing these files")
+                               .arg(QDir::toNativeSeparators(folder)));
     TempFile noteFile;
     if (!noteFile.create(notePath, &why) || !noteFile.put(note, notePath, &why) || !noteFile.moveTo(notePath, &why))
         return fail(error, QStringLiteral("%1: %2").arg(QDir::toNativeSeparators(folder), why));
@@ -381,7 +395,8 @@ bool writeAll(const QString &folderPath, const QList<QPair<QString, QByteArray>>
     }
     removeCaseVariants(folder, names);
     syncFolder(folder);
-    QFile::remove(notePath); // while its lock is still held
+    if (noteFile.isAt(notePath))
+        QFile::remove(notePath); // while its lock is still held
     return true;
 }
 

@@ -149,7 +149,7 @@ private slots:
             QCOMPARE(bytesOf(folder + name), (renamed < 0 ? "old " : "new ") + name.toLatin1());
     }
 
-    void nextStartLeavesWhatARunningProgramWrites()
+    void whatARunningProgramWritesIsLeftAlone()
     {
 #ifndef Q_OS_UNIX
         QSKIP("a running writer is told by its lock");
@@ -165,6 +165,19 @@ private slots:
         ::close(fd);
         SafeFile::tidy(dir.path(), {"SQW.ini."});
         QVERIFY(!QFile::exists(temp));
+
+        // Another run replacing files in the same folder: a second replacement waits its turn.
+        const QString note = dir.filePath(".replace-in-progress");
+        putBytes(note, "squadwright replace 1\n");
+        const int noteFd = ::open(QFile::encodeName(note).constData(), O_RDWR);
+        QCOMPARE(::flock(noteFd, LOCK_EX | LOCK_NB), 0);
+        QString why;
+        QVERIFY(!SafeFile::writeAll(dir.path(), {{"team.xml", "new"}}, &why));
+        QVERIFY2(why.contains("another run"), qPrintable(why));
+        QCOMPARE(entriesOf(dir.path()), QStringList{".replace-in-progress"});
+        ::close(noteFd);
+        QVERIFY(SafeFile::writeAll(dir.path(), {{"team.xml", "new"}}));
+        QCOMPARE(entriesOf(dir.path()), QStringList{"team.xml"});
 #endif
     }
 
