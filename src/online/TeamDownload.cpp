@@ -1,10 +1,10 @@
 #include "online/TeamDownload.h"
 
-#include "platform/SafeFile.h"
 #include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
 #include "online/Session.h"
 #include "online/SessionView.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QDomDocument>
