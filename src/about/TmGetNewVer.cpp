@@ -6,12 +6,12 @@
 #include "online/HttpClient.h"
 #include "online/OnlineError.h"
 #include "platform/ProgramInfo.h"
+#include "platform/SafeFile.h"
 #include "settings/IniFile.h"
 #include "settings/Settings.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QSaveFile>
 #include <QStandardPaths>
 #include <QUrl>
 
@@ -54,9 +54,9 @@ bool TmGetNewVer::download()
             m_failure = http.withAddressHint(QStringLiteral("the server answered %1").arg(answer.status));
             return false;
         }
-        QSaveFile file(TempFile);
-        if (!file.open(QIODevice::WriteOnly) || file.write(answer.body) != answer.body.size() || !file.commit()) {
-            m_failure = QStringLiteral("%1 cannot be written (%2)").arg(QDir::toNativeSeparators(TempFile), file.errorString());
+        QString why;
+        if (!SafeFile::write(TempFile, answer.body, &why)) {
+            m_failure = QStringLiteral("%1 cannot be written (%2)").arg(QDir::toNativeSeparators(TempFile), why);
             return false;
         }
         return true;

@@ -9,6 +9,7 @@
 #include "common/JsonWriter.h"
 #include "common/Vocabulary.h"
 #include "settings/Settings.h"
+#include "shell/FolderTidy.h"
 #include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
 #include "online/OnlineError.h"
@@ -47,6 +48,15 @@ int check(const DataFolder &folder)
     }
     if (!result.passed) {
         out(QStringLiteral("The version of one of the game files has changed; some figures may be wrong.\n"));
+        return kExitFailed;
+    }
+    // The check passes over a missing file, but a set with a file missing is no set that passes.
+    const VersionCheckEntry &last = result.visited.last();
+    if (last.status == VersionCheckEntry::Status::Missing) {
+        out(QStringLiteral("The game files are incomplete: %1 is missing in %2; \"squadwright-cli download\" "
+                           "fetches your team's files.\n")
+                .arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
+                     QDir::toNativeSeparators(folder.dataFolder())));
         return kExitFailed;
     }
     out(QStringLiteral("The game files pass the version check.\n"));
@@ -193,6 +203,17 @@ void warnOfLostSettings(MainModel &model)
     });
 }
 
+// Without a players file there is no team to show: said with where to get one, rather than an
+// empty board.
+bool noTeamData(const MainModel &model)
+{
+    if (!model.folder().findGameFile(GameFile::Players).isEmpty())
+        return false;
+    err(QStringLiteral("squadwright-cli: no team data in %1 (no players file): \"squadwright-cli download\" fetches "
+                       "your team's files\n").arg(QDir::toNativeSeparators(model.folder().dataFolder())));
+    return true;
+}
+
 void printVersionWarning(const MainModel &model)
 {
     if (!model.versionCheck().passed) {
@@ -204,6 +225,8 @@ void printVersionWarning(const MainModel &model)
 
 int evaluate(MainModel &model, const Options &options, bool best)
 {
+    if (noTeamData(model))
+        return kExitFailed;
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -229,6 +252,8 @@ int evaluate(MainModel &model, const Options &options, bool best)
 
 int optimize(MainModel &model, const Options &options)
 {
+    if (noTeamData(model))
+        return kExitFailed;
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -331,6 +356,9 @@ int run(const QString &command, const Options &options, const std::function<int(
     const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
     if (!language.isEmpty())
         LanguageFile(language).applyVocabulary();
+    // Before anything reads the files: what a killed run left is mended, and said.
+    for (const QString &notice : FolderTidy::run(paths).notices())
+        err(QStringLiteral("warning: %1\n").arg(notice));
     if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin || options.timeout > 0))
         return usage(QStringLiteral("--user, --password-stdin and --timeout belong to download"));
     try {
@@ -346,6 +374,7 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         if (command == QLatin1String("optimize")) {
             MainModel model(paths);
+            warnOfLostSettings(model);
             return optimize(model, options);
         }
         if (command == QLatin1String("download"))

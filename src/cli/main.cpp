@@ -30,7 +30,7 @@ const char kUsage[] =
     "--folder DIR names the program folder, which holds settings, data and resources alike (default: the\n"
     "folder of this program; installed, or in a folder you cannot write to, the settings and the data\n"
     "folder live in your own folders, see the manual page).\n"
-    "exit codes: 0 done, 1 the command failed (check: versions differ), 2 bad usage,\n"
+    "exit codes: 0 done, 1 the command failed (check: a version differs or a file is missing), 2 bad usage,\n"
     "            3 a data file could not be read\n";
 
 int usage(const QString &problem)

@@ -121,6 +121,8 @@ constexpr Default kDefaults[] = {
     {"MSG_CHECK_PROXY", u"vérifiez les réglages du proxy dans Options > Paramètres > Online"},
     {"MSG_ONLINE_STOPPED", u"arrêté à votre demande"},
     {"MSG_ONLINE_FAILED_STEP", u"Échec : %1"},
+    {"MSG_DOWNLOAD_FINISHED", u"Un téléchargement interrompu pendant le remplacement des fichiers du jeu a été achevé : les fichiers du jeu sont tous ceux de ce téléchargement."},
+    {"MSG_FILES_MADE_PRIVATE", u"Les autres utilisateurs de cet ordinateur pouvaient lire %1 : désormais, vous seul y avez accès."},
 };
 
 } // namespace

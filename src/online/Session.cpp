@@ -6,9 +6,9 @@
 
 #include "common/Vocabulary.h"
 #include "settings/Settings.h"
+#include "platform/SafeFile.h"
 
 #include <QDomDocument>
-#include <QSaveFile>
 
 namespace {
 const QString kStepMenu = QStringLiteral("menu");
@@ -35,6 +35,12 @@ QUrl Session::menuUrl(const QString &gameHost)
     url.setPath(QStringLiteral("/Common/menu.asp"));
     url.setQuery(QStringLiteral("outputType=XML"));
     return url;
+}
+
+QStringList Session::answerFiles()
+{
+    return {QStringLiteral("Connection.xml"), QStringLiteral("Security.xml"), QStringLiteral("Connection1.xml"),
+            QStringLiteral("deconnect.xml")};
 }
 
 QByteArray Session::encodeCredential(const QString &text)
@@ -73,12 +79,9 @@ void Session::noteAnswered()
 
 QString Session::answerText(const HttpAnswer &answer, const QString &fileName, const QString &element)
 {
-    // The answer is kept for the curious; failing to keep it does not stop the session.
-    QSaveFile file(m_dataFolder + fileName);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write(answer.body);
-        file.commit();
-    }
+    // The answer is kept for the curious, for the user alone (it may name the session); failing
+    // to keep it does not stop the session.
+    SafeFile::write(m_dataFolder + fileName, answer.body);
     return elementText(answer.body, element);
 }
 

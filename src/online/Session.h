@@ -2,6 +2,7 @@
 #include "online/HttpClient.h"
 
 #include <QString>
+#include <QStringList>
 
 class SessionView;
 
@@ -23,6 +24,8 @@ public:
     static QByteArray cookieOf(const QByteArray &setCookieValue);
     // The text of a child of an answer's root element; empty when the answer is no readable XML.
     static QString elementText(const QByteArray &xml, const QString &element);
+    // The names of the answer files kept in the data folder (owner-only: they may name the session).
+    static QStringList answerFiles();
 
     // True when the server confirmed the login. A refused login has been logged out again.
     // Throws OnlineError when a request fails.

@@ -4,19 +4,13 @@
 #include "online/OnlineError.h"
 #include "online/Session.h"
 #include "online/SessionView.h"
+#include "platform/SafeFile.h"
 
 #include <QDir>
 #include <QDomDocument>
-#include <QTemporaryFile>
-
-#include <filesystem>
-#include <memory>
-#include <vector>
 
 namespace {
 const QString kStepStore = QStringLiteral("storing the files");
-
-std::filesystem::path fsPath(const QString &path) { return std::filesystem::path(path.toStdU16String()); }
 } // namespace
 
 TeamDownload::TeamDownload(Session &session, const QString &dataFolder, const QString &user, const QString &code)
@@ -151,31 +145,13 @@ void TeamDownload::store(const Fetched &fetched)
     const QString folder = m_folder.dataFolder();
     if (!QDir().mkpath(folder))
         throw OnlineError(kStepStore, QStringLiteral("the data folder %1 cannot be created").arg(folder));
-    std::vector<std::unique_ptr<QTemporaryFile>> temps;
-    for (const auto &f : fetched.files) {
-        auto temp = std::make_unique<QTemporaryFile>(folder + QStringLiteral(".download-XXXXXX"));
-        if (!temp->open() || temp->write(f.second) != f.second.size() || !temp->flush())
-            throw OnlineError(kStepStore, QStringLiteral("cannot write in %1: %2").arg(folder, temp->errorString()));
-        temp->close();
-        temps.push_back(std::move(temp));
-    }
-    // Every answer is on disk: now each one replaces its game file.
-    for (size_t i = 0; i < temps.size(); ++i) {
-        const QString name = QString::fromLatin1(DataFolder::info(fetched.files[int(i)].first).writeName);
-        const QString target = folder + name;
-        std::error_code ec;
-        std::filesystem::rename(fsPath(temps[i]->fileName()), fsPath(target), ec);
-        if (ec)
-            throw OnlineError(kStepStore, QStringLiteral("cannot replace %1: %2").arg(target, QString::fromStdString(ec.message())));
-        temps[i]->setAutoRemove(false);
-        // An earlier file of the same name in another letter case would hide or shadow the new one.
-        const QStringList entries = QDir(folder).entryList(QDir::Files | QDir::Hidden);
-        for (const QString &entry : entries) {
-            if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0
-                && !std::filesystem::equivalent(fsPath(folder + entry), fsPath(target), ec))
-                QFile::remove(folder + entry);
-        }
-    }
+    // All the answers take the place of the earlier files at once, even across a kill.
+    QList<QPair<QString, QByteArray>> files;
+    for (const auto &f : fetched.files)
+        files.append({QString::fromLatin1(DataFolder::info(f.first).writeName), f.second});
+    QString why;
+    if (!SafeFile::writeAll(folder, files, &why))
+        throw OnlineError(kStepStore, QStringLiteral("cannot write %1").arg(why));
 }
 
 DownloadResult TeamDownload::run()

@@ -20,7 +20,8 @@ struct DownloadResult {
 // Fetches the five game files of the team over an open session and stores them in the data
 // folder all at once: the answers are held until every required request has succeeded, then
 // written to temporary files beside the game files and renamed into place, so a failed run leaves
-// the earlier files exactly as they were. A team details answer that is not XML, or a matches
+// the earlier files exactly as they were; a run killed while it renames is finished at the next
+// start (SafeFile::writeAll). A team details answer that is not XML, or a matches
 // file that cannot be read, makes the run start again once after a fresh login.
 class TeamDownload {
 public:

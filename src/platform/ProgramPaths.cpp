@@ -1,6 +1,7 @@
 #include "platform/ProgramPaths.h"
 
 #include "BuildInfo.h"
+#include "platform/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -29,13 +30,16 @@ bool canWriteIn(const QString &folder)
     return !settings.exists() || settings.isWritable();
 }
 
-// A copy the user owns and may change: the installed originals are read-only, and a copy
-// keeps the original's permissions.
+// A copy the user owns and may change (the installed originals are read-only), for the user alone
+// (the settings come to hold the account's security code), and whole or not at all: a cut copy
+// would never be seeded again.
 bool copyForTheUser(const QString &from, const QString &to)
 {
-    if (!QFile::copy(from, to))
+    QFile in(from);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    return QFile::setPermissions(to, QFile::ReadOwner | QFile::WriteOwner | QFile::ReadGroup | QFile::ReadOther);
+    const QByteArray bytes = in.readAll();
+    return in.error() == QFileDevice::NoError && SafeFile::write(to, bytes);
 }
 } // namespace
 

@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 #include "common/NumberText.h"
+#include "platform/SafeFile.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -9,7 +10,6 @@
 #include <QList>
 #include <QMutex>
 #include <QMutexLocker>
-#include <QSaveFile>
 
 #include <chrono>
 #include <memory>
@@ -492,27 +492,6 @@ QByteArray encodedValue(const QString &value)
     return bytes;
 }
 
-bool saveBytes(const QString &path, const QByteArray &bytes, bool isNew)
-{
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-#ifdef Q_OS_UNIX
-    // The file holds the account's security code: nobody but its owner reads it.
-    if (isNew && !out.setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner)) {
-        out.cancelWriting();
-        return false;
-    }
-#else
-    Q_UNUSED(isNew);
-#endif
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return out.commit();
-}
-
 // Sets (value given) or deletes (nullopt) one key, writing the file at once.
 bool change(const QString &cacheKey, const QString &path, const QByteArray &localPath,
             const QString &section, const QString &key, const std::optional<QString> &value)
@@ -577,7 +556,8 @@ bool change(const QString &cacheKey, const QString &path, const QByteArray &loca
 
     const QByteArray bytes = snap->hadBom ? kUtf8Bom + out : out;
     const qint64 before = wallClockNs();
-    if (!saveBytes(path, bytes, !snap->stamp.exists))
+    // The file holds the account's security code: whole or not at all, for its owner only.
+    if (!SafeFile::write(path, bytes))
         return false;
     store().files[cacheKey] = snapshotOf(bytes, stampOf(path, localPath), before);
     return true;

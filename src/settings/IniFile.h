@@ -10,7 +10,7 @@
 // Encoding: a file is read as UTF-8 when it is valid UTF-8, otherwise as Windows-1252 (files
 // written by older Windows programs). Files are written as UTF-8, so no character a user types
 // is lost; line endings of an existing file (CRLF or LF) are kept.
-// On POSIX a file this class creates is readable and writable by its owner only: it holds
+// On POSIX every file this class writes is readable and writable by its owner only: it holds
 // the account's security code.
 //
 // Details of the file format as read and written:
@@ -33,8 +33,8 @@
 //   a NUL, an empty or blank-edged name, a key holding '=' or starting with ';' or '[', a
 //   section holding ']', for a file that exists but cannot be read (it would be lost), and
 //   for a write-protected file.
-// - Writes go to a temporary file in the same folder that is then renamed over the file, so
-//   a failed write never leaves a half-written file.
+// - Writes go to a temporary file in the same folder that reaches the disk before it is renamed
+//   over the file, so a failed write (a full disk too) leaves the earlier file as it was.
 class IniFile {
 public:
     explicit IniFile(const QString &path);

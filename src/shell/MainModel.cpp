@@ -33,7 +33,8 @@ MainModel::MainModel(const QString &programFolder, QObject *parent)
 }
 
 MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
-    : QObject(parent), m_paths(paths), m_preparationProblems(paths.prepare()), m_folder(paths.dataRoot()),
+    : QObject(parent), m_paths(paths), m_preparationProblems(paths.prepare()),
+      m_tidy(FolderTidy::run(paths)), m_folder(paths.dataRoot()),
       m_settings(paths.settingsFilePath()), m_board(&m_rosterModel.roster())
 {
     connect(&m_rosterModel, &RosterModel::rosterChanged, this, &MainModel::rosterChanged);

@@ -8,6 +8,7 @@
 #include "lineup/Board.h"
 #include "platform/ProgramPaths.h"
 #include "settings/Settings.h"
+#include "shell/FolderTidy.h"
 
 #include <QList>
 #include <QObject>
@@ -33,6 +34,9 @@ public:
     // The user's folders or files that could not be created or seeded (then settings and
     // data cannot be kept); empty when all is well.
     const QStringList &preparationProblems() const { return m_preparationProblems; }
+    // What the start mended in the writable folders before reading them (an interrupted download
+    // finished, files made private), for the user to be told once.
+    const FolderTidy &tidy() const { return m_tidy; }
     Settings &settings() { return m_settings; }
     const FormulaWeights &weights() const { return m_weights; }
     Roster &roster() { return m_rosterModel.roster(); }
@@ -155,6 +159,7 @@ private:
 
     ProgramPaths m_paths;
     QStringList m_preparationProblems;
+    FolderTidy m_tidy;
     DataFolder m_folder;
     Settings m_settings;
     FormulaWeights m_weights;

@@ -1,12 +1,17 @@
 #include "about/TmGetNewVer.h"
 #include "about/UpdatePrompt.h"
 #include "common/Vocabulary.h"
+#include "platform/SafeFile.h"
 
 #include <QFile>
+#include <QScopeGuard>
 #include <QTcpServer>
 #include <QTcpSocket>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -88,6 +93,7 @@ private slots:
         QTest::newRow("404") << 404 << QByteArray("gone") << false << "1.1.0" << true << int(O::DownloadFailed);
         QTest::newRow("timeout") << 200 << newer << true << "1.1.0" << true << int(O::DownloadFailed);
         QTest::newRow("no own version") << 200 << newer << false << "" << true << int(O::NoOwnVersion);
+        QTest::newRow("disk full") << 200 << newer << false << "1.1.0" << true << int(O::DownloadFailed);
     }
     void serverAnswers()
     {
@@ -121,6 +127,10 @@ private slots:
         check.ownVersion = ownVersion;
         check.timeoutMs = 400;
         QVERIFY(check.configure(server.host(), versionPath));
+        const bool diskFull = QByteArray(QTest::currentDataTag()) == "disk full";
+        if (diskFull)
+            SafeFile::setWriteFailureForTesting([](const QString &) { return ENOSPC; });
+        auto writable = qScopeGuard([] { SafeFile::setWriteFailureForTesting({}); });
 
         const bool accepted = check.CheckForUpdate();
         QCOMPARE(int(check.outcome()), outcome);
@@ -144,6 +154,9 @@ private slots:
         }
         if (!offered)
             QVERIFY2(!check.outcomeMessage().isEmpty(), "every other ending is told on the status bar");
+        if (diskFull)
+            QVERIFY2(check.outcomeMessage().contains(QString::fromLocal8Bit(std::strerror(ENOSPC))),
+                     qPrintable(check.outcomeMessage()));
 
         QFile kept(versionPath);
         QVERIFY(kept.open(QIODevice::ReadOnly));

@@ -356,6 +356,78 @@ private slots:
         QVERIFY(r.out.contains("\"1.2\""));
     }
 
+    void checkReportsAMissingFileWithOne_data()
+    {
+        QTest::addColumn<QString>("file");
+        QTest::newRow("team, the first checked") << "Team.xml";
+        QTest::newRow("match orders, the last checked") << "MatchOrders.xml";
+    }
+    void checkReportsAMissingFileWithOne()
+    {
+        QFETCH(QString, file);
+        QVERIFY(QFile::remove(m_folder + "/xml/" + file));
+        const Run r = runCli({"--folder", m_folder, "check"});
+        QCOMPARE(r.code, 1);
+        QVERIFY2(!r.out.contains("pass") && r.out.contains("incomplete") && r.out.contains("download"), r.out.constData());
+        QVERIFY(r.out.contains(file.toLower().toLatin1() + " is missing") || r.out.contains(file.toLatin1() + " is missing"));
+    }
+
+    void noTeamDataSaysWhereToGetIt_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::newRow("evaluate") << QStringList{"evaluate"};
+        QTest::newRow("evaluate --json") << QStringList{"evaluate", "--json"};
+        QTest::newRow("best") << QStringList{"best"};
+        QTest::newRow("optimize") << QStringList{"optimize"};
+    }
+    void noTeamDataSaysWhereToGetIt()
+    {
+        QFETCH(QStringList, args);
+        QDir(m_folder + "/xml").removeRecursively();
+        QVERIFY(QDir().mkpath(m_folder + "/xml"));
+        const Run r = runCli(QStringList{"--folder", m_folder} + args);
+        QCOMPARE(r.code, 1);
+        QVERIFY2(r.err.contains("no team data") && r.err.contains("squadwright-cli download"), r.err.constData());
+        QVERIFY(r.out.isEmpty());
+    }
+
+    // The folders as a kill leaves them: a download stopped between its renames, a settings write
+    // stopped before its rename, a settings file others can read. The next start mends all, says
+    // so once, and the check sees one consistent set.
+    void nextStartMendsWhatAKillLeft()
+    {
+        const QString xml = m_folder + "/xml/";
+        QStringList names{"team.xml", "players.xml", "Training.xml", "Matchs.xml", "MatchOrders.xml"};
+        QStringList sample{"Team.xml", "players.xml", "Training.xml", "Matchs.xml", "MatchOrders.xml"};
+        QByteArray note = "squadwright replace 1\n";
+        for (int i = 0; i < names.size(); ++i) {
+            const QByteArray fresh = readAll(xml + sample[i]);
+            const QString temp = names[i] + ".kL" + QString::number(i) + "x9Q";
+            // The earlier set is of another layout; the first two new files are in place already.
+            writeFile(xml + sample[i], QByteArray(fresh).replace("<Version>", "<Version>9."));
+            writeFile(xml + (i < 2 ? names[i] : temp), fresh);
+            note += temp.toUtf8() + '\t' + names[i].toUtf8() + '\n';
+        }
+        writeFile(xml + ".replace-in-progress", note);
+        writeFile(xml + ".download-Qw3rT1", "<half");
+        writeFile(m_folder + "/SQW.ini.Ab12Cd", "[user]\nSecurityPassword=abc\n");
+        QFile::setPermissions(m_folder + "/SQW.ini", QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther);
+
+        const Run r = runCli({"--folder", m_folder, "check"});
+        QVERIFY2(r.code == 0 && r.out.contains("pass"), r.out.constData());
+        QVERIFY2(r.err.contains("SQW.ini"), r.err.constData());
+        QCOMPARE(QDir(xml).entryList(QDir::Files | QDir::Hidden, QDir::Name),
+                 QStringList({"MatchOrders.xml", "Matchs.xml", "Training.xml", "players.xml", "team.xml"}));
+        QVERIFY(!QFile::exists(m_folder + "/SQW.ini.Ab12Cd"));
+#ifdef Q_OS_UNIX
+        QCOMPARE(QFile::permissions(m_folder + "/SQW.ini") & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
+#endif
+        // Said once: the next start has nothing to mend.
+        const Run again = runCli({"--folder", m_folder, "check"});
+        QCOMPARE(again.code, 0);
+        QVERIFY2(again.err.isEmpty(), again.err.constData());
+    }
+
     void rosterJsonFollowsTheContract()
     {
         const Run r = runCli({"--folder", m_folder, "roster", "--json"});
@@ -592,8 +664,13 @@ private slots:
     {
         QCOMPARE(runCli({"--folder", m_folder, "evaluate"}).code, 0); // remembers the players path
         const QByteArray before = readAll(m_folder + "/SQW.ini");
+        const QDateTime written = QFileInfo(m_folder + "/SQW.ini").lastModified();
         QCOMPARE(runCli({"--folder", m_folder, "best", "--recompute-all", "--ignore-injuries", "--ignore-cards"}).code, 0);
+        // Nothing changed, so nothing was written: not even the same bytes again.
+        QCOMPARE(runCli({"--folder", m_folder, "roster"}).code, 0);
+        QCOMPARE(runCli({"--folder", m_folder, "evaluate"}).code, 0);
         QCOMPARE(readAll(m_folder + "/SQW.ini"), before);
+        QCOMPARE(QFileInfo(m_folder + "/SQW.ini").lastModified(), written);
         QVERIFY(before.contains("CalculAll=NO"));
     }
 

@@ -4,6 +4,7 @@
 #include "online/Session.h"
 #include "online/SessionView.h"
 #include "online/TeamDownload.h"
+#include "platform/SafeFile.h"
 #include "support/FakeGameServer.h"
 
 #include "common/Vocabulary.h"
@@ -11,8 +12,12 @@
 #include <QDir>
 #include <QTimer>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 // Everything a user could see, in order.
@@ -110,6 +115,10 @@ private slots:
     void fullRun()
     {
         Folder folder;
+        // An answer kept from an earlier run that others could read.
+        QFile earlier(folder.data() + "Connection.xml");
+        QVERIFY(earlier.open(QIODevice::WriteOnly) && earlier.setPermissions(QFile::permissions(earlier.fileName()) | QFile::ReadOther));
+        earlier.close();
         RecordingView view;
         HttpClient http(10000);
         Session session(http, view, folder.data(), server->host(), QStringLiteral("9.9"));
@@ -133,6 +142,11 @@ private slots:
         QCOMPARE(read(folder.data() + "Training.xml"), server->bodies["training"]);
         QCOMPARE(read(folder.data() + "Matchs.xml"), server->bodies["matches"]);
         QCOMPARE(read(folder.data() + "MatchOrders.xml"), server->bodies["matchOrders"]);
+#ifdef Q_OS_UNIX
+        // The kept answers may name the session: the user's alone, like the settings.
+        for (const QString &answer : Session::answerFiles())
+            QCOMPARE(QFile::permissions(folder.data() + answer) & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
+#endif
         QCOMPARE(result.playersPath, folder.data() + "players.xml");
         QCOMPARE(result.lastPath, folder.data() + "MatchOrders.xml");
         QVERIFY(result.warnings.isEmpty());
@@ -204,6 +218,8 @@ private slots:
         QTest::newRow("refused login") << "badcode" << "" << "login" << "refused";
         QTest::newRow("no security code") << "nocode" << "" << "security code check" << "no security code";
         QTest::newRow("answer past the size bound") << "huge" << "players" << "players" << "larger than 16 MiB";
+        QTest::newRow("disk full while storing") << "full" << "Training.xml" << "storing the files"
+                                                 << QString::fromLocal8Bit(std::strerror(ENOSPC));
     }
     void failures()
     {
@@ -241,7 +257,10 @@ private slots:
             server->bodies[where] = QByteArray(17 * 1024 * 1024, 'x');
         } else if (misbehaviour == QLatin1String("nourl")) {
             server->menuWithoutUrl = true;
+        } else if (misbehaviour == QLatin1String("full")) {
+            SafeFile::setWriteFailureForTesting([where](const QString &path) { return path.endsWith(where) ? ENOSPC : 0; });
         }
+        auto writable = qScopeGuard([] { SafeFile::setWriteFailureForTesting({}); });
         Session session(http, view, folder.data(), host, QStringLiteral("1"));
         try {
             OnlineRun::run(session, folder.data(), server->user, code);

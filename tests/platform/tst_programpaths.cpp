@@ -126,6 +126,10 @@ private slots:
         QVERIFY(p.prepare().isEmpty());
         // The copies belong to the user even though the originals are read-only.
         QVERIFY(QFileInfo(p.settingsFilePath()).permissions() & QFile::WriteOwner);
+#ifdef Q_OS_UNIX
+        // The settings come to hold the security code: nobody else reads the copy.
+        QCOMPARE(QFile::permissions(p.settingsFilePath()) & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
+#endif
         QVERIFY(QFileInfo(p.dataFolder() + "Team.xml").permissions() & QFile::WriteOwner);
         QVERIFY(QFile::exists(p.markerFilePath()));
         // Installed in the home, the share folder is <XDG data>/squadwright: the user's team

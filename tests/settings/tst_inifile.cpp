@@ -1,13 +1,20 @@
 #include "settings/IniFile.h"
+#include "platform/SafeFile.h"
 
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
+
 #ifdef Q_OS_UNIX
 #include <unistd.h>
+#endif
+#ifdef Q_OS_LINUX
+#include <sys/mount.h>
 #endif
 
 namespace {
@@ -400,13 +407,60 @@ private slots:
         QVERIFY(IniFile(created).writeString("user", "SecurityPassword", "1234"));
         QCOMPARE(modeBits(created), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
 
+        // A file others could read becomes the owner's alone once the program rewrites it.
         const QString existing = freshPath();
         putBytes(existing, "[user]\r\n");
         const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
             | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(existing, shared));
         QVERIFY(IniFile(existing).writeString("user", "TeamID", "5"));
-        QCOMPARE(modeBits(existing), shared);
+        QCOMPARE(modeBits(existing), QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+    }
+
+    // A full disk: the write is refused and the earlier file stays whole, through the seam and
+    // once for real on a small file system.
+    void fullDiskKeepsTheFile()
+    {
+        const QString path = freshPath();
+        const QByteArray before = "[user]\r\nSecurityPassword=abc\r\n[player]\r\nGARGardien=100\r\n";
+        putBytes(path, before);
+        IniFile ini(path);
+        SafeFile::setWriteFailureForTesting([](const QString &) { return ENOSPC; });
+        auto reset = qScopeGuard([] { SafeFile::setWriteFailureForTesting({}); });
+        QVERIFY(!ini.writeString("defaut", "PlayersXML", QString(5000, u'p')));
+        QCOMPARE(bytesOf(path), before);
+        QCOMPARE(ini.readString("player", "GARGardien", "gone"), QStringLiteral("100"));
+        QCOMPARE(QDir(m_dir.path()).entryList({QFileInfo(path).fileName() + "*"}, QDir::Files | QDir::Hidden),
+                 QStringList{QFileInfo(path).fileName()});
+        reset.dismiss();
+        SafeFile::setWriteFailureForTesting({});
+
+#ifdef Q_OS_LINUX
+        if (!runningAsRoot())
+            QSKIP("mounting a small file system needs root");
+        QTemporaryDir mountPoint;
+        const QByteArray where = QFile::encodeName(mountPoint.path());
+        if (::mount("tmpfs", where.constData(), "tmpfs", 0, "size=64k") != 0)
+            QSKIP("no tmpfs could be mounted here");
+        auto unmount = qScopeGuard([&] { ::umount(where.constData()); });
+        const QString small = mountPoint.filePath("SQW.ini");
+        putBytes(small, before);
+        {
+            // Fill what is left.
+            QFile fill(mountPoint.filePath("fill"));
+            QVERIFY(fill.open(QIODevice::WriteOnly));
+            const QByteArray block(4096, 'f');
+            while (fill.write(block) == block.size() && fill.flush()) {
+            }
+        }
+        IniFile full(small);
+        QVERIFY(!full.writeString("defaut", "PlayersXML", QString(8000, u'p')));
+        QCOMPARE(bytesOf(small), before);
+        QCOMPARE(QDir(mountPoint.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"fill", "SQW.ini"}));
+        QVERIFY(QFile::remove(mountPoint.filePath("fill")));
+        QVERIFY(full.writeString("defaut", "PlayersXML", QString(8000, u'p')));
+        QCOMPARE(full.readString("player", "GARGardien", "gone"), QStringLiteral("100"));
+#endif
     }
 
     void deleteKeyAndKeyExists()

@@ -14,7 +14,8 @@
 namespace TestSupport {
 
 // Copies every file below `from` to the same place below `to`, each copy writable, since the
-// program writes its settings file and the tests rewrite game files.
+// program writes its settings file and the tests rewrite game files. The settings file is the
+// owner's alone, as the program keeps it (else every start would say it made it so).
 inline void copyTree(const QString &from, const QString &to)
 {
     QDir().mkpath(to);
@@ -24,7 +25,9 @@ inline void copyTree(const QString &from, const QString &to)
         const QString target = to + QLatin1Char('/') + QDir(from).relativeFilePath(source);
         QDir().mkpath(QFileInfo(target).absolutePath());
         QFile::copy(source, target);
-        QFile::setPermissions(target, QFile::permissions(target) | QFile::WriteOwner);
+        QFile::setPermissions(target, QFileInfo(target).fileName() == QLatin1String("SQW.ini")
+                                          ? QFile::ReadOwner | QFile::WriteOwner
+                                          : QFile::permissions(target) | QFile::WriteOwner);
     }
 }
 

@@ -159,6 +159,24 @@ private slots:
         QCOMPARE(form->height() - form->menuWidget()->height(), 563);
     }
 
+    // Settings other users could read become the user's own at the start, said once in the
+    // status bar, in the user's language.
+    void settingsOthersCouldReadAreMadePrivate()
+    {
+#ifndef Q_OS_UNIX
+        QSKIP("file modes are a POSIX matter");
+#endif
+        ProgramFolder folder;
+        folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QStringLiteral("English"));
+        QVERIFY(QFile::setPermissions(folder.path("SQW.ini"), QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther));
+        auto form = start(folder);
+        QVERIFY2(form->statusMessage().startsWith("Other users of this computer could read")
+                     && form->statusMessage().contains("SQW.ini"), qPrintable(form->statusMessage()));
+        QCOMPARE(QFile::permissions(folder.path("SQW.ini")) & QFileDevice::Permissions(0x0077), QFileDevice::Permissions());
+        form.reset();
+        QCOMPARE(start(folder)->statusMessage(), QString());
+    }
+
     void startsWithoutDataFilesOrSettings_data()
     {
         QTest::addColumn<bool>("withDataFolder");

@@ -572,6 +572,10 @@ void TForm1::FormShow()
         m_model.startUp();
         refreshLookupLists();
         reportMissingData();
+        // What the start mended in the folders is said once, beside what the data report said.
+        const QString mended = m_model.tidy().notices().join(QLatin1Char(' '));
+        if (!mended.isEmpty())
+            showStatusMessage(m_lastMessage.isEmpty() ? mended : m_lastMessage + QStringLiteral(" — ") + mended);
         if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
             showStatusMessage(m_lastMessage.isEmpty() ? m_about->loadProblems()
                                                       : m_lastMessage + QStringLiteral(" — ") + m_about->loadProblems());
