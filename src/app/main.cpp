@@ -57,6 +57,9 @@ void describeOptions(QCommandLineParser &parser)
     parser.setApplicationDescription(QStringLiteral(
         "The desktop program of Squadwright: the pitch board, the roster list and the player windows for the\n"
         "manager of a Velmorra team. It takes no other argument; squadwright-cli is the command-line program."));
+    // Each option one word, so that a Qt option such as -reverse or -stylesheet is never read as
+    // a cluster of -v, -h, ...
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     // Not addHelpOption(): its --help-all is no option of ours.
     parser.addOption({{QStringLiteral("h"), QStringLiteral("help")}, QStringLiteral("Displays this help.")});
     parser.addVersionOption();

@@ -60,13 +60,14 @@ run "$home" "$prefix/bin/squadwright" --team=x >/dev/null 2>&1 || code=$?
 [ "$code" -eq 2 ] || fail "squadwright --team=x: exit $code, not 2"
 
 # The desktop program on a home with settings but no data folder: it seeds the sample team and
-# finishes its start-up on it. (Without the marker: a first-run wizard would wait for a user.)
+# finishes its start-up on it. (Without the marker: a first-run wizard would wait for a user.) A Qt
+# option such as -reverse is Qt's, not a cluster of -v, -h, ...
 home=$(new_home desktop)
 mkdir -p "$home/.config/squadwright"
 cp "$prefix/share/squadwright/SQW.ini" "$home/.config/squadwright/"
 chmod u+w "$home/.config/squadwright/SQW.ini"
 [ "$(id -u)" -ne 0 ] || chown -R nobody:nogroup "$home"
-out=$(SQW_QUIT_AFTER_STARTUP=1 run "$home" timeout 120 "$prefix/bin/squadwright" 2>&1) \
+out=$(SQW_QUIT_AFTER_STARTUP=1 run "$home" timeout 120 "$prefix/bin/squadwright" -reverse 2>&1) \
   || fail "squadwright: exit $?: $out"
 grep -q "loading-done=1" <<<"$out" || fail "the desktop program did not finish its start-up: $out"
 [ -f "$home/.local/share/squadwright-data/xml/MatchOrders.xml" ] || fail "the desktop program seeded no data folder"
