@@ -24,12 +24,12 @@ _squadwright_cli()
 
     local options
     case $command in
-        "") options="--folder --help check roster evaluate best optimize download" ;;
-        check) options="--folder" ;;
-        roster|evaluate) options="--json --folder" ;;
-        best) options="--json --recompute-all --ignore-injuries --ignore-cards --folder" ;;
-        optimize) options="--json --free-behaviours --ignore-injuries --ignore-cards --time-limit --folder" ;;
-        download) options="--json --user --password-stdin --timeout --folder" ;;
+        "") options="--folder --help --version check roster evaluate best optimize download" ;;
+        check) options="--folder --help" ;;
+        roster|evaluate) options="--json --folder --help" ;;
+        best) options="--json --recompute-all --ignore-injuries --ignore-cards --folder --help" ;;
+        optimize) options="--json --free-behaviours --ignore-injuries --ignore-cards --time-limit --folder --help" ;;
+        download) options="--json --user --password-stdin --timeout --folder --help" ;;
         *) return ;;
     esac
     COMPREPLY=($(compgen -W "$options" -- "$cur"))

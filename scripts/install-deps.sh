@@ -11,7 +11,7 @@ PACKAGES=(
   libbenchmark-dev
   coinor-libcbc-dev pkg-config
   xvfb xauth
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   fonts-dejavu-core
 )
 

@@ -2,6 +2,7 @@
 
 #include "evaluation/RosterListing.h"
 #include "lineup/LineupSlots.h"
+#include "cli/CliCommands.h"
 #include "common/JsonWriter.h"
 #include "shell/MainModel.h"
 
@@ -166,6 +167,7 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
     const Board &board = model.board();
     JsonWriter json;
     json.beginObject();
+    json.key("format").value(cli::kJsonFormat);
     json.key("conditions").beginObject();
     json.key("tactic").value(board.condition(Board::Tactique));
     json.key("attitude").value(board.condition(Board::Attitude));

@@ -29,6 +29,16 @@ namespace {
 void out(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
 void err(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
 
+// A failure: its line on the error output and, for a caller that reads JSON, the error object on
+// the standard output, so that a script never has to parse the message to know what went wrong.
+int fail(const Options &options, const QString &step, const QString &message, int code)
+{
+    err(QStringLiteral("squadwright-cli: %1\n").arg(message));
+    if (options.json)
+        std::fputs(errorJson(step, message).constData(), stdout);
+    return code;
+}
+
 int check(const DataFolder &folder)
 {
     const VersionCheckResult result = checkDataFileVersions(folder);
@@ -106,6 +116,7 @@ QString rosterJson(const MainModel &model)
     const Roster &roster = model.roster();
     JsonWriter json;
     json.beginObject();
+    json.key("format").value(kJsonFormat);
     json.key("count").value(int(roster.count));
     json.key("players").beginArray();
     for (int i = 0; i < roster.count; ++i)
@@ -205,12 +216,14 @@ void warnOfLostSettings(MainModel &model)
 
 // Without a players file there is no team to show: said with where to get one, rather than an
 // empty board.
-bool noTeamData(const MainModel &model)
+bool noTeamData(const MainModel &model, const Options &options)
 {
     if (!model.folder().findGameFile(GameFile::Players).isEmpty())
         return false;
-    err(QStringLiteral("squadwright-cli: no team data in %1 (no players file): \"squadwright-cli download\" fetches "
-                       "your team's files\n").arg(QDir::toNativeSeparators(model.folder().dataFolder())));
+    fail(options, QStringLiteral("data"),
+         QStringLiteral("no team data in %1 (no players file): \"squadwright-cli download\" fetches your team's files")
+             .arg(QDir::toNativeSeparators(model.folder().dataFolder())),
+         kExitFailed);
     return true;
 }
 
@@ -225,7 +238,7 @@ void printVersionWarning(const MainModel &model)
 
 int evaluate(MainModel &model, const Options &options, bool best)
 {
-    if (noTeamData(model))
+    if (noTeamData(model, options))
         return kExitFailed;
     model.startUp();
     printVersionWarning(model);
@@ -241,10 +254,10 @@ int evaluate(MainModel &model, const Options &options, bool best)
         model.board().setOption(Board::Blesse, true);
     if (options.ignoreCards)
         model.board().setOption(Board::Cartons, true);
-    if (!model.calculeEnabled()) {
-        err(QStringLiteral("squadwright-cli: no player is available for a lineup (no roster loaded, or every player unticked)\n"));
-        return kExitFailed;
-    }
+    if (!model.calculeEnabled())
+        return fail(options, QStringLiteral("lineup"),
+                    QStringLiteral("no player is available for a lineup (no roster loaded, or every player unticked)"),
+                    kExitFailed);
     const Board::CalculeResult result = model.calcule();
     out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
     return kExitOk;
@@ -252,7 +265,7 @@ int evaluate(MainModel &model, const Options &options, bool best)
 
 int optimize(MainModel &model, const Options &options)
 {
-    if (noTeamData(model))
+    if (noTeamData(model, options))
         return kExitFailed;
     model.startUp();
     printVersionWarning(model);
@@ -263,10 +276,8 @@ int optimize(MainModel &model, const Options &options)
     if (options.ignoreCards)
         model.board().setOption(Board::Cartons, true);
     const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
-    if (!outcome.found) {
-        err(QStringLiteral("squadwright-cli: no player is eligible for a lineup\n"));
-        return kExitFailed;
-    }
+    if (!outcome.found)
+        return fail(options, QStringLiteral("lineup"), QStringLiteral("no player is eligible for a lineup"), kExitFailed);
     BoardReport::OptimumSummary summary;
     summary.proven = outcome.proven;
     summary.evaluation = outcome.evaluation;
@@ -308,11 +319,11 @@ int download(const ProgramPaths &paths, const Options &options)
     } else {
         code = settings.securityPassword();
     }
-    if (user.trimmed().isEmpty() || code.trimmed().isEmpty()) {
-        err(QStringLiteral("squadwright-cli: download needs a user name and a security code: set [user] UserName and "
-                           "SecurityPassword in %1 (or give --user NAME and --password-stdin)\n").arg(settings.path()));
-        return kExitFailed;
-    }
+    if (user.trimmed().isEmpty() || code.trimmed().isEmpty())
+        return fail(options, QStringLiteral("account"),
+                    QStringLiteral("download needs a user name and a security code: set [user] UserName and "
+                                   "SecurityPassword in %1 (or give --user NAME and --password-stdin)").arg(settings.path()),
+                    kExitFailed);
     SessionView view; // nothing to show along the way: failures end the run with their message
     // A slow line may need longer than the default wait; a script may want to give up sooner.
     HttpClient http(options.timeout > 0 ? int(options.timeout * 1000) : HttpClient::kDefaultTimeoutMs);
@@ -325,9 +336,10 @@ int download(const ProgramPaths &paths, const Options &options)
     } catch (const OnlineError &e) {
         // Said only where it is sure: every step before the files are replaced.
         const bool untouched = e.step() != TeamDownload::storeStep();
-        err(QStringLiteral("squadwright-cli: download failed at the %1 step: %2%3\n")
-                .arg(e.step(), e.reason(), untouched ? QStringLiteral("; the earlier game files are unchanged") : QString()));
-        return kExitFailed;
+        return fail(options, e.step(),
+                    QStringLiteral("download failed at the %1 step: %2%3")
+                        .arg(e.step(), e.reason(), untouched ? QStringLiteral("; the earlier game files are unchanged") : QString()),
+                    kExitFailed);
     }
     for (const QString &w : result.warnings)
         err(QStringLiteral("warning: %1\n").arg(w));
@@ -337,12 +349,23 @@ int download(const ProgramPaths &paths, const Options &options)
 
 } // namespace
 
+QByteArray errorJson(const QString &step, const QString &message)
+{
+    JsonWriter json;
+    json.beginObject();
+    json.key("format").value(kJsonFormat);
+    json.key("error").beginObject();
+    json.key("step").value(step);
+    json.key("message").value(message);
+    json.endObject();
+    json.endObject();
+    return json.toUtf8();
+}
+
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
 {
-    if (!options.folder.isEmpty() && !QFileInfo(options.folder).isDir()) {
-        err(QStringLiteral("squadwright-cli: %1: no such folder\n").arg(options.folder));
-        return kExitUsage;
-    }
+    if (!options.folder.isEmpty() && !QFileInfo(options.folder).isDir())
+        return fail(options, QStringLiteral("usage"), QStringLiteral("%1: no such folder").arg(options.folder), kExitUsage);
     // A folder named on the command line holds everything; otherwise the program's own folders,
     // the user's being prepared on first use.
     const ProgramPaths paths = options.folder.isEmpty() ? ProgramPaths::ofThisProgram()
@@ -359,14 +382,9 @@ int run(const QString &command, const Options &options, const std::function<int(
     // Before anything reads the files: what a killed run left is mended, and said.
     for (const QString &notice : FolderTidy::run(paths).notices())
         err(QStringLiteral("warning: %1\n").arg(notice));
-    if (command != QLatin1String("download") && (!options.user.isEmpty() || options.passwordStdin || options.timeout > 0))
-        return usage(QStringLiteral("--user, --password-stdin and --timeout belong to download"));
     try {
-        if (command == QLatin1String("check")) {
-            if (options.json)
-                return usage(QStringLiteral("check has no --json output"));
+        if (command == QLatin1String("check"))
             return check(folder);
-        }
         if (command == QLatin1String("evaluate") || command == QLatin1String("best")) {
             MainModel model(paths);
             warnOfLostSettings(model);
@@ -386,11 +404,10 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         return usage(QStringLiteral("unknown command %1").arg(command));
     } catch (const DataFileError &e) {
-        err(QStringLiteral("squadwright-cli: cannot read %1: %2\n").arg(e.file(), e.reason()));
-        return kExitDataFile;
+        return fail(options, QStringLiteral("read"), QStringLiteral("cannot read %1: %2").arg(e.file(), e.reason()),
+                    kExitDataFile);
     } catch (const AppError &e) {
-        err(QStringLiteral("squadwright-cli: %1\n").arg(e.message()));
-        return kExitFailed;
+        return fail(options, command, e.message(), kExitFailed);
     }
 }
 

@@ -1,8 +1,13 @@
 #pragma once
+#include <QByteArray>
 #include <QString>
 #include <functional>
 
 namespace cli {
+
+// The layout of the JSON documents (doc/cli-json.md); raised when a key changes meaning or goes away,
+// not when one is added.
+inline constexpr int kJsonFormat = 1;
 
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitDataFile = 3 };
 
@@ -18,6 +23,9 @@ struct Options {
     bool passwordStdin = false; // download: the security code is the first line of standard input
     double timeout = 0;         // download: seconds each request may wait (0: the client's default)
 };
+
+// The error object a failed command prints with --json: {"format": 1, "error": {"step", "message"}}.
+QByteArray errorJson(const QString &step, const QString &message);
 
 // Runs one command; `usage` prints the usage with a problem and returns the bad-usage code.
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage);

@@ -46,12 +46,15 @@ bool copyForTheUser(const QString &from, const QString &to)
 ProgramPaths::Environment ProgramPaths::Environment::ofThisProcess()
 {
     const QString name = QStringLiteral("/squadwright");
-    // The data goes one level down: installed with the prefix ~/.local, the read-only content
-    // itself is in <XDG data>/squadwright, and the user's team must not mix with it.
+    const QString data = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    // Installed with the prefix ~/.local, the read-only content itself is <XDG data>/squadwright:
+    // the user's team lives beside it, never inside the installed tree an uninstall removes.
     return {QCoreApplication::applicationDirPath(),
             QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) + name,
-            QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation) + name + QStringLiteral("/user"),
-            canWriteIn};
+            data + name + QStringLiteral("-data"),
+            canWriteIn,
+            QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation) + name,
+            data + name + QStringLiteral("/user")};
 }
 
 ProgramPaths ProgramPaths::locate(const Environment &env)
@@ -72,8 +75,11 @@ ProgramPaths ProgramPaths::locate(const Environment &env)
     if (p.m_inUserFolders) {
         p.m_writable = withSeparator(env.userConfigFolder);
         p.m_dataRoot = withSeparator(env.userDataFolder);
+        p.m_cache = env.userCacheFolder.isEmpty() ? p.m_writable : withSeparator(env.userCacheFolder);
+        if (!env.formerUserDataFolder.isEmpty())
+            p.m_formerDataRoot = withSeparator(env.formerUserDataFolder);
     } else {
-        p.m_writable = p.m_dataRoot = p.m_resources;
+        p.m_writable = p.m_dataRoot = p.m_cache = p.m_resources;
     }
     return p;
 }
@@ -83,7 +89,7 @@ ProgramPaths ProgramPaths::ofThisProgram() { return locate(Environment::ofThisPr
 ProgramPaths ProgramPaths::inOneFolder(const QString &folder)
 {
     ProgramPaths p;
-    p.m_resources = p.m_writable = p.m_dataRoot = withSeparator(folder);
+    p.m_resources = p.m_writable = p.m_dataRoot = p.m_cache = withSeparator(folder);
     return p;
 }
 
@@ -109,6 +115,20 @@ QStringList ProgramPaths::prepare() const
         // A new user: the marker comes with the settings, so the wizard greets him once.
         seed(resourcePath(QStringLiteral("Infos.ctr")), markerFilePath());
         seed(resourcePath(QStringLiteral("SQW.ini")), settingsFilePath());
+    }
+    if (m_cache != m_writable)
+        makeFolder(m_cache);
+    // The team of an earlier version moves to where the data folder is now, whole (one rename,
+    // on the same disk); should that fail it stays where it is, and nothing is seeded over it.
+    if (!m_formerDataRoot.isEmpty() && !QFileInfo::exists(m_dataRoot) && QFileInfo::exists(m_formerDataRoot)) {
+        const QString target = QDir::cleanPath(m_dataRoot);
+        if (!makeFolder(QFileInfo(target).path()))
+            return problems;
+        if (!QDir().rename(QDir::cleanPath(m_formerDataRoot), target)) {
+            problems << QStringLiteral("cannot move %1 to %2").arg(QDir::toNativeSeparators(m_formerDataRoot),
+                                                                   QDir::toNativeSeparators(m_dataRoot));
+            return problems;
+        }
     }
     // The sample team goes only into a new data folder: files the user removed stay removed.
     const bool newDataFolder = !QFileInfo::exists(dataFolder());

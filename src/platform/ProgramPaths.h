@@ -9,7 +9,8 @@
 // (the executable's folder), as it always has. Installed (the executable in <prefix>/bin beside
 // <prefix>/share/squadwright), the pictures, language files, documents and the sample team are
 // read from that share folder, and the settings file, the first-run marker and the data folder
-// live in the user's own folders, seeded from the share folder on first use. A program folder
+// live in the user's own folders, seeded from the share folder on first use; the answer of the
+// update check, which can always be fetched again, goes to the user's cache folder. A program folder
 // the user cannot write to (an unzipped copy under a protected folder) is treated the same way,
 // so a change of settings is never lost for want of a writable folder.
 class ProgramPaths {
@@ -17,12 +18,15 @@ public:
     // What the decision depends on, so that it can be made for any machine.
     struct Environment {
         QString executableFolder;
-        QString userConfigFolder; // gets SQW.ini, Infos.ctr and version.ver
+        QString userConfigFolder; // gets SQW.ini and Infos.ctr
         QString userDataFolder;   // gets the data folder xml/
         std::function<bool(const QString &folder)> isWritable;
-        // This process: the executable's folder, <XDG config>/squadwright and
-        // <XDG data>/squadwright/user (under AppData\Local\squadwright on Windows), a real
-        // write test.
+        QString userCacheFolder;  // gets version.ver; empty: the config folder
+        // Where earlier versions kept the data folder: moved to userDataFolder on first use.
+        QString formerUserDataFolder;
+        // This process: the executable's folder, <XDG config>/squadwright,
+        // <XDG data>/squadwright-data (formerly <XDG data>/squadwright/user, inside the share
+        // folder of an installation to ~/.local), a real write test and <XDG cache>/squadwright.
         static Environment ofThisProcess();
     };
     enum class Layout { ProgramFolder, Installed };
@@ -49,14 +53,17 @@ public:
     const QString &writableFolder() const { return m_writable; }
     QString settingsFilePath() const { return m_writable + QStringLiteral("SQW.ini"); }
     QString markerFilePath() const { return m_writable + QStringLiteral("Infos.ctr"); }
-    QString versionFilePath() const { return m_writable + QStringLiteral("version.ver"); }
+    // The update check's answer: the program folder, or the user's cache folder.
+    const QString &cacheFolder() const { return m_cache; }
+    QString versionFilePath() const { return m_cache + QStringLiteral("version.ver"); }
     // The folder that holds the data folder, and the data folder itself (team files, downloads).
     const QString &dataRoot() const { return m_dataRoot; }
     QString dataFolder() const { return m_dataRoot + QStringLiteral("xml/"); }
 
     // First use of the user's folders: creates them and copies the default settings file, the
     // marker (only together with a new settings file, so the wizard runs once) and the sample
-    // team (only into a new data folder). What the user already has is never overwritten.
+    // team (only into a new data folder); a data folder where earlier versions kept it is moved
+    // instead. What the user already has is never overwritten.
     // Returns what could not be done, one line each; empty when all went well or nothing was due.
     QStringList prepare() const;
 
@@ -66,4 +73,6 @@ private:
     QString m_resources;
     QString m_writable;
     QString m_dataRoot;
+    QString m_cache;
+    QString m_formerDataRoot;
 };

@@ -23,9 +23,11 @@ FolderTidy FolderTidy::run(const ProgramPaths &paths)
     FolderTidy tidy;
     const QString settings = paths.settingsFilePath();
     // "write-test-": the probe of whether the program folder can be written to.
+    const QString versionFile = QFileInfo(paths.versionFilePath()).fileName();
     SafeFile::tidy(paths.writableFolder(),
-                   tempPrefixes({QFileInfo(settings).fileName(), QFileInfo(paths.versionFilePath()).fileName()})
-                       << QStringLiteral("write-test-"));
+                   tempPrefixes({QFileInfo(settings).fileName(), versionFile}) << QStringLiteral("write-test-"));
+    if (paths.cacheFolder() != paths.writableFolder())
+        SafeFile::tidy(paths.cacheFolder(), tempPrefixes({versionFile}));
 
     const QString data = paths.dataFolder();
     QStringList dataFiles = Session::answerFiles();

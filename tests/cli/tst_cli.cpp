@@ -192,13 +192,14 @@ QJsonObject checkBoardJson(const QByteArray &text, bool best, bool optimum = fal
     const JsonScan scan(text);
     [&] {
         QVERIFY(scan.ok);
-        QStringList top = {"conditions", "slots", "substitutes", "captain", "set_pieces", "placement", "sectors",
+        QStringList top = {"format", "conditions", "slots", "substitutes", "captain", "set_pieces", "placement", "sectors",
                            "points", "evaluation", "velstats", "tactic_strength", "labels"};
         if (best)
             top << "order_results" << "chosen_order" << "unfilled";
         if (optimum)
             top << "unfilled" << "optimum";
         QCOMPARE(scan.keysOf({}), top);
+        QCOMPARE(root["format"].toInt(), 1);
         QCOMPARE(scan.keysOf({"conditions"}),
                  QStringList({"tactic", "attitude", "venue", "confidence", "team_spirit", "trainer_type"}));
         QCOMPARE(scan.keysOf({"sectors"}), kSectorKeys);
@@ -323,19 +324,52 @@ private slots:
     void usageErrorsExitWithTwo_data()
     {
         QTest::addColumn<QStringList>("args");
-        QTest::newRow("no command") << QStringList{};
-        QTest::newRow("unknown command") << QStringList{"frobnicate"};
-        QTest::newRow("unknown option") << QStringList{"roster", "--colour"};
-        QTest::newRow("folder without value") << QStringList{"roster", "--folder"};
-        QTest::newRow("two commands") << QStringList{"roster", "check"};
-        QTest::newRow("time limit without seconds") << QStringList{"optimize", "--time-limit", "soon"};
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("no command") << QStringList{} << QByteArray("no command");
+        QTest::newRow("unknown command") << QStringList{"frobnicate"} << QByteArray("unknown command frobnicate");
+        QTest::newRow("unknown option") << QStringList{"roster", "--colour"} << QByteArray("unknown option --colour");
+        QTest::newRow("folder without value") << QStringList{"roster", "--folder"} << QByteArray("folder");
+        QTest::newRow("two commands") << QStringList{"roster", "check"} << QByteArray("unexpected argument check");
+        QTest::newRow("time limit without seconds") << QStringList{"optimize", "--time-limit", "soon"}
+                                                    << QByteArray("--time-limit needs");
+        // An option of another command is refused before anything is read or prepared.
+        QTest::newRow("roster --time-limit") << QStringList{"roster", "--time-limit", "5"}
+                                             << QByteArray("roster does not take --time-limit");
+        QTest::newRow("check --recompute-all") << QStringList{"check", "--recompute-all"}
+                                               << QByteArray("check does not take --recompute-all");
+        QTest::newRow("evaluate --free-behaviours --json") << QStringList{"evaluate", "--free-behaviours", "--json"}
+                                                           << QByteArray("evaluate does not take --free-behaviours");
+        QTest::newRow("check --json") << QStringList{"check", "--json"} << QByteArray("check does not take --json");
     }
     void usageErrorsExitWithTwo()
     {
         QFETCH(QStringList, args);
+        QFETCH(QByteArray, said);
         const Run r = runCli(args);
         QCOMPARE(r.code, 2);
-        QVERIFY(r.err.contains("usage"));
+        QVERIFY2(r.err.contains("usage") && r.err.contains(said), r.err.constData());
+        // With --json the refusal is an error object there too, telling a script it was its own fault.
+        if (args.contains("--json")) {
+            const QJsonObject error = QJsonDocument::fromJson(r.out).object()["error"].toObject();
+            QCOMPARE(error["step"].toString(), QStringLiteral("usage"));
+            QVERIFY(error["message"].toString().contains(QString::fromUtf8(said)));
+        }
+    }
+
+    // Each command lists its own options, and only those; both answer --version.
+    void helpAndVersion()
+    {
+        const Run optimize = runCli({"optimize", "--help"});
+        QCOMPARE(optimize.code, 0);
+        QVERIFY2(optimize.out.contains("--time-limit <S>") && optimize.out.contains("--free-behaviours")
+                     && !optimize.out.contains("--recompute-all") && !optimize.out.contains("--timeout"),
+                 optimize.out.constData());
+        const Run check = runCli({"check", "--help"});
+        QVERIFY2(check.code == 0 && !check.out.contains("--json"), check.out.constData());
+        const Run version = runCli({"--version"});
+        QCOMPARE(version.code, 0);
+        QVERIFY2(QRegularExpression("^squadwright-cli [0-9]+\\.[0-9]+\\.[0-9]+\n$").match(QString::fromUtf8(version.out)).hasMatch(),
+                 version.out.constData());
     }
 
     void checkPassesOnTheSampleTeam()
@@ -388,7 +422,16 @@ private slots:
         const Run r = runCli(QStringList{"--folder", m_folder} + args);
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("no team data") && r.err.contains("squadwright-cli download"), r.err.constData());
-        QVERIFY(r.out.isEmpty());
+        if (!args.contains("--json")) {
+            QVERIFY(r.out.isEmpty());
+        } else {
+            // A script reading JSON gets the failure as JSON, with the message of the error output.
+            QCOMPARE(JsonScan(r.out).keysOf({}), QStringList({"format", "error"}));
+            const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+            QCOMPARE(root["format"].toInt(), 1);
+            QCOMPARE(root["error"].toObject()["step"].toString(), QStringLiteral("data"));
+            QCOMPARE("squadwright-cli: " + root["error"].toObject()["message"].toString() + "\n", QString::fromUtf8(r.err));
+        }
     }
 
     // The folders as a kill leaves them: a download stopped between its renames, a settings write
@@ -436,6 +479,8 @@ private slots:
         const QJsonDocument doc = QJsonDocument::fromJson(r.out, &perr);
         QCOMPARE(perr.error, QJsonParseError::NoError);
         const QJsonObject root = doc.object();
+        QCOMPARE(JsonScan(r.out).keysOf({}), QStringList({"format", "count", "players", "trainer"}));
+        QCOMPARE(root["format"].toInt(), 1);
         const int count = root["count"].toInt();
         QVERIFY(count >= 22 && count <= 26);
         const QJsonArray players = root["players"].toArray();

@@ -4,6 +4,8 @@
 #include "settings/IniFile.h"
 
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QProcess>
 #include <QtTest>
 
@@ -123,6 +125,12 @@ private slots:
         QVERIFY(run.out.isEmpty());
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
         QVERIFY(QFile::exists(program->filePath("xml/Team.xml")));
+        // With --json the failed step is also told as JSON: before, the standard output stayed empty.
+        run = runCli({"download", "--json", "--password-stdin"}, "s3cret\n");
+        QCOMPARE(run.code, 1);
+        const QJsonObject error = QJsonDocument::fromJson(run.out).object()["error"].toObject();
+        QCOMPARE(error["step"].toString(), QStringLiteral("players"));
+        QVERIFY2(run.err.contains(error["message"].toString().toUtf8()), run.out.constData());
 
         // A silent server is given up after the wait the user chose, not the default 30 s.
         server->failStep.clear();

@@ -41,20 +41,34 @@ grep -q "Kristian Jørvik" <<<"$out" || fail "the sample team's keeper is missin
 grep -Eq "^Velstats.*217$" <<<"$out" || fail "the sample team's Velstats figure is missing: $out"
 [ -f "$home/.config/squadwright/SQW.ini" ] || fail "no settings file in the user's folder"
 [ -f "$home/.config/squadwright/Infos.ctr" ] || fail "no first-run marker in the user's folder"
-[ -f "$home/.local/share/squadwright/user/xml/players.xml" ] || fail "no sample team in the user's folder"
+[ -f "$home/.local/share/squadwright-data/xml/players.xml" ] || fail "no sample team in the user's folder"
 # A setting written by the program lands in the user's copy (evaluate stores the players path).
-grep -q "PlayersXML=.*squadwright/user/xml/players.xml" "$home/.config/squadwright/SQW.ini" \
+grep -q "PlayersXML=.*squadwright-data/xml/players.xml" "$home/.config/squadwright/SQW.ini" \
   || fail "the players path was not stored in the user's settings"
 
+# --help and --version of the desktop program answer without a display and touch no folder; any
+# other argument is refused.
+home=$(new_home options)
+bare() { (cd "$work" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" "${as_user[@]}" "$@"); }
+out=$(bare "$prefix/bin/squadwright" --version) || fail "squadwright --version: exit $?"
+grep -Eq "^squadwright [0-9]+\.[0-9]+\.[0-9]+$" <<<"$out" || fail "squadwright --version printed: $out"
+out=$(bare "$prefix/bin/squadwright" --help) || fail "squadwright --help: exit $?"
+grep -q -- "--version" <<<"$out" || fail "squadwright --help printed: $out"
+[ -z "$(ls -A "$home")" ] || fail "--help or --version wrote into the home folder"
+code=0
+run "$home" "$prefix/bin/squadwright" --team=x >/dev/null 2>&1 || code=$?
+[ "$code" -eq 2 ] || fail "squadwright --team=x: exit $code, not 2"
+
 # The desktop program on a home with settings but no data folder: it seeds the sample team and
-# finishes its start-up on it. (Without the marker: a first-run wizard would wait for a user.)
+# finishes its start-up on it. (Without the marker: a first-run wizard would wait for a user.) A Qt
+# option such as -reverse is Qt's, not a cluster of -v, -h, ...
 home=$(new_home desktop)
 mkdir -p "$home/.config/squadwright"
 cp "$prefix/share/squadwright/SQW.ini" "$home/.config/squadwright/"
 chmod u+w "$home/.config/squadwright/SQW.ini"
 [ "$(id -u)" -ne 0 ] || chown -R nobody:nogroup "$home"
-out=$(SQW_QUIT_AFTER_STARTUP=1 run "$home" timeout 120 "$prefix/bin/squadwright" 2>&1) \
+out=$(SQW_QUIT_AFTER_STARTUP=1 run "$home" timeout 120 "$prefix/bin/squadwright" -reverse 2>&1) \
   || fail "squadwright: exit $?: $out"
 grep -q "loading-done=1" <<<"$out" || fail "the desktop program did not finish its start-up: $out"
-[ -f "$home/.local/share/squadwright/user/xml/MatchOrders.xml" ] || fail "the desktop program seeded no data folder"
+[ -f "$home/.local/share/squadwright-data/xml/MatchOrders.xml" ] || fail "the desktop program seeded no data folder"
 echo "installed programs ran from $prefix"

@@ -50,8 +50,9 @@ class TestProgramPaths : public QObject {
     QString root() const { return m_dir->path(); }
     ProgramPaths::Environment env(const QString &exe, bool writable) const
     {
-        return {exe, root() + "/home/.config/squadwright", root() + "/home/.local/share/squadwright/user",
-                [writable](const QString &) { return writable; }};
+        return {exe, root() + "/home/.config/squadwright", root() + "/home/.local/share/squadwright-data",
+                [writable](const QString &) { return writable; }, root() + "/home/.cache/squadwright",
+                root() + "/home/.local/share/squadwright/user"};
     }
 
 private slots:
@@ -82,7 +83,8 @@ private slots:
         QCOMPARE(p.languageFolder(), exe + "/lng/");
         QCOMPARE(p.settingsFilePath(), root() + "/home/.config/squadwright/SQW.ini");
         QCOMPARE(p.markerFilePath(), root() + "/home/.config/squadwright/Infos.ctr");
-        QCOMPARE(p.dataFolder(), root() + "/home/.local/share/squadwright/user/xml/");
+        QCOMPARE(p.versionFilePath(), root() + "/home/.cache/squadwright/version.ver");
+        QCOMPARE(p.dataFolder(), root() + "/home/.local/share/squadwright-data/xml/");
 
         QVERIFY(p.prepare().isEmpty());
         QCOMPARE(readFile(p.settingsFilePath()), QByteArray("[defaut]\nlangue=English\n"));
@@ -121,7 +123,7 @@ private slots:
         QCOMPARE(p.resourceFolder(), prefix + "/share/squadwright/");
         QCOMPARE(p.pictureFolder(), prefix + "/share/squadwright/img/");
         QCOMPARE(p.settingsFilePath(), root() + "/home/.config/squadwright/SQW.ini");
-        QCOMPARE(p.dataFolder(), root() + "/home/.local/share/squadwright/user/xml/");
+        QCOMPARE(p.dataFolder(), root() + "/home/.local/share/squadwright-data/xml/");
 
         QVERIFY(p.prepare().isEmpty());
         // The copies belong to the user even though the originals are read-only.
@@ -135,6 +137,25 @@ private slots:
         // Installed in the home, the share folder is <XDG data>/squadwright: the user's team
         // stays apart from the installed sample.
         QCOMPARE(readFile(p.resourcePath("xml/Team.xml")), QByteArray("<team/>"));
+        QVERIFY(QFileInfo(p.cacheFolder()).isDir());
+    }
+
+    // Earlier versions kept the team inside <XDG data>/squadwright, the share folder of an
+    // installation to ~/.local: it moves out whole, and no sample file is put over it.
+    void formerDataFolderMovesOutOfTheShareFolder()
+    {
+        const QString prefix = root() + "/home/.local";
+        writeFile(prefix + "/bin/squadwright-cli", "");
+        writeContent(prefix + "/share/squadwright", true);
+        const QString former = prefix + "/share/squadwright/user/xml/";
+        writeFile(former + "players.xml", "<mine/>");
+        const ProgramPaths p = ProgramPaths::locate(env(prefix + "/bin", true));
+        QVERIFY(p.prepare().isEmpty());
+        QCOMPARE(readFile(p.dataFolder() + "players.xml"), QByteArray("<mine/>"));
+        QVERIFY(!QFile::exists(p.dataFolder() + "Team.xml"));
+        QVERIFY(!QFileInfo::exists(former));
+        QVERIFY(p.prepare().isEmpty());
+        QCOMPARE(readFile(p.dataFolder() + "players.xml"), QByteArray("<mine/>"));
     }
 
     void binFolderWithoutShareIsAProgramFolder()
@@ -176,7 +197,8 @@ private slots:
         const ProgramPaths::Environment e = ProgramPaths::Environment::ofThisProcess();
 #ifdef Q_OS_LINUX
         QCOMPARE(e.userConfigFolder, xdg.path() + "/config/squadwright");
-        QCOMPARE(e.userDataFolder, xdg.path() + "/data/squadwright/user");
+        QCOMPARE(e.userDataFolder, xdg.path() + "/data/squadwright-data");
+        QCOMPARE(e.formerUserDataFolder, xdg.path() + "/data/squadwright/user");
 #endif
         QVERIFY(e.isWritable(xdg.path()));
         QVERIFY(!e.isWritable(xdg.path() + "/no-such-folder"));

@@ -113,9 +113,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     // Fixed border with system menu and minimise button: no maximise, no resizing.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
-    const QIcon appIcon(m_model.paths().resourcePath(QStringLiteral("img/tb_Calcule.png")));
-    if (!appIcon.isNull())
-        setWindowIcon(appIcon);
+    // The window icon is the application's (set by the program), as in the desktop's menu.
 
     createActions();
     createMenus();
