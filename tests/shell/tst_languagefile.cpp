@@ -5,6 +5,7 @@
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/Files.h"
 
 #include <QRegularExpression>
 #include <QSet>
@@ -190,11 +191,8 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("Broken.lng");
-        if (!content.isNull()) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
+        if (!content.isNull())
+            TestSupport::writeFile(path, content);
         Board board;
         const QStringList tactics = board.items("cbTactique");
         LanguageFile file(path);
