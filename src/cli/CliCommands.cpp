@@ -377,8 +377,10 @@ int run(const QString &command, const Options &options, const std::function<int(
     // The messages in the user's language, as the desktop program shows them: the language
     // file the settings name, its vocabulary only.
     const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
-    if (!language.isEmpty())
+    if (!language.isEmpty()) {
         LanguageFile(language).applyVocabulary();
+        LanguageFile::followQtTranslations(language);
+    }
     // Before anything reads the files: what a killed run left is mended, and said.
     for (const QString &notice : FolderTidy::run(paths).notices())
         err(QStringLiteral("warning: %1\n").arg(notice));

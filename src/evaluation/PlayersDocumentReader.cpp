@@ -2,7 +2,6 @@
 #include "common/NumberText.h"
 
 #include "evaluation/Tplayer.h"
-#include "evaluation/RosterLoader.h"
 
 #include <algorithm>
 

@@ -8,12 +8,18 @@
 #include "settings/IniFile.h"
 #include "common/Vocabulary.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QHash>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QTranslator>
 
 #include <algorithm>
 #include <exception>
+#include <memory>
 
 namespace {
 
@@ -314,6 +320,28 @@ int LanguageFile::languageId(const QString &path, int def)
     if (path.isEmpty() || !QFileInfo(path).isFile())
         return def;
     return IniFile(path).readInteger(QStringLiteral("langue"), QStringLiteral("ID"), def);
+}
+
+bool LanguageFile::followQtTranslations(const QString &languageFilePath)
+{
+    // The language numbers of the files we ship; Qt's own texts are English already.
+    static const QHash<int, QString> qtLocales = {{0, QStringLiteral("fr")}};
+    static QTranslator *installed = nullptr;
+    if (installed) {
+        QCoreApplication::removeTranslator(installed);
+        delete installed;
+        installed = nullptr;
+    }
+    const QString locale = qtLocales.value(languageId(languageFilePath));
+    if (locale.isEmpty())
+        return true;
+    auto translator = std::make_unique<QTranslator>();
+    if (!translator->load(QLocale(locale), QStringLiteral("qtbase"), QStringLiteral("_"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        return false;
+    installed = translator.release();
+    QCoreApplication::installTranslator(installed);
+    return true;
 }
 
 QList<LanguageFile::LanguageInfo> LanguageFile::availableLanguages(const QString &programFolder)

@@ -1,6 +1,7 @@
 #include "evaluation/PositionFormulas.h"
 #include "evaluation/PositionKinds.h"
 #include "settings/IniFile.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -34,11 +35,7 @@ private:
 
     QString settingsWith(const QByteArray &content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("SQW%1.ini").arg(++m_fileNo));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly) || f.write(content) != content.size())
-            qFatal("cannot write %s", qPrintable(path));
-        return path;
+        return TestSupport::writeFile(m_dir.filePath(QStringLiteral("SQW%1.ini").arg(++m_fileNo)), content);
     }
 
 private slots:

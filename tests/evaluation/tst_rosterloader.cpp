@@ -4,6 +4,7 @@
 #include "common/AppError.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/Files.h"
 
 #include <QtTest>
 #include <QCryptographicHash>
@@ -59,12 +60,7 @@ QByteArray generatedFile(int count, int elements, int trainerEvery = 0)
 
 QString writeFile(const QTemporaryDir &dir, const QString &name, const QByteArray &content)
 {
-    const QString path = dir.filePath(name);
-    QFile f(path);
-    if (!f.open(QIODevice::WriteOnly))
-        return QString();
-    f.write(content);
-    return path;
+    return TestSupport::writeFile(dir.filePath(name), content);
 }
 
 QString failureReason(const QString &file, Roster &roster)

@@ -334,6 +334,8 @@ private slots:
         }
         QCOMPARE(b.figures().E, -27.0);
     }
+
+
 };
 
 QTEST_GUILESS_MAIN(TestBestLineup)

@@ -1,6 +1,7 @@
 // Files replaced whole or not at all: a write that fails half way, several files replaced at
 // once, and the next start after a kill.
 #include "platform/SafeFile.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -18,12 +19,7 @@
 #endif
 
 namespace {
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
+using TestSupport::writeFile;
 
 QByteArray bytesOf(const QString &path)
 {
@@ -50,7 +46,7 @@ private slots:
     {
         QTemporaryDir dir;
         const QString path = dir.filePath("SQW.ini");
-        putBytes(path, "[user]\r\nSecurityPassword=abc\r\n");
+        writeFile(path, "[user]\r\nSecurityPassword=abc\r\n");
         QFile::setPermissions(path, QFile::permissions(path) | QFile::ReadGroup | QFile::ReadOther);
 
         // The disk fills up half way; the temporary file is the user's alone meanwhile.
@@ -83,7 +79,7 @@ private slots:
     {
         QTemporaryDir dir;
         for (const QString &name : kGameFiles)
-            putBytes(dir.filePath(name == "team.xml" ? "Team.xml" : name), "old " + name.toLatin1());
+            writeFile(dir.filePath(name == "team.xml" ? "Team.xml" : name), "old " + name.toLatin1());
         QList<QPair<QString, QByteArray>> files;
         for (const QString &name : kGameFiles)
             files.append({name, "new " + name.toLatin1()});
@@ -128,15 +124,15 @@ private slots:
         for (int i = 0; i < kGameFiles.size(); ++i) {
             const QString &name = kGameFiles[i];
             const QString temp = name + ".k1Ll" + QString::number(i) + "d";
-            putBytes(folder + name, "old " + name.toLatin1());
-            putBytes(folder + (i < renamed ? name : temp), "new " + name.toLatin1());
+            writeFile(folder + name, "old " + name.toLatin1());
+            writeFile(folder + (i < renamed ? name : temp), "new " + name.toLatin1());
             note += temp.toUtf8() + '\t' + name.toUtf8() + '\n';
         }
-        putBytes(folder + (renamed < 0 ? ".replace-in-progress.Xq3zP0" : ".replace-in-progress"), note);
+        writeFile(folder + (renamed < 0 ? ".replace-in-progress.Xq3zP0" : ".replace-in-progress"), note);
         // Leftovers of earlier killed writes, and what is not ours.
-        putBytes(folder + ".download-Ab12Cd", "half an answer");
-        putBytes(folder + "Connection.xml.9fGh2k", "<cut");
-        putBytes(folder + "players.xml.backup", "the user's own copy");
+        writeFile(folder + ".download-Ab12Cd", "half an answer");
+        writeFile(folder + "Connection.xml.9fGh2k", "<cut");
+        writeFile(folder + "players.xml.backup", "the user's own copy");
 
         const bool finished = SafeFile::tidy(folder, {"team.xml.", "players.xml.", "Training.xml.", "Matchs.xml.",
                                                       "MatchOrders.xml.", "Connection.xml.", ".download-"});
@@ -156,7 +152,7 @@ private slots:
 #else
         QTemporaryDir dir;
         const QString temp = dir.filePath("SQW.ini.Rn8aQ2");
-        putBytes(temp, "being written");
+        writeFile(temp, "being written");
         const int fd = ::open(QFile::encodeName(temp).constData(), O_RDWR);
         QVERIFY(fd >= 0);
         QCOMPARE(::flock(fd, LOCK_EX | LOCK_NB), 0);
@@ -168,7 +164,7 @@ private slots:
 
         // Another run replacing files in the same folder: a second replacement waits its turn.
         const QString note = dir.filePath(".replace-in-progress");
-        putBytes(note, "squadwright replace 1\n");
+        writeFile(note, "squadwright replace 1\n");
         const int noteFd = ::open(QFile::encodeName(note).constData(), O_RDWR);
         QCOMPARE(::flock(noteFd, LOCK_EX | LOCK_NB), 0);
         QString why;
@@ -185,11 +181,11 @@ private slots:
     {
         QTemporaryDir dir;
         const QString folder = dir.path() + "/";
-        putBytes(folder + "SQW.ini", "settings");
+        writeFile(folder + "SQW.ini", "settings");
         // A note naming a file that is no temporary file of its target, or a path outside.
         for (const QByteArray &line : {QByteArray("team.xml.Ab12Cd\tSQW.ini\n"), QByteArray("team.xml.Ab12Cd\t../team.xml\n")}) {
-            putBytes(folder + "team.xml.Ab12Cd", "x");
-            putBytes(folder + ".replace-in-progress", "squadwright replace 1\n" + line);
+            writeFile(folder + "team.xml.Ab12Cd", "x");
+            writeFile(folder + ".replace-in-progress", "squadwright replace 1\n" + line);
             QVERIFY(!SafeFile::tidy(folder, {"team.xml."}));
             QCOMPARE(bytesOf(folder + "SQW.ini"), QByteArray("settings"));
             QVERIFY(!QFile::exists(folder + ".replace-in-progress"));

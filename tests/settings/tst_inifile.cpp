@@ -1,5 +1,6 @@
 #include "settings/IniFile.h"
 #include "platform/SafeFile.h"
+#include "support/Files.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -19,12 +20,7 @@
 
 namespace {
 
-void putBytes(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    QCOMPARE(f.write(bytes), bytes.size());
-}
+using TestSupport::writeFile;
 
 QByteArray bytesOf(const QString &path)
 {
@@ -66,7 +62,7 @@ private slots:
     void namesMatchWithoutCase()
     {
         const QString path = freshPath();
-        putBytes(path, "[Player]\r\nforme=40\r\n");
+        writeFile(path, "[Player]\r\nforme=40\r\n");
         IniFile ini(path);
         QCOMPARE(ini.readInteger("player", "Forme", 0), 40);
         QCOMPARE(ini.readInteger("PLAYER", "FORME", 0), 40);
@@ -111,7 +107,7 @@ private slots:
         QFETCH(QByteArray, text);
         QFETCH(int, expected);
         const QString path = freshPath();
-        putBytes(path, "[options]\r\nmethode=" + text + "\r\n");
+        writeFile(path, "[options]\r\nmethode=" + text + "\r\n");
         QCOMPARE(IniFile(path).readInteger("options", "methode", 7), expected);
     }
 
@@ -134,7 +130,7 @@ private slots:
         QFETCH(bool, withFalseDefault);
         QFETCH(bool, withTrueDefault);
         const QString path = freshPath();
-        putBytes(path, "[online]\nUseProxy=" + text + "\n");
+        writeFile(path, "[online]\nUseProxy=" + text + "\n");
         IniFile ini(path);
         QCOMPARE(ini.readBool("online", "UseProxy", false), withFalseDefault);
         QCOMPARE(ini.readBool("online", "UseProxy", true), withTrueDefault);
@@ -200,12 +196,12 @@ private slots:
         const QString path = freshPath();
         // Another program rewrites the file in place with the same size and a chosen time stamp.
         const auto rewrite = [&path](const QByteArray &bytes, const QDateTime &stamp) {
-            putBytes(path, bytes);
+            writeFile(path, bytes);
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadWrite));
             QVERIFY(f.setFileTime(stamp, QFileDevice::FileModificationTime));
         };
-        putBytes(path, "[player]\nForme=40\n");
+        writeFile(path, "[player]\nForme=40\n");
         IniFile ini(path);
         QCOMPARE(ini.readInteger("player", "Forme", 0), 40);
         // The same modification time: a coarse clock would not have moved.
@@ -223,7 +219,7 @@ private slots:
     {
         const QString path = freshPath();
         // é is 0xE9, € is 0x80, 0x81 is a byte the code page leaves undefined.
-        putBytes(path, "; Param\xE8tres\r\n[defaut]\r\nlangue=Fran\xE7" "ais\r\n"
+        writeFile(path, "; Param\xE8tres\r\n[defaut]\r\nlangue=Fran\xE7" "ais\r\n"
                        "[user]\r\nTeamName=Caf\xE9 \x80 \x81\r\n\r\n[online]\r\nProxy=\r\n");
         IniFile ini(path);
         QCOMPARE(ini.readString("user", "TeamName", QString()),
@@ -242,7 +238,7 @@ private slots:
     void utf8FileKeepsMarkAndLineBreaks()
     {
         const QString path = freshPath();
-        putBytes(path, "\xEF\xBB\xBF[user]\nTeamName=Les \xC3\x89toiles\n");
+        writeFile(path, "\xEF\xBB\xBF[user]\nTeamName=Les \xC3\x89toiles\n");
         IniFile ini(path);
         QCOMPARE(ini.readString("user", "TeamName", QString()), QString::fromUtf8("Les \xC3\x89toiles"));
         QVERIFY(ini.writeString("online", "Proxy", "proxy.local"));
@@ -266,7 +262,7 @@ private slots:
             "\r\n"
             "[defaut]\r\n"
             "ontop=yes\r\n";
-        putBytes(path, original);
+        writeFile(path, original);
         IniFile ini(path);
         QCOMPARE(ini.readString("defaut", "HotKey", QString()), QStringLiteral("Ctrl+B"));
         QVERIFY(!ini.keyExists("defaut", "orphan"));
@@ -301,7 +297,7 @@ private slots:
     void fileWithoutFinalLineBreak()
     {
         const QString path = freshPath();
-        putBytes(path, "[a]\r\nx=1");
+        writeFile(path, "[a]\r\nx=1");
         IniFile ini(path);
         QVERIFY(ini.writeString("A", "y", "2"));
         QCOMPARE(bytesOf(path), QByteArray("[a]\r\nx=1\r\ny=2"));
@@ -326,7 +322,7 @@ private slots:
         QFETCH(QByteArray, line);
         QFETCH(QString, expected);
         const QString path = freshPath();
-        putBytes(path, "[online]\r\n" + line + "\r\n");
+        writeFile(path, "[online]\r\n" + line + "\r\n");
         IniFile ini(path);
         QVERIFY(ini.keyExists("online", "Proxy"));
         QCOMPARE(ini.readString("online", "Proxy", "default"), expected);
@@ -353,7 +349,7 @@ private slots:
     void unsafeNamesAndValuesAreRefused()
     {
         const QString path = freshPath();
-        putBytes(path, "[user]\r\nTeamID=1\r\n");
+        writeFile(path, "[user]\r\nTeamID=1\r\n");
         IniFile ini(path);
         QVERIFY(!ini.writeString("user", "TeamName", "a\r\n[player]\r\nForme=99"));
         QVERIFY(!ini.writeString("user", "Team=Name", "x"));
@@ -383,7 +379,7 @@ private slots:
         if (runningAsRoot())
             QSKIP("root reads and writes any file: permission cases do not apply");
         const QString locked = freshPath();
-        putBytes(locked, "[user]\r\nSecurityPassword=abc\r\n");
+        writeFile(locked, "[user]\r\nSecurityPassword=abc\r\n");
         QVERIFY(QFile::setPermissions(locked, QFileDevice::Permissions()));
         IniFile lockedIni(locked);
         QCOMPARE(lockedIni.readString("user", "SecurityPassword", "none"), QStringLiteral("none"));
@@ -409,7 +405,7 @@ private slots:
 
         // A file others could read becomes the owner's alone once the program rewrites it.
         const QString existing = freshPath();
-        putBytes(existing, "[user]\r\n");
+        writeFile(existing, "[user]\r\n");
         const auto shared = QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
             | QFileDevice::ReadOther;
         QVERIFY(QFile::setPermissions(existing, shared));
@@ -423,7 +419,7 @@ private slots:
     {
         const QString path = freshPath();
         const QByteArray before = "[user]\r\nSecurityPassword=abc\r\n[player]\r\nGARGardien=100\r\n";
-        putBytes(path, before);
+        writeFile(path, before);
         IniFile ini(path);
         SafeFile::setWriteFailureForTesting([](const QString &) { return ENOSPC; });
         auto reset = qScopeGuard([] { SafeFile::setWriteFailureForTesting({}); });
@@ -444,7 +440,7 @@ private slots:
             QSKIP("no tmpfs could be mounted here");
         auto unmount = qScopeGuard([&] { ::umount(where.constData()); });
         const QString small = mountPoint.filePath("SQW.ini");
-        putBytes(small, before);
+        writeFile(small, before);
         {
             // Fill what is left.
             QFile fill(mountPoint.filePath("fill"));
@@ -466,7 +462,7 @@ private slots:
     void deleteKeyAndKeyExists()
     {
         const QString path = freshPath();
-        putBytes(path, "[user]\nPassword=old\nUserName=me\npassword=again\nEmpty=\n[other]\nPassword=x\n");
+        writeFile(path, "[user]\nPassword=old\nUserName=me\npassword=again\nEmpty=\n[other]\nPassword=x\n");
         IniFile ini(path);
         QVERIFY(ini.keyExists("user", "Empty"));
         QCOMPARE(ini.readString("user", "Empty", "default"), QString());

@@ -1,6 +1,7 @@
 // The quick setup wizard without widgets: its pages and what Finish writes.
 #include "settings/QuickSetupModel.h"
 #include "settings/Settings.h"
+#include "support/Files.h"
 
 #include <QDir>
 #include <QFile>
@@ -15,11 +16,7 @@ class TestQuickSetup : public QObject {
 
     QString iniWith(const QByteArray &content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("SQW.ini"));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size())
-            qFatal("cannot write the settings file");
-        return path;
+        return TestSupport::writeFile(m_dir.filePath(QStringLiteral("SQW.ini")), content);
     }
 
 private slots:

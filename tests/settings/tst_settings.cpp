@@ -1,4 +1,5 @@
 #include "settings/Settings.h"
+#include "support/Files.h"
 
 #include <QFile>
 #include <QSignalSpy>
@@ -12,11 +13,7 @@ class TestSettings : public QObject {
 
     QString fileWith(const QByteArray &content)
     {
-        const QString path = m_dir.filePath(QStringLiteral("SQW.ini"));
-        QFile f(path);
-        if (!f.open(QIODevice::WriteOnly | QIODevice::Truncate) || f.write(content) != content.size())
-            qFatal("cannot write the settings file");
-        return path;
+        return TestSupport::writeFile(m_dir.filePath(QStringLiteral("SQW.ini")), content);
     }
 
 private slots:

@@ -5,10 +5,12 @@
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/Files.h"
 
 #include <QRegularExpression>
 #include <QSet>
 #include <QTemporaryDir>
+#include <QXmlStreamReader>
 #include <QtTest>
 
 namespace {
@@ -189,11 +191,8 @@ private slots:
         QFETCH(QByteArray, content);
         QTemporaryDir dir;
         const QString path = dir.filePath("Broken.lng");
-        if (!content.isNull()) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
+        if (!content.isNull())
+            TestSupport::writeFile(path, content);
         Board board;
         const QStringList tactics = board.items("cbTactique");
         LanguageFile file(path);
@@ -383,6 +382,24 @@ private slots:
         QCOMPARE(board.items("cbTactique").at(2), QStringLiteral("Contre-attaques"));
         QCOMPARE(board.items("cbDC1").at(2), QStringLiteral("vers l'aile"));
         QCOMPARE(board.items("cbLieu").at(1), QStringLiteral("Extérieur"));
+    }
+
+    // A malformed file's reason is the XML reader's text: it ends a French message in French.
+    void qtTextsFollowTheLanguage()
+    {
+        auto readerError = [] {
+            QXmlStreamReader r(QByteArrayLiteral("<Team>"));
+            while (!r.atEnd())
+                r.readNext();
+            return r.errorString();
+        };
+        const QString english = readerError();
+        if (!LanguageFile::followQtTranslations(shippedFile("Francais.lng")))
+            QSKIP("Qt's French translations are not installed here");
+        const QString french = readerError();
+        QVERIFY2(french != english, qPrintable(french));
+        QVERIFY(LanguageFile::followQtTranslations(shippedFile("English.lng")));
+        QCOMPARE(readerError(), english);
     }
 };
 

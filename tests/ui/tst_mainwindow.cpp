@@ -15,6 +15,7 @@
 #include "shell/ui/TForm1.h"
 #include "support/ProgramFolder.h"
 #include "support/FakeGameServer.h"
+#include "support/Files.h"
 
 #include <QAction>
 #include <QApplication>
@@ -57,12 +58,7 @@ QMap<QString, QByteArray> snapshot(const QString &folder)
     return out;
 }
 
-void writeFile(const QString &path, const QByteArray &content)
-{
-    QFile f(path);
-    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    f.write(content);
-}
+using TestSupport::writeFile;
 
 QByteArray readFile(const QString &path)
 {

@@ -4,6 +4,7 @@
 #include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
 #include "support/ProgramFolder.h"
+#include "support/Files.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -300,11 +301,7 @@ private slots:
         Board board;
         QTemporaryDir dir;
         const QString path = dir.filePath("Test.lng");
-        {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(kFile);
-        }
+        TestSupport::writeFile(path, kFile);
         QVERIFY(WidgetLanguageApplier::applyLanguageFile(path, w.windows(), &board));
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
         QCOMPARE(board.items("cbOrdreCalc").at(1), QStringLiteral("D-A-M"));
@@ -324,11 +321,8 @@ private slots:
         MiniWindows w;
         QTemporaryDir dir;
         const QString path = dir.filePath("Broken.lng");
-        if (!content.isNull()) {
-            QFile f(path);
-            QVERIFY(f.open(QIODevice::WriteOnly));
-            f.write(content);
-        }
+        if (!content.isNull())
+            TestSupport::writeFile(path, content);
         QVERIFY(!WidgetLanguageApplier::applyLanguageFile(path, w.windows(), nullptr));
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Squadwright"));
         QCOMPARE(w.quitter->text(), QStringLiteral("&Quitter"));

@@ -590,6 +590,7 @@ void TForm1::loadLanguage()
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
     LanguageFile file;
     if (!path.isEmpty() && file.load(path)) {
+        LanguageFile::followQtTranslations(path);
         QList<QWidget *> windows = {this};
         for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
             if (dialog)
