@@ -31,7 +31,7 @@ void err(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
 
 int check(const DataFolder &folder)
 {
-    const VersionCheckResult result = checkDataFileVersions(folder);
+    const VersionCheckResult result = checkDataFileVersions(folder, VersionRead::WholeFile);
     for (const VersionCheckEntry &e : result.visited) {
         const QString name = QString::fromLatin1(DataFolder::info(e.file).writeName);
         switch (e.status) {

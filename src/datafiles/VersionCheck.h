@@ -21,7 +21,12 @@ struct VersionCheckResult {
     QList<VersionCheckEntry> visited;
 };
 
+// How much of each file the check reads. At start-up only up to the Version element: the files
+// the program uses are read in full right after by their own readers, which report a fault
+// beyond the version. The check command reads whole files, so that it vouches for what it passes.
+enum class VersionRead { UpToVersion, WholeFile };
+
 // Visits the five game files in order. A missing file ends the check with the current result
-// (true); a differing Version text ends it with false. A file that is not well-formed XML
-// raises a DataFileError.
-VersionCheckResult checkDataFileVersions(const DataFolder &folder);
+// (true); a differing Version text ends it with false. A file that is not well-formed XML (in
+// the part read) raises a DataFileError.
+VersionCheckResult checkDataFileVersions(const DataFolder &folder, VersionRead read = VersionRead::UpToVersion);

@@ -124,8 +124,9 @@ private slots:
     {
         writeAll();
         writeFile(xml() + "Training.xml", "<VelmorraData><Version>1.1</Version>");
+        // The whole file, as the check command reads it (start-up reads no further than the version).
         try {
-            checkDataFileVersions(DataFolder(m_dir.path()));
+            checkDataFileVersions(DataFolder(m_dir.path()), VersionRead::WholeFile);
             QFAIL("a malformed file must raise");
         } catch (const DataFileError &e) {
             QCOMPARE(e.file(), QStringLiteral("Training.xml"));
