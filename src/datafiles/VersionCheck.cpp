@@ -61,6 +61,15 @@ std::optional<QString> streamedVersion(const QString &path)
     return std::nullopt;
 }
 
+// Only the players file, by far the largest, is read no further than its version: its reader
+// reads it in full right after and ends the start-up on a fault before anything is written. The
+// other files are small and read later, when the start-up has begun to change things (the
+// settings remember the players file): a fault in them is still caught here, before anything.
+bool stopsAtVersion(GameFile file)
+{
+    return file == GameFile::Players;
+}
+
 } // namespace
 
 VersionCheckResult checkDataFileVersions(const DataFolder &folder, VersionRead read)
@@ -74,8 +83,11 @@ VersionCheckResult checkDataFileVersions(const DataFolder &folder, VersionRead r
             return result;
         }
         const std::optional<QString> streamed =
-            read == VersionRead::UpToVersion ? streamedVersion(entry.path) : std::nullopt;
-        if (streamed) {
+            read == VersionRead::UpToVersion && stopsAtVersion(info.file) ? streamedVersion(entry.path)
+                                                                          : std::nullopt;
+        // Only the expected version is taken from the part read: a file that differs is read
+        // whole, so that a fault anywhere in it is still told before its version.
+        if (streamed && *streamed == entry.expected) {
             entry.found = *streamed;
         } else {
             const QDomDocument doc = loadXmlFile(entry.path);

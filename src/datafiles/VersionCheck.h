@@ -21,9 +21,10 @@ struct VersionCheckResult {
     QList<VersionCheckEntry> visited;
 };
 
-// How much of each file the check reads. At start-up only up to the Version element: the files
-// the program uses are read in full right after by their own readers, which report a fault
-// beyond the version. The check command reads whole files, so that it vouches for what it passes.
+// How much of the files the check reads. At start-up the players file, when its Version is as
+// expected, is read only up to that element: its reader reads it in full right after and reports
+// a fault beyond it. Every other file, and a players file that differs, is read whole. The check
+// command reads every file whole, so that it vouches for what it passes.
 enum class VersionRead { UpToVersion, WholeFile };
 
 // Visits the five game files in order. A missing file ends the check with the current result

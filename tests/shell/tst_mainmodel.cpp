@@ -215,8 +215,8 @@ private slots:
         QVERIFY(!IniFile(m_folder->ini()).keyExists("defaut", "PlayersXML"));
     }
 
-    // The version check reads no further than the version: a fault after it is still found at
-    // start-up, by the file's own reader, and named.
+    // The version check may read no further than the version: a fault after it still ends the
+    // start-up, named, whichever reader meets it.
     void faultAfterTheVersionEndsTheStartUp_data()
     {
         QTest::addColumn<QString>("file");
@@ -239,7 +239,6 @@ private slots:
             QVERIFY2(e.file().endsWith(file), qPrintable(e.message()));
             QVERIFY2(e.reason().contains(QStringLiteral("ligne")), qPrintable(e.message()));
         }
-        QVERIFY(model.versionCheck().passed);
         QVERIFY(!model.loadingDone());
     }
 
