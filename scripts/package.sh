@@ -5,7 +5,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
-# Only the two programs are built: the package holds nothing else.
+# Only the two programs (and the solver plugin they open) are built: the package holds nothing else.
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DSQW_WERROR="${SQW_WERROR:-OFF}" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
 cmake --build build-package --target squadwright squadwright-cli -j"$(nproc)"
