@@ -10,9 +10,9 @@ if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=cc
 export DEB_BUILD_MAINT_OPTIONS=hardening=+all
 cxxflags="$(dpkg-buildflags --get CPPFLAGS) $(dpkg-buildflags --get CXXFLAGS)"
 ldflags=$(dpkg-buildflags --get LDFLAGS)
-# Only the two programs are built: the package holds nothing else.
+# Only the two programs (and the solver plugin they open) are built: the package holds nothing else.
 cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DSQW_WERROR="${SQW_WERROR:-OFF}" \
-  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" \
+  -DCMAKE_CXX_FLAGS="$cxxflags" -DCMAKE_EXE_LINKER_FLAGS="$ldflags" -DCMAKE_MODULE_LINKER_FLAGS="$ldflags" \
   -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON "${launcher[@]}" >/dev/null
 cmake --build build-package --target squadwright squadwright-cli -j"$(nproc)"
 (cd build-package && cpack -G DEB >/dev/null)

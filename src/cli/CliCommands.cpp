@@ -41,7 +41,7 @@ int fail(const Options &options, const QString &step, const QString &message, in
 
 int check(const DataFolder &folder)
 {
-    const VersionCheckResult result = checkDataFileVersions(folder);
+    const VersionCheckResult result = checkDataFileVersions(folder, VersionRead::WholeFile);
     for (const VersionCheckEntry &e : result.visited) {
         const QString name = QString::fromLatin1(DataFolder::info(e.file).writeName);
         switch (e.status) {

@@ -122,6 +122,8 @@ constexpr Default kDefaults[] = {
     {"MSG_ONLINE_STOPPED", u"arrêté à votre demande"},
     {"MSG_ONLINE_FAILED_STEP", u"Échec : %1"},
     {"MSG_DOWNLOAD_FINISHED", u"Un téléchargement interrompu pendant le remplacement des fichiers du jeu a été achevé : les fichiers du jeu sont tous ceux de ce téléchargement."},
+    {"MSG_SOLVER_MISSING", u"L'optimum ne peut pas être calculé : son module de calcul %1 n'est pas dans %2. Réinstallez Squadwright."},
+    {"MSG_SOLVER_UNUSABLE", u"L'optimum ne peut pas être calculé : son module de calcul %1 ne peut pas être chargé (%2). Réinstallez Squadwright."},
     {"MSG_FILES_MADE_PRIVATE", u"Les autres utilisateurs de cet ordinateur pouvaient lire %1 : désormais, vous seul y avez accès."},
 };
 

@@ -1,4 +1,5 @@
 #include "optimum/MipSolver.h"
+#include "optimum/SolverPluginInterface.h"
 
 #include <Cbc_C_Interface.h>
 
@@ -81,7 +82,19 @@ public:
 
 } // namespace
 
-std::unique_ptr<MipSolver> MipSolver::create()
+// The plugin's two entry points (SolverPluginInterface.h); nothing else of it is visible.
+#if defined(_WIN32)
+#define SQW_PLUGIN_EXPORT extern "C" __declspec(dllexport)
+#else
+#define SQW_PLUGIN_EXPORT extern "C" __attribute__((visibility("default")))
+#endif
+
+SQW_PLUGIN_EXPORT int sqw_mip_solver_interface()
 {
-    return std::make_unique<CbcMipSolver>();
+    return SolverPlugin::kInterfaceVersion;
+}
+
+SQW_PLUGIN_EXPORT MipSolver *sqw_create_mip_solver()
+{
+    return new CbcMipSolver;
 }

@@ -69,6 +69,7 @@ public:
     virtual ~MipSolver() = default;
     virtual Result solve(const MipModel &model, double timeLimitSeconds) = 0;
 
-    // The engine this program is built with.
+    // The engine this program is built with, from its plugin (SolverPlugin.h), loaded on the
+    // first call; raises an AppError that says so when the plugin is missing or unusable.
     static std::unique_ptr<MipSolver> create();
 };

@@ -1,6 +1,7 @@
 #include "shell/MainModel.h"
 
 #include "optimum/LineupOptimizer.h"
+#include "optimum/SolverPlugin.h"
 
 #include "evaluation/RosterListing.h"
 #include "lineup/LineupSlots.h"
@@ -196,6 +197,8 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
     OptimumOutcome outcome;
     if (LineupOptimizer::eligibleRecords(m_board.state()).isEmpty())
         return outcome;
+    // The solver is loaded now, on the first optimum; without it, say so before the board changes.
+    SolverPlugin::entry(SolverPlugin::folders());
     emit busyChanged(true);
     try {
         outcome.startEvaluation = m_board.figures().E;

@@ -124,8 +124,9 @@ private slots:
     {
         writeAll();
         writeFile(xml() + "Training.xml", "<VelmorraData><Version>1.1</Version>");
+        // The whole file, as the check command reads it (start-up reads no further than the version).
         try {
-            checkDataFileVersions(DataFolder(m_dir.path()));
+            checkDataFileVersions(DataFolder(m_dir.path()), VersionRead::WholeFile);
             QFAIL("a malformed file must raise");
         } catch (const DataFileError &e) {
             QCOMPARE(e.file(), QStringLiteral("Training.xml"));
@@ -135,6 +136,22 @@ private slots:
         QFile f(xml() + "Training.xml");
         QVERIFY(f.open(QIODevice::ReadOnly));
         QCOMPARE(f.readAll(), QByteArray("<VelmorraData><Version>1.1</Version>"));
+    }
+
+    void startUpReadsThePlayersFileOnlyUpToItsVersion()
+    {
+        writeAll();
+        const QByteArray cut = "<?xml version=\"1.0\"?>\n<VelmorraData>\n  <Version>1.2.6</Version>\n  <Team><Player";
+        writeFile(xml() + "players.xml", cut);
+        // Its reader reads it whole right after and names the fault; the check command still does.
+        const VersionCheckResult r = checkDataFileVersions(DataFolder(m_dir.path()));
+        QVERIFY(r.passed);
+        QCOMPARE(r.visited.size(), 5);
+        QCOMPARE(r.visited[1].found, QStringLiteral("1.2.6"));
+        QVERIFY_THROWS_EXCEPTION(DataFileError, checkDataFileVersions(DataFolder(m_dir.path()), VersionRead::WholeFile));
+        // A version that differs is not taken from the part read: the fault is told first, as always.
+        writeFile(xml() + "players.xml", QByteArray(cut).replace("1.2.6", "1.2.7"));
+        QVERIFY_THROWS_EXCEPTION(DataFileError, checkDataFileVersions(DataFolder(m_dir.path())));
     }
 
     void programFolderGetsATrailingSeparator()

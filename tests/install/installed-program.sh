@@ -46,6 +46,10 @@ grep -Eq "^Velstats.*217$" <<<"$out" || fail "the sample team's Velstats figure 
 grep -q "PlayersXML=.*squadwright-data/xml/players.xml" "$home/.config/squadwright/SQW.ini" \
   || fail "the players path was not stored in the user's settings"
 
+# The optimum opens the solver plugin from the installed library folder.
+out=$(run "$home" "$prefix/bin/squadwright-cli" optimize 2>&1) || fail "squadwright-cli optimize: exit $?: $out"
+grep -q "^Optimum: E .*, proven" <<<"$out" || fail "the installed optimum is not proven: $out"
+
 # --help and --version of the desktop program answer without a display and touch no folder; any
 # other argument is refused.
 home=$(new_home options)

@@ -215,6 +215,33 @@ private slots:
         QVERIFY(!IniFile(m_folder->ini()).keyExists("defaut", "PlayersXML"));
     }
 
+    // The version check may read no further than the version: a fault after it still ends the
+    // start-up, named, whichever reader meets it.
+    void faultAfterTheVersionEndsTheStartUp_data()
+    {
+        QTest::addColumn<QString>("file");
+        for (const char *file : {"Team.xml", "players.xml", "Training.xml", "MatchOrders.xml"})
+            QTest::newRow(file) << QString::fromLatin1(file);
+    }
+    void faultAfterTheVersionEndsTheStartUp()
+    {
+        QFETCH(QString, file);
+        writeComplete();
+        QByteArray content = m_folder->read(m_folder->xml() + file);
+        const qsizetype end = content.lastIndexOf("</VelmorraData>");
+        QVERIFY(end > content.indexOf("</Version>"));
+        m_folder->writeXml(file, content.left(end));
+        MainModel model(m_folder->path());
+        try {
+            model.startUp();
+            QFAIL("a file cut after its version must end the start-up");
+        } catch (const DataFileError &e) {
+            QVERIFY2(e.file().endsWith(file), qPrintable(e.message()));
+            QVERIFY2(e.reason().contains(QStringLiteral("ligne")), qPrintable(e.message()));
+        }
+        QVERIFY(!model.loadingDone());
+    }
+
     void unreadablePlayersFileEndsTheStartUp_data()
     {
         QTest::addColumn<QByteArray>("content");

@@ -221,6 +221,25 @@ private slots:
             QVERIFY(m_view->columnWidth(c) >= RosterColumns::width(c));
     }
 
+    void listFilledUnseenIsFittedWhenShown()
+    {
+        // At start-up the list is filled on a page not shown: shown later, it must look as one
+        // filled in view, no value or caption cut.
+        QMainWindow other;
+        other.setGeometry(m_main->geometry());
+        auto *unseen = new RosterListView(m_model->rosterModel(), &other);
+        other.setCentralWidget(unseen);
+        unseen->fill();
+        other.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&other));
+        bool widened = false;
+        for (int c = 0; c < RosterColumns::kCount; ++c) {
+            QCOMPARE(unseen->columnWidth(c), m_view->columnWidth(c));
+            widened = widened || m_view->columnWidth(c) > RosterColumns::width(c);
+        }
+        QVERIFY(widened); // some caption or value is wider than its column's width in the table
+    }
+
     void selectedRowReads()
     {
         // White text needs a dark highlight: the most common colour of the selected row (its

@@ -115,6 +115,13 @@ void RosterListView::addRow(int record)
 
 void RosterListView::fitColumns()
 {
+    // Fitting measures every cell of the squad: a list not shown (at start-up its page is not
+    // the open one) waits until it is.
+    if (!isVisible()) {
+        m_fitPending = true;
+        return;
+    }
+    m_fitPending = false;
     // The widths of the list are where a column starts; a caption or value that would not fit
     // widens its column instead of being cut.
     for (int c = 0; c < RosterColumns::kCount; ++c) {
@@ -122,6 +129,13 @@ void RosterListView::fitColumns()
         if (needed > columnWidth(c))
             setColumnWidth(c, needed);
     }
+}
+
+void RosterListView::showEvent(QShowEvent *event)
+{
+    ClickSortTreeWidget::showEvent(event);
+    if (m_fitPending)
+        fitColumns();
 }
 
 void RosterListView::rowChanged(QTreeWidgetItem *item, int column)

@@ -34,6 +34,7 @@ signals:
 protected:
     QStringList mimeTypes() const override;
     QMimeData *mimeData(const QList<QTreeWidgetItem *> &items) const override;
+    void showEvent(QShowEvent *event) override;
 
 private:
     void addRow(int record);
@@ -47,4 +48,6 @@ private:
     RosterModel &m_model;
     // The list's own filling sets check marks too; those are not the user's.
     bool m_filling = false;
+    // Filled while not shown: the columns are fitted when the list is shown.
+    bool m_fitPending = false;
 };
