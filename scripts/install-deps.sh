@@ -12,7 +12,7 @@ PACKAGES=(
   coinor-libcbc-dev pkg-config
   xvfb xauth
   desktop-file-utils appstream dpkg-dev lintian
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
 )
 
 missing=()

@@ -1,4 +1,5 @@
 #include "cli/CliCommands.h"
+#include "settings/FirstUse.h"
 
 #include "cli/BoardReport.h"
 #include "datafiles/DataFolder.h"
@@ -370,7 +371,7 @@ int run(const QString &command, const Options &options, const std::function<int(
     // the user's being prepared on first use.
     const ProgramPaths paths = options.folder.isEmpty() ? ProgramPaths::ofThisProgram()
                                                         : ProgramPaths::inOneFolder(QDir(options.folder).absolutePath());
-    const QStringList problems = paths.prepare();
+    const QStringList problems = FirstUse::prepare(paths);
     if (!problems.isEmpty())
         err(QStringLiteral("warning: %1\n").arg(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(problems.join(QStringLiteral("; ")))));
     const DataFolder folder(paths.dataRoot());

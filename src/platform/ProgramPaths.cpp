@@ -93,9 +93,11 @@ ProgramPaths ProgramPaths::inOneFolder(const QString &folder)
     return p;
 }
 
-QStringList ProgramPaths::prepare() const
+QStringList ProgramPaths::prepare(bool *settingsSeeded) const
 {
     QStringList problems;
+    if (settingsSeeded)
+        *settingsSeeded = false;
     if (!m_inUserFolders)
         return problems;
     auto makeFolder = [&](const QString &folder) {
@@ -115,6 +117,8 @@ QStringList ProgramPaths::prepare() const
         // A new user: the marker comes with the settings, so the wizard greets him once.
         seed(resourcePath(QStringLiteral("Infos.ctr")), markerFilePath());
         seed(resourcePath(QStringLiteral("SQW.ini")), settingsFilePath());
+        if (settingsSeeded)
+            *settingsSeeded = QFileInfo::exists(settingsFilePath());
     }
     if (m_cache != m_writable)
         makeFolder(m_cache);

@@ -65,7 +65,8 @@ public:
     // team (only into a new data folder); a data folder where earlier versions kept it is moved
     // instead. What the user already has is never overwritten.
     // Returns what could not be done, one line each; empty when all went well or nothing was due.
-    QStringList prepare() const;
+    // settingsSeeded: set when the default settings file was copied just now (a new user).
+    QStringList prepare(bool *settingsSeeded = nullptr) const;
 
 private:
     Layout m_layout = Layout::ProgramFolder;

@@ -16,3 +16,12 @@ QStringList LanguageList::names(const QString &programFolder)
     }
     return names;
 }
+
+QString LanguageList::ofLocale(const QString &programFolder, const QLocale &locale)
+{
+    const QString wanted = locale.language() == QLocale::French ? QStringLiteral("Francais") : QStringLiteral("English");
+    for (const QString &name : names(programFolder))
+        if (name.compare(wanted, Qt::CaseInsensitive) == 0)
+            return name;
+    return QString();
+}

@@ -1,4 +1,5 @@
 #pragma once
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -8,4 +9,7 @@
 // missing or holds no language file.
 namespace LanguageList {
 QStringList names(const QString &programFolder);
+// The language for a user who has never chosen one: French for a French locale, English
+// otherwise; empty when the program folder lacks that language.
+QString ofLocale(const QString &programFolder, const QLocale &locale);
 }

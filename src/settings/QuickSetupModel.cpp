@@ -26,9 +26,11 @@ void QuickSetupModel::FormShow()
 {
     m_page = Welcome;
     m_languages = LanguageList::names(m_programFolder);
-    // The stored language when it is listed, else the last entry.
+    // The stored language when it is listed, else the system's, else the last entry.
     m_languageIndex = m_languages.size() - 1;
-    const QString stored = m_settings.langue(QStringLiteral("Francais"));
+    QString stored = m_settings.langue();
+    if (stored.isEmpty())
+        stored = LanguageList::ofLocale(m_programFolder, QLocale());
     for (int i = 0; i < m_languages.size(); ++i)
         if (m_languages[i] == stored)
             m_languageIndex = i;

@@ -1,4 +1,5 @@
 #include "shell/MainModel.h"
+#include "settings/FirstUse.h"
 
 #include "optimum/LineupOptimizer.h"
 #include "optimum/SolverPlugin.h"
@@ -34,7 +35,7 @@ MainModel::MainModel(const QString &programFolder, QObject *parent)
 }
 
 MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
-    : QObject(parent), m_paths(paths), m_preparationProblems(paths.prepare()),
+    : QObject(parent), m_paths(paths), m_preparationProblems(FirstUse::prepare(paths)),
       m_tidy(FolderTidy::run(paths)), m_folder(paths.dataRoot()),
       m_settings(paths.settingsFilePath()), m_board(&m_rosterModel.roster())
 {

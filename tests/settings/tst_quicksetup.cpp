@@ -1,4 +1,5 @@
 // The quick setup wizard without widgets: its pages and what Finish writes.
+#include "settings/FirstUse.h"
 #include "settings/QuickSetupModel.h"
 #include "settings/Settings.h"
 #include "support/Files.h"
@@ -62,7 +63,7 @@ private slots:
         QTest::addColumn<QByteArray>("content");
         QTest::addColumn<int>("index");
         QTest::newRow("stored language") << QByteArray("[defaut]\nlangue=English\n") << 0;
-        QTest::newRow("none stored: Francais") << QByteArray() << 1;
+        QTest::newRow("none stored: the system's") << QByteArray() << 1;
         QTest::newRow("unknown: the last entry") << QByteArray("[defaut]\nlangue=Klingon\n") << 2;
     }
     void languagePreselection()
@@ -71,7 +72,9 @@ private slots:
         QFETCH(int, index);
         Settings settings(iniWith(content));
         QuickSetupModel model(settings, m_folder);
+        QLocale::setDefault(QLocale(QLocale::French, QLocale::Canada)); // the system's, as Qt tells it
         model.FormShow();
+        QLocale::setDefault(QLocale::c());
         QCOMPARE(model.languages(), QStringList({QStringLiteral("English"), QStringLiteral("Francais"), QStringLiteral("Zulu")}));
         QCOMPARE(model.languageIndex(), index);
     }
@@ -122,6 +125,27 @@ private slots:
         QCOMPARE(model.languageIndex(), -1);
         QVERIFY(model.finish());
         QCOMPARE(settings.langue(), QStringLiteral("English"));
+    }
+
+    // The shipped settings say French; a new user on a German system reads English from the
+    // first start on, and the language he chooses later is never taken back.
+    void newUserGetsTheSystemsLanguage()
+    {
+        QTemporaryDir root;
+        const QString exe = root.filePath("unzipped");
+        QDir().mkpath(exe + "/lng");
+        TestSupport::writeFile(exe + "/SQW.ini", "[defaut]\r\nlangue=Francais\r\n");
+        TestSupport::writeFile(exe + "/lng/Francais.lng", "<lng/>");
+        TestSupport::writeFile(exe + "/lng/English.lng", "<lng/>");
+        const ProgramPaths paths = ProgramPaths::locate(
+            {exe, root.filePath("config"), root.filePath("data"), [](const QString &) { return false; },
+             root.filePath("cache"), QString()});
+        const QLocale german(QLocale::German, QLocale::Germany);
+        QVERIFY(FirstUse::prepare(paths, german).isEmpty());
+        QCOMPARE(Settings(paths.settingsFilePath()).langue(), QStringLiteral("English"));
+        QVERIFY(Settings(paths.settingsFilePath()).setLangue(QStringLiteral("Francais")));
+        QVERIFY(FirstUse::prepare(paths, german).isEmpty());
+        QCOMPARE(Settings(paths.settingsFilePath()).langue(), QStringLiteral("Francais"));
     }
 };
 
