@@ -4,6 +4,7 @@
 #include "evaluation/NameTables.h"
 #include "evaluation/PlayersDocument.h"
 #include "evaluation/PlayersDocumentReader.h"
+#include "evaluation/PlayersFastScanner.h"
 #include "evaluation/PositionValues.h"
 #include "common/AppError.h"
 #include "common/Vocabulary.h"
@@ -91,15 +92,20 @@ PlayersDocument readDocument(const QString &file, bool collectPlayers)
     QByteArray data = f.readAll();
     f.close();
 
-    // Read through a buffer device: the parser then decodes the text piece by piece instead of
-    // all at once, which is measurably faster for a full squad.
+    // A file as the game writes it takes the quick scan; anything the scan does not vouch for
+    // is read again by the full parser, which also words what is wrong with it.
     PlayersDocument doc;
-    QBuffer input(&data);
-    input.open(QIODevice::ReadOnly);
-    PlayersDocumentReader reader(&input, collectPlayers);
-    if (!reader.read(doc)) {
-        const QXmlStreamReader &r = reader.reader();
-        throw DataFileError(file, Msg::notWellFormed(r.lineNumber(), r.columnNumber(), r.errorString()));
+    if (!PlayersFastScanner::scan(data, collectPlayers, doc)) {
+        doc = PlayersDocument();
+        // Read through a buffer device: the parser then decodes the text piece by piece
+        // instead of all at once, which is measurably faster for a full squad.
+        QBuffer input(&data);
+        input.open(QIODevice::ReadOnly);
+        PlayersDocumentReader reader(&input, collectPlayers);
+        if (!reader.read(doc)) {
+            const QXmlStreamReader &r = reader.reader();
+            throw DataFileError(file, Msg::notWellFormed(r.lineNumber(), r.columnNumber(), r.errorString()));
+        }
     }
     if (!doc.hasTeam)
         throw DataFileError(file, Msg::teamMissing());

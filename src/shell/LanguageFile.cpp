@@ -324,15 +324,16 @@ int LanguageFile::languageId(const QString &path, int def)
 
 bool LanguageFile::followQtTranslations(const QString &languageFilePath)
 {
-    // The language numbers of the files we ship; Qt's own texts are English already.
-    static const QHash<int, QString> qtLocales = {{0, QStringLiteral("fr")}};
+    // The languages we ship, by file name as the settings name them (reading the file's number
+    // would parse the whole file once more); Qt's own texts are English already.
+    static const QHash<QString, QString> qtLocales = {{QStringLiteral("francais"), QStringLiteral("fr")}};
     static QTranslator *installed = nullptr;
     if (installed) {
         QCoreApplication::removeTranslator(installed);
         delete installed;
         installed = nullptr;
     }
-    const QString locale = qtLocales.value(languageId(languageFilePath));
+    const QString locale = qtLocales.value(QFileInfo(languageFilePath).completeBaseName().toLower());
     if (locale.isEmpty())
         return true;
     auto translator = std::make_unique<QTranslator>();

@@ -95,8 +95,8 @@ public:
     // exists. A file whose name differs only in letter case is found too.
     static QString languageFilePath(const QString &programFolder, const QString &languageName);
     // Qt's own texts (standard buttons, the XML reader's errors) follow the language of the file:
-    // Qt's translations for its ID are installed in place of earlier ones, none for English or
-    // an unknown ID. False when the language has Qt translations that are not installed here.
+    // Qt's translations for that language are installed in place of earlier ones, none for
+    // English or a language we do not know. False when the language has Qt translations that are not installed here.
     static bool followQtTranslations(const QString &languageFilePath);
 
     // The element name of the main window's vocabulary component.
