@@ -21,6 +21,9 @@ constexpr int kRunningPlaces[] = {RightBack, LeftBack, CentralDefender1, Central
 // Players that, in one place and behaviour, bring every sector at least as much as a player:
 // with this many, one of them is always free to take his place, so he can be left out there.
 constexpr int kDominators = kLastSlot;
+// The skills the sector formulas read from a player.
+constexpr int Tplayer::*kSkills[] = {&Tplayer::KeeperSkill,  &Tplayer::DefenderSkill, &Tplayer::PlaymakerSkill,
+                                     &Tplayer::PassingSkill, &Tplayer::ScorerSkill,   &Tplayer::WingerSkill};
 
 bool weakensCentralAttack(int place, int behaviour)
 {
@@ -56,8 +59,11 @@ LineupModel::LineupModel(const LineupState &state, const QList<int> &eligible,
                          const LineupOptimizer::Options &options)
     : m_eligible(eligible), m_free(options.freeBehaviours), m_options(options)
 {
+    for (int record : eligible)
+        m_players.push_back(&state.roster()->players[record]);
     makeChoices(state);
     computeShares(state);
+    findReadSkills(state);
     pruneDominated();
     computeReach();
     addColumns();
@@ -114,6 +120,38 @@ void LineupModel::computeShares(const LineupState &state)
         }
         put(state, in, ch.place, -1);
         in.behaviour[ch.place] = before;
+    }
+}
+
+// Which skills each choice's player gives each sector: a player with only that skill at 1 shows it
+// (every coefficient and modifier of the formulas is positive).
+void LineupModel::findReadSkills(const LineupState &state)
+{
+    m_reads.assign(m_choices.size(), {});
+    LineupInput in = emptyLineup(state);
+    if (m_free) {
+        for (int place = RightBack; place <= kLastSlot; ++place)
+            in.behaviour[place] = -1;
+    }
+    for (size_t o = 0; o < m_choices.size(); ++o) {
+        const Choice ch = m_choices[o];
+        if (m_free && ch.place != Keeper)
+            in.behaviour[ch.place] = ch.behaviour;
+        for (size_t j = 0; j < std::size(kSkills); ++j) {
+            Tplayer probe;
+            probe.*kSkills[j] = 1;
+            in.player[ch.place] = &probe;
+            Sectors sectors{};
+            DefensiveMarks marks;
+            TeamEvaluation::points(in, sectors, marks);
+            for (int k = 0; k < kSectorCount; ++k) {
+                if (sectors[k] != 0)
+                    m_reads[o][k] |= 1u << j;
+            }
+        }
+        in.player[ch.place] = nullptr;
+        if (m_free && ch.place != Keeper)
+            in.behaviour[ch.place] = -1;
     }
 }
 
@@ -267,6 +305,22 @@ bool LineupModel::counts(const Column &col, int sector) const
            || (m_free && sector == kCentralAttack && weakensCentralAttack(ch.place, ch.behaviour));
 }
 
+// Whether the sector reads exactly the same from both columns: the same place and behaviour and
+// the same skills, so that it adds the very same numbers whoever of the two stands there.
+bool LineupModel::sameInput(const Column &a, const Column &b, int sector) const
+{
+    if (a.choice != b.choice)
+        return false;
+    const unsigned reads = m_reads[a.choice][sector];
+    const Tplayer &pa = *m_players[a.player];
+    const Tplayer &pb = *m_players[b.player];
+    for (size_t j = 0; j < std::size(kSkills); ++j) {
+        if ((reads >> j & 1u) && pa.*kSkills[j] != pb.*kSkills[j])
+            return false;
+    }
+    return true;
+}
+
 bool LineupModel::chosen(const Column &col, const Lineup &lineup) const
 {
     const Choice ch = m_choices[col.choice];
@@ -303,26 +357,29 @@ void LineupModel::startFrom(const Lineup &lineup)
     m_mip.setStart(std::move(start));
 }
 
-// Every lineup with the same players and behaviours in the places that sector reads has the same
-// value, so for all of them the sector's points are capped at the true figure; any change there
-// lifts the cap.
+// Every lineup whose places that sector reads hold the same behaviours and players of the same
+// skills there gives the sector the same value, computed the same way: for all of them the
+// sector's points are capped at the true figure. Any other player or behaviour there, or anyone
+// counting in a place the sector did not read, lifts the cap.
 void LineupModel::capSector(const Lineup &lineup, int sector, double actual)
 {
+    std::vector<const Column *> placed;
+    for (const Column &col : m_columns) {
+        if (counts(col, sector) && chosen(col, lineup))
+            placed.push_back(&col);
+    }
     const double slack = m_pointsUpper[sector] - actual;
     MipModel::Terms cut{{m_points[sector], 1.0}};
-    int placed = 0;
     for (const Column &col : m_columns) {
         if (!counts(col, sector))
             continue;
-        if (chosen(col, lineup)) {
-            cut.push_back({col.column, slack});
-            ++placed;
-        } else {
-            cut.push_back({col.column, -slack});
-        }
+        bool same = false;
+        for (const Column *p : placed)
+            same = same || sameInput(col, *p, sector);
+        cut.push_back({col.column, same ? slack : -slack});
     }
     // points ≤ actual + slack·(placed − Σ same + Σ others)
-    m_mip.addConstraint(std::move(cut), MipModel::Sense::LessEqual, actual + slack * placed);
+    m_mip.addConstraint(std::move(cut), MipModel::Sense::LessEqual, actual + slack * double(placed.size()));
 }
 
 void LineupModel::exclude(const Lineup &lineup)

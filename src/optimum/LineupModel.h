@@ -10,6 +10,7 @@
 #include "optimum/MipSolver.h"
 
 class LineupState;
+struct Tplayer;
 
 // The mixed-integer model of the best lineup for one board: one binary column per "eligible
 // player in a place with a behaviour" (the board's behaviour, or with free behaviours each one
@@ -60,6 +61,8 @@ private:
 
     void makeChoices(const LineupState &state);
     void computeShares(const LineupState &state);
+    void findReadSkills(const LineupState &state);
+    bool sameInput(const Column &a, const Column &b, int sector) const;
     void pruneDominated();
     void computeReach();
     void addColumns();
@@ -71,12 +74,15 @@ private:
     double share(const Column &col, int sector) const { return m_shares[col.player][col.choice][sector]; }
 
     QList<int> m_eligible;
+    std::vector<const Tplayer *> m_players; // by row
     bool m_free;
     LineupOptimizer::Options m_options;
     std::vector<Choice> m_choices;
     Behaviours m_emptyPlaces{}; // what a place nobody fills keeps
     // What each player brings each sector alone in each choice.
     std::vector<std::vector<Sectors>> m_shares;
+    // Per choice and sector, the skills (bit j for kSkills[j]) the sector formula reads there.
+    std::vector<std::array<unsigned, SectorRatings::kSectorCount>> m_reads;
     std::vector<Column> m_columns;
     Sectors m_reach{};
     double m_tieWeight = 0;
