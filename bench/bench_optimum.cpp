@@ -128,7 +128,7 @@ void optimalLineup101(benchmark::State &state, bool freeBehaviours)
             unproven += r.proven ? 0 : 1;
             benchmark::DoNotOptimize(r.evaluation);
             if (list) {
-                std::fprintf(stderr, "%s seed %d: E %g sum %.12g bound %d %s, %d solves, %.3f s (cpu %.3f s); lineup",
+                std::fprintf(stderr, "%s seed %d: E %g sum %.17g bound %d %s, %d solves, %.3f s (cpu %.3f s); lineup",
                              freeBehaviours ? "free" : "board", seed, r.evaluation, r.sectorSum, r.bound,
                              r.proven ? "proven" : "NOT PROVEN", r.solves, seconds.back(), processor.back());
                 for (int place = 1; place <= 11; ++place)

@@ -349,11 +349,13 @@ double LineupModel::modelledPoints(const std::vector<double> &values, int sector
     return std::round(values[m_points[sector]]);
 }
 
-void LineupModel::startFrom(const Lineup &lineup)
+void LineupModel::startFrom(const Lineup &lineup, const Sectors &points)
 {
     MipModel::Terms start;
     for (const Column &col : m_columns)
         start.push_back({col.column, chosen(col, lineup) ? 1.0 : 0.0});
+    for (int k = 0; k < kSectorCount; ++k)
+        start.push_back({m_points[k], points[k]});
     m_mip.setStart(std::move(start));
 }
 

@@ -39,8 +39,8 @@ public:
     Lineup decode(const std::vector<double> &values) const;
     // The points the solution credits the sector with.
     double modelledPoints(const std::vector<double> &values, int sector) const;
-    // The lineup with which the model starts its search.
-    void startFrom(const Lineup &lineup);
+    // The lineup, with its sectors' true points, from which the model starts its search.
+    void startFrom(const Lineup &lineup, const Sectors &points);
     // For every lineup whose sector reads the same as in `lineup`, the sector has `actual` points.
     void capSector(const Lineup &lineup, int sector, double actual);
     // This very lineup is not to be proposed again.

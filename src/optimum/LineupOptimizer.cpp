@@ -45,6 +45,7 @@ struct Rated {
     Behaviours behaviours{};
     double evaluation = 0;
     double sectorSum = 0;
+    Sectors points{}; // each sector's rating points
     bool better(const Rated &other) const
     {
         return evaluation > other.evaluation || (evaluation == other.evaluation && sectorSum > other.sectorSum);
@@ -63,6 +64,8 @@ Rated rated(const LineupState &state, const Records &records, const Behaviours &
     Sectors sectors{};
     r.evaluation = rate(state, records, behaviours, &sectors);
     r.sectorSum = sum(sectors);
+    for (int k = 0; k < kSectorCount; ++k)
+        r.points[k] = Ratings::ratingPoints(sectors[k] / SectorRatings::divisor(SectorRatings::Sector(k)));
     return r;
 }
 
@@ -194,10 +197,9 @@ public:
         Options fixedOptions;
         fixedOptions.timeLimitSeconds = m_options.timeLimitSeconds;
         const Result fixed = optimize(m_state, fixedOptions);
-        if (!fixed.found)
-            return;
-        consider({fixed.record, fixed.behaviour});
-        m_model.startFrom({fixed.record, fixed.behaviour});
+        m_result.solves += fixed.solves;
+        if (fixed.found)
+            consider({fixed.record, fixed.behaviour});
     }
 
     void run()
@@ -205,6 +207,10 @@ public:
         const std::unique_ptr<MipSolver> solver = MipSolver::create();
         // However short the time, the model is solved once: the first answer is a lineup.
         while (!(timeLeft() <= 0 && m_haveBest)) {
+            // The best lineup rated so far, with its true points, is a solution the model still
+            // allows (every cut holds for true points): the engine need look only above it.
+            if (m_haveBest)
+                m_model.startFrom({m_best.records, m_best.behaviours}, m_best.points);
             const MipSolver::Result answer = solver->solve(m_model.mip(), std::max(timeLeft(), 0.01));
             ++m_result.solves;
             if (settled(answer))
@@ -266,15 +272,12 @@ private:
     // quarter boundary.
     void cutOverrated(const Lineup &lineup, const std::vector<double> &values)
     {
-        Sectors sectors{};
-        rate(m_state, lineup.records, lineup.behaviours, &sectors);
+        const Rated r = rated(m_state, lineup.records, lineup.behaviours);
         bool cutMade = false;
         for (int k = 0; k < kSectorCount; ++k) {
-            const double actual =
-                Ratings::ratingPoints(sectors[k] / SectorRatings::divisor(SectorRatings::Sector(k)));
-            if (m_model.modelledPoints(values, k) <= actual)
+            if (m_model.modelledPoints(values, k) <= r.points[k])
                 continue;
-            m_model.capSector(lineup, k, actual);
+            m_model.capSector(lineup, k, r.points[k]);
             cutMade = true;
         }
         // Overrated without a sector to blame (the engine's tolerance): exclude this very lineup.
