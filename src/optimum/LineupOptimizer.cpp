@@ -69,6 +69,54 @@ Rated rated(const LineupState &state, const Records &records, const Behaviours &
     return r;
 }
 
+// The places that face each other across the pitch: the right and left sides read the same
+// formulas, so a lineup and its side-swapped images often rate alike.
+constexpr std::pair<int, int> kFacingPlaces[] = {
+    {RightBack, LeftBack}, {CentralDefender1, CentralDefender2}, {RightWinger, LeftWinger},
+    {InnerMidfielder1, InnerMidfielder2}, {Forward1, Forward2}};
+
+// Earlier records in earlier places, an empty place last.
+bool earlierRecordsFirst(const Records &a, const Records &b)
+{
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        const unsigned ra = unsigned(a[place]); // -1 compares above every record
+        const unsigned rb = unsigned(b[place]);
+        if (ra != rb)
+            return ra < rb;
+    }
+    return false;
+}
+
+// Of the lineup and the images made by swapping any facing places (the player, and with free
+// behaviours his behaviour with him, where the other place allows it), the best by the figures,
+// then the one with earlier records in earlier places: whichever of them the engine met first.
+Rated preferAmongSwappedSides(const LineupState &state, const Options &options, Rated best)
+{
+    const Rated given = best;
+    for (unsigned swaps = 1; swaps < 1u << std::size(kFacingPlaces); ++swaps) {
+        Records records = given.records;
+        Behaviours behaviours = given.behaviours;
+        bool allowed = true;
+        for (size_t i = 0; i < std::size(kFacingPlaces); ++i) {
+            if (!(swaps >> i & 1u))
+                continue;
+            const auto [right, left] = kFacingPlaces[i];
+            std::swap(records[right], records[left]);
+            if (!options.freeBehaviours)
+                continue;
+            std::swap(behaviours[right], behaviours[left]);
+            for (int place : {right, left})
+                allowed = allowed && (behaviours[place] < 0 || options.behaviourChoices[place] >> behaviours[place] & 1u);
+        }
+        if (!allowed)
+            continue;
+        const Rated r = rated(state, records, behaviours);
+        if (r.better(best) || (r.same(best) && earlierRecordsFirst(r.records, best.records)))
+            best = r;
+    }
+    return best;
+}
+
 // Among lineups of equal figures, earlier records take earlier places: each place in turn takes
 // the earliest record whose arrival (an exchange when he stands elsewhere) keeps both figures.
 Rated preferEarlierRecords(const LineupState &state, const QList<int> &eligible, Rated best)
@@ -314,7 +362,8 @@ Result optimize(const LineupState &state, const Options &options)
     driver.run();
 
     if (driver.haveBest()) {
-        Rated best = preferEarlierRecords(state, eligible, driver.best());
+        Rated best = preferAmongSwappedSides(state, options, driver.best());
+        best = preferEarlierRecords(state, eligible, best);
         if (options.freeBehaviours)
             best = preferBehaviours(state, options, best);
         result.found = true;
