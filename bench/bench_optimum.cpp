@@ -3,10 +3,11 @@
 // player in eight a keeper, one trainer row; injuries and cards ignored, so 100 may play. Each
 // squad has its own conditions and behaviours, drawn as the generator's files give them. Per
 // squad one optimum, timed as a whole (every solve of every round); reported: median, p90 and
-// worst wall time, the solver calls.
+// worst wall time, the solver calls. A third case takes 300 squads of 16 to 101 players.
 //
-// SQW_OPTIMUM_SEEDS=first-last picks other seeds (default 1001-1030); SQW_OPTIMUM_LIST=1 prints
-// one line per squad (figures, solver calls, lineup) to compare two builds' answers.
+// SQW_OPTIMUM_SEEDS=first-last picks other seeds (defaults 1001-1030, mixed sizes 2001-2300);
+// SQW_OPTIMUM_LIST=1 prints one line per squad (figures, solver calls, lineup) to compare two
+// builds' answers.
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
 #include "optimum/LineupOptimizer.h"
@@ -23,10 +24,10 @@
 
 namespace {
 
-void drawSquad(Roster &roster, QRandomGenerator &rng)
+void drawSquad(Roster &roster, QRandomGenerator &rng, int size)
 {
     const auto skill = [&rng] { return int(rng.bounded(rng.bounded(10) == 0 ? 21 : 13)); };
-    for (int i = 0; i < Roster::kCapacity; ++i) {
+    for (int i = 0; i < size; ++i) {
         Tplayer &p = roster.players[i];
         p.PlayerID = QString::number(100000 + i * 7919);
         p.PlayerName = QStringLiteral("Joueur %1").arg(i, 3, 10, QLatin1Char('0'));
@@ -46,17 +47,18 @@ void drawSquad(Roster &roster, QRandomGenerator &rng)
         p.InjuryLevel = rng.bounded(12) < 4 ? int(rng.bounded(1, 6)) : -1;
         p.Cards = rng.bounded(9) == 8 ? 3 : 0;
     }
-    roster.players[rng.bounded(Roster::kCapacity)].TrainerType = 1;
-    roster.count = Roster::kCapacity;
+    roster.players[rng.bounded(size)].TrainerType = 1;
+    roster.count = size;
 }
 
 struct DrawnSquad {
     std::unique_ptr<Roster> roster = std::make_unique<Roster>();
     std::unique_ptr<Board> board;
-    explicit DrawnSquad(int seed)
+    // A full squad, or (mixedSize) one of 16 to 101 players as the generator draws its sizes.
+    DrawnSquad(int seed, bool mixedSize)
     {
         QRandomGenerator rng(seed);
-        drawSquad(*roster, rng);
+        drawSquad(*roster, rng, mixedSize ? int(rng.bounded(16, Roster::kCapacity + 1)) : Roster::kCapacity);
         board = std::make_unique<Board>(roster.get());
         board->setCandidateList(Board::candidateListFromRoster(*roster));
         board->reset();
@@ -81,10 +83,8 @@ struct DrawnSquad {
     }
 };
 
-std::pair<int, int> seeds()
+std::pair<int, int> seeds(int first, int last)
 {
-    int first = 1001;
-    int last = 1030;
     const QByteArray spec = qgetenv("SQW_OPTIMUM_SEEDS");
     if (!spec.isEmpty() && std::sscanf(spec.constData(), "%d-%d", &first, &last) < 2)
         last = first;
@@ -103,9 +103,9 @@ double quantile(std::vector<double> v, double q)
     return v[std::min(v.size() - 1, size_t(q * double(v.size() - 1) + 0.5))];
 }
 
-void optimalLineup101(benchmark::State &state, bool freeBehaviours)
+void optimalLineup(benchmark::State &state, bool freeBehaviours, bool mixedSizes)
 {
-    const auto [first, last] = seeds();
+    const auto [first, last] = mixedSizes ? seeds(2001, 2300) : seeds(1001, 1030);
     const bool list = !qgetenv("SQW_OPTIMUM_LIST").isEmpty();
     LineupOptimizer::Options options;
     options.freeBehaviours = freeBehaviours;
@@ -116,7 +116,7 @@ void optimalLineup101(benchmark::State &state, bool freeBehaviours)
     for (auto _ : state) {
         for (int seed = first; seed <= last; ++seed) {
             state.PauseTiming();
-            const DrawnSquad squad(seed);
+            const DrawnSquad squad(seed, mixedSizes);
             state.ResumeTiming();
             QElapsedTimer clock;
             clock.start();
@@ -158,14 +158,21 @@ void optimalLineup101(benchmark::State &state, bool freeBehaviours)
 
 void BM_OptimalLineup101BoardBehaviours(benchmark::State &state)
 {
-    optimalLineup101(state, false);
+    optimalLineup(state, false, false);
 }
 BENCHMARK(BM_OptimalLineup101BoardBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_OptimalLineup101FreeBehaviours(benchmark::State &state)
 {
-    optimalLineup101(state, true);
+    optimalLineup(state, true, false);
 }
 BENCHMARK(BM_OptimalLineup101FreeBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// 300 squads of 16 to 101 players (seeds 2001-2300), board behaviours.
+void BM_OptimalLineupMixedSizesBoardBehaviours(benchmark::State &state)
+{
+    optimalLineup(state, false, true);
+}
+BENCHMARK(BM_OptimalLineupMixedSizesBoardBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
