@@ -54,6 +54,8 @@ public:
         Cbc_setAllowableGap(cbc, 1e-9);
         Cbc_setAllowableFractionGap(cbc, 0);
         Cbc_setParameter(cbc, "threads", "1");
+        if (!model.engineCuts())
+            Cbc_setParameter(cbc, "cuts", "off");
 
         Result result;
         Cbc_solve(cbc);

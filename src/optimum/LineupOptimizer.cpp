@@ -5,6 +5,7 @@
 #include "lineup/BestLineupSearch.h"
 #include "lineup/Board.h"
 #include "lineup/TeamEvaluation.h"
+#include "optimum/LineupModel.h"
 #include "optimum/MipSolver.h"
 
 #include <QElapsedTimer>
@@ -21,46 +22,6 @@ namespace {
 using Records = std::array<int, kLastSlot + 1>;
 using Behaviours = std::array<int, kLastSlot + 1>;
 using Sectors = std::array<double, kSectorCount>;
-
-// What each sector's points count in E: the midfield three times.
-constexpr double kWeight[kSectorCount] = {1, 1, 1, 3, 1, 1, 1};
-constexpr int kCentralAttack = SectorRatings::CentralAttack;
-constexpr int kAttaquant = 4;
-// The places whose "Attaquant" weakens the central attack, in the order its sum runs through them.
-constexpr int kRunningPlaces[] = {RightBack, LeftBack, CentralDefender1, CentralDefender2, InnerMidfielder1,
-                                  InnerMidfielder2};
-// Players that, in one place and behaviour, bring every sector at least as much as a player:
-// with this many, one of them is always free to take his place, so he can be left out there.
-constexpr int kDominators = kLastSlot;
-
-bool weakensCentralAttack(int place, int behaviour)
-{
-    if (behaviour != kAttaquant)
-        return false;
-    for (int p : kRunningPlaces) {
-        if (p == place)
-            return true;
-    }
-    return false;
-}
-
-// The lineup as the sector formulas read it: the board's behaviours and conditions, no player.
-LineupInput emptyLineup(const LineupState &state)
-{
-    LineupInput in;
-    TeamEvaluation::collectLineup(state, in);
-    for (int p = Keeper; p <= kLastSlot; ++p) {
-        in.player[p] = nullptr;
-        in.id[p] = -1;
-    }
-    return in;
-}
-
-void put(const LineupState &state, LineupInput &in, int place, int record)
-{
-    in.player[place] = record < 0 ? nullptr : &state.roster()->players[record];
-    in.id[place] = record < 0 ? -1 : state.recordId(record);
-}
 
 double sum(const Sectors &s)
 {
@@ -84,6 +45,7 @@ struct Rated {
     Behaviours behaviours{};
     double evaluation = 0;
     double sectorSum = 0;
+    Sectors points{}; // each sector's rating points
     bool better(const Rated &other) const
     {
         return evaluation > other.evaluation || (evaluation == other.evaluation && sectorSum > other.sectorSum);
@@ -102,7 +64,57 @@ Rated rated(const LineupState &state, const Records &records, const Behaviours &
     Sectors sectors{};
     r.evaluation = rate(state, records, behaviours, &sectors);
     r.sectorSum = sum(sectors);
+    for (int k = 0; k < kSectorCount; ++k)
+        r.points[k] = Ratings::ratingPoints(sectors[k] / SectorRatings::divisor(SectorRatings::Sector(k)));
     return r;
+}
+
+// The places that face each other across the pitch: the right and left sides read the same
+// formulas, so a lineup and its side-swapped images often rate alike.
+constexpr std::pair<int, int> kFacingPlaces[] = {
+    {RightBack, LeftBack}, {CentralDefender1, CentralDefender2}, {RightWinger, LeftWinger},
+    {InnerMidfielder1, InnerMidfielder2}, {Forward1, Forward2}};
+
+// Earlier records in earlier places, an empty place last.
+bool earlierRecordsFirst(const Records &a, const Records &b)
+{
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        const unsigned ra = unsigned(a[place]); // -1 compares above every record
+        const unsigned rb = unsigned(b[place]);
+        if (ra != rb)
+            return ra < rb;
+    }
+    return false;
+}
+
+// Of the lineup and the images made by swapping any facing places (the player, and with free
+// behaviours his behaviour with him, where the other place allows it), the best by the figures,
+// then the one with earlier records in earlier places: whichever of them the engine met first.
+Rated preferAmongSwappedSides(const LineupState &state, const Options &options, Rated best)
+{
+    const Rated given = best;
+    for (unsigned swaps = 1; swaps < 1u << std::size(kFacingPlaces); ++swaps) {
+        Records records = given.records;
+        Behaviours behaviours = given.behaviours;
+        bool allowed = true;
+        for (size_t i = 0; i < std::size(kFacingPlaces); ++i) {
+            if (!(swaps >> i & 1u))
+                continue;
+            const auto [right, left] = kFacingPlaces[i];
+            std::swap(records[right], records[left]);
+            if (!options.freeBehaviours)
+                continue;
+            std::swap(behaviours[right], behaviours[left]);
+            for (int place : {right, left})
+                allowed = allowed && (behaviours[place] < 0 || options.behaviourChoices[place] >> behaviours[place] & 1u);
+        }
+        if (!allowed)
+            continue;
+        const Rated r = rated(state, records, behaviours);
+        if (r.better(best) || (r.same(best) && earlierRecordsFirst(r.records, best.records)))
+            best = r;
+    }
+    return best;
 }
 
 // Among lineups of equal figures, earlier records take earlier places: each place in turn takes
@@ -155,19 +167,6 @@ Rated preferBehaviours(const LineupState &state, const Options &options, Rated b
     return best;
 }
 
-// One place with one behaviour (the keeper's is -1; with the board's behaviours, the box's).
-struct Choice {
-    int place;
-    int behaviour;
-};
-
-// One column of the model: eligible player `player` (his row) in choice `choice`.
-struct Column {
-    int player;
-    int choice;
-    int column;
-};
-
 } // namespace
 
 QList<int> eligibleRecords(const LineupState &state)
@@ -194,9 +193,9 @@ double rate(const LineupState &state, const Records &records, Sectors *sectors)
 
 double rate(const LineupState &state, const Records &records, const Behaviours &behaviours, Sectors *sectors)
 {
-    LineupInput in = emptyLineup(state);
+    LineupInput in = LineupModel::emptyLineup(state);
     for (int p = Keeper; p <= kLastSlot; ++p)
-        put(state, in, p, records[p]);
+        LineupModel::put(state, in, p, records[p]);
     for (int p = RightBack; p <= kLastSlot; ++p)
         in.behaviour[p] = behaviours[p];
     Sectors s{};
@@ -210,18 +209,140 @@ double rate(const LineupState &state, const Records &records, const Behaviours &
 Coefficients coefficients(const LineupState &state, const QList<int> &records)
 {
     Coefficients result(records.size());
-    LineupInput in = emptyLineup(state);
+    LineupInput in = LineupModel::emptyLineup(state);
     for (int i = 0; i < records.size(); ++i) {
         for (int place = Keeper; place <= kLastSlot; ++place) {
             // Every other place empty: what the sectors hold is this player's share alone.
-            put(state, in, place, records[i]);
+            LineupModel::put(state, in, place, records[i]);
             DefensiveMarks marks;
             TeamEvaluation::points(in, result[i][place], marks);
-            put(state, in, place, -1);
+            LineupModel::put(state, in, place, -1);
         }
     }
     return result;
 }
+
+namespace {
+
+using Lineup = LineupModel::Lineup;
+
+// The rounds of one optimum: solve, rate the answer with the team evaluation, and where the model
+// promised more than the rating gives, cut and solve again, until the best rated lineup reaches
+// what the model still promises.
+class Driver {
+public:
+    Driver(const LineupState &state, const QList<int> &eligible, const Options &options,
+           const QElapsedTimer &clock, Result &result)
+        : m_state(state), m_options(options), m_clock(clock), m_model(state, eligible, options), m_result(result)
+    {
+        m_result.bound = m_model.ceiling();
+    }
+
+    // The best lineup with the board's behaviours is quick to find and a lineup the free model
+    // allows: the search starts from it, and a time limit never ends below it.
+    void startFromBoardBehaviours()
+    {
+        Options fixedOptions;
+        fixedOptions.timeLimitSeconds = m_options.timeLimitSeconds;
+        const Result fixed = optimize(m_state, fixedOptions);
+        m_result.solves += fixed.solves;
+        if (fixed.found)
+            consider({fixed.record, fixed.behaviour});
+    }
+
+    void run()
+    {
+        const std::unique_ptr<MipSolver> solver = MipSolver::create();
+        // However short the time, the model is solved once: the first answer is a lineup.
+        while (!(timeLeft() <= 0 && m_haveBest)) {
+            // The best lineup rated so far, with its true points, is a solution the model still
+            // allows (every cut holds for true points): the engine need look only above it.
+            if (m_haveBest)
+                m_model.startFrom({m_best.records, m_best.behaviours}, m_best.points);
+            const MipSolver::Result answer = solver->solve(m_model.mip(), std::max(timeLeft(), 0.01));
+            ++m_result.solves;
+            if (settled(answer))
+                return;
+        }
+    }
+
+    bool haveBest() const { return m_haveBest; }
+    const Rated &best() const { return m_best; }
+
+private:
+    double timeLeft() const { return m_options.timeLimitSeconds - m_clock.elapsed() / 1000.0; }
+
+    void consider(const Lineup &lineup)
+    {
+        const Rated r = rated(m_state, lineup.records, lineup.behaviours);
+        if (!m_haveBest || r.better(m_best)) {
+            m_best = r;
+            m_haveBest = true;
+        }
+    }
+
+    // Whether the answer ends the rounds; if not, the model has been cut.
+    bool settled(const MipSolver::Result &answer)
+    {
+        switch (answer.status) {
+        case MipSolver::Status::Infeasible:
+            // Every lineup the model allows has been rated: the best of them stands.
+            if (m_haveBest) {
+                m_result.proven = true;
+                m_result.bound = int(m_best.evaluation);
+            }
+            return true;
+        case MipSolver::Status::NoSolution:
+            m_result.bound = std::min(m_result.bound, floorBound(answer));
+            return true;
+        case MipSolver::Status::Feasible:
+            consider(m_model.decode(answer.values));
+            m_result.bound = std::max(std::min(m_result.bound, floorBound(answer)), int(m_best.evaluation));
+            m_result.proven = m_best.evaluation >= m_result.bound;
+            return true;
+        case MipSolver::Status::Optimal:
+            break;
+        }
+        const Lineup lineup = m_model.decode(answer.values);
+        consider(lineup);
+        if (m_best.evaluation >= floorBound(answer)) {
+            m_result.bound = floorBound(answer);
+            m_result.proven = true;
+            return true;
+        }
+        cutOverrated(lineup, answer.values);
+        return false;
+    }
+
+    static int floorBound(const MipSolver::Result &answer) { return int(std::floor(answer.bound + 1e-6)); }
+
+    // The model credited a sector of this lineup a point it does not reach: its value sits on a
+    // quarter boundary.
+    void cutOverrated(const Lineup &lineup, const std::vector<double> &values)
+    {
+        const Rated r = rated(m_state, lineup.records, lineup.behaviours);
+        bool cutMade = false;
+        for (int k = 0; k < kSectorCount; ++k) {
+            if (m_model.modelledPoints(values, k) <= r.points[k])
+                continue;
+            m_model.capSector(lineup, k, r.points[k]);
+            cutMade = true;
+        }
+        // Overrated without a sector to blame (the engine's tolerance): exclude this very lineup.
+        if (!cutMade)
+            m_model.exclude(lineup);
+    }
+
+    const LineupState &m_state;
+    const Options &m_options;
+    const QElapsedTimer &m_clock;
+    LineupModel m_model;
+    Result &m_result;
+    Rated m_best;
+    bool m_haveBest = false;
+};
+
+} // namespace
 
 Result optimize(const LineupState &state, const Options &options)
 {
@@ -231,311 +352,19 @@ Result optimize(const LineupState &state, const Options &options)
     result.record.fill(-1);
     result.freeBehaviours = options.freeBehaviours;
     result.behaviour = boardBehaviours(state);
-    const bool free = options.freeBehaviours;
     const QList<int> eligible = eligibleRecords(state);
     if (eligible.isEmpty())
         return result;
-    const int n = int(eligible.size());
 
-    // The places with the behaviours the model may give them.
-    std::vector<Choice> choices{{Keeper, -1}};
-    Behaviours emptyPlaces = result.behaviour; // what a place nobody fills keeps
-    for (int place = RightBack; place <= kLastSlot; ++place) {
-        if (!free) {
-            choices.push_back({place, state.behaviourEntry(place)});
-            continue;
-        }
-        emptyPlaces[place] = -1;
-        for (int b = LineupState::behaviourItemCount(place) - 1; b >= 0; --b) {
-            if (options.behaviourChoices[place] >> b & 1u) {
-                choices.push_back({place, b});
-                emptyPlaces[place] = b;
-            }
-        }
-    }
-    const int choiceCount = int(choices.size());
+    Driver driver(state, eligible, options, clock, result);
+    if (options.freeBehaviours)
+        driver.startFromBoardBehaviours();
+    driver.run();
 
-    // What each player brings each sector alone in each choice. Free behaviours: the other places
-    // have none, and an "Attaquant" of the central attack's running places is counted before its
-    // 5% (the model applies that to the running sum).
-    std::vector<std::vector<Sectors>> c(n, std::vector<Sectors>(choiceCount));
-    {
-        LineupInput in = emptyLineup(state);
-        if (free) {
-            for (int place = RightBack; place <= kLastSlot; ++place)
-                in.behaviour[place] = -1;
-        }
-        for (int o = 0; o < choiceCount; ++o) {
-            const Choice ch = choices[o];
-            const int before = in.behaviour[ch.place];
-            if (free && ch.place != Keeper)
-                in.behaviour[ch.place] = ch.behaviour;
-            for (int i = 0; i < n; ++i) {
-                put(state, in, ch.place, eligible[i]);
-                DefensiveMarks marks;
-                TeamEvaluation::points(in, c[i][o], marks);
-                if (free && weakensCentralAttack(ch.place, ch.behaviour))
-                    c[i][o][kCentralAttack] /= 0.95;
-            }
-            put(state, in, ch.place, -1);
-            in.behaviour[ch.place] = before;
-        }
-    }
-
-    // A player dominated in a choice by enough others never needs to stand there.
-    std::vector<Column> columns;
-    for (int o = 0; o < choiceCount; ++o) {
-        for (int i = 0; i < n; ++i) {
-            int dominators = 0;
-            for (int q = 0; q < n && dominators < kDominators; ++q) {
-                if (q == i)
-                    continue;
-                bool atLeast = true;
-                bool equal = true;
-                for (int k = 0; k < kSectorCount; ++k) {
-                    atLeast = atLeast && c[q][o][k] >= c[i][o][k];
-                    equal = equal && c[q][o][k] == c[i][o][k];
-                }
-                if (atLeast && (!equal || q < i))
-                    ++dominators;
-            }
-            if (dominators < kDominators)
-                columns.push_back({i, o, -1});
-        }
-    }
-
-    // The largest raw value each sector can reach, for the point bounds and the tie weight.
-    std::array<double, kSectorCount> reach{};
-    for (int place = Keeper; place <= kLastSlot; ++place) {
-        for (int k = 0; k < kSectorCount; ++k) {
-            double top = 0;
-            for (const Column &col : columns) {
-                if (choices[col.choice].place == place)
-                    top = std::max(top, c[col.player][col.choice][k]);
-            }
-            reach[k] += top;
-        }
-    }
-    double reachSum = 0;
-    for (double r : reach)
-        reachSum += r;
-    // The raw sector sum only breaks ties: all of it is worth less than half a point.
-    const double tieWeight = 0.25 / std::max(1.0, reachSum);
-
-    MipModel model;
-    for (Column &col : columns) {
-        double raw = 0;
-        for (int k = 0; k < kSectorCount; ++k)
-            raw += c[col.player][col.choice][k];
-        col.column = model.addVariable(MipModel::Type::Binary, 0, 1, tieWeight * raw);
-    }
-    // Free behaviours: per running place of the central attack, what its "Attaquant" takes away
-    // (5% of the sum so far, its own term included), zero without one.
-    std::vector<std::pair<int, int>> taken; // (running place, variable)
-    if (free) {
-        double upper = 0;
-        for (int place : kRunningPlaces) {
-            double top = 0;
-            bool attaquant = false;
-            for (const Column &col : columns) {
-                if (choices[col.choice].place != place)
-                    continue;
-                top = std::max(top, c[col.player][col.choice][kCentralAttack]);
-                attaquant = attaquant || weakensCentralAttack(place, choices[col.choice].behaviour);
-            }
-            upper += top;
-            if (!attaquant)
-                continue;
-            const double bigM = upper * 1.001 + 1;
-            const int y = model.addVariable(MipModel::Type::Continuous, 0, bigM, -0.05 * tieWeight);
-            // y ≥ (sum so far) − bigM·(1 − attaquant here)
-            MipModel::Terms terms{{y, 1.0}};
-            for (const auto &[earlier, variable] : taken)
-                terms.push_back({variable, 0.05});
-            for (const Column &col : columns) {
-                const Choice ch = choices[col.choice];
-                double coefficient = 0;
-                for (int p : kRunningPlaces) {
-                    if (p == ch.place)
-                        coefficient = -c[col.player][col.choice][kCentralAttack];
-                    if (p == place)
-                        break;
-                }
-                if (ch.place == place && weakensCentralAttack(ch.place, ch.behaviour))
-                    coefficient -= bigM;
-                if (coefficient != 0)
-                    terms.push_back({col.column, coefficient});
-            }
-            model.addConstraint(std::move(terms), MipModel::Sense::GreaterEqual, -bigM);
-            taken.push_back({place, y});
-        }
-    }
-
-    std::array<int, kSectorCount> points{};
-    std::array<double, kSectorCount> pointsUpper{};
-    std::array<double, kSectorCount> scale{};
-    for (int k = 0; k < kSectorCount; ++k) {
-        scale[k] = 4.0 / SectorRatings::divisor(SectorRatings::Sector(k));
-        pointsUpper[k] = std::floor(scale[k] * reach[k]) - 2;
-        points[k] = model.addVariable(MipModel::Type::Integer, -1e4, pointsUpper[k], kWeight[k]);
-        // points ≤ 4·S/divisor − 3
-        MipModel::Terms terms{{points[k], 1.0}};
-        for (const Column &col : columns) {
-            if (c[col.player][col.choice][k] != 0)
-                terms.push_back({col.column, -scale[k] * c[col.player][col.choice][k]});
-        }
-        if (k == kCentralAttack) {
-            for (const auto &[place, y] : taken)
-                terms.push_back({y, 0.05 * scale[k]});
-        }
-        model.addConstraint(std::move(terms), MipModel::Sense::LessEqual, -3);
-    }
-    for (int place = Keeper; place <= kLastSlot; ++place) {
-        MipModel::Terms terms;
-        for (const Column &col : columns) {
-            if (choices[col.choice].place == place)
-                terms.push_back({col.column, 1.0});
-        }
-        model.addConstraint(std::move(terms), MipModel::Sense::LessEqual, 1);
-    }
-    for (int i = 0; i < n; ++i) {
-        MipModel::Terms terms;
-        for (const Column &col : columns) {
-            if (col.player == i)
-                terms.push_back({col.column, 1.0});
-        }
-        if (!terms.empty())
-            model.addConstraint(std::move(terms), MipModel::Sense::LessEqual, 1);
-    }
-    // Whether a column enters a sector: its share, or (central attack) its 5%.
-    auto counts = [&](const Column &col, int k) {
-        return c[col.player][col.choice][k] != 0
-               || (free && k == kCentralAttack
-                   && weakensCentralAttack(choices[col.choice].place, choices[col.choice].behaviour));
-    };
-
-    // No lineup rates above every sector at its highest reach.
-    double ceiling = 0;
-    for (int k = 0; k < kSectorCount; ++k)
-        ceiling += kWeight[k] * pointsUpper[k];
-    result.bound = int(ceiling);
-
-    Rated best;
-    bool haveBest = false;
-    if (free) {
-        // The best lineup with the board's behaviours is quick to find and a lineup the free model
-        // allows: the search starts from it, and a time limit never ends below it.
-        Options fixedOptions;
-        fixedOptions.timeLimitSeconds = options.timeLimitSeconds;
-        const Result fixed = optimize(state, fixedOptions);
-        if (fixed.found) {
-            best = rated(state, fixed.record, fixed.behaviour);
-            haveBest = true;
-            MipModel::Terms start;
-            for (const Column &col : columns) {
-                const Choice ch = choices[col.choice];
-                const bool there = fixed.record[ch.place] == eligible[col.player]
-                                   && (ch.place == Keeper || fixed.behaviour[ch.place] == ch.behaviour);
-                start.push_back({col.column, there ? 1.0 : 0.0});
-            }
-            model.setStart(std::move(start));
-        }
-    }
-
-    const std::unique_ptr<MipSolver> solver = MipSolver::create();
-    for (;;) {
-        // However short the time, the model is solved once: the first answer is a lineup.
-        const double left = options.timeLimitSeconds - clock.elapsed() / 1000.0;
-        if (left <= 0 && haveBest)
-            break;
-        const MipSolver::Result answer = solver->solve(model, std::max(left, 0.01));
-        ++result.solves;
-        if (answer.status == MipSolver::Status::Infeasible) {
-            // Every lineup the model allows has been rated: the best of them stands.
-            if (haveBest) {
-                result.proven = true;
-                result.bound = int(best.evaluation);
-            }
-            break;
-        }
-        if (answer.status == MipSolver::Status::NoSolution) {
-            result.bound = std::min(result.bound, int(std::floor(answer.bound + 1e-6)));
-            break;
-        }
-        Records records;
-        records.fill(-1);
-        Behaviours behaviours = emptyPlaces;
-        std::vector<bool> chosen(columns.size());
-        for (size_t v = 0; v < columns.size(); ++v) {
-            if (answer.values[columns[v].column] > 0.5) {
-                const Choice ch = choices[columns[v].choice];
-                records[ch.place] = eligible[columns[v].player];
-                if (ch.place != Keeper)
-                    behaviours[ch.place] = ch.behaviour;
-                chosen[v] = true;
-            }
-        }
-        const Rated r = rated(state, records, behaviours);
-        if (!haveBest || r.better(best)) {
-            best = r;
-            haveBest = true;
-        }
-        const int bound = int(std::floor(answer.bound + 1e-6));
-        if (answer.status == MipSolver::Status::Feasible) {
-            result.bound = std::max(std::min(result.bound, bound), int(best.evaluation));
-            result.proven = best.evaluation >= result.bound;
-            break;
-        }
-        if (best.evaluation >= bound) {
-            result.bound = bound;
-            result.proven = true;
-            break;
-        }
-        // The model credited a sector of this lineup a point it does not reach: its value sits on
-        // a quarter boundary. Every lineup with the same players and behaviours in the places that
-        // sector reads has the same value, so for all of them the sector's points are capped at
-        // the true figure; any change there lifts the cap.
-        Sectors sectors{};
-        rate(state, records, behaviours, &sectors);
-        bool cutMade = false;
-        for (int k = 0; k < kSectorCount; ++k) {
-            const double modelled = std::round(answer.values[points[k]]);
-            const double actual =
-                Ratings::ratingPoints(sectors[k] / SectorRatings::divisor(SectorRatings::Sector(k)));
-            if (modelled <= actual)
-                continue;
-            const double slack = pointsUpper[k] - actual;
-            MipModel::Terms cut{{points[k], 1.0}};
-            int placed = 0;
-            for (size_t v = 0; v < columns.size(); ++v) {
-                if (!counts(columns[v], k))
-                    continue;
-                if (chosen[v]) {
-                    cut.push_back({columns[v].column, slack});
-                    ++placed;
-                } else {
-                    cut.push_back({columns[v].column, -slack});
-                }
-            }
-            // points_k ≤ actual + slack·(placed − Σ same + Σ others)
-            model.addConstraint(std::move(cut), MipModel::Sense::LessEqual, actual + slack * placed);
-            cutMade = true;
-        }
-        if (!cutMade) {
-            // Overrated without a sector to blame (the engine's tolerance): exclude this very lineup.
-            MipModel::Terms cut;
-            int placed = 0;
-            for (size_t v = 0; v < columns.size(); ++v) {
-                cut.push_back({columns[v].column, chosen[v] ? 1.0 : -1.0});
-                placed += chosen[v] ? 1 : 0;
-            }
-            model.addConstraint(std::move(cut), MipModel::Sense::LessEqual, placed - 1);
-        }
-    }
-
-    if (haveBest) {
+    if (driver.haveBest()) {
+        Rated best = preferAmongSwappedSides(state, options, driver.best());
         best = preferEarlierRecords(state, eligible, best);
-        if (free)
+        if (options.freeBehaviours)
             best = preferBehaviours(state, options, best);
         result.found = true;
         result.record = best.records;

@@ -28,10 +28,16 @@ class Board;
 // follows that running sum place by place, one continuous variable per such place holding the
 // part it takes away, which is exact.
 //
-// Ties on E go to the larger sum of the seven raw sector values, then to the lineup where
-// earlier roster records stand in earlier places (keeper first, forward 2 last) whenever an
-// exchange keeps both figures exactly equal; with free behaviours, then to the board's own
-// behaviour of a place, else its lowest entry, that keeps both figures.
+// Ties on E go to the larger sum of the seven raw sector values, as the board adds them (the
+// lineup's images with right and left places swapped are rated too, since the engine cannot tell
+// their sums apart), then to the lineup where earlier roster records stand in earlier places
+// (keeper first, forward 2 last) whenever a side swap or an exchange keeps both figures exactly
+// equal; with free behaviours, then to the board's own behaviour of a place, else its lowest
+// entry, that keeps both figures.
+//
+// A sector found overrated caps that sector for every lineup that reads the same skills in the
+// same places and behaviours there (the board then adds the very same numbers), so one cut
+// removes the whole family; each round starts from the best lineup rated so far.
 namespace LineupOptimizer {
 
 struct Options {
