@@ -118,7 +118,7 @@ private slots:
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->BConnect()->isEnabled());
         const QStringList log = lines(dialog->EditConnexion());
-        QVERIFY2(log.last().contains(QLatin1String("players")), qPrintable(log.join('|')));
+        QVERIFY2(log.last().startsWith(QStringLiteral("Erreur : joueurs : ")), qPrintable(log.join('|')));
         QVERIFY(!log.join('|').contains(server->code));
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
         QVERIFY(QFile::exists(program->filePath("xml/Team.xml")));
@@ -165,7 +165,7 @@ private slots:
         closer->start(20);
         QTest::mouseClick(dialog->BConnect(), Qt::LeftButton);
         closer->stop();
-        QVERIFY2(text.startsWith(QLatin1String("Login failed !")), qPrintable(text));
+        QVERIFY2(text.startsWith(QStringLiteral("Échec de la connexion !")), qPrintable(text));
         QVERIFY2(box.ground > 200 && box.darkest < 100, qPrintable(QStringLiteral("%1 %2").arg(box.ground).arg(box.darkest)));
         QVERIFY(dialog->EditConnexion()->count() > 0);
         QTest::qWait(50); // the list lays its lines out after a pause
