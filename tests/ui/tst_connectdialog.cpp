@@ -2,6 +2,8 @@
 #include "online/ui/TFrmConnect.h"
 #include "support/FakeGameServer.h"
 #include "support/ProgramFolder.h"
+#include "support/ShippedVocabulary.h"
+#include "support/VocabularyInspector.h"
 
 #include "common/Vocabulary.h"
 
@@ -77,6 +79,11 @@ private slots:
     void runsTheDownloadAndCloses()
     {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Connexion 127.0.0.1"));
+        // The caption follows the language the next time the dialog is set up.
+        QVERIFY(TestSupport::useShippedVocabulary(QStringLiteral("English")));
+        dialog->configure(server->host(), {}, QStringLiteral("80"), {}, {});
+        VocabularyInspector::resetToDefaults();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Connection 127.0.0.1"));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(QApplication::focusWidget(), dialog->EPassword());

@@ -394,7 +394,7 @@ QWidget *TForm1::createSetupPage()
     });
 
     // The match conditions.
-    auto *gbVelmorra = new QGroupBox(QStringLiteral("Velmorra parameters"), page);
+    auto *gbVelmorra = new QGroupBox(QStringLiteral("Paramètres Velmorra"), page);
     gbVelmorra->setObjectName(QStringLiteral("GbVelmorra"));
     gbVelmorra->setGeometry(8, 176, 598, 120);
     auto *conditions = new QGridLayout(gbVelmorra);
