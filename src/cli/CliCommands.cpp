@@ -48,30 +48,29 @@ int check(const DataFolder &folder)
         const QString name = QString::fromLatin1(DataFolder::info(e.file).writeName);
         switch (e.status) {
         case VersionCheckEntry::Status::Missing:
-            out(QStringLiteral("%1: missing; the files after it are not checked\n").arg(name, -16));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_MISSING")).arg(name, -16) + QLatin1Char('\n'));
             break;
         case VersionCheckEntry::Status::Matches:
-            out(QStringLiteral("%1: version %2, as expected\n").arg(name, -16).arg(e.found));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_MATCHES")).arg(name, -16).arg(e.found) + QLatin1Char('\n'));
             break;
         case VersionCheckEntry::Status::Differs:
-            out(QStringLiteral("%1: version \"%2\", expected \"%3\"\n").arg(name, -16).arg(e.found, e.expected));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_DIFFERS")).arg(name, -16).arg(e.found, e.expected) + QLatin1Char('\n'));
             break;
         }
     }
     if (!result.passed) {
-        out(QStringLiteral("The version of one of the game files has changed; some figures may be wrong.\n"));
+        out(vocab(QStringLiteral("MSG_CLI_CHECK_CHANGED")) + QLatin1Char('\n'));
         return kExitFailed;
     }
     // The check passes over a missing file, but a set with a file missing is no set that passes.
     const VersionCheckEntry &last = result.visited.last();
     if (last.status == VersionCheckEntry::Status::Missing) {
-        out(QStringLiteral("The game files are incomplete: %1 is missing in %2; \"squadwright-cli download\" "
-                           "fetches your team's files.\n")
-                .arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
-                     QDir::toNativeSeparators(folder.dataFolder())));
+        out(vocab(QStringLiteral("MSG_CLI_CHECK_INCOMPLETE")).arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
+                                                                  QDir::toNativeSeparators(folder.dataFolder()))
+            + QLatin1Char('\n'));
         return kExitFailed;
     }
-    out(QStringLiteral("The game files pass the version check.\n"));
+    out(vocab(QStringLiteral("MSG_CLI_CHECK_PASSED")) + QLatin1Char('\n'));
     return kExitOk;
 }
 

@@ -191,6 +191,13 @@ constexpr Default kDefaults[] = {
     {"MSG_CLI_NO_ACCOUNT", u"le téléchargement demande un nom d'utilisateur et un code de sécurité : indiquez [user] UserName et SecurityPassword dans %1 (ou donnez --user NOM et --password-stdin)"},
     {"MSG_CLI_DOWNLOAD_FAILED", u"le téléchargement a échoué à l'étape « %1 » : %2"},
     {"MSG_CLI_DOWNLOAD_FAILED_UNTOUCHED", u"le téléchargement a échoué à l'étape « %1 » : %2 ; les fichiers du jeu précédents sont inchangés"},
+    // Command-line program: the version check
+    {"MSG_CLI_CHECK_MISSING", u"%1 : absent ; les fichiers suivants ne sont pas vérifiés"},
+    {"MSG_CLI_CHECK_MATCHES", u"%1 : version %2, comme attendu"},
+    {"MSG_CLI_CHECK_DIFFERS", u"%1 : version « %2 », « %3 » attendue"},
+    {"MSG_CLI_CHECK_CHANGED", u"La version d'un des fichiers du jeu a changé ; certains chiffres peuvent être faux."},
+    {"MSG_CLI_CHECK_INCOMPLETE", u"Les fichiers du jeu sont incomplets : %1 manque dans %2 ; « squadwright-cli download » télécharge les fichiers de votre équipe."},
+    {"MSG_CLI_CHECK_PASSED", u"Les fichiers du jeu passent la vérification des versions."},
 };
 
 } // namespace
