@@ -1,4 +1,5 @@
-// A language file loaded and applied to the vocabulary, the name tables and a board.
+// A language file loaded and applied to the vocabulary, the name tables and a board, and its
+// vocabulary read as the command-line program streams it.
 #include "FuzzSupport.h"
 
 #include "lineup/Board.h"
@@ -11,6 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
         Board board;
         file.applyHeadless(&board);
     }
-    (void)LanguageFile::languageId(Fuzz::writeFile(QStringLiteral("Fuzz.lng"), data, size));
+    const QString path = Fuzz::writeFile(QStringLiteral("Fuzz.lng"), data, size);
+    (void)LanguageFile::languageId(path);
+    (void)LanguageFile::applyVocabularyOf(path);
     return 0;
 }

@@ -374,7 +374,7 @@ int run(const QString &command, const Options &options, const std::function<int(
     // file the settings name, its vocabulary only.
     const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
     if (!language.isEmpty()) {
-        LanguageFile(language).applyVocabulary();
+        LanguageFile::applyVocabularyOf(language);
         LanguageFile::followQtTranslations(language);
     }
     if (!problems.isEmpty())

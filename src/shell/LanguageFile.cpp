@@ -16,6 +16,7 @@
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QTranslator>
+#include <QXmlStreamReader>
 
 #include <algorithm>
 #include <exception>
@@ -253,6 +254,68 @@ int LanguageFile::applyVocabulary() const
             return false;
         });
     }
+    return set;
+}
+
+int LanguageFile::applyVocabularyOf(const QString &path)
+{
+    QFile file(path);
+    if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray data = file.readAll();
+    if (file.error() != QFileDevice::NoError || !XmlBounds::problem(data).isEmpty())
+        return -1;
+    const auto same = [](QStringView a, QStringView b) { return a.compare(b, Qt::CaseInsensitive) == 0; };
+    const QString mainWindow = QLatin1String(kMainWindow), variables = QLatin1String(kVariables);
+    // As attribute(): the exact spelling first, then any spelling.
+    const auto value = [&](const QXmlStreamAttributes &attributes, const QString &name, bool *found) {
+        *found = true;
+        if (attributes.hasAttribute(name))
+            return attributes.value(name).toString();
+        for (const QXmlStreamAttribute &a : attributes)
+            if (same(a.qualifiedName(), name))
+                return a.value().toString();
+        *found = false;
+        return QString();
+    };
+    // The entries are kept until the whole file proves well-formed: a broken file changes nothing.
+    QList<std::pair<QString, QString>> entries;
+    QXmlStreamReader reader(data);
+    reader.setNamespaceProcessing(false);
+    int depth = 0;          // of the element just started
+    int variablesDepth = 0; // of the vocabulary component being read, 0 outside one
+    bool inMainWindow = false;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement) {
+            ++depth;
+            const QStringView name = reader.qualifiedName();
+            if (depth == 2) {
+                inMainWindow = same(name, mainWindow);
+            } else if (variablesDepth == 0) {
+                if (inMainWindow && same(name, variables))
+                    variablesDepth = depth;
+            } else if (depth == variablesDepth + 1) {
+                bool hasName = false, hasValue = false;
+                const QXmlStreamAttributes attributes = reader.attributes();
+                QString key = value(attributes, kName, &hasName);
+                QString text = value(attributes, kValue, &hasValue);
+                if (hasName && hasValue)
+                    entries.append({std::move(key), std::move(text)});
+            }
+        } else if (token == QXmlStreamReader::EndElement) {
+            if (depth == variablesDepth)
+                variablesDepth = 0;
+            --depth;
+        }
+    }
+    if (reader.hasError())
+        return -1;
+    int set = 0;
+    Vocabulary &vocabulary = Vocabulary::instance();
+    for (const auto &[key, text] : entries)
+        if (vocabulary.setText(key, convertLineBreaks(text)))
+            ++set;
     return set;
 }
 

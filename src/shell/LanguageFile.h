@@ -45,6 +45,10 @@ public:
     // The main window's "Variables" entries (attributes Name and Value) into the vocabulary;
     // keys the vocabulary does not know are ignored.
     int applyVocabulary() const;
+    // The same texts as load(path) then applyVocabulary(), read as the file streams by without
+    // building its tree: what the command-line program needs, at a fraction of the work. -1 (and
+    // nothing changed) for a file load() would refuse.
+    static int applyVocabularyOf(const QString &path);
     // The hidden word lists (LDenomination, Lagreability, LAggressiveness, LHonesty, LSpecialty,
     // LEntraineur) into the name tables.
     int applyNameTables() const;

@@ -401,6 +401,46 @@ private slots:
         QVERIFY(LanguageFile::followQtTranslations(shippedFile("English.lng")));
         QCOMPARE(readerError(), english);
     }
+
+    // The command-line program reads the vocabulary as the file streams by: the very texts the
+    // tree gives, for the shipped files and for the odd shapes translators produce.
+    void streamedVocabularyEqualsTheTree_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        const auto file = [](const char *body) {
+            return QByteArray("<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n<App>") + body + "</App>\n";
+        };
+        QFile english(shippedFile("English.lng")), french(shippedFile("Francais.lng"));
+        QVERIFY(english.open(QIODevice::ReadOnly) && french.open(QIODevice::ReadOnly));
+        QTest::newRow("English") << english.readAll();
+        QTest::newRow("Francais") << french.readAll();
+        QTest::newRow("deep, two forms, any spelling")
+            << file("<form1><Panel><variables><V NAME=\"GARDIEN\" value=\"Goalie\"/><W Name=\"CAPITAINE\" Value=\"Skip\">"
+                    "<X Name=\"MILIEU\" Value=\"no\"/></W></variables></Panel></form1>"
+                    "<Form1><Variables><V Name=\"SUPERIEUR\" Value=\"a&#13;&#10;b\"/></Variables></Form1>");
+        QTest::newRow("vocabulary outside the main window")
+            << file("<Form2><Variables><V Name=\"GARDIEN\" Value=\"no\"/></Variables></Form2>");
+        QTest::newRow("broken after the entries")
+            << file("<Form1><Variables><V Name=\"GARDIEN\" Value=\"no\"/></Variables></Form1><oops>");
+    }
+    void streamedVocabularyEqualsTheTree()
+    {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = TestSupport::writeFile(dir.filePath("Test.lng"), content);
+        const auto texts = [] {
+            QStringList all;
+            for (const QString &key : VocabularyInspector::keys())
+                all << vocab(key);
+            return all;
+        };
+        LanguageFile tree;
+        const int fromTree = tree.load(path) ? tree.applyVocabulary() : -1;
+        const QStringList expected = texts();
+        TestSupport::resetProcessTexts();
+        QCOMPARE(LanguageFile::applyVocabularyOf(path), fromTree);
+        QCOMPARE(texts(), expected);
+    }
 };
 
 QTEST_GUILESS_MAIN(TestLanguageFile)
