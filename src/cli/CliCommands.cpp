@@ -250,11 +250,11 @@ int evaluate(MainModel &model, const Options &options, bool best)
         return kExitOk;
     }
     if (options.recomputeAll)
-        model.board().setOption(Board::RecalculTous, true);
+        model.board().edit()->setOption(Board::RecalculTous, true);
     if (options.ignoreInjuries)
-        model.board().setOption(Board::Blesse, true);
+        model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
-        model.board().setOption(Board::Cartons, true);
+        model.board().edit()->setOption(Board::Cartons, true);
     if (!model.calculeEnabled())
         return fail(options, QStringLiteral("lineup"),
                     QStringLiteral("no player is available for a lineup (no roster loaded, or every player unticked)"),
@@ -273,9 +273,9 @@ int optimize(MainModel &model, const Options &options)
     for (const QString &w : model.loadWarnings())
         err(QStringLiteral("warning: %1\n").arg(w));
     if (options.ignoreInjuries)
-        model.board().setOption(Board::Blesse, true);
+        model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
-        model.board().setOption(Board::Cartons, true);
+        model.board().edit()->setOption(Board::Cartons, true);
     const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
     if (!outcome.found)
         return fail(options, QStringLiteral("lineup"), QStringLiteral("no player is eligible for a lineup"), kExitFailed);

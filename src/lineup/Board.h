@@ -19,8 +19,8 @@ struct Roster;
 // the language files and the command-line program use it: the lineup and its rules
 // (LineupState), its figures (TeamEvaluation), what its controls show (BoardPresenter) and the
 // best lineup search, with every change of one call told by one changed() signal. The window
-// forwards each user event to the matching method and repaints on changed(). Program-code
-// setters never run an event; only the event methods evaluate. Entry numbers count from 0;
+// forwards each user event to the matching method and repaints on changed(). Program code
+// changes the board through an edit batch, which never runs an event. Entry numbers count from 0;
 // -1 is "no selection".
 class Board : public QObject, private BestLineupSearch::Display {
     Q_OBJECT
@@ -54,9 +54,6 @@ public:
     // ---- roster and candidate list ----
     const Roster *roster() const { return m_state.roster(); }
     int rosterCount() const { return m_state.rosterCount(); }
-    // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
-    // entries 1..n the names in list order); every one of them is left without a selection.
-    void setCandidateList(const QStringList &entries);
     const QStringList &candidateList() const { return m_state.candidateList(); }
     // The candidate list that the roster's list positions describe: entry p holds the name
     // of the record whose ListPosition is p (records 0..count-1; a position no record has
@@ -90,33 +87,49 @@ public:
     // not be filled are appended to *unfilled when given.
     double runSearch(QList<int> *unfilled = nullptr);
 
-    // ---- operations for the program (no event runs) ----
-    void reset();            // board reset; evaluates nothing
-    void initStarStrips();   // base lefts of the star strips
-    void zeroStarStrips();   // every star strip to zero stars at its base left
-    void evaluate(int place);      // slot evaluation of one box
-    void refreshFigures();         // slot evaluation of cbGardien: every figure again
-    void refreshSlot(int place);   // clear slot display, refresh card image, slot evaluation
-    void clearSlotDisplay(int place);
-    void refreshCardImage(int place);
-    void applySlotAssignmentRule(int place);
-    void setSlotEntry(int place, int entry);       // places 1..16
-    void setBehaviourEntry(int place, int entry);  // places 2..11
-    void setCaptainEntry(int entry);
-    void setSetPiecesEntry(int entry);
-    void setCondition(Condition condition, int entry);
-    void setSectorOrder(int entry);
-    void setOption(Option option, bool checked);
-    void setTab(int tab);
-    void setDisposition(int entry);
-    void setPlacement(int index, int32_t playerId);  // index 1..16
-    void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
-    // The sector order entry the board reset restores (the stored "repositionnement").
-    void setStoredSectorOrder(int entry) { m_state.setStoredSectorOrder(entry); }
-    // Numbers in labels use this locale's decimal separator (default: the system's).
-    void setNumberLocale(const QLocale &locale) { m_presenter.setNumberLocale(locale); }
-    // Fixed item lists may be translated line by line; false when the index is outside.
-    bool setItemText(const QString &boxName, int index, const QString &text);
+    // ---- program changes (no event runs) ----
+    // A batch of changes made by program code: the data readers, the language files, the
+    // optimizer. The board tells one changed() when the outermost batch ends, that is when
+    // the Edit goes out of scope: `board.edit()->setOption(...)` for one change, or
+    // `auto edit = board.edit();` for several. Only the event methods evaluate by themselves.
+    class Edit {
+    public:
+        Edit(const Edit &) = delete;
+        Edit &operator=(const Edit &) = delete;
+        ~Edit();
+        Edit *operator->() { return this; }
+
+        void reset();            // board reset; evaluates nothing
+        void initStarStrips();   // base lefts of the star strips
+        void zeroStarStrips();   // every star strip to zero stars at its base left
+        void evaluate(int place);      // slot evaluation of one box
+        void refreshFigures();         // slot evaluation of cbGardien: every figure again
+        void refreshSlot(int place);   // clear slot display, refresh card image, slot evaluation
+        // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
+        // entries 1..n the names in list order); every one of them is left without a selection.
+        void setCandidateList(const QStringList &entries);
+        void setSlotEntry(int place, int entry);       // places 1..16
+        void setBehaviourEntry(int place, int entry);  // places 2..11
+        void setCaptainEntry(int entry);
+        void setSetPiecesEntry(int entry);
+        void setCondition(Condition condition, int entry);
+        void setSectorOrder(int entry);
+        void setOption(Option option, bool checked);
+        void setPlacement(int index, int32_t playerId);  // index 1..16
+        void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
+        // The sector order entry the board reset restores (the stored "repositionnement").
+        void setStoredSectorOrder(int entry);
+        // Numbers in labels use this locale's decimal separator (default: the system's).
+        void setNumberLocale(const QLocale &locale);
+        // Fixed item lists may be translated line by line; false when the index is outside.
+        bool setItemText(const QString &boxName, int index, const QString &text);
+
+    private:
+        friend class Board;
+        explicit Edit(Board &board);
+        Board &m_board;
+    };
+    [[nodiscard]] Edit edit() { return Edit(*this); }
 
     // ---- state ----
     int slotEntry(int place) const { return m_state.slotEntry(place); }
@@ -189,7 +202,26 @@ signals:
     void searchFinished();
 
 private:
-    struct Batch; // groups the changes of one call into one changed() signal
+    // The program changes the Edit makes, each its own batch (batches nest).
+    void setCandidateList(const QStringList &entries);
+    void reset();
+    void evaluate(int place);
+    void refreshSlot(int place);
+    void clearSlotDisplay(int place);
+    void refreshCardImage(int place);
+    void applySlotAssignmentRule(int place);
+    void setSlotEntry(int place, int entry);
+    void setBehaviourEntry(int place, int entry);
+    void setCaptainEntry(int entry);
+    void setSetPiecesEntry(int entry);
+    void setCondition(Condition condition, int entry);
+    void setSectorOrder(int entry);
+    void setOption(Option option, bool checked);
+    void setTab(int tab);
+    void setDisposition(int entry);
+    void setPlacement(int index, int32_t playerId);
+    void clearPlacementAndFigures();
+    bool setItemText(const QString &boxName, int index, const QString &text);
 
     // Slot evaluation: the box's player takes his place, the slot shows his value, and out
     // of a search the team figures follow.

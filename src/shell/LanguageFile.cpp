@@ -294,7 +294,7 @@ int LanguageFile::applyBoardItems(Board &board) const
             if (applyFixedStringList(items, &lines) == 0)
                 return;
             for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
+                if (lines.at(i) != before.at(i) && board.edit()->setItemText(box, int(i), lines.at(i)))
                     ++set;
             }
         });

@@ -43,10 +43,10 @@ MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
     connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
     connect(&m_rosterModel, &RosterModel::selectableEdited, this, &MainModel::updateCalculeEnabled);
     // The board reset returns to the stored sector order: it is given the value whenever it changes.
-    m_board.setStoredSectorOrder(m_settings.repositionnement());
+    m_board.edit()->setStoredSectorOrder(m_settings.repositionnement());
     connect(&m_settings, &Settings::changed, this, [this](const QString &key) {
         if (key == Settings::kRepositionnement)
-            m_board.setStoredSectorOrder(m_settings.repositionnement());
+            m_board.edit()->setStoredSectorOrder(m_settings.repositionnement());
     });
     connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
     connect(&m_settings, &Settings::writeFailed, this, &MainModel::settingsWriteFailed);
@@ -63,8 +63,8 @@ void MainModel::startUp()
     std::fesetround(FE_TONEAREST);
     emit startUpVersionChecked();
 
-    m_board.initStarStrips();
-    m_board.reset();
+    m_board.edit()->initStarStrips();
+    m_board.edit()->reset();
     // Until the options are restored, closing writes only what the user changes from here.
     m_optionsBaseline = currentOptions();
 
@@ -120,7 +120,7 @@ RosterLoadResult MainModel::loadRoster()
 bool MainModel::chargePlayersXML(const QString &path)
 {
     setCalculeEnabled(true);
-    m_board.zeroStarStrips();
+    m_board.edit()->zeroStarStrips();
     m_rosterModel.setListRows({});
     if (!QFileInfo(path).isFile()) {
         setCalculeEnabled(false);
@@ -140,14 +140,14 @@ bool MainModel::chargePlayersXML(const QString &path)
     // looking at a broken file never touches the settings.
     if (m_settings.playersXml() != path)
         m_settings.setPlayersXml(path);
-    m_board.clearPlacementAndFigures();
+    m_board.edit()->clearPlacementAndFigures();
     loadRoster();
     Roster &squad = roster();
     const QList<int> listRows =
         RosterListing::displayOrder(squad, qMin(rows, int(squad.count)), RosterListing::nameCollator());
     m_rosterModel.setListRows(listRows);
     m_rosterModel.setCandidateList(RosterListing::assignListPositions(squad, listRows));
-    m_board.setCandidateList(m_rosterModel.candidateList());
+    m_board.edit()->setCandidateList(m_rosterModel.candidateList());
     m_rosterModel.announceRosterChanged();
     return true;
 }
@@ -155,8 +155,8 @@ bool MainModel::chargePlayersXML(const QString &path)
 void MainModel::rechargeCompoXML()
 {
     m_loadingDone = false;
-    m_board.clearPlacementAndFigures();
-    m_board.reset();
+    m_board.edit()->clearPlacementAndFigures();
+    m_board.edit()->reset();
     readMatchOrders();
     m_loadingDone = true;
 }
@@ -228,10 +228,10 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         const int order = m_board.sectorOrder();
         const bool recomputeAll = m_board.option(Board::RecalculTous);
 
-        m_board.setOption(Board::RecalculTous, true);
+        m_board.edit()->setOption(Board::RecalculTous, true);
         outcome.greedyEvaluation = m_board.calcule().evaluation;
-        m_board.setOption(Board::RecalculTous, recomputeAll);
-        m_board.setSectorOrder(order);
+        m_board.edit()->setOption(Board::RecalculTous, recomputeAll);
+        m_board.edit()->setSectorOrder(order);
 
         LineupOptimizer::Options options;
         options.timeLimitSeconds = timeLimitSeconds;
@@ -247,16 +247,16 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         }
         if (!outcome.placed) {
             outcome.unfilled.clear();
-            m_board.clearPlacementAndFigures();
+            m_board.edit()->clearPlacementAndFigures();
             for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-                m_board.setSlotEntry(place, entries[place]);
-                m_board.setPlacement(place, placement[place]);
+                m_board.edit()->setSlotEntry(place, entries[place]);
+                m_board.edit()->setPlacement(place, placement[place]);
             }
             for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
-                m_board.setBehaviourEntry(place, behaviours[place]);
-            m_board.setCaptainEntry(captain);
-            m_board.setSetPiecesEntry(setPieces);
-            m_board.refreshFigures();
+                m_board.edit()->setBehaviourEntry(place, behaviours[place]);
+            m_board.edit()->setCaptainEntry(captain);
+            m_board.edit()->setSetPiecesEntry(setPieces);
+            m_board.edit()->refreshFigures();
         }
         // The lineup the board now shows is the best one known: what is printed agrees with it.
         outcome.evaluation = m_board.figures().E;
@@ -271,8 +271,8 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
 void MainModel::restoreOptions()
 {
     for (const OptionKey &o : kOptionKeys)
-        m_board.setOption(o.option, (m_settings.*o.get)());
-    m_board.setSectorOrder(m_settings.methode());
+        m_board.edit()->setOption(o.option, (m_settings.*o.get)());
+    m_board.edit()->setSectorOrder(m_settings.methode());
     m_optionsBaseline = currentOptions();
 }
 
@@ -327,7 +327,7 @@ void MainModel::reloadFormulas()
     // The lineup stays: each placed slot shows its player's new value, and the figures follow.
     for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
         if (m_board.placement(place) >= 0)
-            m_board.evaluate(place);
+            m_board.edit()->evaluate(place);
 }
 
 void MainModel::applyLanguage(const LanguageFile &file)
@@ -336,7 +336,7 @@ void MainModel::applyLanguage(const LanguageFile &file)
     // Entries stay as they are (only the texts of the lists changed), so the lineup the manager
     // composed is still the one shown; its captions follow the language.
     if (m_board.pinfosVisible())
-        m_board.refreshFigures();
+        m_board.edit()->refreshFigures();
 }
 
 void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }

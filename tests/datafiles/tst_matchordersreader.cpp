@@ -180,7 +180,7 @@ private slots:
 
     void aPlayerOutsideTheRosterLeavesTheBoxButKeepsThePlacement()
     {
-        board().setSlotEntry(CentralDefender1, entryOfId(110));
+        board().edit()->setSlotEntry(CentralDefender1, entryOfId(110));
         readOrders({entry("999", 3, "1"), entry("998", 13), entry("997", 18)});
         QCOMPARE(board().slotEntry(CentralDefender1), entryOfId(110));
         QCOMPARE(board().behaviourEntry(CentralDefender1), 0);
@@ -269,7 +269,7 @@ private slots:
         m_folder->writeMatchOrders(o);
         // Twice, from two different entries, so that "kept" and "set" are told apart.
         for (int before : {0, 1}) {
-            board().setBehaviourEntry(place, before);
+            board().edit()->setBehaviourEntry(place, before);
             read();
             QCOMPARE(board().behaviourEntry(place), expected < 0 ? before : expected);
             QCOMPARE(board().slotEntry(place), entryOfId(105));
@@ -300,7 +300,7 @@ private slots:
     void emptyBehaviourKeepsTheBoxEntry()
     {
         QFETCH(std::optional<QByteArray>, behaviour);
-        board().setBehaviourEntry(InnerMidfielder1, 3);
+        board().edit()->setBehaviourEntry(InnerMidfielder1, 3);
         readOrders({OrderEntry{"107", "7", behaviour}, entry("108", 8, "")});
         QCOMPARE(board().behaviourEntry(InnerMidfielder1), 3);
         QCOMPARE(board().slotEntry(InnerMidfielder1), entryOfId(107));
@@ -330,7 +330,7 @@ private slots:
     {
         QFETCH(std::optional<QByteArray>, attitude);
         QFETCH(QString, shown);
-        board().setCondition(Board::Attitude, 0);
+        board().edit()->setCondition(Board::Attitude, 0);
         MatchOrders o;
         o.attitude = attitude;
         m_folder->writeMatchOrders(o);
@@ -353,7 +353,7 @@ private slots:
     {
         QFETCH(std::optional<QByteArray>, tactic);
         QFETCH(QString, shown);
-        board().setCondition(Board::Tactique, 3);
+        board().edit()->setCondition(Board::Tactique, 3);
         MatchOrders o;
         o.tacticType = tactic;
         m_folder->writeMatchOrders(o);
@@ -392,7 +392,7 @@ private slots:
         if (teamXmlId)
             m_folder->writeTeam(*teamXmlId);
         m_teamId = teamIdBefore;
-        board().setCondition(Board::Lieu, -1);
+        board().edit()->setCondition(Board::Lieu, -1);
         MatchOrders o;
         o.homeTeamId = homeTeamId;
         m_folder->writeMatchOrders(o);
@@ -433,8 +433,8 @@ private slots:
         QFETCH(QByteArray, available);
         m_folder->writeTraining(QByteArray("9"), QByteArray("6"));
         m_folder->writeTeam("555");
-        board().setCondition(Board::Tactique, 2);
-        board().setCondition(Board::Lieu, 1);
+        board().edit()->setCondition(Board::Tactique, 2);
+        board().edit()->setCondition(Board::Lieu, 1);
         MatchOrders o;
         o.available = available;
         o.tacticType = QByteArray("1");
@@ -500,7 +500,7 @@ private slots:
 
     void captainNotInTheRosterLeavesTheBox()
     {
-        board().setCaptainEntry(entryOfId(104));
+        board().edit()->setCaptainEntry(entryOfId(104));
         readOrders({entry("4242", 18), entry("106", 17)});
         QCOMPARE(board().captainPlayerId(), 104);
         QCOMPARE(board().setPiecesPlayerId(), 106);

@@ -51,8 +51,8 @@ private slots:
         QFETCH(int, tacticBefore);
         QFETCH(int, attitudeAfter);
         QFETCH(int, tacticAfter);
-        board().setCondition(Board::Attitude, attitudeBefore);
-        board().setCondition(Board::Tactique, tacticBefore);
+        board().edit()->setCondition(Board::Attitude, attitudeBefore);
+        board().edit()->setCondition(Board::Tactique, tacticBefore);
         QVERIFY(!board().pinfosVisible());
 
         QString teamId = QStringLiteral("4711");
@@ -197,8 +197,8 @@ private slots:
             m_folder->writeXml(QStringLiteral("Training.xml"), *training);
         if (team)
             m_folder->writeXml(QStringLiteral("Team.xml"), *team);
-        board().setCondition(Board::Attitude, -1);
-        board().setCondition(Board::Tactique, -1);
+        board().edit()->setCondition(Board::Attitude, -1);
+        board().edit()->setCondition(Board::Tactique, -1);
 
         QString teamId = QStringLiteral("old");
         QVERIFY_THROWS_EXCEPTION(DataFileError, run(2, teamId));

@@ -221,7 +221,7 @@ private slots:
         Tplayer &x = addNobody(fx, QStringLiteral("Doublure"), 2);
         x.PositionValue[kDC - 1] = 1, x.PositionValue[kAT - 1] = 1;
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Confiance, 5);  // attack +5%
+        b.edit()->setCondition(Board::Confiance, 5);  // attack +5%
         b.optionToggled(Board::RecalculTous, true);
         const Board::CalculeResult r = b.calcule();
         // Star in defence: central defence 1 / 5 = 0.2 and sides 0.7 / 4: −3 each, so E = −27.
@@ -274,7 +274,7 @@ private slots:
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place); // players 1..11, the weakest, by hand
         b.substitutePicked(SubstituteWinger, 12);
-        b.setCaptainEntry(0);
+        b.edit()->setCaptainEntry(0);
         b.calcule();
         for (int place = Keeper; place <= Forward2; ++place)
             QCOMPARE(b.slotEntry(place), place);
@@ -298,7 +298,7 @@ private slots:
         }
         Board &b = fx.makeBoard();
         b.conditionPicked(Board::Tactique, 1);
-        b.setCondition(Board::Tactique, 3); // program code: no evaluation
+        b.edit()->setCondition(Board::Tactique, 3); // program code: no evaluation
         b.clearPressed();
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QStringLiteral("Inexistant"));
         b.calcule();

@@ -177,12 +177,12 @@ private slots:
         QCOMPARE(b.items(QStringLiteral("cbAD")).size(), 7);
         QCOMPARE(b.items(QStringLiteral("cbOrdreCalc")).at(5), QStringLiteral("MID-DEF-ATT"));
         // An index outside a list leaves the box without a selection.
-        b.setCondition(Board::TeamSpirit, 13);
+        b.edit()->setCondition(Board::TeamSpirit, 13);
         QCOMPARE(b.entry(QStringLiteral("cbTeamSpirit")), -1);
-        b.setCondition(Board::TeamSpirit, 12);
+        b.edit()->setCondition(Board::TeamSpirit, 12);
         QCOMPARE(b.text(QStringLiteral("cbTeamSpirit")), QStringLiteral("Le paradis sur Terre! (+2)"));
-        QVERIFY(b.setItemText(QStringLiteral("cbLieu"), 1, QStringLiteral("Dehors")));
-        QVERIFY(!b.setItemText(QStringLiteral("cbLieu"), 2, QStringLiteral("Nulle part")));
+        QVERIFY(b.edit()->setItemText(QStringLiteral("cbLieu"), 1, QStringLiteral("Dehors")));
+        QVERIFY(!b.edit()->setItemText(QStringLiteral("cbLieu"), 2, QStringLiteral("Nulle part")));
         QCOMPARE(b.items(QStringLiteral("cbLieu")).at(1), QStringLiteral("Dehors"));
     }
 
@@ -191,9 +191,9 @@ private slots:
         LineupFixture fx;
         fx.add(QStringLiteral("A"), 1).KeeperSkill = 20;
         Board &b = fx.makeBoard();
-        b.setSlotEntry(Keeper, 1);
-        b.setCondition(Board::Attitude, 2);
-        b.setBehaviourEntry(RightBack, 1);
+        b.edit()->setSlotEntry(Keeper, 1);
+        b.edit()->setCondition(Board::Attitude, 2);
+        b.edit()->setBehaviourEntry(RightBack, 1);
         QVERIFY(!b.pinfosVisible());
         QCOMPARE(b.text(QStringLiteral("LVelstats")), QString());
         QCOMPARE(b.placement(Keeper), -1);
@@ -224,7 +224,7 @@ private slots:
         p.Cards = 1, p.PositionValue[0] = 8;
         fx.add(QStringLiteral("B"), 2);
         Board &b = fx.makeBoard();
-        b.setStoredSectorOrder(4);
+        b.edit()->setStoredSectorOrder(4);
         b.slotPicked(Keeper, 1);
         b.slotPicked(Forward1, 2);
         b.behaviourPicked(Forward1, 2);
@@ -251,8 +251,8 @@ private slots:
         QCOMPARE(b.velstats(), -27);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t -27,00 \r\n")));
 
-        b.setStoredSectorOrder(9); // not an entry of the box
-        b.reset();
+        b.edit()->setStoredSectorOrder(9); // not an entry of the box
+        b.edit()->reset();
         QCOMPARE(b.sectorOrder(), -1);
         QCOMPARE(b.text(QStringLiteral("LForce1")), QString());
     }
@@ -260,7 +260,7 @@ private slots:
     void resetWithoutCandidates()
     {
         Board b;
-        b.reset();
+        b.edit()->reset();
         QCOMPARE(b.slotEntry(Keeper), -1);
         QCOMPARE(b.captainEntry(), -1);
         b.clearPressed();
@@ -278,7 +278,7 @@ private slots:
         QCOMPARE(b.entry(QStringLiteral("cbOrdreCalc")), 3);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 3);
-        b.setSectorOrder(2); // program code: nothing to store
+        b.edit()->setSectorOrder(2); // program code: nothing to store
         QCOMPARE(spy.count(), 1);
     }
 

@@ -75,12 +75,12 @@ class TestSectorRatings : public QObject {
     // confidence Passable, spirit Passifs.
     static void neutral(Board &b)
     {
-        b.setCondition(Board::Tactique, 0);
-        b.setCondition(Board::Attitude, 1);
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 4);
-        b.setCondition(Board::TeamSpirit, 4);
-        b.setCondition(Board::Entraineur, -1);
+        b.edit()->setCondition(Board::Tactique, 0);
+        b.edit()->setCondition(Board::Attitude, 1);
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 4);
+        b.edit()->setCondition(Board::TeamSpirit, 4);
+        b.edit()->setCondition(Board::Entraineur, -1);
     }
 
     // Eleven players with every skill set, all on the board.
@@ -457,17 +457,17 @@ private slots:
         LineupFixture fx;
         fill(fx);
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Tactique, 2);    // Contre-attaques
-        b.setCondition(Board::Attitude, 2);    // Meilleur match de la saison
-        b.setCondition(Board::Lieu, 1);        // Away
-        b.setCondition(Board::Confiance, 6);   // Très bonne
-        b.setCondition(Board::TeamSpirit, 7);  // Heureux
-        b.setCondition(Board::Entraineur, 0);
+        b.edit()->setCondition(Board::Tactique, 2);    // Contre-attaques
+        b.edit()->setCondition(Board::Attitude, 2);    // Meilleur match de la saison
+        b.edit()->setCondition(Board::Lieu, 1);        // Away
+        b.edit()->setCondition(Board::Confiance, 6);   // Très bonne
+        b.edit()->setCondition(Board::TeamSpirit, 7);  // Heureux
+        b.edit()->setCondition(Board::Entraineur, 0);
         const int behaviour[12] = {0, 2, 1, 3, 5, 3, 1, 4, 6, 1, 0};
         // RB Offensif, CD1 Offensif, CD2 Milieu, LB Milieu de terrain, RW Vers le centre,
         // IM1 Défensif, IM2 Attaquant, LW Défenseur, F1 Défensif, F2 Normal
         for (int place = RightBack; place <= Forward2; ++place)
-            b.setBehaviourEntry(place, behaviour[place - 1]);
+            b.edit()->setBehaviourEntry(place, behaviour[place - 1]);
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place);
 
@@ -576,12 +576,12 @@ private slots:
         LineupFixture fx;
         fill(fx);
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Tactique, 4);    // Attaque sur les ailes
-        b.setCondition(Board::Attitude, 0);    // Tranquille
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 3);   // Faible
-        b.setCondition(Board::TeamSpirit, 2);  // Furieux
-        b.setCondition(Board::Entraineur, 1);
+        b.edit()->setCondition(Board::Tactique, 4);    // Attaque sur les ailes
+        b.edit()->setCondition(Board::Attitude, 0);    // Tranquille
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 3);   // Faible
+        b.edit()->setCondition(Board::TeamSpirit, 2);  // Furieux
+        b.edit()->setCondition(Board::Entraineur, 1);
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place);
 

@@ -207,10 +207,10 @@ private slots:
         check("Calcule");
         // The backs change places (J13 with a card, J12 without), then the search fills around them.
         const int right = b.slotEntry(RightBack), left = b.slotEntry(LeftBack);
-        b.setSlotEntry(RightBack, left);
-        b.setSlotEntry(LeftBack, right);
-        b.setPlacement(RightBack, b.playerIdOfBox(RightBack));
-        b.setPlacement(LeftBack, b.playerIdOfBox(LeftBack));
+        b.edit()->setSlotEntry(RightBack, left);
+        b.edit()->setSlotEntry(LeftBack, right);
+        b.edit()->setPlacement(RightBack, b.playerIdOfBox(RightBack));
+        b.edit()->setPlacement(LeftBack, b.playerIdOfBox(LeftBack));
         b.runSearch();
         check("a lineup put in");
         b.slotPicked(Keeper, fx.entryOf(0));
@@ -258,7 +258,7 @@ private slots:
         const QStringList list = RosterListing::fill(*fx.roster, fx.roster->count, QLocale(QLocale::French));
         QCOMPARE(Board::candidateListFromRoster(*fx.roster), list);
         Board &b = fx.makeBoard();
-        b.setCandidateList(list);
+        b.edit()->setCandidateList(list);
         QCOMPARE(b.slotEntry(Keeper), -1); // a new list leaves every box without a selection
         // Each Martin has his own entry and is found by it.
         b.slotPicked(Keeper, fx.roster->players[3].ListPosition);
@@ -297,7 +297,7 @@ private slots:
         QSignalSpy spy(&b, &Board::changed);
         b.slotPicked(Keeper, 1);
         QCOMPARE(spy.count(), 1); // one event, one repaint
-        b.setBehaviourEntry(RightBack, 2);
+        b.edit()->setBehaviourEntry(RightBack, 2);
         QCOMPARE(spy.count(), 2);
     }
 };

@@ -16,12 +16,12 @@ class TestTeamFigures : public QObject {
     // Every behaviour Normal; neutral conditions except the trainer.
     static void neutralConditions(Board &b, int trainer)
     {
-        b.setCondition(Board::Tactique, 0);
-        b.setCondition(Board::Attitude, 1);
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 4);
-        b.setCondition(Board::TeamSpirit, 4);
-        b.setCondition(Board::Entraineur, trainer);
+        b.edit()->setCondition(Board::Tactique, 0);
+        b.edit()->setCondition(Board::Attitude, 1);
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 4);
+        b.edit()->setCondition(Board::TeamSpirit, 4);
+        b.edit()->setCondition(Board::Entraineur, trainer);
     }
 
 private slots:
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("LM1")), QStringLiteral("( 6,60 )"));
         QCOMPARE(b.starStrip(QStringLiteral("EtoilesMilieu1")).width, 42);
 
-        b.setNumberLocale(QLocale::c());
+        b.edit()->setNumberLocale(QLocale::c());
         b.behaviourPicked(InnerMidfielder1, 0);
         QCOMPARE(b.text(QStringLiteral("LM1")), QStringLiteral("( 7.60 )"));
     }
@@ -204,8 +204,8 @@ private slots:
         b.slotPicked(Keeper, 1);
         QCOMPARE(b.text(QStringLiteral("LG")), QStringLiteral("( 5,00 )"));
         // A slot evaluation of an empty box leaves label and strip alone.
-        b.setSlotEntry(Keeper, 0);
-        b.evaluate(Keeper);
+        b.edit()->setSlotEntry(Keeper, 0);
+        b.edit()->evaluate(Keeper);
         QCOMPARE(b.text(QStringLiteral("LG")), QStringLiteral("( 5,00 )"));
         // The event clears the display first.
         b.slotPicked(Keeper, 0);

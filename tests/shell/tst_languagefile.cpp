@@ -300,7 +300,7 @@ private slots:
                                    "cbM1", "cbM2", "cbA1", "cbA2"};
         for (const QString &box : boxes) {
             for (int i = 0; i < board.items(box).size(); ++i)
-                board.setItemText(box, i, "?");
+                board.edit()->setItemText(box, i, "?");
         }
         file.applyHeadless(&board);
         for (int t = 0; t < 6; ++t) {

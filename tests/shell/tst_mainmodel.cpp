@@ -502,7 +502,7 @@ private slots:
         MainModel model(m_folder->path());
         model.board().optionToggled(Board::Cartons, true);
         model.board().optionToggled(Board::RecalculTous, true);
-        model.board().setSectorOrder(5);
+        model.board().edit()->setSectorOrder(5);
         QVERIFY(model.saveOptions());
         const QString text = QString::fromUtf8(m_folder->read(m_folder->ini()));
         QVERIFY2(text.contains("cartons=YES\n"), qPrintable(text));

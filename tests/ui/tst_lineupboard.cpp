@@ -120,7 +120,7 @@ void TestLineupBoard::init()
     const QString folder = m_dir->path();
     TestSupport::copyTree(TestSupport::sampleDataDir(), folder);
     m_model = std::make_unique<MainModel>(folder + QLatin1Char('/'));
-    m_model->board().setNumberLocale(QLocale::c());
+    m_model->board().edit()->setNumberLocale(QLocale::c());
     m_model->startUp();
     m_page = std::make_unique<QWidget>();
     m_page->setFixedSize(835, 483);
@@ -330,8 +330,8 @@ void TestLineupBoard::programCodeChangesRunNoEvent()
     const int32_t placedBefore = board.placement(InnerMidfielder1);
 
     const int entry = entryOfName(QString::fromUtf8("Oskar Nyqvist"));
-    board.setSlotEntry(InnerMidfielder1, entry);
-    board.setBehaviourEntry(RightBack, 2);
+    board.edit()->setSlotEntry(InnerMidfielder1, entry);
+    board.edit()->setBehaviourEntry(RightBack, 2);
 
     // The boxes show the new entries, but nothing ran: no evaluation, no slot assignment.
     QCOMPARE(m1->currentIndex(), entry);
@@ -343,7 +343,7 @@ void TestLineupBoard::programCodeChangesRunNoEvent()
     QCOMPARE(board.placement(InnerMidfielder1), placedBefore);
 
     // A new candidate list leaves every box without a selection, again silently.
-    board.setCandidateList(board.candidateList().mid(0, 5));
+    board.edit()->setCandidateList(board.candidateList().mid(0, 5));
     QCOMPARE(m1->currentIndex(), -1);
     QCOMPARE(box("cbGardien")->count(), 5);
     QCOMPARE(m1Changed.count(), 0);
@@ -425,7 +425,7 @@ void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
     // Before anything was evaluated (the board as the main window creates it).
     QTemporaryDir empty;
     MainModel model(empty.path() + QLatin1Char('/'));
-    model.board().reset();
+    model.board().edit()->reset();
     QWidget page;
     LineupBoardView view(model.board(), model.folder().programPath(QStringLiteral("img/")), &page);
     page.show();
@@ -575,7 +575,7 @@ void TestLineupBoard::englishReadsWell()
     m_page->setObjectName(QStringLiteral("Form1"));
     const QString english = m_model->folder().programPath(QStringLiteral("lng/English.lng"));
     QVERIFY(WidgetLanguageApplier::applyLanguageFile(english, {m_page.get()}, &m_model->board()));
-    m_model->board().reset();
+    m_model->board().edit()->reset();
     m_model->rechargeCompoXML();
     QCOMPARE(label("LDFLD")->text(), QStringLiteral("Right wing back"));
     QCOMPARE(label("LTitreDefenseCentrale")->text(), QStringLiteral("Central defence:"));

@@ -426,7 +426,7 @@ private slots:
         QCOMPARE(board.condition(Board::Tactique), 1);
         QCOMPARE(board.text(QStringLiteral("LabelTactique")).contains(QStringLiteral("Pressing")), true);
         // The program's own setting shows in the box.
-        board.setCondition(Board::Lieu, 1);
+        board.edit()->setCondition(Board::Lieu, 1);
         QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->currentIndex(), 1);
 
         child<QCheckBox>(form.get(), "chkBlesse")->click();
@@ -457,7 +457,7 @@ private slots:
         auto form = start(folder);
         child<QCheckBox>(form.get(), "chkCartons")->click();
         child<QCheckBox>(form.get(), "chkRecalculTous")->click();
-        form->model().board().setSectorOrder(4);
+        form->model().board().edit()->setSectorOrder(4);
         QVERIFY(form->close());
         IniFile ini(folder.path(QStringLiteral("SQW.ini")));
         QCOMPARE(ini.readString("options", "cartons", QString()), QStringLiteral("YES"));

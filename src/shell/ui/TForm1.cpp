@@ -601,7 +601,7 @@ void TForm1::loadLanguage()
     // The first language of a run comes before the board is filled; a later change keeps the
     // lineup the manager composed and only shows it in the new words.
     if (!m_startUpDone)
-        m_model.board().reset();
+        m_model.board().edit()->reset();
     refreshLookupLists();
     m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
 }
