@@ -54,6 +54,14 @@ void Board::setCandidateList(const QStringList &entries)
     m_state.setCandidateList(entries);
 }
 
+void Board::Edit::restore(const LineupState &saved)
+{
+    m_board.m_state = saved;
+    m_board.m_figures.clearPoints();
+    m_board.m_figures.sector.fill(0);
+    m_board.evaluate(Keeper);
+}
+
 // ---- evaluation ------------------------------------------------------------------------------
 
 void Board::slotEvaluation(int place)

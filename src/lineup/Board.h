@@ -123,6 +123,9 @@ public:
         void setNumberLocale(const QLocale &locale);
         // Fixed item lists may be translated line by line; false when the index is outside.
         bool setItemText(const QString &boxName, int index, const QString &text);
+        // The lineup back as a copy of state() left it (the board's own, taken earlier), and
+        // every figure again; what the slots show otherwise stays.
+        void restore(const LineupState &saved);
 
     private:
         friend class Board;

@@ -214,24 +214,16 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
             if (record >= 0 && !eligible.contains(record))
                 startEligible = false;
         }
-        std::array<int, LineupSlots::kLastPlace + 1> entries{};
-        std::array<int32_t, LineupSlots::kLastPlace + 1> placement{};
-        for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-            entries[place] = m_board.slotEntry(place);
-            placement[place] = m_board.placement(place);
-        }
-        std::array<int, LineupSlots::kLastSlot + 1> behaviours{};
-        for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
-            behaviours[place] = m_board.behaviourEntry(place);
-        const int captain = m_board.captainEntry();
-        const int setPieces = m_board.setPiecesEntry();
-        const int order = m_board.sectorOrder();
+        const LineupState saved = m_board.state();
         const bool recomputeAll = m_board.option(Board::RecalculTous);
 
         m_board.edit()->setOption(Board::RecalculTous, true);
         outcome.greedyEvaluation = m_board.calcule().evaluation;
-        m_board.edit()->setOption(Board::RecalculTous, recomputeAll);
-        m_board.edit()->setSectorOrder(order);
+        {
+            auto edit = m_board.edit();
+            edit->setOption(Board::RecalculTous, recomputeAll);
+            edit->setSectorOrder(saved.sectorOrder());
+        }
 
         LineupOptimizer::Options options;
         options.timeLimitSeconds = timeLimitSeconds;
@@ -247,16 +239,7 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         }
         if (!outcome.placed) {
             outcome.unfilled.clear();
-            m_board.edit()->clearPlacementAndFigures();
-            for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-                m_board.edit()->setSlotEntry(place, entries[place]);
-                m_board.edit()->setPlacement(place, placement[place]);
-            }
-            for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
-                m_board.edit()->setBehaviourEntry(place, behaviours[place]);
-            m_board.edit()->setCaptainEntry(captain);
-            m_board.edit()->setSetPiecesEntry(setPieces);
-            m_board.edit()->refreshFigures();
+            m_board.edit()->restore(saved);
         }
         // The lineup the board now shows is the best one known: what is printed agrees with it.
         outcome.evaluation = m_board.figures().E;
