@@ -51,12 +51,12 @@ bool TmGetNewVer::download()
         http.setProxy(proxyHost, proxyPort, proxyUser, proxyPassword);
         const HttpAnswer answer = http.get(QUrl(URLCurrVerFile), QStringLiteral("version file"));
         if (answer.status != 200) {
-            m_failure = http.withAddressHint(QStringLiteral("the server answered %1").arg(answer.status));
+            m_failure = http.withAddressHint(vocab(QStringLiteral("MSG_NET_STATUS")).arg(answer.status));
             return false;
         }
         QString why;
         if (!SafeFile::write(TempFile, answer.body, &why)) {
-            m_failure = QStringLiteral("%1 cannot be written (%2)").arg(QDir::toNativeSeparators(TempFile), why);
+            m_failure = vocab(QStringLiteral("MSG_FILE_NOT_WRITTEN")).arg(QDir::toNativeSeparators(TempFile), why);
             return false;
         }
         return true;
@@ -125,7 +125,7 @@ QString TmGetNewVer::outcomeMessage() const
     case Outcome::BadHost:
         return vocab(QStringLiteral("MSG_UPDATE_BAD_HOST")).arg(m_badHost);
     case Outcome::DownloadFailed:
-        return vocab(QStringLiteral("MSG_UPDATE_FAILED")).arg(URLCurrVerFile + QStringLiteral(": ") + m_failure);
+        return vocab(QStringLiteral("MSG_UPDATE_FAILED")).arg(vocab(QStringLiteral("MSG_STEP_REASON")).arg(URLCurrVerFile, m_failure));
     case Outcome::NoOwnVersion:
         return vocab(QStringLiteral("MSG_UPDATE_NO_OWN_VERSION"));
     case Outcome::NoVersionInfo:

@@ -29,6 +29,7 @@ namespace {
 
 void out(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
 void err(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
+QString warningLine(const QString &text) { return vocab(QStringLiteral("MSG_CLI_WARNING")).arg(text) + QLatin1Char('\n'); }
 
 // A failure: its line on the error output and, for a caller that reads JSON, the error object on
 // the standard output, so that a script never has to parse the message to know what went wrong.
@@ -47,30 +48,29 @@ int check(const DataFolder &folder)
         const QString name = QString::fromLatin1(DataFolder::info(e.file).writeName);
         switch (e.status) {
         case VersionCheckEntry::Status::Missing:
-            out(QStringLiteral("%1: missing; the files after it are not checked\n").arg(name, -16));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_MISSING")).arg(name, -16) + QLatin1Char('\n'));
             break;
         case VersionCheckEntry::Status::Matches:
-            out(QStringLiteral("%1: version %2, as expected\n").arg(name, -16).arg(e.found));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_MATCHES")).arg(name, -16).arg(e.found) + QLatin1Char('\n'));
             break;
         case VersionCheckEntry::Status::Differs:
-            out(QStringLiteral("%1: version \"%2\", expected \"%3\"\n").arg(name, -16).arg(e.found, e.expected));
+            out(vocab(QStringLiteral("MSG_CLI_CHECK_DIFFERS")).arg(name, -16).arg(e.found, e.expected) + QLatin1Char('\n'));
             break;
         }
     }
     if (!result.passed) {
-        out(QStringLiteral("The version of one of the game files has changed; some figures may be wrong.\n"));
+        out(vocab(QStringLiteral("MSG_CLI_CHECK_CHANGED")) + QLatin1Char('\n'));
         return kExitFailed;
     }
     // The check passes over a missing file, but a set with a file missing is no set that passes.
     const VersionCheckEntry &last = result.visited.last();
     if (last.status == VersionCheckEntry::Status::Missing) {
-        out(QStringLiteral("The game files are incomplete: %1 is missing in %2; \"squadwright-cli download\" "
-                           "fetches your team's files.\n")
-                .arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
-                     QDir::toNativeSeparators(folder.dataFolder())));
+        out(vocab(QStringLiteral("MSG_CLI_CHECK_INCOMPLETE")).arg(QString::fromLatin1(DataFolder::info(last.file).writeName),
+                                                                  QDir::toNativeSeparators(folder.dataFolder()))
+            + QLatin1Char('\n'));
         return kExitFailed;
     }
-    out(QStringLiteral("The game files pass the version check.\n"));
+    out(vocab(QStringLiteral("MSG_CLI_CHECK_PASSED")) + QLatin1Char('\n'));
     return kExitOk;
 }
 
@@ -202,7 +202,7 @@ int roster(MainModel &model, const Options &options)
     model.chargePlayersXML(path);
     out(options.json ? rosterJson(model) : rosterTable(model));
     for (const QString &w : model.loadWarnings())
-        err(QStringLiteral("warning: %1\n").arg(w));
+        err(warningLine(w));
     return kExitOk;
 }
 
@@ -210,8 +210,7 @@ int roster(MainModel &model, const Options &options)
 void warnOfLostSettings(MainModel &model)
 {
     QObject::connect(&model, &MainModel::settingsWriteFailed, &model, [&model](const QString &key) {
-        err(QStringLiteral("warning: %1\n")
-                .arg(vocab(QStringLiteral("ERRORSETTINGSWRITE")).arg(key, QDir::toNativeSeparators(model.settings().path()))));
+        err(warningLine(vocab(QStringLiteral("ERRORSETTINGSWRITE")).arg(key, QDir::toNativeSeparators(model.settings().path()))));
     });
 }
 
@@ -222,8 +221,7 @@ bool noTeamData(const MainModel &model, const Options &options)
     if (!model.folder().findGameFile(GameFile::Players).isEmpty())
         return false;
     fail(options, QStringLiteral("data"),
-         QStringLiteral("no team data in %1 (no players file): \"squadwright-cli download\" fetches your team's files")
-             .arg(QDir::toNativeSeparators(model.folder().dataFolder())),
+         vocab(QStringLiteral("MSG_CLI_NO_TEAM_DATA")).arg(QDir::toNativeSeparators(model.folder().dataFolder())),
          kExitFailed);
     return true;
 }
@@ -233,7 +231,7 @@ void printVersionWarning(const MainModel &model)
     if (!model.versionCheck().passed) {
         QString text = vocab(QStringLiteral("ERRORXMLFILES"));
         text.replace(QStringLiteral("\r\n"), QStringLiteral(" ")).replace(QLatin1Char('\n'), QLatin1Char(' '));
-        err(QStringLiteral("warning: %1\n").arg(text));
+        err(warningLine(text));
     }
 }
 
@@ -244,7 +242,7 @@ int evaluate(MainModel &model, const Options &options, bool best)
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
-        err(QStringLiteral("warning: %1\n").arg(w));
+        err(warningLine(w));
     if (!best) {
         out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr));
         return kExitOk;
@@ -257,7 +255,7 @@ int evaluate(MainModel &model, const Options &options, bool best)
         model.board().edit()->setOption(Board::Cartons, true);
     if (!model.calculeEnabled())
         return fail(options, QStringLiteral("lineup"),
-                    QStringLiteral("no player is available for a lineup (no roster loaded, or every player unticked)"),
+                    vocab(QStringLiteral("MSG_CLI_NO_PLAYER_AVAILABLE")),
                     kExitFailed);
     const Board::CalculeResult result = model.calcule();
     out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
@@ -271,14 +269,14 @@ int optimize(MainModel &model, const Options &options)
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
-        err(QStringLiteral("warning: %1\n").arg(w));
+        err(warningLine(w));
     if (options.ignoreInjuries)
         model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
         model.board().edit()->setOption(Board::Cartons, true);
     const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
     if (!outcome.found)
-        return fail(options, QStringLiteral("lineup"), QStringLiteral("no player is eligible for a lineup"), kExitFailed);
+        return fail(options, QStringLiteral("lineup"), vocab(QStringLiteral("MSG_CLI_NO_PLAYER_ELIGIBLE")), kExitFailed);
     BoardReport::OptimumSummary summary;
     summary.proven = outcome.proven;
     summary.evaluation = outcome.evaluation;
@@ -322,8 +320,7 @@ int download(const ProgramPaths &paths, const Options &options)
     }
     if (user.trimmed().isEmpty() || code.trimmed().isEmpty())
         return fail(options, QStringLiteral("account"),
-                    QStringLiteral("download needs a user name and a security code: set [user] UserName and "
-                                   "SecurityPassword in %1 (or give --user NAME and --password-stdin)").arg(settings.path()),
+                    vocab(QStringLiteral("MSG_CLI_NO_ACCOUNT")).arg(settings.path()),
                     kExitFailed);
     SessionView view; // nothing to show along the way: failures end the run with their message
     // A slow line may need longer than the default wait; a script may want to give up sooner.
@@ -338,12 +335,12 @@ int download(const ProgramPaths &paths, const Options &options)
         // Said only where it is sure: every step before the files are replaced.
         const bool untouched = e.step() != TeamDownload::storeStep();
         return fail(options, e.step(),
-                    QStringLiteral("download failed at the %1 step: %2%3")
-                        .arg(e.step(), e.reason(), untouched ? QStringLiteral("; the earlier game files are unchanged") : QString()),
+                    vocab(untouched ? QStringLiteral("MSG_CLI_DOWNLOAD_FAILED_UNTOUCHED") : QStringLiteral("MSG_CLI_DOWNLOAD_FAILED"))
+                        .arg(OnlineError::stepName(e.step()), e.reason()),
                     kExitFailed);
     }
     for (const QString &w : result.warnings)
-        err(QStringLiteral("warning: %1\n").arg(w));
+        err(warningLine(w));
     MainModel reloaded(paths);
     return evaluate(reloaded, options, false);
 }
@@ -366,14 +363,12 @@ QByteArray errorJson(const QString &step, const QString &message)
 int run(const QString &command, const Options &options, const std::function<int(const QString &)> &usage)
 {
     if (!options.folder.isEmpty() && !QFileInfo(options.folder).isDir())
-        return fail(options, QStringLiteral("usage"), QStringLiteral("%1: no such folder").arg(options.folder), kExitUsage);
+        return fail(options, QStringLiteral("usage"), vocab(QStringLiteral("MSG_CLI_NO_FOLDER")).arg(options.folder), kExitUsage);
     // A folder named on the command line holds everything; otherwise the program's own folders,
     // the user's being prepared on first use.
     const ProgramPaths paths = options.folder.isEmpty() ? ProgramPaths::ofThisProgram()
                                                         : ProgramPaths::inOneFolder(QDir(options.folder).absolutePath());
     const QStringList problems = FirstUse::prepare(paths);
-    if (!problems.isEmpty())
-        err(QStringLiteral("warning: %1\n").arg(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(problems.join(QStringLiteral("; ")))));
     const DataFolder folder(paths.dataRoot());
     // The messages in the user's language, as the desktop program shows them: the language
     // file the settings name, its vocabulary only.
@@ -382,9 +377,11 @@ int run(const QString &command, const Options &options, const std::function<int(
         LanguageFile(language).applyVocabulary();
         LanguageFile::followQtTranslations(language);
     }
+    if (!problems.isEmpty())
+        err(warningLine(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(problems.join(QStringLiteral("; ")))));
     // Before anything reads the files: what a killed run left is mended, and said.
     for (const QString &notice : FolderTidy::run(paths).notices())
-        err(QStringLiteral("warning: %1\n").arg(notice));
+        err(warningLine(notice));
     try {
         if (command == QLatin1String("check"))
             return check(folder);
@@ -407,7 +404,7 @@ int run(const QString &command, const Options &options, const std::function<int(
         }
         return usage(QStringLiteral("unknown command %1").arg(command));
     } catch (const DataFileError &e) {
-        return fail(options, QStringLiteral("read"), QStringLiteral("cannot read %1: %2").arg(e.file(), e.reason()),
+        return fail(options, QStringLiteral("read"), vocab(QStringLiteral("MSG_CLI_CANNOT_READ")).arg(e.file(), e.reason()),
                     kExitDataFile);
     } catch (const AppError &e) {
         return fail(options, command, e.message(), kExitFailed);

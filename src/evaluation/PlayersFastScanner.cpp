@@ -3,12 +3,15 @@
 
 #include "datafiles/XmlFile.h"
 #include "evaluation/Tplayer.h"
+#include "evaluation/XmlBytes.h"
 
 #include <algorithm>
 #include <cstring>
 #include <string>
 
 namespace {
+
+using namespace XmlBytes;
 
 // Deeper nesting is declined; a players file is five levels deep.
 constexpr size_t kMaxDepth = XmlBounds::kMaxDepth;
@@ -18,163 +21,6 @@ constexpr size_t kMaxName = 1024;
 // A longer value is declined: no value of a player is more than a name, and the full parser
 // is left to judge anything out of the ordinary.
 constexpr size_t kMaxValueText = 64 * 1024;
-
-// ---- what each byte is, for the scanning loops ----
-enum Utf8Class : uint8_t { kCharByte, kNotAllowed, kLead2, kLead3, kLead4 };
-
-struct ByteTables {
-    uint8_t utf8[256] = {};
-    bool textStop[256] = {};      // ends a run of plain character data
-    bool attributeStop[256] = {}; // ends a run of plain attribute value
-    bool nameStart[256] = {};
-    bool nameChar[256] = {};
-};
-
-constexpr ByteTables makeTables()
-{
-    ByteTables t;
-    for (int b = 0; b < 256; ++b) {
-        if (b < 0x20)
-            t.utf8[b] = (b == '\t' || b == '\n' || b == '\r') ? kCharByte : kNotAllowed;
-        else if (b < 0x80)
-            t.utf8[b] = kCharByte;
-        else if (b >= 0xC2 && b <= 0xDF)
-            t.utf8[b] = kLead2;
-        else if (b >= 0xE0 && b <= 0xEF)
-            t.utf8[b] = kLead3;
-        else if (b >= 0xF0 && b <= 0xF4)
-            t.utf8[b] = kLead4;
-        else
-            t.utf8[b] = kNotAllowed; // continuation bytes alone, overlong leads, beyond U+10FFFF
-        const bool letter = (b >= 'A' && b <= 'Z') || (b >= 'a' && b <= 'z');
-        // No colon: the full parser reports a prefixed name without its prefix.
-        t.nameStart[b] = letter || b == '_';
-        t.nameChar[b] = letter || b == '_' || (b >= '0' && b <= '9') || b == '.' || b == '-';
-    }
-    for (unsigned char c : {'<', '&', ']', '\r'})
-        t.textStop[c] = true;
-    for (unsigned char c : {'"', '\'', '<', '&', '\t', '\n', '\r'})
-        t.attributeStop[c] = true;
-    return t;
-}
-
-constexpr ByteTables kTables = makeTables();
-
-bool isContinuation(uint8_t b) { return (b & 0xC0) == 0x80; }
-
-// True when the bytes are valid UTF-8 (shortest forms, no surrogates, at most U+10FFFF) and
-// every character is one XML allows.
-bool validCharacters(const uint8_t *p, const uint8_t *end)
-{
-    while (p < end) {
-        // Plain ASCII without control characters goes eight bytes at a time.
-        while (end - p >= 8) {
-            uint64_t w;
-            std::memcpy(&w, p, 8);
-            const uint64_t high = w & 0x8080808080808080ull;
-            const uint64_t below20 = (w - 0x2020202020202020ull) & ~w & 0x8080808080808080ull;
-            if (high | below20)
-                break;
-            p += 8;
-        }
-        if (p >= end)
-            break;
-        const uint8_t b = *p;
-        switch (kTables.utf8[b]) {
-        case kCharByte:
-            ++p;
-            break;
-        case kLead2:
-            if (end - p < 2 || !isContinuation(p[1]))
-                return false;
-            p += 2;
-            break;
-        case kLead3: {
-            if (end - p < 3 || !isContinuation(p[1]) || !isContinuation(p[2]))
-                return false;
-            const uint32_t c = (uint32_t(b & 0x0F) << 12) | (uint32_t(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
-            if (c < 0x800 || (c >= 0xD800 && c <= 0xDFFF) || c == 0xFFFE || c == 0xFFFF)
-                return false;
-            p += 3;
-            break;
-        }
-        case kLead4: {
-            if (end - p < 4 || !isContinuation(p[1]) || !isContinuation(p[2]) || !isContinuation(p[3]))
-                return false;
-            const uint32_t c = (uint32_t(b & 0x07) << 18) | (uint32_t(p[1] & 0x3F) << 12)
-                | (uint32_t(p[2] & 0x3F) << 6) | (p[3] & 0x3F);
-            if (c < 0x10000 || c > 0x10FFFF)
-                return false;
-            p += 4;
-            break;
-        }
-        default:
-            return false;
-        }
-    }
-    return true;
-}
-
-bool isXmlChar(uint32_t c)
-{
-    return c == 0x9 || c == 0xA || c == 0xD || (c >= 0x20 && c <= 0xD7FF) || (c >= 0xE000 && c <= 0xFFFD)
-        || (c >= 0x10000 && c <= 0x10FFFF);
-}
-
-void appendUtf8(std::string &out, uint32_t c)
-{
-    if (c < 0x80) {
-        out.push_back(char(c));
-    } else if (c < 0x800) {
-        out.push_back(char(0xC0 | (c >> 6)));
-        out.push_back(char(0x80 | (c & 0x3F)));
-    } else if (c < 0x10000) {
-        out.push_back(char(0xE0 | (c >> 12)));
-        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (c & 0x3F)));
-    } else {
-        out.push_back(char(0xF0 | (c >> 18)));
-        out.push_back(char(0x80 | ((c >> 12) & 0x3F)));
-        out.push_back(char(0x80 | ((c >> 6) & 0x3F)));
-        out.push_back(char(0x80 | (c & 0x3F)));
-    }
-}
-
-// Text from bytes already checked to be valid UTF-8. Not QString::fromUtf8: that drops a
-// leading U+FEFF, which in a value is a character like any other.
-QString fromCheckedUtf8(const std::string &bytes)
-{
-    QString text(qsizetype(bytes.size()), Qt::Uninitialized);
-    char16_t *out = reinterpret_cast<char16_t *>(text.data());
-    const uint8_t *p = reinterpret_cast<const uint8_t *>(bytes.data());
-    const uint8_t *end = p + bytes.size();
-    while (p < end) {
-        const uint8_t b = *p;
-        uint32_t c;
-        if (b < 0x80) {
-            c = b;
-            p += 1;
-        } else if (b < 0xE0) {
-            c = (uint32_t(b & 0x1F) << 6) | (p[1] & 0x3F);
-            p += 2;
-        } else if (b < 0xF0) {
-            c = (uint32_t(b & 0x0F) << 12) | (uint32_t(p[1] & 0x3F) << 6) | (p[2] & 0x3F);
-            p += 3;
-        } else {
-            c = (uint32_t(b & 0x07) << 18) | (uint32_t(p[1] & 0x3F) << 12) | (uint32_t(p[2] & 0x3F) << 6)
-                | (p[3] & 0x3F);
-            p += 4;
-        }
-        if (c < 0x10000) {
-            *out++ = char16_t(c);
-        } else {
-            *out++ = QChar::highSurrogate(c);
-            *out++ = QChar::lowSurrogate(c);
-        }
-    }
-    text.truncate(out - reinterpret_cast<char16_t *>(text.data()));
-    return text;
-}
 
 bool isSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 

@@ -34,11 +34,8 @@ constexpr KindInfo kKinds[kCount + 1] = {
     {"MA", "MIA", "ABVMILIEUAILE", "MILIEUAILE"},
     {"AT", "ATT", "ABVATTAQUANT", "ATTAQUANT"},
     {"ATD", "ATD", "ABVATTAQUANTDEF", "ATTAQUANTDEF"},
-    // The forward towards the wing came last and never got texts a language file can change.
-    {"ATA", "ATA", nullptr, nullptr},
+    {"ATA", "ATA", "ABVATTAQUANTAILE", "ATTAQUANTAILE"},
 };
-
-constexpr int kForwardTowardsWing = 19;
 
 struct SkillInfo {
     const char *suffix;
@@ -82,16 +79,12 @@ const char *nameKey(int kind)
 
 QString abbreviation(int kind)
 {
-    if (kind == kForwardTowardsWing)
-        return QStringLiteral("ATA");
     const char *key = abbreviationKey(kind);
     return key ? vocab(QString::fromLatin1(key)) : QString();
 }
 
 QString name(int kind)
 {
-    if (kind == kForwardTowardsWing)
-        return QStringLiteral("Attaquant vers l'aile");
     const char *key = nameKey(kind);
     return key ? vocab(QString::fromLatin1(key)) : QString();
 }

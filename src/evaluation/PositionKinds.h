@@ -12,10 +12,10 @@ constexpr int kSkillCount = 7;
 // text), never a crash. The trainer (kind 0) has no key prefix and no column: "".
 const char *keyPrefix(int kind);        // "Gardien", "DL", ..., "ATA"
 const char *columnCaption(int kind);    // roster list column: "G", "DL", ..., "ATT", "ATD", "ATA"
-const char *abbreviationKey(int kind);  // vocabulary key, nullptr for kind 19
-const char *nameKey(int kind);          // vocabulary key, nullptr for kind 19
-QString abbreviation(int kind);         // current text (kind 0..19); kind 19 always "ATA"
-QString name(int kind);                 // current text (kind 0..19); kind 19 always fixed
+const char *abbreviationKey(int kind);  // vocabulary key
+const char *nameKey(int kind);          // vocabulary key
+QString abbreviation(int kind);         // current text (kind 0..19)
+QString name(int kind);                 // current text (kind 0..19)
 
 const char *skillSuffix(int skill);     // "Endurance", "Construction", ..., "Gardien"
 const char *skillElement(int skill);    // "StaminaSkill", ..., "KeeperSkill"

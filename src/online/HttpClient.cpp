@@ -20,24 +20,24 @@ QString networkReason(QNetworkReply::NetworkError error, bool *proxy)
     *proxy = false;
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("the server refused the connection");
+        return vocab(QStringLiteral("MSG_NET_REFUSED"));
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("the server closed the connection before the answer was complete");
+        return vocab(QStringLiteral("MSG_NET_CLOSED"));
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("the server's host name was not found");
+        return vocab(QStringLiteral("MSG_NET_HOST_NOT_FOUND"));
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyConnectionClosedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
         *proxy = true;
-        return QStringLiteral("the proxy could not be used; ") + vocab(QStringLiteral("MSG_CHECK_PROXY"));
+        return vocab(QStringLiteral("MSG_REASON_HINT")).arg(vocab(QStringLiteral("MSG_NET_PROXY")), vocab(QStringLiteral("MSG_CHECK_PROXY")));
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("the secure connection could not be set up");
+        return vocab(QStringLiteral("MSG_NET_SECURE"));
     case QNetworkReply::TooManyRedirectsError:
-        return QStringLiteral("too many redirections");
+        return vocab(QStringLiteral("MSG_NET_REDIRECTS"));
     default:
-        return QStringLiteral("the connection failed (network error %1)").arg(int(error));
+        return vocab(QStringLiteral("MSG_NET_FAILED")).arg(int(error));
     }
 }
 } // namespace
@@ -75,7 +75,7 @@ QNetworkProxy HttpClient::proxy() const { return m_manager->proxy(); }
 
 QString HttpClient::withAddressHint(const QString &reason) const
 {
-    return reason + QStringLiteral("; ") + vocab(m_addressHint);
+    return vocab(QStringLiteral("MSG_REASON_HINT")).arg(reason, vocab(m_addressHint));
 }
 
 void HttpClient::stop()
@@ -92,7 +92,7 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
 {
     QUrl url = firstUrl;
     if (!url.isValid() || url.host().isEmpty())
-        throw OnlineError(step, QStringLiteral("no server address is known"));
+        throw OnlineError(step, vocab(QStringLiteral("MSG_NET_NO_ADDRESS")));
     for (int redirects = 0;; ++redirects) {
         if (m_stopped)
             throw OnlineError(step, vocab(QStringLiteral("MSG_ONLINE_STOPPED")));
@@ -154,12 +154,12 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
         if (m_stopped)
             throw OnlineError(step, vocab(QStringLiteral("MSG_ONLINE_STOPPED")));
         if (timedOut)
-            throw OnlineError(step, withAddressHint(QStringLiteral("no answer within %1 seconds").arg(m_timeoutMs / 1000.0)));
+            throw OnlineError(step, withAddressHint(vocab(QStringLiteral("MSG_NET_TIMEOUT")).arg(m_timeoutMs / 1000.0)));
         if (tooLarge)
-            throw OnlineError(step, QStringLiteral("the answer is larger than %1 MiB").arg(XmlBounds::kMaxBytes / (1024 * 1024)));
+            throw OnlineError(step, vocab(QStringLiteral("MSG_NET_TOO_LARGE")).arg(XmlBounds::kMaxBytes / (1024 * 1024)));
         if (answer.status >= 400 && answer.status != 401 && answer.status != 407) {
             // "Not found" mostly means an address that names another web server.
-            const QString reason = QStringLiteral("the server answered %1 %2").arg(answer.status).arg(phrase).trimmed();
+            const QString reason = vocab(QStringLiteral("MSG_NET_STATUS")).arg(QStringLiteral("%1 %2").arg(answer.status).arg(phrase).trimmed());
             throw OnlineError(step, answer.status == 404 ? withAddressHint(reason) : reason);
         }
         if (answer.status == 0 || (error != QNetworkReply::NoError && (error < QNetworkReply::ContentAccessDenied
@@ -172,7 +172,7 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
             const QByteArray location = answer.header("Location");
             if (!location.isEmpty()) {
                 if (redirects >= kMaxRedirects)
-                    throw OnlineError(step, QStringLiteral("more than %1 redirections").arg(kMaxRedirects));
+                    throw OnlineError(step, vocab(QStringLiteral("MSG_NET_MORE_REDIRECTS")).arg(kMaxRedirects));
                 url = url.resolved(QUrl::fromEncoded(location));
                 if (answer.status != 307 && answer.status != 308)
                     post = false;

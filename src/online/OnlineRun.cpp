@@ -25,10 +25,10 @@ bool OnlineRun::underWay() { return g_underWay; }
 DownloadResult OnlineRun::run(Session &session, const QString &dataFolder, const QString &user, const QString &code)
 {
     if (g_underWay)
-        throw OnlineError(QStringLiteral("download"), QStringLiteral("a download is already under way"));
+        throw OnlineError(QStringLiteral("download"), vocab(QStringLiteral("MSG_DOWNLOAD_UNDER_WAY")));
     if (user.trimmed().isEmpty() || code.trimmed().isEmpty())
         throw OnlineError(QStringLiteral("login"),
-                          QStringLiteral("no user name or security code: set them in the settings ([user] UserName and SecurityPassword)"));
+                          vocab(QStringLiteral("MSG_NO_ACCOUNT")));
     SessionView &view = session.view();
     RunGuard guard(view);
     session.http().clearStop();
@@ -42,15 +42,15 @@ DownloadResult OnlineRun::run(Session &session, const QString &dataFolder, const
         if (session.connected())
             session.abandon();
         view.setProgress(0);
-        view.setStepText(vocab(QStringLiteral("MSG_ONLINE_FAILED_STEP")).arg(e.step()));
+        view.setStepText(vocab(QStringLiteral("MSG_ONLINE_FAILED_STEP")).arg(OnlineError::stepName(e.step())));
         throw;
     }
     // Every file is stored by now: an unconfirmed logout does not undo the download.
     try {
         if (!session.logout() && session.failedLogouts() > 0)
-            result.warnings << QStringLiteral("The server did not confirm the logout.");
+            result.warnings << vocab(QStringLiteral("MSG_LOGOUT_UNCONFIRMED"));
     } catch (const OnlineError &e) {
-        result.warnings << QStringLiteral("The server did not confirm the logout (%1).").arg(e.reason());
+        result.warnings << vocab(QStringLiteral("MSG_LOGOUT_UNCONFIRMED_WHY")).arg(e.reason());
     }
     return result;
 }

@@ -15,8 +15,6 @@ const QString kStepMenu = QStringLiteral("menu");
 const QString kStepSecurity = QStringLiteral("security code check");
 const QString kStepLogin = QStringLiteral("login");
 const QString kStepLogout = QStringLiteral("logout");
-const QString kNotConnected = QStringLiteral("Not connected!");
-const QString kNoSecurityCode = QStringLiteral("Error No security password !");
 } // namespace
 
 Session::Session(HttpClient &http, SessionView &view, const QString &dataFolder, const QString &gameHost,
@@ -99,7 +97,7 @@ bool Session::failEnd()
     // No session was opened: the next run must log in again rather than use a dead one.
     m_connected = false;
     m_view.markStep(0, SessionView::RedFlag, true);
-    m_view.setConnectionText(kNotConnected);
+    m_view.setConnectionText(vocab(QStringLiteral("MSG_NOT_CONNECTED")));
     return false;
 }
 
@@ -109,7 +107,7 @@ void Session::abandon()
     m_baseUrl.clear();
     m_cookie.clear();
     m_http.setCookie({});
-    m_view.setConnectionText(kNotConnected);
+    m_view.setConnectionText(vocab(QStringLiteral("MSG_NOT_CONNECTED")));
 }
 
 bool Session::login(const QString &user, const QString &code)
@@ -120,7 +118,7 @@ bool Session::login(const QString &user, const QString &code)
     m_http.setCookie({});
     m_http.setAgent("Squadwright, v" + m_version.toUtf8());
     m_view.clearSteps();
-    m_view.addStep(QStringLiteral("Connexion to Velmorra"));
+    m_view.addStep(vocab(QStringLiteral("MSG_STEP_CONNECTING")));
 
     if (user.trimmed().isEmpty() || code.trimmed().isEmpty()) {
         m_failureStep = kStepLogin;
@@ -134,13 +132,13 @@ bool Session::login(const QString &user, const QString &code)
         const QUrl menu = menuUrl(m_gameHost);
         if (!menu.isValid())
             throw OnlineError(kStepMenu, m_http.withAddressHint(
-                                             QStringLiteral("the game server setting \"%1\" is not a host, host:port or http(s) URL").arg(m_gameHost)));
+                                             vocab(QStringLiteral("MSG_BAD_GAME_HOST")).arg(m_gameHost)));
         const HttpAnswer menuAnswer = m_http.get(menu, kStepMenu);
         takeCookie(menuAnswer);
         m_baseUrl = answerText(menuAnswer, QStringLiteral("Connection.xml"), QStringLiteral("RecommendedURL")).trimmed();
         if (m_baseUrl.isEmpty())
-            throw OnlineError(kStepMenu, m_http.withAddressHint(QStringLiteral("the server named no session server")));
-        m_view.setConnectionText(QStringLiteral("Trying to connect to ") + m_baseUrl);
+            throw OnlineError(kStepMenu, m_http.withAddressHint(vocab(QStringLiteral("MSG_NO_SESSION_SERVER"))));
+        m_view.setConnectionText(vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(m_baseUrl));
 
         const QByteArray name = encodeCredential(user);
         const HttpAnswer security = m_http.post(
@@ -150,13 +148,14 @@ bool Session::login(const QString &user, const QString &code)
         noteAnswered();
         takeCookie(security);
         if (answerText(security, QStringLiteral("Security.xml"), QStringLiteral("HasSecurityCode")) == QLatin1String("False")) {
-            m_view.addStep(kNoSecurityCode);
-            m_view.setConnectionText(kNoSecurityCode + m_baseUrl);
+            const QString noCode = vocab(QStringLiteral("MSG_NO_SECURITY_CODE"));
+            m_view.addStep(noCode);
+            m_view.setConnectionText(noCode + m_baseUrl);
             m_failureStep = kStepSecurity;
-            m_failureReason = QStringLiteral("the account has no security code; set one up on the game's site and store it in the settings");
+            m_failureReason = vocab(QStringLiteral("MSG_NO_SECURITY_CODE_WHY"));
             return failEnd();
         }
-        m_view.setConnectionText(QStringLiteral("Trying to connect to ") + m_baseUrl);
+        m_view.setConnectionText(vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(m_baseUrl));
 
         const HttpAnswer login = m_http.post(
             QUrl::fromEncoded(m_baseUrl.toUtf8() + "/Common/default.asp?actionType=login&loginType=VLDX&outputType=XML&loginname="
@@ -166,14 +165,13 @@ bool Session::login(const QString &user, const QString &code)
         takeCookie(login);
         if (answerText(login, QStringLiteral("Connection1.xml"), QStringLiteral("ActionSuccessful")) == QLatin1String("True")) {
             m_connected = true;
-            m_view.setConnectionText(QStringLiteral("Connected to ") + m_baseUrl);
+            m_view.setConnectionText(vocab(QStringLiteral("MSG_CONNECTED_TO")).arg(m_baseUrl));
             m_view.markStep(0, SessionView::GreenFlag, true);
             return true;
         }
         m_failureStep = kStepLogin;
-        m_failureReason = QStringLiteral("the server refused the login; check the user name and the security code");
-        m_view.showMessage(QStringLiteral("Login failed !\r\nPlease check Velmorra username or Security Code.\r\n"
-                                          "Make sure that you are using Security Code and NOT Velmorra password!"));
+        m_failureReason = vocab(QStringLiteral("MSG_LOGIN_REFUSED"));
+        m_view.showMessage(vocab(QStringLiteral("MSG_LOGIN_FAILED")));
         m_connected = false;
         logout();
         m_connected = false;
@@ -195,7 +193,7 @@ bool Session::logout()
             QUrl::fromEncoded(m_baseUrl.toUtf8() + "/Common/default.asp?outputType=XML&actionType=logout"), kStepLogout);
         noteAnswered();
         if (answerText(answer, QStringLiteral("deconnect.xml"), QStringLiteral("ActionSuccessful")) == QLatin1String("True")) {
-            m_view.setConnectionText(QStringLiteral("disconnected"));
+            m_view.setConnectionText(vocab(QStringLiteral("MSG_DISCONNECTED")));
             m_http.setCookie({});
             m_cookie.clear();
             m_baseUrl.clear();

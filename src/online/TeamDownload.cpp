@@ -4,6 +4,7 @@
 #include "online/OnlineError.h"
 #include "online/Session.h"
 #include "online/SessionView.h"
+#include "common/Vocabulary.h"
 #include "platform/SafeFile.h"
 
 #include <QDir>
@@ -64,9 +65,10 @@ void TeamDownload::freshLogin()
         throw OnlineError(m_session.failureStep(), m_session.failureReason());
 }
 
-HttpAnswer TeamDownload::fetchOne(const QString &logText, const QString &step, const QByteArray &path)
+HttpAnswer TeamDownload::fetchOne(const QString &fileName, const QString &step, const QByteArray &path)
 {
     SessionView &view = m_session.view();
+    const QString logText = vocab(QStringLiteral("MSG_STEP_DOWNLOAD")).arg(fileName);
     view.addStep(logText);
     view.setStepText(logText);
     const HttpAnswer answer = m_session.http().get(QUrl::fromEncoded(m_session.baseUrl().toUtf8() + path), step);
@@ -88,26 +90,25 @@ TeamDownload::Fetched TeamDownload::fetch(bool mayRetry)
     view.setBusy(true);
     view.setProgress(10);
     Fetched fetched;
-    const HttpAnswer team = fetchOne(QStringLiteral("Download teamDetails.xml"), QStringLiteral("team details"),
+    const HttpAnswer team = fetchOne(QStringLiteral("teamDetails.xml"), QStringLiteral("team details"),
                                      "/Common/teamDetails.asp?outputType=XML&actionType=view");
     const QByteArray type = team.header("Content-Type");
     if (type != "text/xml; charset=utf-8" && type != "text/html; charset=utf-8") {
         // An error page in place of the team: the session went wrong; one fresh login may mend it.
         if (!mayRetry)
             throw OnlineError(QStringLiteral("team details"),
-                              QStringLiteral("the server sent \"%1\" instead of the team's XML, also after a fresh login")
-                                  .arg(QString::fromUtf8(type)));
+                              vocab(QStringLiteral("MSG_WRONG_CONTENT_TYPE")).arg(QString::fromUtf8(type)));
         freshLogin();
         return fetch(false);
     }
     accept(fetched, GameFile::TeamDetails, team.body, 20, 1);
     accept(fetched, GameFile::Players,
-           fetchOne(QStringLiteral("Download Players.xml"), QStringLiteral("players"),
+           fetchOne(QStringLiteral("Players.xml"), QStringLiteral("players"),
                     "/Common/players.asp?outputType=XML&actionType=view&orderBy=Lastname").body, 40, 2);
     accept(fetched, GameFile::Training,
-           fetchOne(QStringLiteral("Download Training.xml"), QStringLiteral("training"),
+           fetchOne(QStringLiteral("Training.xml"), QStringLiteral("training"),
                     "/Common/training.asp?outputType=XML&actionType=view").body, 50, 3);
-    const QByteArray matches = fetchOne(QStringLiteral("Download Matchs.xml"), QStringLiteral("matches"),
+    const QByteArray matches = fetchOne(QStringLiteral("Matchs.xml"), QStringLiteral("matches"),
                                         "/Common/matches.asp?outputType=XML&actionType=view").body;
     accept(fetched, GameFile::Matches, matches, 60, 4);
 
@@ -119,20 +120,16 @@ TeamDownload::Fetched TeamDownload::fetch(bool mayRetry)
             freshLogin();
             return fetch(false);
         }
-        fetched.warnings << QStringLiteral("The matches file could not be read, also after a fresh login: no match orders "
-                                           "were fetched and the earlier match orders stay.");
+        fetched.warnings << vocab(QStringLiteral("MSG_MATCHES_UNREADABLE"));
     } else if (!beyondCount.isEmpty()) {
         // The file's own count is what the game means: a match past it is not taken on a guess.
-        fetched.warnings << QStringLiteral("The matches file lists the upcoming match %1 after the entries its Count "
-                                           "announces: no match orders were fetched and the earlier match orders stay.")
-                                .arg(beyondCount);
+        fetched.warnings << vocab(QStringLiteral("MSG_MATCH_BEYOND_COUNT")).arg(beyondCount);
     } else if (fetched.matchId.isEmpty()) {
-        fetched.warnings << QStringLiteral("The matches file lists no upcoming match: no match orders were fetched and the "
-                                           "earlier match orders stay.");
+        fetched.warnings << vocab(QStringLiteral("MSG_NO_UPCOMING_MATCH"));
     }
     view.setProgress(80);
     if (!fetched.matchId.isEmpty()) {
-        const HttpAnswer orders = fetchOne(QStringLiteral("Download MatchOrders.xml"), QStringLiteral("match orders"),
+        const HttpAnswer orders = fetchOne(QStringLiteral("MatchOrders.xml"), QStringLiteral("match orders"),
                                            "/Common/matchOrders.asp?outputType=XML&matchID="
                                                + fetched.matchId.toUtf8().toPercentEncoding());
         accept(fetched, GameFile::MatchOrders, orders.body, 80, 5);
@@ -144,14 +141,14 @@ void TeamDownload::store(const Fetched &fetched)
 {
     const QString folder = m_folder.dataFolder();
     if (!QDir().mkpath(folder))
-        throw OnlineError(kStepStore, QStringLiteral("the data folder %1 cannot be created").arg(folder));
+        throw OnlineError(kStepStore, vocab(QStringLiteral("MSG_FOLDER_NOT_CREATED")).arg(folder));
     // All the answers take the place of the earlier files at once, even across a kill.
     QList<QPair<QString, QByteArray>> files;
     for (const auto &f : fetched.files)
         files.append({QString::fromLatin1(DataFolder::info(f.first).writeName), f.second});
     QString why;
     if (!SafeFile::writeAll(folder, files, &why))
-        throw OnlineError(kStepStore, QStringLiteral("cannot write %1").arg(why));
+        throw OnlineError(kStepStore, vocab(QStringLiteral("MSG_CANNOT_WRITE")).arg(why));
 }
 
 DownloadResult TeamDownload::run()

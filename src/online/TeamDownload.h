@@ -45,7 +45,7 @@ private:
         QStringList warnings;
     };
     Fetched fetch(bool mayRetry);
-    HttpAnswer fetchOne(const QString &logText, const QString &step, const QByteArray &path);
+    HttpAnswer fetchOne(const QString &fileName, const QString &step, const QByteArray &path);
     void accept(Fetched &into, GameFile file, const QByteArray &body, int progress, int line);
     void freshLogin();
     void store(const Fetched &fetched);

@@ -49,6 +49,16 @@ LineupInput LineupModel::emptyLineup(const LineupState &state)
     return in;
 }
 
+LineupInput LineupModel::probeLineup(const LineupState &state) const
+{
+    LineupInput in = emptyLineup(state);
+    if (m_free) {
+        for (int place = RightBack; place <= kLastSlot; ++place)
+            in.behaviour[place] = -1;
+    }
+    return in;
+}
+
 void LineupModel::put(const LineupState &state, LineupInput &in, int place, int record)
 {
     in.player[place] = record < 0 ? nullptr : &state.roster()->players[record];
@@ -104,11 +114,7 @@ void LineupModel::computeShares(const LineupState &state)
 {
     const int n = int(m_eligible.size());
     m_shares.assign(n, std::vector<Sectors>(m_choices.size()));
-    LineupInput in = emptyLineup(state);
-    if (m_free) {
-        for (int place = RightBack; place <= kLastSlot; ++place)
-            in.behaviour[place] = -1;
-    }
+    LineupInput in = probeLineup(state);
     for (size_t o = 0; o < m_choices.size(); ++o) {
         const Choice ch = m_choices[o];
         const int before = in.behaviour[ch.place];
@@ -131,11 +137,7 @@ void LineupModel::computeShares(const LineupState &state)
 void LineupModel::findReadSkills(const LineupState &state)
 {
     m_reads.assign(m_choices.size(), {});
-    LineupInput in = emptyLineup(state);
-    if (m_free) {
-        for (int place = RightBack; place <= kLastSlot; ++place)
-            in.behaviour[place] = -1;
-    }
+    LineupInput in = probeLineup(state);
     for (size_t o = 0; o < m_choices.size(); ++o) {
         const Choice ch = m_choices[o];
         if (m_free && ch.place != Keeper)

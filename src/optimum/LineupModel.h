@@ -47,6 +47,8 @@ public:
     void exclude(const Lineup &lineup);
 
 private:
+    // The empty lineup a single player is rated in; free behaviours: no behaviour but his own.
+    LineupInput probeLineup(const LineupState &state) const;
     // One place with one behaviour (the keeper's is -1; with the board's behaviours, the box's).
     struct Choice {
         int place;

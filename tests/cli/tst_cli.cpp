@@ -387,7 +387,7 @@ private slots:
         writeFile(path, xml);
         const Run r = runCli({"--folder", m_folder, "check"});
         QCOMPARE(r.code, 1);
-        QVERIFY(r.out.contains("\"1.2\""));
+        QVERIFY2(r.out.contains("version « 1.2 », « 1.1 » attendue"), r.out.constData());
     }
 
     void checkReportsAMissingFileWithOne_data()
@@ -402,8 +402,8 @@ private slots:
         QVERIFY(QFile::remove(m_folder + "/xml/" + file));
         const Run r = runCli({"--folder", m_folder, "check"});
         QCOMPARE(r.code, 1);
-        QVERIFY2(!r.out.contains("pass") && r.out.contains("incomplete") && r.out.contains("download"), r.out.constData());
-        QVERIFY(r.out.contains(file.toLower().toLatin1() + " is missing") || r.out.contains(file.toLatin1() + " is missing"));
+        QVERIFY2(!r.out.contains("passent") && r.out.contains("incomplets") && r.out.contains("download"), r.out.constData());
+        QVERIFY(r.out.contains(file.toLower().toLatin1() + " manque") || r.out.contains(file.toLatin1() + " manque"));
     }
 
     void noTeamDataSaysWhereToGetIt_data()
@@ -421,7 +421,7 @@ private slots:
         QVERIFY(QDir().mkpath(m_folder + "/xml"));
         const Run r = runCli(QStringList{"--folder", m_folder} + args);
         QCOMPARE(r.code, 1);
-        QVERIFY2(r.err.contains("no team data") && r.err.contains("squadwright-cli download"), r.err.constData());
+        QVERIFY2(r.err.contains("aucune donnée d'équipe") && r.err.contains("squadwright-cli download"), r.err.constData());
         if (!args.contains("--json")) {
             QVERIFY(r.out.isEmpty());
         } else {
@@ -546,13 +546,18 @@ private slots:
     void messagesFollowTheSettingsLanguage_data()
     {
         QTest::addColumn<QByteArray>("langue");
+        QTest::addColumn<QByteArray>("lead");
         QTest::addColumn<QByteArray>("reason");
-        QTest::newRow("Francais") << QByteArray("Francais") << QByteArray("XML mal formé à la ligne");
-        QTest::newRow("English") << QByteArray("English") << QByteArray("not well-formed XML at line");
+        // The whole line in the one language, its frame as much as the reader's reason.
+        QTest::newRow("Francais") << QByteArray("Francais") << QByteArray("squadwright-cli: impossible de lire ")
+                                  << QByteArray("players.xml : XML mal formé à la ligne");
+        QTest::newRow("English") << QByteArray("English") << QByteArray("squadwright-cli: cannot read ")
+                                 << QByteArray("players.xml: not well-formed XML at line");
     }
     void messagesFollowTheSettingsLanguage()
     {
         QFETCH(QByteArray, langue);
+        QFETCH(QByteArray, lead);
         QFETCH(QByteArray, reason);
         QByteArray ini = readAll(m_folder + "/SQW.ini");
         ini.replace("langue=Francais", "langue=" + langue);
@@ -560,7 +565,7 @@ private slots:
         writeFile(m_folder + "/xml/players.xml", "<VelmorraData><Team>");
         const Run r = runCli({"--folder", m_folder, "roster"});
         QCOMPARE(r.code, 3);
-        QVERIFY2(r.err.contains(reason), r.err.constData());
+        QVERIFY2(r.err.startsWith(lead) && r.err.contains(reason), r.err.constData());
     }
 
     void missingPlayersFileExitsWithThree()
@@ -881,7 +886,7 @@ private slots:
         writeFile(m_folder + "/xml/players.xml", xml);
         const Run r = runCli({"--folder", m_folder, "optimize"});
         QCOMPARE(r.code, 1);
-        QVERIFY(r.err.contains("no player is eligible"));
+        QVERIFY2(r.err.contains("aucun joueur ne peut être aligné"), r.err.constData());
         QCOMPARE(runCli({"--folder", m_folder, "optimize", "--ignore-cards"}).code, 0);
     }
 

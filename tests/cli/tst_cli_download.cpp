@@ -86,7 +86,7 @@ private slots:
         const Run run = runCli({"download"});
         QCOMPARE(run.code, 0);
         QCOMPARE(readAll(program->filePath("xml/players.xml")), server->bodies["players"]);
-        QVERIFY2(run.err.startsWith("warning: ") && run.err.contains("did not confirm the logout") && run.err.count('\n') == 1,
+        QVERIFY2(run.err.startsWith("avertissement : ") && run.err.contains("n'a pas confirmé la déconnexion") && run.err.count('\n') == 1,
                  run.err.constData());
         QVERIFY(!run.err.contains("unchanged"));
         QCOMPARE(run.out, runCli({"evaluate"}).out);
@@ -120,7 +120,7 @@ private slots:
         server->failStep = QStringLiteral("players");
         run = runCli({"download", "--password-stdin"}, "s3cret\n");
         QCOMPARE(run.code, 1);
-        QVERIFY2(run.err.contains("players step") && run.err.count('\n') == 1, run.err.constData());
+        QVERIFY2(run.err.contains("l'étape « joueurs »") && run.err.count('\n') == 1, run.err.constData());
         QVERIFY(!run.err.contains("s3cret"));
         QVERIFY(run.out.isEmpty());
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
@@ -137,7 +137,7 @@ private slots:
         server->slowStep = QStringLiteral("menu");
         run = runCli({"download", "--password-stdin", "--timeout", "1"}, "s3cret\n");
         QCOMPARE(run.code, 1);
-        QVERIFY2(run.err.contains("menu step") && run.err.contains("within 1 seconds"), run.err.constData());
+        QVERIFY2(run.err.contains("l'étape « menu »") && run.err.contains("aucune réponse en 1 secondes"), run.err.constData());
         QCOMPARE(runCli({"evaluate", "--timeout", "5"}).code, 2);
     }
 

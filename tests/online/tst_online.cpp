@@ -6,6 +6,8 @@
 #include "online/TeamDownload.h"
 #include "platform/SafeFile.h"
 #include "support/FakeGameServer.h"
+#include "support/ShippedVocabulary.h"
+#include "support/VocabularyInspector.h"
 
 #include "common/Vocabulary.h"
 
@@ -76,6 +78,9 @@ struct Folder {
 class TestOnline : public QObject {
     Q_OBJECT
 private slots:
+    // The reasons below are read as the English interface gives them.
+    void initTestCase() { QVERIFY(TestSupport::useShippedVocabulary(QStringLiteral("English"))); }
+    void cleanupTestCase() { VocabularyInspector::resetToDefaults(); }
     void init()
     {
         server = new FakeGameServer(this);
@@ -192,6 +197,62 @@ private slots:
         QCOMPARE(server->requests[2].query("loginname"), QByteArray("Jean%20%26%20Co%20%231%3D%2B%25"));
         QCOMPARE(server->requests[2].query("readonlypassword"), QByteArray("a%20b%26c%3Dd%23e%2Bf%25g%20%C3%A9"));
         QCOMPARE(read(folder.data() + "players.xml"), server->bodies["players"]);
+    }
+
+    // What a run shows, line by line, in each language: nothing of the other language slips in.
+    void stepLogInEachLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QStringList>("done");
+        QTest::addColumn<QStringList>("refused");
+        QTest::newRow("Francais")
+            << "Francais"
+            << QStringList{"Connexion à Velmorra", "Tentative de connexion à BASE", "Tentative de connexion à BASE",
+                           "Connecté à BASE", "Téléchargement de teamDetails.xml", "Téléchargement de teamDetails.xml",
+                           "Téléchargement de Players.xml", "Téléchargement de Players.xml",
+                           "Téléchargement de Training.xml", "Téléchargement de Training.xml",
+                           "Téléchargement de Matchs.xml", "Téléchargement de Matchs.xml",
+                           "Téléchargement de MatchOrders.xml", "Téléchargement de MatchOrders.xml", "", "déconnecté"}
+            << QStringList{"Connexion à Velmorra", "Tentative de connexion à BASE", "Tentative de connexion à BASE",
+                           "Échec de la connexion !\r\nVérifiez le nom d'utilisateur Velmorra ou le code de sécurité.\r\n"
+                           "Assurez-vous d'utiliser le code de sécurité et NON le mot de passe Velmorra !",
+                           "déconnecté", "Non connecté !", "Échec : connexion",
+                           "connexion : le serveur a refusé la connexion au compte ; vérifiez le nom d'utilisateur et le code de sécurité"};
+        QTest::newRow("English")
+            << "English"
+            << QStringList{"Connexion to Velmorra", "Trying to connect to BASE", "Trying to connect to BASE",
+                           "Connected to BASE", "Download teamDetails.xml", "Download teamDetails.xml",
+                           "Download Players.xml", "Download Players.xml", "Download Training.xml", "Download Training.xml",
+                           "Download Matchs.xml", "Download Matchs.xml", "Download MatchOrders.xml",
+                           "Download MatchOrders.xml", "", "disconnected"}
+            << QStringList{"Connexion to Velmorra", "Trying to connect to BASE", "Trying to connect to BASE",
+                           "Login failed !\r\nPlease check Velmorra username or Security Code.\r\n"
+                           "Make sure that you are using Security Code and NOT Velmorra password!",
+                           "disconnected", "Not connected!", "Failed: login",
+                           "login: the server refused the login; check the user name and the security code"};
+    }
+    void stepLogInEachLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QStringList, done);
+        QFETCH(QStringList, refused);
+        VocabularyInspector::resetToDefaults();
+        auto english = qScopeGuard([] { TestSupport::useShippedVocabulary(QStringLiteral("English")); });
+        QVERIFY(TestSupport::useShippedVocabulary(language));
+        const auto walk = [this](const QString &code) {
+            Folder folder;
+            RecordingView view;
+            HttpClient http(5000);
+            Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+            try {
+                OnlineRun::run(session, folder.data(), server->user, code);
+            } catch (const OnlineError &e) {
+                view.shown << e.message();
+            }
+            return view.shown.replaceInStrings(server->baseUrl(), QStringLiteral("BASE"));
+        };
+        QCOMPARE(walk(server->code), done);
+        QCOMPARE(walk(QStringLiteral("wrong")), refused);
     }
 
     // Each misbehaviour stops the run at its step; the earlier files stay and the code never shows.

@@ -2,6 +2,8 @@
 #include "online/ui/TFrmConnect.h"
 #include "support/FakeGameServer.h"
 #include "support/ProgramFolder.h"
+#include "support/ShippedVocabulary.h"
+#include "support/VocabularyInspector.h"
 
 #include "common/Vocabulary.h"
 
@@ -77,6 +79,11 @@ private slots:
     void runsTheDownloadAndCloses()
     {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Connexion 127.0.0.1"));
+        // The caption follows the language the next time the dialog is set up.
+        QVERIFY(TestSupport::useShippedVocabulary(QStringLiteral("English")));
+        dialog->configure(server->host(), {}, QStringLiteral("80"), {}, {});
+        VocabularyInspector::resetToDefaults();
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Connection 127.0.0.1"));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));
         QCOMPARE(QApplication::focusWidget(), dialog->EPassword());
@@ -118,7 +125,7 @@ private slots:
         QVERIFY(dialog->isVisible());
         QVERIFY(dialog->BConnect()->isEnabled());
         const QStringList log = lines(dialog->EditConnexion());
-        QVERIFY2(log.last().contains(QLatin1String("players")), qPrintable(log.join('|')));
+        QVERIFY2(log.last().startsWith(QStringLiteral("Erreur : joueurs : ")), qPrintable(log.join('|')));
         QVERIFY(!log.join('|').contains(server->code));
         QCOMPARE(readAll(program->filePath("xml/players.xml")), players);
         QVERIFY(QFile::exists(program->filePath("xml/Team.xml")));
@@ -165,7 +172,7 @@ private slots:
         closer->start(20);
         QTest::mouseClick(dialog->BConnect(), Qt::LeftButton);
         closer->stop();
-        QVERIFY2(text.startsWith(QLatin1String("Login failed !")), qPrintable(text));
+        QVERIFY2(text.startsWith(QStringLiteral("Échec de la connexion !")), qPrintable(text));
         QVERIFY2(box.ground > 200 && box.darkest < 100, qPrintable(QStringLiteral("%1 %2").arg(box.ground).arg(box.darkest)));
         QVERIFY(dialog->EditConnexion()->count() > 0);
         QTest::qWait(50); // the list lays its lines out after a pause

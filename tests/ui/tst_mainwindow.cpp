@@ -146,7 +146,7 @@ private slots:
         QVERIFY(form->boardView()->calculeButton()->isEnabled());
         QCOMPARE(child<QTabWidget>(form.get(), "PageControl")->currentWidget()->objectName(), QStringLiteral("TabEquipe"));
         QVERIFY(!child<BusyLed>(form.get(), "Led")->isBusy());
-        QCOMPARE(child<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("Not connected"));
+        QCOMPARE(child<QLabel>(form.get(), "StatusPanel2")->text(), QStringLiteral("Non connecté"));
         QVERIFY(child<QLabel>(form.get(), "StatusPanel4")->text().startsWith(QStringLiteral("SQW version ")));
         QCOMPARE(form->statusMessage(), QString()); // nothing missing, nothing failed
         QCOMPARE(form->windowTitle(), QStringLiteral("Squadwright"));
@@ -831,10 +831,10 @@ private slots:
         QLabel *session = child<QLabel>(form.get(), "StatusPanel2");
         QLabel *step = child<QLabel>(form.get(), "StatusPanel3");
         action(form.get(), "download")->trigger();
-        QCOMPARE(session->text(), QStringLiteral("Not connected!"));
-        QCOMPARE(step->text(), vocab("MSG_ONLINE_FAILED_STEP").arg("matches"));
+        QCOMPARE(session->text(), QStringLiteral("Non connecté !"));
+        QCOMPARE(step->text(), QStringLiteral("Échec : matchs"));
         QVERIFY2(step->toolTip().contains("500"), qPrintable(step->toolTip()));
-        QVERIFY2(form->statusMessage().contains("matches"), qPrintable(form->statusMessage()));
+        QVERIFY2(form->statusMessage().contains("matchs"), qPrintable(form->statusMessage()));
         QCOMPARE(child<QProgressBar>(form.get(), "ProgressBar1")->value(), 0);
         QVERIFY(!form->model().roster().players[0].PlayerName.startsWith(QLatin1String("Neu")));
 
@@ -843,7 +843,7 @@ private slots:
         QCOMPARE(server.steps().count(QStringLiteral("login")), 2);
         QCOMPARE(server.steps().last(), QStringLiteral("logout"));
         QVERIFY(form->model().roster().players[0].PlayerName.startsWith(QLatin1String("Neu")));
-        QCOMPARE(session->text(), QStringLiteral("disconnected"));
+        QCOMPARE(session->text(), QStringLiteral("déconnecté"));
         QVERIFY(step->toolTip().isEmpty());
         QVERIFY(action(form.get(), "download")->isEnabled());
     }

@@ -2,6 +2,7 @@
 #include "online/OnlineError.h"
 #include "online/OnlineRun.h"
 
+#include "common/Vocabulary.h"
 #include "common/ui/ErrorHandler.h"
 #include "settings/Settings.h"
 
@@ -85,7 +86,7 @@ TFrmConnect::TFrmConnect(const QString &programFolder, const QString &programVer
     layout->addLayout(buttons);
     layout->addWidget(m_progress);
     layout->addWidget(m_log);
-    setWindowTitle(QStringLiteral("Connexion ") + Settings::kDefaultGameHost);
+    setWindowTitle(vocab(QStringLiteral("MSG_CONNECT_CAPTION")).arg(Settings::kDefaultGameHost));
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     connect(m_connect, &QPushButton::clicked, this, [this] { ErrorHandler::guarded([this] { BConnectClick(); }); });
@@ -106,7 +107,7 @@ void TFrmConnect::configure(const QString &gameHost, const QString &proxyHost, c
 {
     m_session->setGameHost(gameHost);
     const QUrl menu = Session::menuUrl(gameHost);
-    setWindowTitle(QStringLiteral("Connexion ") + (menu.isValid() ? menu.host() : gameHost));
+    setWindowTitle(vocab(QStringLiteral("MSG_CONNECT_CAPTION")).arg(menu.isValid() ? menu.host() : gameHost));
     m_http.setProxy(proxyHost, proxyPort, proxyUser, proxyPassword);
 }
 
@@ -134,7 +135,7 @@ bool TFrmConnect::runDownload()
         m_result = OnlineRun::run(*m_session, m_dataFolder, m_user->text(), m_password->text());
         ok = true;
     } catch (const OnlineError &e) {
-        QListWidgetItem *item = new QListWidgetItem(flag(Qt::red), QStringLiteral("Error: ") + e.message(), m_log);
+        QListWidgetItem *item = new QListWidgetItem(flag(Qt::red), vocab(QStringLiteral("MSG_ONLINE_ERROR_LINE")).arg(e.message()), m_log);
         QFont bold = item->font();
         bold.setBold(true);
         item->setFont(bold);

@@ -181,8 +181,8 @@ void TForm1::createActions()
     m_onTop->setCheckable(true);
     m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {});
     m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."));
-    m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Check &Updates"),
-                                QStringLiteral("Rechercher les mise à jours"));
+    m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Rechercher les mises à &jour"),
+                                QStringLiteral("Rechercher les mises à jour"));
     m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
 
     connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
@@ -394,7 +394,7 @@ QWidget *TForm1::createSetupPage()
     });
 
     // The match conditions.
-    auto *gbVelmorra = new QGroupBox(QStringLiteral("Velmorra parameters"), page);
+    auto *gbVelmorra = new QGroupBox(QStringLiteral("Paramètres Velmorra"), page);
     gbVelmorra->setObjectName(QStringLiteral("GbVelmorra"));
     gbVelmorra->setGeometry(8, 176, 598, 120);
     auto *conditions = new QGridLayout(gbVelmorra);
@@ -478,7 +478,7 @@ void TForm1::createStatusBar()
     m_led->move(2, 2);
     m_hintPanel = labels[1];
     m_sessionPanel = labels[2];
-    m_sessionPanel->setText(QStringLiteral("Not connected"));
+    m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
     m_downloadPanel = labels[3];
     m_versionPanel = labels[4];
     m_versionPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -559,7 +559,7 @@ void TForm1::FormShow()
                                       .arg(QFileInfo(marker).fileName(), QDir::toNativeSeparators(marker)));
         }
 
-        m_sessionPanel->setText(QStringLiteral("Not connected"));
+        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
         m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
         const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
@@ -604,6 +604,10 @@ void TForm1::loadLanguage()
         m_model.board().edit()->reset();
     refreshLookupLists();
     m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+    // Without a session the panel says so in the new language; a session's own text stays
+    // until the session next changes it.
+    if (!m_connectDialog || !m_connectDialog->session().connected())
+        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
 
 void TForm1::onVersionChecked()
