@@ -34,7 +34,7 @@ struct Squad {
     Board board{roster.get()};
     Squad()
     {
-        board.edit()->setCandidateList(Board::candidateListFromRoster(*roster));
+        board.edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
         board.edit()->reset();
         board.edit()->setCondition(Board::Tactique, 1); // Pressing: the tactic strength scans the squad
         board.edit()->setCondition(Board::TeamSpirit, 6);
@@ -54,7 +54,7 @@ void BM_SlotEvaluationWithTeamFigures(benchmark::State &state)
         // A behaviour pick: card image, slot value, stars and every team figure and label.
         squad.board.behaviourPicked(7, behaviour);
         behaviour = (behaviour + 1) % 6;
-        benchmark::DoNotOptimize(squad.board.velstats());
+        benchmark::DoNotOptimize(squad.board.teamFigures().velstats);
     }
 }
 BENCHMARK(BM_SlotEvaluationWithTeamFigures)->Unit(benchmark::kMicrosecond);

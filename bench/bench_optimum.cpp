@@ -60,7 +60,7 @@ struct DrawnSquad {
         QRandomGenerator rng(seed);
         drawSquad(*roster, rng, mixedSize ? int(rng.bounded(16, Roster::kCapacity + 1)) : Roster::kCapacity);
         board = std::make_unique<Board>(roster.get());
-        board->edit()->setCandidateList(Board::candidateListFromRoster(*roster));
+        board->edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
         board->edit()->reset();
         board->edit()->setOption(Board::Blesse, true);
         board->edit()->setOption(Board::Cartons, true);

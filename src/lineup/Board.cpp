@@ -342,7 +342,7 @@ void Board::tabChanged(int tab)
 
 void Board::dispositionPicked(int entry)
 {
-    if (!dispositionEnabled(entry))
+    if (!m_state.dispositionEnabled(entry))
         return;
     setDisposition(entry);
 }
@@ -426,9 +426,3 @@ int32_t Board::mark(int index) const
 {
     return (index >= 1 && index <= 5) ? m_figures.marks.id[index] : 0;
 }
-
-const char *Board::sectorLabelName(Sector s) { return BoardControls::sectorLabelName(s); }
-const char *Board::sectorTitleName(Sector s) { return BoardControls::sectorTitleName(s); }
-const char *Board::sectorTitleText(Sector s) { return BoardControls::sectorTitleText(s); }
-const char *Board::conditionBoxName(Condition c) { return BoardControls::conditionBoxName(c); }
-const char *Board::optionName(Option o) { return BoardControls::optionName(o); }

@@ -47,21 +47,10 @@ public:
     explicit Board(const Roster *roster = nullptr, QObject *parent = nullptr);
     ~Board() override;
 
-    // The parts, for the readers that want them whole.
+    // The parts: the lineup and its rules, and what the controls show (by place, the sector
+    // labels, the figures panel).
     const LineupState &state() const { return m_state; }
     const BoardPresenter &presenter() const { return m_presenter; }
-
-    // ---- roster and candidate list ----
-    const Roster *roster() const { return m_state.roster(); }
-    int rosterCount() const { return m_state.rosterCount(); }
-    const QStringList &candidateList() const { return m_state.candidateList(); }
-    // The candidate list that the roster's list positions describe: entry p holds the name
-    // of the record whose ListPosition is p (records 0..count-1; a position no record has
-    // stays empty).
-    static QStringList candidateListFromRoster(const Roster &roster)
-    {
-        return LineupState::candidateListFromRoster(roster);
-    }
 
     // ---- board events (a user's action on the window) ----
     void slotPicked(int place, int entry);        // places 1..11
@@ -134,35 +123,13 @@ public:
     };
     [[nodiscard]] Edit edit() { return Edit(*this); }
 
-    // ---- state ----
-    int slotEntry(int place) const { return m_state.slotEntry(place); }
-    int behaviourEntry(int place) const { return m_state.behaviourEntry(place); }
-    int captainEntry() const { return m_state.captainEntry(); }
-    int setPiecesEntry() const { return m_state.setPiecesEntry(); }
-    int condition(Condition c) const { return m_state.condition(c); }
-    int sectorOrder() const { return m_state.sectorOrder(); }
-    bool option(Option o) const { return m_state.option(o); }
-    int tab() const { return m_state.tab(); }
-    int disposition() const { return m_state.disposition(); }
-    bool dispositionEnabled(int entry) const { return m_state.dispositionEnabled(entry); }
-    int32_t placement(int index) const { return m_state.placement(index); }  // 1..16; -1 empty
+    // ---- what the search and the figures hold ----
     int32_t mark(int index) const;           // 1..5
     bool searchFlag() const { return m_searchFlag; }
-
-    int recordOfBox(int place) const { return m_state.recordOfBox(place); }
-    int recordOfEntry(int entry) const { return m_state.recordOfEntry(entry); }
-    int32_t playerIdOfBox(int place) const { return m_state.playerIdOfBox(place); }
-    int32_t captainPlayerId() const { return m_state.captainPlayerId(); }
-    int32_t setPiecesPlayerId() const { return m_state.setPiecesPlayerId(); }
-    int slotKind(int place) const { return m_state.slotKind(place); }
-    double slotValue(int place) const { return m_state.slotValue(place); }
 
     // ---- figures ----
     const TeamFigures &teamFigures() const { return m_figures; }
     const Figures &figures() const { return m_figures.points; }
-    double sector(SectorRatings::Sector s) const { return m_figures.sector[s]; }
-    int32_t velstats() const { return m_figures.velstats; }
-    double tacticStrength() const { return m_figures.tacticStrength; }
 
     // ---- what the window shows, by control name ----
     int entry(const QString &boxName) const { return m_presenter.entry(boxName, m_state); }
@@ -174,29 +141,10 @@ public:
     bool isChecked(const QString &checkBoxName) const { return m_presenter.isChecked(checkBoxName, m_state); }
     Ratings::StripGeometry starStrip(const QString &stripName) const { return m_presenter.starStrip(stripName); }
     CardImage cardImage(const QString &imageName) const { return m_presenter.cardImage(imageName); }
-    QString valueLabel(int place) const { return m_presenter.valueLabel(place); }
-    Ratings::StripGeometry starStrip(int place) const { return m_presenter.starStrip(place); }
-    CardImage cardImage(int place) const { return m_presenter.cardImage(place); }
-    QString sectorLabel(SectorRatings::Sector s) const { return m_presenter.sectorLabel(s); }
-    bool pinfosVisible() const { return m_presenter.pinfosVisible(); }
-
-    // The fixed title the midfield rating words carry in front.
-    static QString midfieldPrefix() { return BoardPresenter::midfieldPrefix(); }
-
-    // Control names of the sector labels, in sector order.
-    static const char *sectorLabelName(SectorRatings::Sector s);
-    // The sector titles shown above (or in front of) those labels, in sector order: the title
-    // label's control name and its French text (UTF-8).
-    static const char *sectorTitleName(SectorRatings::Sector s);
-    static const char *sectorTitleText(SectorRatings::Sector s);
-    static const char *conditionBoxName(Condition c);
-    static const char *optionName(Option o);
 
     // ---- search queries (record indexes, -1 for none) ----
     bool isEligible(int record) const;
     int bestPlayer(int kind) const;
-    int captainQuery() const { return m_state.captainRecord(); }
-    int setPiecesQuery() const { return m_state.setPiecesRecord(); }
 
 signals:
     void changed();

@@ -379,7 +379,7 @@ Result optimize(const LineupState &state, const Options &options)
 
 double putOnBoard(Board &board, const Result &result, QList<int> *unfilled)
 {
-    const Roster *roster = board.roster();
+    const Roster *roster = board.state().roster();
     board.edit()->clearPlacementAndFigures();
     if (result.freeBehaviours) {
         for (int place = RightBack; place <= kLastSlot; ++place)
@@ -391,7 +391,7 @@ double putOnBoard(Board &board, const Result &result, QList<int> *unfilled)
         if (r >= 0)
             board.edit()->setPlacement(place, board.state().recordId(r));
     }
-    const bool recomputeAll = board.option(Board::RecalculTous);
+    const bool recomputeAll = board.state().option(Board::RecalculTous);
     board.edit()->setOption(Board::RecalculTous, false);
     const double e = board.runSearch(unfilled);
     board.edit()->setOption(Board::RecalculTous, recomputeAll);

@@ -5,6 +5,7 @@
 #include "datafiles/XmlFile.h"
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
+#include "lineup/BoardControls.h"
 #include "settings/IniFile.h"
 #include "common/Vocabulary.h"
 
@@ -35,7 +36,7 @@ QString boardBoxName(const QString &elementName)
     static const char *const kBehaviourAndOrderBoxes[] = {"cbDLD", "cbDC1", "cbDC2", "cbDLG", "cbAD", "cbM1",
                                                           "cbM2", "cbAG", "cbA1", "cbA2", "cbOrdreCalc"};
     for (int c = 0; c < Board::kConditionCount; ++c) {
-        const QString name = QLatin1String(Board::conditionBoxName(Board::Condition(c)));
+        const QString name = QLatin1String(BoardControls::conditionBoxName(Board::Condition(c)));
         if (LanguageFile::sameName(name, elementName))
             return name;
     }

@@ -188,8 +188,8 @@ MainModel::OptionValues MainModel::currentOptions() const
 {
     OptionValues values;
     for (int i = 0; i < Board::kOptionCount; ++i)
-        values.on[i] = m_board.option(kOptionKeys[i].option);
-    values.methode = m_board.sectorOrder();
+        values.on[i] = m_board.state().option(kOptionKeys[i].option);
+    values.methode = m_board.state().sectorOrder();
     return values;
 }
 
@@ -210,12 +210,12 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         const QList<int> eligible = LineupOptimizer::eligibleRecords(m_board.state());
         bool startEligible = true;
         for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place) {
-            const int record = m_board.recordOfBox(place);
+            const int record = m_board.state().recordOfBox(place);
             if (record >= 0 && !eligible.contains(record))
                 startEligible = false;
         }
         const LineupState saved = m_board.state();
-        const bool recomputeAll = m_board.option(Board::RecalculTous);
+        const bool recomputeAll = m_board.state().option(Board::RecalculTous);
 
         m_board.edit()->setOption(Board::RecalculTous, true);
         outcome.greedyEvaluation = m_board.calcule().evaluation;
@@ -309,7 +309,7 @@ void MainModel::reloadFormulas()
     readTeamAndTraining();
     // The lineup stays: each placed slot shows its player's new value, and the figures follow.
     for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
-        if (m_board.placement(place) >= 0)
+        if (m_board.state().placement(place) >= 0)
             m_board.edit()->evaluate(place);
 }
 
@@ -318,7 +318,7 @@ void MainModel::applyLanguage(const LanguageFile &file)
     file.applyHeadless(&m_board);
     // Entries stay as they are (only the texts of the lists changed), so the lineup the manager
     // composed is still the one shown; its captions follow the language.
-    if (m_board.pinfosVisible())
+    if (m_board.presenter().pinfosVisible())
         m_board.edit()->refreshFigures();
 }
 

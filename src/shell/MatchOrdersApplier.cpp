@@ -142,9 +142,9 @@ void MatchOrdersApplier::applyTeamAndTraining(const DataFolder &folder, Board &b
 
     takeTeamId(folder, teamId);
 
-    if (board.condition(Board::Attitude) < 0)
+    if (board.state().condition(Board::Attitude) < 0)
         board.edit()->setCondition(Board::Attitude, 1); // "Normal"
-    if (board.condition(Board::Tactique) < 0)
+    if (board.state().condition(Board::Tactique) < 0)
         board.edit()->setCondition(Board::Tactique, 0); // "Normal"
     board.edit()->refreshFigures();
 }

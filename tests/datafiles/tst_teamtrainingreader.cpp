@@ -53,7 +53,7 @@ private slots:
         QFETCH(int, tacticAfter);
         board().edit()->setCondition(Board::Attitude, attitudeBefore);
         board().edit()->setCondition(Board::Tactique, tacticBefore);
-        QVERIFY(!board().pinfosVisible());
+        QVERIFY(!board().presenter().pinfosVisible());
 
         QString teamId = QStringLiteral("4711");
         run(2, teamId);
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(board().entry("cbAttitude"), attitudeAfter);
         QCOMPARE(board().entry("cbTactique"), tacticAfter);
         // The closing evaluation of the (empty) board shows the figures.
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
         QCOMPARE(board().text("LVelstats"), QStringLiteral("-27"));
     }
 
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(board().entry("cbConfiance"), confidenceEntry);
         // An index outside a list is no error: the reader went on to the end.
         QCOMPARE(board().entry("cbAttitude"), 1);
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
     }
 
     // ---- the team identifier ----
@@ -210,7 +210,7 @@ private slots:
         // Neither the defaults nor the evaluation ran.
         QCOMPARE(board().entry("cbAttitude"), -1);
         QCOMPARE(board().entry("cbTactique"), -1);
-        QVERIFY(!board().pinfosVisible());
+        QVERIFY(!board().presenter().pinfosVisible());
         QVERIFY(board().text("LVelstats").isEmpty());
     }
 

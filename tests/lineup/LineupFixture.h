@@ -30,7 +30,7 @@ struct LineupFixture {
     {
         board = std::make_unique<Board>(roster.get());
         board->edit()->setNumberLocale(QLocale(QLocale::French, QLocale::France));
-        board->edit()->setCandidateList(Board::candidateListFromRoster(*roster));
+        board->edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
         board->edit()->reset();
         return *board;
     }

@@ -18,7 +18,7 @@ QString formationOf(const Board &b)
 {
     int d = 0, m = 0, a = 0;
     for (int place = RightBack; place <= Forward2; ++place) {
-        const int kind = b.slotKind(place);
+        const int kind = b.state().slotKind(place);
         if (kind >= 2 && kind <= 8)
             ++d;
         else if (kind >= 9 && kind <= 16)
@@ -33,7 +33,7 @@ QList<int> behaviours(const Board &b)
 {
     QList<int> list;
     for (int place = RightBack; place <= Forward2; ++place)
-        list << b.behaviourEntry(place);
+        list << b.state().behaviourEntry(place);
     return list;
 }
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(behaviours(b), expected);
         // Each row gives the formation it names, the forward rows included.
         QCOMPARE(formationOf(b), b.text(QStringLiteral("rgdisposition")));
-        QVERIFY(b.pinfosVisible()); // the keeper evaluation ran
+        QVERIFY(b.presenter().pinfosVisible()); // the keeper evaluation ran
     }
 
     void formationButtonShowsTheNewKindsValues()
@@ -97,16 +97,16 @@ private slots:
             p.PositionValue[kind - 1] = kind;
         Board &b = fx.makeBoard();
         b.slotPicked(Forward2, 1);
-        const QString before = b.valueLabel(Forward2);
+        const QString before = b.presenter().valueLabel(Forward2);
         b.dispositionPicked(4); // 4-5-1: the second forward plays in midfield
         b.formationPressed();
-        const QString label = b.valueLabel(Forward2);
-        const double stripWidth = b.starStrip(Forward2).width;
+        const QString label = b.presenter().valueLabel(Forward2);
+        const double stripWidth = b.presenter().starStrip(Forward2).width;
         QVERIFY(label != before);
         // What a fresh pick in the new behaviour shows.
         b.slotPicked(Forward2, 1);
-        QCOMPARE(label, b.valueLabel(Forward2));
-        QCOMPARE(stripWidth, b.starStrip(Forward2).width);
+        QCOMPARE(label, b.presenter().valueLabel(Forward2));
+        QCOMPARE(stripWidth, b.presenter().starStrip(Forward2).width);
     }
 
     void formationWithoutARowChangesNothing_data()
@@ -127,14 +127,14 @@ private slots:
         // Chosen on the "Normal" tab, still selected after the tab change.
         b.dispositionPicked(disposition);
         b.tabChanged(tab);
-        QCOMPARE(b.disposition(), disposition);
-        QVERIFY(!b.dispositionEnabled(disposition));
+        QCOMPARE(b.state().disposition(), disposition);
+        QVERIFY(!b.state().dispositionEnabled(disposition));
         b.behaviourPicked(InnerMidfielder1, 2);
         b.behaviourPicked(Forward2, 1);
         const QList<int> before = behaviours(b);
         b.formationPressed();
         QCOMPARE(behaviours(b), before);
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
     }
 
     void tabAvailability()
@@ -144,14 +144,14 @@ private slots:
         auto enabled = [&] {
             QList<bool> e;
             for (int i = 0; i < 7; ++i)
-                e << b.dispositionEnabled(i);
+                e << b.state().dispositionEnabled(i);
             return e;
         };
         QCOMPARE(enabled(), (QList<bool>{true, true, true, true, true, true, true}));
         b.tabChanged(1);
         QCOMPARE(enabled(), (QList<bool>{true, true, false, true, true, true, false}));
         b.dispositionPicked(2); // a disabled entry cannot be chosen
-        QCOMPARE(b.disposition(), 0);
+        QCOMPARE(b.state().disposition(), 0);
         b.tabChanged(2);
         QCOMPARE(enabled(), (QList<bool>{true, true, true, false, false, true, true}));
         b.tabChanged(0);
@@ -194,14 +194,14 @@ private slots:
         b.edit()->setSlotEntry(Keeper, 1);
         b.edit()->setCondition(Board::Attitude, 2);
         b.edit()->setBehaviourEntry(RightBack, 1);
-        QVERIFY(!b.pinfosVisible());
+        QVERIFY(!b.presenter().pinfosVisible());
         QCOMPARE(b.text(QStringLiteral("LVelstats")), QString());
-        QCOMPARE(b.placement(Keeper), -1);
+        QCOMPARE(b.state().placement(Keeper), -1);
         // The condition event evaluates the keeper slot, which records him.
         b.conditionPicked(Board::Attitude, 2);
-        QVERIFY(b.pinfosVisible());
-        QCOMPARE(b.placement(Keeper), 1);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 20.0 + 0.1 * 20);
+        QVERIFY(b.presenter().pinfosVisible());
+        QCOMPARE(b.state().placement(Keeper), 1);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 20.0 + 0.1 * 20);
     }
 
     void substituteDoesNotChangeTheFigures()
@@ -235,25 +235,25 @@ private slots:
 
         b.clearPressed();
         for (int place = Keeper; place <= SubstituteForward; ++place)
-            QCOMPARE(b.slotEntry(place), 0);
+            QCOMPARE(b.state().slotEntry(place), 0);
         for (int place = RightBack; place <= Forward2; ++place)
-            QCOMPARE(b.behaviourEntry(place), 0);
-        QCOMPARE(b.captainEntry(), 0);
-        QCOMPARE(b.setPiecesEntry(), 0);
-        QCOMPARE(b.sectorOrder(), 4);
+            QCOMPARE(b.state().behaviourEntry(place), 0);
+        QCOMPARE(b.state().captainEntry(), 0);
+        QCOMPARE(b.state().setPiecesEntry(), 0);
+        QCOMPARE(b.state().sectorOrder(), 4);
         for (int place = Keeper; place <= Forward2; ++place) {
-            QCOMPARE(b.placement(place), -1);
-            QCOMPARE(b.valueLabel(place), QString());
-            QCOMPARE(b.starStrip(place).width, 0);
-            QCOMPARE(b.starStrip(place).left, baseLeft(place) + 70);
-            QVERIFY(!b.cardImage(place).visible);
+            QCOMPARE(b.state().placement(place), -1);
+            QCOMPARE(b.presenter().valueLabel(place), QString());
+            QCOMPARE(b.presenter().starStrip(place).width, 0);
+            QCOMPARE(b.presenter().starStrip(place).left, baseLeft(place) + 70);
+            QVERIFY(!b.presenter().cardImage(place).visible);
         }
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t -27,00 \r\n")));
 
         b.edit()->setStoredSectorOrder(9); // not an entry of the box
         b.edit()->reset();
-        QCOMPARE(b.sectorOrder(), -1);
+        QCOMPARE(b.state().sectorOrder(), -1);
         QCOMPARE(b.text(QStringLiteral("LForce1")), QString());
     }
 
@@ -261,10 +261,10 @@ private slots:
     {
         Board b;
         b.edit()->reset();
-        QCOMPARE(b.slotEntry(Keeper), -1);
-        QCOMPARE(b.captainEntry(), -1);
+        QCOMPARE(b.state().slotEntry(Keeper), -1);
+        QCOMPARE(b.state().captainEntry(), -1);
         b.clearPressed();
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
         const Board::CalculeResult r = b.calcule();
         QCOMPARE(r.unfilled.size(), 16);
         QCOMPARE(r.chosenOrder, 0);
@@ -288,9 +288,9 @@ private slots:
         fx.add(QStringLiteral("A"), 1);
         Board &b = fx.makeBoard();
         QVERIFY(b.pick(QStringLiteral("cbMilieu2"), 1));
-        QCOMPARE(b.placement(InnerMidfielder2), 1);
+        QCOMPARE(b.state().placement(InnerMidfielder2), 1);
         QVERIFY(b.pick(QStringLiteral("cbM2"), 3));
-        QCOMPARE(b.slotKind(InnerMidfielder2), 16);
+        QCOMPARE(b.state().slotKind(InnerMidfielder2), 16);
         QVERIFY(b.pick(QStringLiteral("chkCartons"), 1));
         QVERIFY(b.isChecked(QStringLiteral("chkCartons")));
         QVERIFY(b.pick(QStringLiteral("cbTactique"), 4));

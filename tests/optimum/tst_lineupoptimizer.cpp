@@ -254,14 +254,14 @@ void TestLineupOptimizer::provenAndNeverBelowTheGreedySearch()
         QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
         QCOMPARE(board.figures().E, r.evaluation);
         // The search's own rules fill the rest around the lineup, with nobody twice.
-        QVERIFY(board.captainPlayerId() >= 0);
+        QVERIFY(board.state().captainPlayerId() >= 0);
         QSet<int32_t> placed;
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            if (board.placement(place) >= 0)
-                QVERIFY(!placed.contains(board.placement(place)));
-            placed.insert(board.placement(place));
+            if (board.state().placement(place) >= 0)
+                QVERIFY(!placed.contains(board.state().placement(place)));
+            placed.insert(board.state().placement(place));
         }
-        QCOMPARE(board.option(Board::RecalculTous), true);
+        QCOMPARE(board.state().option(Board::RecalculTous), true);
     }
 }
 
@@ -284,7 +284,7 @@ void TestLineupOptimizer::freeBehavioursProvenAndNeverBelowTheBoardsOwn()
         QVERIFY2(r.evaluation >= fixed.evaluation, qPrintable(QStringLiteral("%1 < %2").arg(r.evaluation).arg(fixed.evaluation)));
         QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
         for (int place = RightBack; place <= kLastSlot; ++place)
-            QCOMPARE(board.behaviourEntry(place), r.behaviour[place]);
+            QCOMPARE(board.state().behaviourEntry(place), r.behaviour[place]);
         QCOMPARE(board.figures().E, r.evaluation);
     }
 }
