@@ -380,21 +380,22 @@ Result optimize(const LineupState &state, const Options &options)
 double putOnBoard(Board &board, const Result &result, QList<int> *unfilled)
 {
     const Roster *roster = board.state().roster();
-    board.edit()->clearPlacementAndFigures();
+    auto edit = board.edit(); // the lineup found is shown once, when it stands
+    edit->clearPlacementAndFigures();
     if (result.freeBehaviours) {
         for (int place = RightBack; place <= kLastSlot; ++place)
-            board.edit()->setBehaviourEntry(place, result.behaviour[place]);
+            edit->setBehaviourEntry(place, result.behaviour[place]);
     }
     for (int place = kFirstPlace; place <= kLastPlace; ++place) {
         const int r = isSlot(place) ? result.record[place] : -1;
-        board.edit()->setSlotEntry(place, r < 0 ? 0 : roster->players[r].ListPosition);
+        edit->setSlotEntry(place, r < 0 ? 0 : roster->players[r].ListPosition);
         if (r >= 0)
-            board.edit()->setPlacement(place, board.state().recordId(r));
+            edit->setPlacement(place, board.state().recordId(r));
     }
     const bool recomputeAll = board.state().option(Board::RecalculTous);
-    board.edit()->setOption(Board::RecalculTous, false);
+    edit->setOption(Board::RecalculTous, false);
     const double e = board.runSearch(unfilled);
-    board.edit()->setOption(Board::RecalculTous, recomputeAll);
+    edit->setOption(Board::RecalculTous, recomputeAll);
     return e;
 }
 

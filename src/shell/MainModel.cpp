@@ -63,8 +63,11 @@ void MainModel::startUp()
     std::fesetround(FE_TONEAREST);
     emit startUpVersionChecked();
 
-    m_board.edit()->initStarStrips();
-    m_board.edit()->reset();
+    {
+        auto edit = m_board.edit();
+        edit->initStarStrips();
+        edit->reset();
+    }
     // Until the options are restored, closing writes only what the user changes from here.
     m_optionsBaseline = currentOptions();
 
@@ -155,8 +158,11 @@ bool MainModel::chargePlayersXML(const QString &path)
 void MainModel::rechargeCompoXML()
 {
     m_loadingDone = false;
-    m_board.edit()->clearPlacementAndFigures();
-    m_board.edit()->reset();
+    {
+        auto edit = m_board.edit();
+        edit->clearPlacementAndFigures();
+        edit->reset();
+    }
     readMatchOrders();
     m_loadingDone = true;
 }
@@ -253,9 +259,12 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
 
 void MainModel::restoreOptions()
 {
-    for (const OptionKey &o : kOptionKeys)
-        m_board.edit()->setOption(o.option, (m_settings.*o.get)());
-    m_board.edit()->setSectorOrder(m_settings.methode());
+    {
+        auto edit = m_board.edit();
+        for (const OptionKey &o : kOptionKeys)
+            edit->setOption(o.option, (m_settings.*o.get)());
+        edit->setSectorOrder(m_settings.methode());
+    }
     m_optionsBaseline = currentOptions();
 }
 
@@ -308,9 +317,10 @@ void MainModel::reloadFormulas()
     }
     readTeamAndTraining();
     // The lineup stays: each placed slot shows its player's new value, and the figures follow.
+    auto edit = m_board.edit();
     for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
         if (m_board.state().placement(place) >= 0)
-            m_board.edit()->evaluate(place);
+            edit->evaluate(place);
 }
 
 void MainModel::applyLanguage(const LanguageFile &file)
