@@ -257,6 +257,48 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("LForce1")), QString());
     }
 
+    void restoreInOneBatch()
+    {
+        // What the optimum gives back when the lineup it found rates lower: the saved lineup
+        // whole, its figures again, the card beside its player, and one repaint for the batch.
+        LineupFixture fx;
+        Tplayer &p = fx.add(QStringLiteral("A"), 1);
+        p.Cards = 2, p.KeeperSkill = 12;
+        fx.add(QStringLiteral("B"), 2).PositionValue[0] = 7;
+        Board &b = fx.makeBoard();
+        b.slotPicked(Keeper, 1);
+        b.slotPicked(Forward1, 2);
+        b.behaviourPicked(Forward1, 2);
+        b.captainPicked(1);
+        b.setPiecesPicked(2);
+        b.edit()->refreshFigures();
+        const LineupState saved = b.state();
+        const double e = b.figures().E;
+        const QString force = b.text(QStringLiteral("LForce1"));
+
+        b.clearPressed();
+        QVERIFY(b.figures().E != e);
+        QSignalSpy spy(&b, &Board::changed);
+        {
+            auto edit = b.edit();
+            edit->clearPlacementAndFigures();
+            edit->restore(saved);
+            QCOMPARE(spy.count(), 0);
+        }
+        QCOMPARE(spy.count(), 1);
+        for (int place = Keeper; place <= SubstituteForward; ++place) {
+            QCOMPARE(b.state().slotEntry(place), saved.slotEntry(place));
+            QCOMPARE(b.state().placement(place), saved.placement(place));
+        }
+        QCOMPARE(b.state().behaviourEntry(Forward1), 2);
+        QCOMPARE(b.state().captainEntry(), 1);
+        QCOMPARE(b.state().setPiecesEntry(), 2);
+        QCOMPARE(b.figures().E, e);
+        QCOMPARE(b.text(QStringLiteral("LForce1")), force);
+        QCOMPARE(b.cardImage(QStringLiteral("cardG")).picture, QStringLiteral("YCard2.gif"));
+        QVERIFY(b.isVisible(QStringLiteral("cardG")));
+    }
+
     void resetWithoutCandidates()
     {
         Board b;
