@@ -34,11 +34,11 @@ struct Squad {
     Board board{roster.get()};
     Squad()
     {
-        board.setCandidateList(Board::candidateListFromRoster(*roster));
-        board.reset();
-        board.setCondition(Board::Tactique, 1); // Pressing: the tactic strength scans the squad
-        board.setCondition(Board::TeamSpirit, 6);
-        board.setCondition(Board::Entraineur, 0);
+        board.edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
+        board.edit()->reset();
+        board.edit()->setCondition(Board::Tactique, 1); // Pressing: the tactic strength scans the squad
+        board.edit()->setCondition(Board::TeamSpirit, 6);
+        board.edit()->setCondition(Board::Entraineur, 0);
         for (int place = 1; place <= 11; ++place)
             board.slotPicked(place, place * 5); // fill the board by hand
         for (int place = 12; place <= 16; ++place)
@@ -54,7 +54,7 @@ void BM_SlotEvaluationWithTeamFigures(benchmark::State &state)
         // A behaviour pick: card image, slot value, stars and every team figure and label.
         squad.board.behaviourPicked(7, behaviour);
         behaviour = (behaviour + 1) % 6;
-        benchmark::DoNotOptimize(squad.board.velstats());
+        benchmark::DoNotOptimize(squad.board.teamFigures().velstats);
     }
 }
 BENCHMARK(BM_SlotEvaluationWithTeamFigures)->Unit(benchmark::kMicrosecond);
@@ -62,7 +62,7 @@ BENCHMARK(BM_SlotEvaluationWithTeamFigures)->Unit(benchmark::kMicrosecond);
 void BM_CalculeRecomputeAll(benchmark::State &state)
 {
     Squad squad;
-    squad.board.setOption(Board::RecalculTous, true);
+    squad.board.edit()->setOption(Board::RecalculTous, true);
     for (auto _ : state) {
         const Board::CalculeResult r = squad.board.calcule();
         benchmark::DoNotOptimize(r.evaluation);

@@ -60,25 +60,25 @@ struct DrawnSquad {
         QRandomGenerator rng(seed);
         drawSquad(*roster, rng, mixedSize ? int(rng.bounded(16, Roster::kCapacity + 1)) : Roster::kCapacity);
         board = std::make_unique<Board>(roster.get());
-        board->setCandidateList(Board::candidateListFromRoster(*roster));
-        board->reset();
-        board->setOption(Board::Blesse, true);
-        board->setOption(Board::Cartons, true);
+        board->edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
+        board->edit()->reset();
+        board->edit()->setOption(Board::Blesse, true);
+        board->edit()->setOption(Board::Cartons, true);
         // The conditions as the generator's orders and training files give them: often the
         // entries without a modifier, now and then a code outside the list (no selection).
         const auto pick = [&rng](std::initializer_list<int> entries) {
             return entries.begin()[rng.bounded(int(entries.size()))];
         };
-        board->setCondition(Board::Tactique, pick({0, 0, 0, 1, 2, 3, 4, -1, -1}));
-        board->setCondition(Board::Attitude, pick({0, 1, 1, 1, 2, -1, 1}));
-        board->setCondition(Board::Lieu, rng.bounded(10) < 6 ? 0 : 1);
-        board->setCondition(Board::TeamSpirit, int(rng.bounded(11)));
+        board->edit()->setCondition(Board::Tactique, pick({0, 0, 0, 1, 2, 3, 4, -1, -1}));
+        board->edit()->setCondition(Board::Attitude, pick({0, 1, 1, 1, 2, -1, 1}));
+        board->edit()->setCondition(Board::Lieu, rng.bounded(10) < 6 ? 0 : 1);
+        board->edit()->setCondition(Board::TeamSpirit, int(rng.bounded(11)));
         const int confidence = int(rng.bounded(11));
-        board->setCondition(Board::Confiance, confidence < 8 ? confidence : -1);
-        board->setCondition(Board::Entraineur, int(rng.bounded(3)));
+        board->edit()->setCondition(Board::Confiance, confidence < 8 ? confidence : -1);
+        board->edit()->setCondition(Board::Entraineur, int(rng.bounded(3)));
         for (int place = 2; place <= 11; ++place) {
             const int items = LineupState::behaviourItemCount(place);
-            board->setBehaviourEntry(place, rng.bounded(4) == 0 ? 0 : int(rng.bounded(items)));
+            board->edit()->setBehaviourEntry(place, rng.bounded(4) == 0 ? 0 : int(rng.bounded(items)));
         }
     }
 };

@@ -1,6 +1,7 @@
 #include "cli/BoardReport.h"
 
 #include "evaluation/RosterListing.h"
+#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "cli/CliCommands.h"
 #include "common/JsonWriter.h"
@@ -16,7 +17,7 @@ const char *const kLabelNames[] = {"LForce1", "LVelstats", "LabelTactique", "LFo
 
 QString playerName(const MainModel &model, int place)
 {
-    const int record = model.board().recordOfBox(place);
+    const int record = model.board().state().recordOfBox(place);
     return record < 0 ? QString() : model.roster().players[record].PlayerName;
 }
 
@@ -35,7 +36,7 @@ QString cell(const MainModel &model, int place, int width)
         lines << boxText(board, behaviourBoxName(place));
     else
         lines << QString();
-    lines << board.valueLabel(place);
+    lines << board.presenter().valueLabel(place);
     QString out;
     for (QString &l : lines) {
         if (l.size() > width - 1)
@@ -111,7 +112,7 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
         // The midfield words have always stood trimmed behind their title.
         if (sector == SectorRatings::Midfield)
             words = words.trimmed();
-        const QString title = QString::fromUtf8(Board::sectorTitleText(sector));
+        const QString title = QString::fromUtf8(BoardControls::sectorTitleText(sector));
         out += QStringLiteral("%1 %2\n").arg(title, -26).arg(words);
     }
     out += QStringLiteral("%1 (%2)\n").arg(board.text(QStringLiteral("LabelTactique")),
@@ -169,30 +170,30 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
     json.beginObject();
     json.key("format").value(cli::kJsonFormat);
     json.key("conditions").beginObject();
-    json.key("tactic").value(board.condition(Board::Tactique));
-    json.key("attitude").value(board.condition(Board::Attitude));
-    json.key("venue").value(board.condition(Board::Lieu));
-    json.key("confidence").value(board.condition(Board::Confiance));
-    json.key("team_spirit").value(board.condition(Board::TeamSpirit));
-    json.key("trainer_type").value(board.condition(Board::Entraineur));
+    json.key("tactic").value(board.state().condition(Board::Tactique));
+    json.key("attitude").value(board.state().condition(Board::Attitude));
+    json.key("venue").value(board.state().condition(Board::Lieu));
+    json.key("confidence").value(board.state().condition(Board::Confiance));
+    json.key("team_spirit").value(board.state().condition(Board::TeamSpirit));
+    json.key("trainer_type").value(board.state().condition(Board::Entraineur));
     json.endObject();
 
     json.key("slots").beginArray();
     for (int place = Keeper; place <= kLastSlot; ++place) {
         json.beginObject();
         json.key("place").value(placeName(place));
-        const int32_t id = board.playerIdOfBox(place);
+        const int32_t id = board.state().playerIdOfBox(place);
         json.key("player_id");
         writeIdOrNull(json, id);
         json.key("behaviour");
         if (hasBehaviour(place))
-            json.value(board.behaviourEntry(place));
+            json.value(board.state().behaviourEntry(place));
         else
             json.null();
-        json.key("kind").value(board.slotKind(place));
+        json.key("kind").value(board.state().slotKind(place));
         json.key("value");
-        if (board.recordOfBox(place) >= 0)
-            json.value(board.slotValue(place));
+        if (board.state().recordOfBox(place) >= 0)
+            json.value(board.state().slotValue(place));
         else
             json.null();
         json.endObject();
@@ -204,24 +205,24 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
         json.beginObject();
         json.key("place").value(placeName(place));
         json.key("player_id");
-        writeIdOrNull(json, board.playerIdOfBox(place));
+        writeIdOrNull(json, board.state().playerIdOfBox(place));
         json.endObject();
     }
     json.endArray();
 
     json.key("captain");
-    writeIdOrNull(json, board.captainPlayerId());
+    writeIdOrNull(json, board.state().captainPlayerId());
     json.key("set_pieces");
-    writeIdOrNull(json, board.setPiecesPlayerId());
+    writeIdOrNull(json, board.state().setPiecesPlayerId());
 
     json.key("placement").beginArray();
     for (int i = 1; i <= kLastPlace; ++i)
-        json.value(int(board.placement(i)));
+        json.value(int(board.state().placement(i)));
     json.endArray();
 
     json.key("sectors").beginObject();
     for (int s = 0; s < SectorRatings::kSectorCount; ++s)
-        json.key(kSectorKeys[s]).value(board.sector(SectorRatings::Sector(s)));
+        json.key(kSectorKeys[s]).value(board.teamFigures().sector[s]);
     json.endObject();
 
     const Board::Figures &f = board.figures();
@@ -237,14 +238,14 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
     json.key("ATT").value(int(f.ATT));
     json.endObject();
     json.key("evaluation").value(int(f.E));
-    json.key("velstats").value(int(board.velstats()));
-    json.key("tactic_strength").value(board.tacticStrength());
+    json.key("velstats").value(int(board.teamFigures().velstats));
+    json.key("tactic_strength").value(board.teamFigures().tacticStrength);
 
     json.key("labels").beginObject();
     for (const char *name : kLabelNames)
         json.key(name).value(board.text(QLatin1String(name)));
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
-        const char *name = Board::sectorLabelName(SectorRatings::Sector(s));
+        const char *name = BoardControls::sectorLabelName(SectorRatings::Sector(s));
         json.key(name).value(board.text(QLatin1String(name)));
     }
     json.endObject();

@@ -248,11 +248,11 @@ int evaluate(MainModel &model, const Options &options, bool best)
         return kExitOk;
     }
     if (options.recomputeAll)
-        model.board().setOption(Board::RecalculTous, true);
+        model.board().edit()->setOption(Board::RecalculTous, true);
     if (options.ignoreInjuries)
-        model.board().setOption(Board::Blesse, true);
+        model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
-        model.board().setOption(Board::Cartons, true);
+        model.board().edit()->setOption(Board::Cartons, true);
     if (!model.calculeEnabled())
         return fail(options, QStringLiteral("lineup"),
                     vocab(QStringLiteral("MSG_CLI_NO_PLAYER_AVAILABLE")),
@@ -271,9 +271,9 @@ int optimize(MainModel &model, const Options &options)
     for (const QString &w : model.loadWarnings())
         err(warningLine(w));
     if (options.ignoreInjuries)
-        model.board().setOption(Board::Blesse, true);
+        model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
-        model.board().setOption(Board::Cartons, true);
+        model.board().edit()->setOption(Board::Cartons, true);
     const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
     if (!outcome.found)
         return fail(options, QStringLiteral("lineup"), vocab(QStringLiteral("MSG_CLI_NO_PLAYER_ELIGIBLE")), kExitFailed);

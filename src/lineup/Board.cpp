@@ -8,20 +8,41 @@ using BoardControls::Kind;
 using BoardControls::Ref;
 using SectorRatings::Sector;
 
-struct Board::Batch {
-    explicit Batch(Board &b) : board(b) { ++board.m_batchDepth; }
-    ~Batch()
-    {
-        if (--board.m_batchDepth == 0) {
-            // However the boxes were set (a pick, a search, a lineup put in by program code),
-            // each card image ends beside the player it belongs to.
-            for (int p = Keeper; p <= kLastSlot; ++p)
-                board.m_presenter.refreshCardImage(p, board.m_state);
-            emit board.changed();
-        }
+Board::Edit::Edit(Board &board) : m_board(board) { ++m_board.m_batchDepth; }
+
+Board::Edit::~Edit()
+{
+    if (--m_board.m_batchDepth == 0) {
+        // However the boxes were set (a pick, a search, a lineup put in by program code),
+        // each card image ends beside the player it belongs to.
+        for (int p = Keeper; p <= kLastSlot; ++p)
+            m_board.m_presenter.refreshCardImage(p, m_board.m_state);
+        emit m_board.changed();
     }
-    Board &board;
-};
+}
+
+void Board::Edit::reset() { m_board.reset(); }
+void Board::Edit::initStarStrips() { m_board.m_presenter.initStarStrips(); }
+void Board::Edit::zeroStarStrips() { m_board.m_presenter.zeroStarStrips(); }
+void Board::Edit::evaluate(int place) { m_board.evaluate(place); }
+void Board::Edit::refreshFigures() { m_board.evaluate(Keeper); }
+void Board::Edit::refreshSlot(int place) { m_board.refreshSlot(place); }
+void Board::Edit::setCandidateList(const QStringList &entries) { m_board.setCandidateList(entries); }
+void Board::Edit::setSlotEntry(int place, int entry) { m_board.setSlotEntry(place, entry); }
+void Board::Edit::setBehaviourEntry(int place, int entry) { m_board.setBehaviourEntry(place, entry); }
+void Board::Edit::setCaptainEntry(int entry) { m_board.setCaptainEntry(entry); }
+void Board::Edit::setSetPiecesEntry(int entry) { m_board.setSetPiecesEntry(entry); }
+void Board::Edit::setCondition(Condition condition, int entry) { m_board.setCondition(condition, entry); }
+void Board::Edit::setSectorOrder(int entry) { m_board.setSectorOrder(entry); }
+void Board::Edit::setOption(Option option, bool checked) { m_board.setOption(option, checked); }
+void Board::Edit::setPlacement(int index, int32_t playerId) { m_board.setPlacement(index, playerId); }
+void Board::Edit::clearPlacementAndFigures() { m_board.clearPlacementAndFigures(); }
+void Board::Edit::setStoredSectorOrder(int entry) { m_board.m_state.setStoredSectorOrder(entry); }
+void Board::Edit::setNumberLocale(const QLocale &locale) { m_board.m_presenter.setNumberLocale(locale); }
+bool Board::Edit::setItemText(const QString &boxName, int index, const QString &text)
+{
+    return m_board.setItemText(boxName, index, text);
+}
 
 Board::Board(const Roster *roster, QObject *parent) : QObject(parent), m_state(roster) {}
 
@@ -29,8 +50,16 @@ Board::~Board() = default;
 
 void Board::setCandidateList(const QStringList &entries)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setCandidateList(entries);
+}
+
+void Board::Edit::restore(const LineupState &saved)
+{
+    m_board.m_state = saved;
+    m_board.m_figures.clearPoints();
+    m_board.m_figures.sector.fill(0);
+    m_board.evaluate(Keeper);
 }
 
 // ---- evaluation ------------------------------------------------------------------------------
@@ -71,38 +100,21 @@ double Board::runFinished()
 
 void Board::reset()
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.reset();
     m_figures.clearPoints();
     m_presenter.reset();
 }
 
-void Board::initStarStrips()
-{
-    Batch batch(*this);
-    m_presenter.initStarStrips();
-}
-
-void Board::zeroStarStrips()
-{
-    Batch batch(*this);
-    m_presenter.zeroStarStrips();
-}
-
 void Board::evaluate(int place)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     slotEvaluation(place);
-}
-
-void Board::refreshFigures()
-{
-    evaluate(Keeper);
 }
 
 void Board::refreshSlot(int place)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     clearSlotDisplay(place);
     refreshCardImage(place);
     slotEvaluation(place);
@@ -112,7 +124,7 @@ void Board::clearSlotDisplay(int place)
 {
     if (!isSlot(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_presenter.clearSlot(place);
 }
 
@@ -120,13 +132,13 @@ void Board::refreshCardImage(int place)
 {
     if (!isSlot(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_presenter.refreshCardImage(place, m_state);
 }
 
 void Board::applySlotAssignmentRule(int place)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     if (takePlace(place))
         m_state.placeCaptainAndSetPieces();
 }
@@ -152,7 +164,7 @@ void Board::setSlotEntry(int place, int entry)
 {
     if (!isPlace(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setSlotEntry(place, entry);
 }
 
@@ -160,19 +172,19 @@ void Board::setBehaviourEntry(int place, int entry)
 {
     if (!hasBehaviour(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setBehaviourEntry(place, entry);
 }
 
 void Board::setCaptainEntry(int entry)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setCaptainEntry(entry);
 }
 
 void Board::setSetPiecesEntry(int entry)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setSetPiecesEntry(entry);
 }
 
@@ -180,13 +192,13 @@ void Board::setCondition(Condition condition, int entry)
 {
     if (condition < 0 || condition >= kConditionCount)
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setCondition(condition, entry);
 }
 
 void Board::setSectorOrder(int entry)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setSectorOrder(entry);
 }
 
@@ -194,7 +206,7 @@ void Board::setOption(Option option, bool checked)
 {
     if (option < 0 || option >= kOptionCount)
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setOption(option, checked);
 }
 
@@ -202,7 +214,7 @@ void Board::setTab(int tab)
 {
     if (tab < 0 || tab >= LineupState::kTabCount)
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setTab(tab);
 }
 
@@ -210,7 +222,7 @@ void Board::setDisposition(int entry)
 {
     if (entry < 0 || entry >= LineupState::kDispositionCount)
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setDisposition(entry);
 }
 
@@ -218,13 +230,13 @@ void Board::setPlacement(int index, int32_t playerId)
 {
     if (!isPlace(index))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setPlacement(index, playerId);
 }
 
 void Board::clearPlacementAndFigures()
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_figures.clearPoints();
     m_figures.sector.fill(0);
     m_state.clearPlacement();
@@ -236,7 +248,7 @@ bool Board::setItemText(const QString &boxName, int index, const QString &text)
         return false;
     // The trainer types live in the name tables, not on the board.
     if (boxName != QLatin1String(BoardControls::conditionBoxName(Entraineur))) {
-        Batch batch(*this);
+        Edit batch(*this);
     }
     return true;
 }
@@ -247,7 +259,7 @@ void Board::slotPicked(int place, int entry)
 {
     if (!isSlot(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setSlotEntry(place, entry);
     vacateIfEmpty(place);
     clearSlotDisplay(place);
@@ -264,7 +276,7 @@ void Board::behaviourPicked(int place, int entry)
 {
     if (!hasBehaviour(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     setBehaviourEntry(place, entry);
     refreshCardImage(place);
     slotEvaluation(place);
@@ -274,7 +286,7 @@ void Board::substitutePicked(int place, int entry)
 {
     if (!isSubstitute(place))
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.setSlotEntry(place, entry);
     vacateIfEmpty(place);
     applySlotAssignmentRule(place);
@@ -300,14 +312,14 @@ void Board::setPiecesPicked(int entry)
 
 void Board::clearPressed()
 {
-    Batch batch(*this);
+    Edit batch(*this);
     reset();
     slotEvaluation(Keeper);
 }
 
 void Board::formationPressed()
 {
-    Batch batch(*this);
+    Edit batch(*this);
     m_state.applyFormation();
     // New behaviours give the placed players other position kinds: every slot shows the value
     // of its new kind, as the team figures do.
@@ -323,14 +335,14 @@ void Board::formationPressed()
 
 void Board::tabChanged(int tab)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     setTab(tab);
     m_state.enableDispositionsOfTab();
 }
 
 void Board::dispositionPicked(int entry)
 {
-    if (!dispositionEnabled(entry))
+    if (!m_state.dispositionEnabled(entry))
         return;
     setDisposition(entry);
 }
@@ -339,14 +351,14 @@ void Board::conditionPicked(Condition condition, int entry)
 {
     if (condition < 0 || condition >= kConditionCount)
         return;
-    Batch batch(*this);
+    Edit batch(*this);
     setCondition(condition, entry);
     slotEvaluation(Keeper);
 }
 
 void Board::sectorOrderPicked(int entry)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     setSectorOrder(entry);
     emit sectorOrderChosen(m_state.sectorOrder());
 }
@@ -384,13 +396,13 @@ bool Board::pick(const QString &controlName, int entry)
 
 Board::CalculeResult Board::calcule()
 {
-    Batch batch(*this);
+    Edit batch(*this);
     return BestLineupSearch::calcule(m_state, *this);
 }
 
 double Board::runSearch(QList<int> *unfilled)
 {
-    Batch batch(*this);
+    Edit batch(*this);
     return BestLineupSearch::run(m_state, *this, unfilled);
 }
 
@@ -414,9 +426,3 @@ int32_t Board::mark(int index) const
 {
     return (index >= 1 && index <= 5) ? m_figures.marks.id[index] : 0;
 }
-
-const char *Board::sectorLabelName(Sector s) { return BoardControls::sectorLabelName(s); }
-const char *Board::sectorTitleName(Sector s) { return BoardControls::sectorTitleName(s); }
-const char *Board::sectorTitleText(Sector s) { return BoardControls::sectorTitleText(s); }
-const char *Board::conditionBoxName(Condition c) { return BoardControls::conditionBoxName(c); }
-const char *Board::optionName(Option o) { return BoardControls::optionName(o); }

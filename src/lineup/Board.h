@@ -19,8 +19,8 @@ struct Roster;
 // the language files and the command-line program use it: the lineup and its rules
 // (LineupState), its figures (TeamEvaluation), what its controls show (BoardPresenter) and the
 // best lineup search, with every change of one call told by one changed() signal. The window
-// forwards each user event to the matching method and repaints on changed(). Program-code
-// setters never run an event; only the event methods evaluate. Entry numbers count from 0;
+// forwards each user event to the matching method and repaints on changed(). Program code
+// changes the board through an edit batch, which never runs an event. Entry numbers count from 0;
 // -1 is "no selection".
 class Board : public QObject, private BestLineupSearch::Display {
     Q_OBJECT
@@ -47,24 +47,10 @@ public:
     explicit Board(const Roster *roster = nullptr, QObject *parent = nullptr);
     ~Board() override;
 
-    // The parts, for the readers that want them whole.
+    // The parts: the lineup and its rules, and what the controls show (by place, the sector
+    // labels, the figures panel).
     const LineupState &state() const { return m_state; }
     const BoardPresenter &presenter() const { return m_presenter; }
-
-    // ---- roster and candidate list ----
-    const Roster *roster() const { return m_state.roster(); }
-    int rosterCount() const { return m_state.rosterCount(); }
-    // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
-    // entries 1..n the names in list order); every one of them is left without a selection.
-    void setCandidateList(const QStringList &entries);
-    const QStringList &candidateList() const { return m_state.candidateList(); }
-    // The candidate list that the roster's list positions describe: entry p holds the name
-    // of the record whose ListPosition is p (records 0..count-1; a position no record has
-    // stays empty).
-    static QStringList candidateListFromRoster(const Roster &roster)
-    {
-        return LineupState::candidateListFromRoster(roster);
-    }
 
     // ---- board events (a user's action on the window) ----
     void slotPicked(int place, int entry);        // places 1..11
@@ -90,63 +76,60 @@ public:
     // not be filled are appended to *unfilled when given.
     double runSearch(QList<int> *unfilled = nullptr);
 
-    // ---- operations for the program (no event runs) ----
-    void reset();            // board reset; evaluates nothing
-    void initStarStrips();   // base lefts of the star strips
-    void zeroStarStrips();   // every star strip to zero stars at its base left
-    void evaluate(int place);      // slot evaluation of one box
-    void refreshFigures();         // slot evaluation of cbGardien: every figure again
-    void refreshSlot(int place);   // clear slot display, refresh card image, slot evaluation
-    void clearSlotDisplay(int place);
-    void refreshCardImage(int place);
-    void applySlotAssignmentRule(int place);
-    void setSlotEntry(int place, int entry);       // places 1..16
-    void setBehaviourEntry(int place, int entry);  // places 2..11
-    void setCaptainEntry(int entry);
-    void setSetPiecesEntry(int entry);
-    void setCondition(Condition condition, int entry);
-    void setSectorOrder(int entry);
-    void setOption(Option option, bool checked);
-    void setTab(int tab);
-    void setDisposition(int entry);
-    void setPlacement(int index, int32_t playerId);  // index 1..16
-    void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
-    // The sector order entry the board reset restores (the stored "repositionnement").
-    void setStoredSectorOrder(int entry) { m_state.setStoredSectorOrder(entry); }
-    // Numbers in labels use this locale's decimal separator (default: the system's).
-    void setNumberLocale(const QLocale &locale) { m_presenter.setNumberLocale(locale); }
-    // Fixed item lists may be translated line by line; false when the index is outside.
-    bool setItemText(const QString &boxName, int index, const QString &text);
+    // ---- program changes (no event runs) ----
+    // A batch of changes made by program code: the data readers, the language files, the
+    // optimizer. The board tells one changed() when the outermost batch ends, that is when
+    // the Edit goes out of scope: `board.edit()->setOption(...)` for one change, or
+    // `auto edit = board.edit();` for several. Only the event methods evaluate by themselves.
+    class Edit {
+    public:
+        Edit(const Edit &) = delete;
+        Edit &operator=(const Edit &) = delete;
+        ~Edit();
+        Edit *operator->() { return this; }
 
-    // ---- state ----
-    int slotEntry(int place) const { return m_state.slotEntry(place); }
-    int behaviourEntry(int place) const { return m_state.behaviourEntry(place); }
-    int captainEntry() const { return m_state.captainEntry(); }
-    int setPiecesEntry() const { return m_state.setPiecesEntry(); }
-    int condition(Condition c) const { return m_state.condition(c); }
-    int sectorOrder() const { return m_state.sectorOrder(); }
-    bool option(Option o) const { return m_state.option(o); }
-    int tab() const { return m_state.tab(); }
-    int disposition() const { return m_state.disposition(); }
-    bool dispositionEnabled(int entry) const { return m_state.dispositionEnabled(entry); }
-    int32_t placement(int index) const { return m_state.placement(index); }  // 1..16; -1 empty
+        void reset();            // board reset; evaluates nothing
+        void initStarStrips();   // base lefts of the star strips
+        void zeroStarStrips();   // every star strip to zero stars at its base left
+        void evaluate(int place);      // slot evaluation of one box
+        void refreshFigures();         // slot evaluation of cbGardien: every figure again
+        void refreshSlot(int place);   // clear slot display, refresh card image, slot evaluation
+        // Replaces the shared candidate list of the eighteen player boxes (entry 0 empty,
+        // entries 1..n the names in list order); every one of them is left without a selection.
+        void setCandidateList(const QStringList &entries);
+        void setSlotEntry(int place, int entry);       // places 1..16
+        void setBehaviourEntry(int place, int entry);  // places 2..11
+        void setCaptainEntry(int entry);
+        void setSetPiecesEntry(int entry);
+        void setCondition(Condition condition, int entry);
+        void setSectorOrder(int entry);
+        void setOption(Option option, bool checked);
+        void setPlacement(int index, int32_t playerId);  // index 1..16
+        void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
+        // The sector order entry the board reset restores (the stored "repositionnement").
+        void setStoredSectorOrder(int entry);
+        // Numbers in labels use this locale's decimal separator (default: the system's).
+        void setNumberLocale(const QLocale &locale);
+        // Fixed item lists may be translated line by line; false when the index is outside.
+        bool setItemText(const QString &boxName, int index, const QString &text);
+        // The lineup back as a copy of state() left it (the board's own, taken earlier), and
+        // every figure again; what the slots show otherwise stays.
+        void restore(const LineupState &saved);
+
+    private:
+        friend class Board;
+        explicit Edit(Board &board);
+        Board &m_board;
+    };
+    [[nodiscard]] Edit edit() { return Edit(*this); }
+
+    // ---- what the search and the figures hold ----
     int32_t mark(int index) const;           // 1..5
     bool searchFlag() const { return m_searchFlag; }
-
-    int recordOfBox(int place) const { return m_state.recordOfBox(place); }
-    int recordOfEntry(int entry) const { return m_state.recordOfEntry(entry); }
-    int32_t playerIdOfBox(int place) const { return m_state.playerIdOfBox(place); }
-    int32_t captainPlayerId() const { return m_state.captainPlayerId(); }
-    int32_t setPiecesPlayerId() const { return m_state.setPiecesPlayerId(); }
-    int slotKind(int place) const { return m_state.slotKind(place); }
-    double slotValue(int place) const { return m_state.slotValue(place); }
 
     // ---- figures ----
     const TeamFigures &teamFigures() const { return m_figures; }
     const Figures &figures() const { return m_figures.points; }
-    double sector(SectorRatings::Sector s) const { return m_figures.sector[s]; }
-    int32_t velstats() const { return m_figures.velstats; }
-    double tacticStrength() const { return m_figures.tacticStrength; }
 
     // ---- what the window shows, by control name ----
     int entry(const QString &boxName) const { return m_presenter.entry(boxName, m_state); }
@@ -158,29 +141,10 @@ public:
     bool isChecked(const QString &checkBoxName) const { return m_presenter.isChecked(checkBoxName, m_state); }
     Ratings::StripGeometry starStrip(const QString &stripName) const { return m_presenter.starStrip(stripName); }
     CardImage cardImage(const QString &imageName) const { return m_presenter.cardImage(imageName); }
-    QString valueLabel(int place) const { return m_presenter.valueLabel(place); }
-    Ratings::StripGeometry starStrip(int place) const { return m_presenter.starStrip(place); }
-    CardImage cardImage(int place) const { return m_presenter.cardImage(place); }
-    QString sectorLabel(SectorRatings::Sector s) const { return m_presenter.sectorLabel(s); }
-    bool pinfosVisible() const { return m_presenter.pinfosVisible(); }
-
-    // The fixed title the midfield rating words carry in front.
-    static QString midfieldPrefix() { return BoardPresenter::midfieldPrefix(); }
-
-    // Control names of the sector labels, in sector order.
-    static const char *sectorLabelName(SectorRatings::Sector s);
-    // The sector titles shown above (or in front of) those labels, in sector order: the title
-    // label's control name and its French text (UTF-8).
-    static const char *sectorTitleName(SectorRatings::Sector s);
-    static const char *sectorTitleText(SectorRatings::Sector s);
-    static const char *conditionBoxName(Condition c);
-    static const char *optionName(Option o);
 
     // ---- search queries (record indexes, -1 for none) ----
     bool isEligible(int record) const;
     int bestPlayer(int kind) const;
-    int captainQuery() const { return m_state.captainRecord(); }
-    int setPiecesQuery() const { return m_state.setPiecesRecord(); }
 
 signals:
     void changed();
@@ -189,7 +153,26 @@ signals:
     void searchFinished();
 
 private:
-    struct Batch; // groups the changes of one call into one changed() signal
+    // The program changes the Edit makes, each its own batch (batches nest).
+    void setCandidateList(const QStringList &entries);
+    void reset();
+    void evaluate(int place);
+    void refreshSlot(int place);
+    void clearSlotDisplay(int place);
+    void refreshCardImage(int place);
+    void applySlotAssignmentRule(int place);
+    void setSlotEntry(int place, int entry);
+    void setBehaviourEntry(int place, int entry);
+    void setCaptainEntry(int entry);
+    void setSetPiecesEntry(int entry);
+    void setCondition(Condition condition, int entry);
+    void setSectorOrder(int entry);
+    void setOption(Option option, bool checked);
+    void setTab(int tab);
+    void setDisposition(int entry);
+    void setPlacement(int index, int32_t playerId);
+    void clearPlacementAndFigures();
+    bool setItemText(const QString &boxName, int index, const QString &text);
 
     // Slot evaluation: the box's player takes his place, the slot shows his value, and out
     // of a search the team figures follow.

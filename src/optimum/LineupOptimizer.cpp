@@ -379,22 +379,23 @@ Result optimize(const LineupState &state, const Options &options)
 
 double putOnBoard(Board &board, const Result &result, QList<int> *unfilled)
 {
-    const Roster *roster = board.roster();
-    board.clearPlacementAndFigures();
+    const Roster *roster = board.state().roster();
+    auto edit = board.edit(); // the lineup found is shown once, when it stands
+    edit->clearPlacementAndFigures();
     if (result.freeBehaviours) {
         for (int place = RightBack; place <= kLastSlot; ++place)
-            board.setBehaviourEntry(place, result.behaviour[place]);
+            edit->setBehaviourEntry(place, result.behaviour[place]);
     }
     for (int place = kFirstPlace; place <= kLastPlace; ++place) {
         const int r = isSlot(place) ? result.record[place] : -1;
-        board.setSlotEntry(place, r < 0 ? 0 : roster->players[r].ListPosition);
+        edit->setSlotEntry(place, r < 0 ? 0 : roster->players[r].ListPosition);
         if (r >= 0)
-            board.setPlacement(place, board.state().recordId(r));
+            edit->setPlacement(place, board.state().recordId(r));
     }
-    const bool recomputeAll = board.option(Board::RecalculTous);
-    board.setOption(Board::RecalculTous, false);
+    const bool recomputeAll = board.state().option(Board::RecalculTous);
+    edit->setOption(Board::RecalculTous, false);
     const double e = board.runSearch(unfilled);
-    board.setOption(Board::RecalculTous, recomputeAll);
+    edit->setOption(Board::RecalculTous, recomputeAll);
     return e;
 }
 

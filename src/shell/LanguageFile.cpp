@@ -5,6 +5,7 @@
 #include "datafiles/XmlFile.h"
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
+#include "lineup/BoardControls.h"
 #include "settings/IniFile.h"
 #include "common/Vocabulary.h"
 
@@ -36,7 +37,7 @@ QString boardBoxName(const QString &elementName)
     static const char *const kBehaviourAndOrderBoxes[] = {"cbDLD", "cbDC1", "cbDC2", "cbDLG", "cbAD", "cbM1",
                                                           "cbM2", "cbAG", "cbA1", "cbA2", "cbOrdreCalc"};
     for (int c = 0; c < Board::kConditionCount; ++c) {
-        const QString name = QLatin1String(Board::conditionBoxName(Board::Condition(c)));
+        const QString name = QLatin1String(BoardControls::conditionBoxName(Board::Condition(c)));
         if (LanguageFile::sameName(name, elementName))
             return name;
     }
@@ -357,7 +358,7 @@ int LanguageFile::applyBoardItems(Board &board) const
             if (applyFixedStringList(items, &lines) == 0)
                 return;
             for (qsizetype i = 0; i < lines.size(); ++i) {
-                if (lines.at(i) != before.at(i) && board.setItemText(box, int(i), lines.at(i)))
+                if (lines.at(i) != before.at(i) && board.edit()->setItemText(box, int(i), lines.at(i)))
                     ++set;
             }
         });

@@ -43,10 +43,10 @@ MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
     connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
     connect(&m_rosterModel, &RosterModel::selectableEdited, this, &MainModel::updateCalculeEnabled);
     // The board reset returns to the stored sector order: it is given the value whenever it changes.
-    m_board.setStoredSectorOrder(m_settings.repositionnement());
+    m_board.edit()->setStoredSectorOrder(m_settings.repositionnement());
     connect(&m_settings, &Settings::changed, this, [this](const QString &key) {
         if (key == Settings::kRepositionnement)
-            m_board.setStoredSectorOrder(m_settings.repositionnement());
+            m_board.edit()->setStoredSectorOrder(m_settings.repositionnement());
     });
     connect(&m_board, &Board::sectorOrderChosen, this, [this](int entry) { m_settings.setRepositionnement(entry); });
     connect(&m_settings, &Settings::writeFailed, this, &MainModel::settingsWriteFailed);
@@ -63,8 +63,11 @@ void MainModel::startUp()
     std::fesetround(FE_TONEAREST);
     emit startUpVersionChecked();
 
-    m_board.initStarStrips();
-    m_board.reset();
+    {
+        auto edit = m_board.edit();
+        edit->initStarStrips();
+        edit->reset();
+    }
     // Until the options are restored, closing writes only what the user changes from here.
     m_optionsBaseline = currentOptions();
 
@@ -120,7 +123,7 @@ RosterLoadResult MainModel::loadRoster()
 bool MainModel::chargePlayersXML(const QString &path)
 {
     setCalculeEnabled(true);
-    m_board.zeroStarStrips();
+    m_board.edit()->zeroStarStrips();
     m_rosterModel.setListRows({});
     if (!QFileInfo(path).isFile()) {
         setCalculeEnabled(false);
@@ -140,14 +143,14 @@ bool MainModel::chargePlayersXML(const QString &path)
     // looking at a broken file never touches the settings.
     if (m_settings.playersXml() != path)
         m_settings.setPlayersXml(path);
-    m_board.clearPlacementAndFigures();
+    m_board.edit()->clearPlacementAndFigures();
     loadRoster();
     Roster &squad = roster();
     const QList<int> listRows =
         RosterListing::displayOrder(squad, qMin(rows, int(squad.count)), RosterListing::nameCollator());
     m_rosterModel.setListRows(listRows);
     m_rosterModel.setCandidateList(RosterListing::assignListPositions(squad, listRows));
-    m_board.setCandidateList(m_rosterModel.candidateList());
+    m_board.edit()->setCandidateList(m_rosterModel.candidateList());
     m_rosterModel.announceRosterChanged();
     return true;
 }
@@ -155,8 +158,11 @@ bool MainModel::chargePlayersXML(const QString &path)
 void MainModel::rechargeCompoXML()
 {
     m_loadingDone = false;
-    m_board.clearPlacementAndFigures();
-    m_board.reset();
+    {
+        auto edit = m_board.edit();
+        edit->clearPlacementAndFigures();
+        edit->reset();
+    }
     readMatchOrders();
     m_loadingDone = true;
 }
@@ -188,8 +194,8 @@ MainModel::OptionValues MainModel::currentOptions() const
 {
     OptionValues values;
     for (int i = 0; i < Board::kOptionCount; ++i)
-        values.on[i] = m_board.option(kOptionKeys[i].option);
-    values.methode = m_board.sectorOrder();
+        values.on[i] = m_board.state().option(kOptionKeys[i].option);
+    values.methode = m_board.state().sectorOrder();
     return values;
 }
 
@@ -210,28 +216,20 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         const QList<int> eligible = LineupOptimizer::eligibleRecords(m_board.state());
         bool startEligible = true;
         for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place) {
-            const int record = m_board.recordOfBox(place);
+            const int record = m_board.state().recordOfBox(place);
             if (record >= 0 && !eligible.contains(record))
                 startEligible = false;
         }
-        std::array<int, LineupSlots::kLastPlace + 1> entries{};
-        std::array<int32_t, LineupSlots::kLastPlace + 1> placement{};
-        for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-            entries[place] = m_board.slotEntry(place);
-            placement[place] = m_board.placement(place);
-        }
-        std::array<int, LineupSlots::kLastSlot + 1> behaviours{};
-        for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
-            behaviours[place] = m_board.behaviourEntry(place);
-        const int captain = m_board.captainEntry();
-        const int setPieces = m_board.setPiecesEntry();
-        const int order = m_board.sectorOrder();
-        const bool recomputeAll = m_board.option(Board::RecalculTous);
+        const LineupState saved = m_board.state();
+        const bool recomputeAll = m_board.state().option(Board::RecalculTous);
 
-        m_board.setOption(Board::RecalculTous, true);
+        m_board.edit()->setOption(Board::RecalculTous, true);
         outcome.greedyEvaluation = m_board.calcule().evaluation;
-        m_board.setOption(Board::RecalculTous, recomputeAll);
-        m_board.setSectorOrder(order);
+        {
+            auto edit = m_board.edit();
+            edit->setOption(Board::RecalculTous, recomputeAll);
+            edit->setSectorOrder(saved.sectorOrder());
+        }
 
         LineupOptimizer::Options options;
         options.timeLimitSeconds = timeLimitSeconds;
@@ -247,16 +245,7 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         }
         if (!outcome.placed) {
             outcome.unfilled.clear();
-            m_board.clearPlacementAndFigures();
-            for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-                m_board.setSlotEntry(place, entries[place]);
-                m_board.setPlacement(place, placement[place]);
-            }
-            for (int place = LineupSlots::RightBack; place <= LineupSlots::kLastSlot; ++place)
-                m_board.setBehaviourEntry(place, behaviours[place]);
-            m_board.setCaptainEntry(captain);
-            m_board.setSetPiecesEntry(setPieces);
-            m_board.refreshFigures();
+            m_board.edit()->restore(saved);
         }
         // The lineup the board now shows is the best one known: what is printed agrees with it.
         outcome.evaluation = m_board.figures().E;
@@ -270,9 +259,12 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
 
 void MainModel::restoreOptions()
 {
-    for (const OptionKey &o : kOptionKeys)
-        m_board.setOption(o.option, (m_settings.*o.get)());
-    m_board.setSectorOrder(m_settings.methode());
+    {
+        auto edit = m_board.edit();
+        for (const OptionKey &o : kOptionKeys)
+            edit->setOption(o.option, (m_settings.*o.get)());
+        edit->setSectorOrder(m_settings.methode());
+    }
     m_optionsBaseline = currentOptions();
 }
 
@@ -325,9 +317,10 @@ void MainModel::reloadFormulas()
     }
     readTeamAndTraining();
     // The lineup stays: each placed slot shows its player's new value, and the figures follow.
+    auto edit = m_board.edit();
     for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastSlot; ++place)
-        if (m_board.placement(place) >= 0)
-            m_board.evaluate(place);
+        if (m_board.state().placement(place) >= 0)
+            edit->evaluate(place);
 }
 
 void MainModel::applyLanguage(const LanguageFile &file)
@@ -335,8 +328,8 @@ void MainModel::applyLanguage(const LanguageFile &file)
     file.applyHeadless(&m_board);
     // Entries stay as they are (only the texts of the lists changed), so the lineup the manager
     // composed is still the one shown; its captions follow the language.
-    if (m_board.pinfosVisible())
-        m_board.refreshFigures();
+    if (m_board.presenter().pinfosVisible())
+        m_board.edit()->refreshFigures();
 }
 
 void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }

@@ -57,20 +57,22 @@ int MatchOrdersApplier::behaviourEntry(int place, int code) { return mapCode(beh
 void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board, const Roster &roster,
                                           int trainerTypeIndex, QString &teamId)
 {
+    // The whole lineup in, then one repaint.
+    auto edit = board.edit();
     const MatchOrdersInfo orders = MatchOrdersReader::read(folder);
     if (orders.available) {
-        board.setCondition(Board::Tactique, orders.tactic.value_or(0));
+        edit->setCondition(Board::Tactique, orders.tactic.value_or(0));
         if (orders.failure)
             throw *orders.failure;
         // The team identifier comes from Team.xml, which at start-up nothing has read yet: take
         // it now so that a home match is not shown as away.
         takeTeamId(folder, teamId);
-        board.setCondition(Board::Lieu, orders.homeTeamId == teamId ? 0 : 1);
+        edit->setCondition(Board::Lieu, orders.homeTeamId == teamId ? 0 : 1);
         // The list shows code + 1; a code at the top of the range is outside the list like
         // any other code too large for it.
         const int attitudeEntry = !orders.attitude ? 1
             : *orders.attitude < std::numeric_limits<int32_t>::max() ? *orders.attitude + 1 : -1;
-        board.setCondition(Board::Attitude, attitudeEntry);
+        edit->setCondition(Board::Attitude, attitudeEntry);
 
         // A role named twice keeps its last entry.
         std::array<std::optional<int32_t>, kRoles + 1> ids{};
@@ -82,7 +84,7 @@ void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board
             if (hasBehaviour(entry.role))
                 behaviours[entry.role] = entry.behaviour;
             if (entry.role <= kLastPlace)
-                board.setPlacement(entry.role, entry.playerId);
+                edit->setPlacement(entry.role, entry.playerId);
         }
 
         // Players into places: the substitute keeper is tried last, so a player named both as
@@ -97,14 +99,14 @@ void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board
             for (int role : kRoleOrder) {
                 if (!ids[role] || *ids[role] != id)
                     continue;
-                board.setSlotEntry(role, player.ListPosition);
+                edit->setSlotEntry(role, player.ListPosition);
                 if (hasBehaviour(role)) {
                     const int item = behaviourEntry(role, behaviours[role]);
                     if (item >= 0)
-                        board.setBehaviourEntry(role, item);
+                        edit->setBehaviourEntry(role, item);
                 }
                 if (role <= kLastSlot)
-                    board.refreshSlot(role);
+                    edit->refreshSlot(role);
                 break;
             }
         }
@@ -114,9 +116,9 @@ void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board
             const Tplayer &player = roster.players[i];
             const int32_t id = NumberText::playerId(player.PlayerID);
             if (id >= 0 && ids[kCaptainRole] == id)
-                board.setCaptainEntry(player.ListPosition);
+                edit->setCaptainEntry(player.ListPosition);
             if (id >= 0 && ids[kSetPiecesRole] == id)
-                board.setSetPiecesEntry(player.ListPosition);
+                edit->setSetPiecesEntry(player.ListPosition);
         }
     }
 
@@ -126,25 +128,26 @@ void MatchOrdersApplier::applyMatchOrders(const DataFolder &folder, Board &board
 void MatchOrdersApplier::applyTeamAndTraining(const DataFolder &folder, Board &board, int trainerTypeIndex,
                                               QString &teamId)
 {
+    auto edit = board.edit();
     const TrainingInfo training = TeamTrainingReader::readTraining(folder);
     if (training.present) {
         // One after the other: a confidence that is no number stops here with the team spirit
         // already taken.
-        board.setCondition(Board::TeamSpirit, *training.teamSpirit);
+        edit->setCondition(Board::TeamSpirit, *training.teamSpirit);
         if (training.failure)
             throw *training.failure;
-        board.setCondition(Board::Confiance, *training.confidence);
+        edit->setCondition(Board::Confiance, *training.confidence);
     } else {
-        board.setCondition(Board::TeamSpirit, 4); // "Passifs"
-        board.setCondition(Board::Confiance, 4);  // "Passable"
+        edit->setCondition(Board::TeamSpirit, 4); // "Passifs"
+        edit->setCondition(Board::Confiance, 4);  // "Passable"
     }
-    board.setCondition(Board::Entraineur, trainerTypeIndex);
+    edit->setCondition(Board::Entraineur, trainerTypeIndex);
 
     takeTeamId(folder, teamId);
 
-    if (board.condition(Board::Attitude) < 0)
-        board.setCondition(Board::Attitude, 1); // "Normal"
-    if (board.condition(Board::Tactique) < 0)
-        board.setCondition(Board::Tactique, 0); // "Normal"
-    board.refreshFigures();
+    if (board.state().condition(Board::Attitude) < 0)
+        edit->setCondition(Board::Attitude, 1); // "Normal"
+    if (board.state().condition(Board::Tactique) < 0)
+        edit->setCondition(Board::Tactique, 0); // "Normal"
+    edit->refreshFigures();
 }

@@ -115,36 +115,36 @@ private slots:
         readOrders(fullLineup(entries));
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
             const bool named = place <= entries;
-            QCOMPARE(board().placement(place), named ? 100 + place : -1);
-            QCOMPARE(board().slotEntry(place), named ? entryOfId(100 + place) : 0);
+            QCOMPARE(board().state().placement(place), named ? 100 + place : -1);
+            QCOMPARE(board().state().slotEntry(place), named ? entryOfId(100 + place) : 0);
         }
-        QCOMPARE(board().captainPlayerId(), entries >= 18 ? 103 : -1);
-        QCOMPARE(board().setPiecesPlayerId(), entries >= 17 ? 107 : -1);
+        QCOMPARE(board().state().captainPlayerId(), entries >= 18 ? 103 : -1);
+        QCOMPARE(board().state().setPiecesPlayerId(), entries >= 17 ? 107 : -1);
         if (entries >= 1) {
             // The keeper's slot was refreshed: value label and stars.
-            QCOMPARE(board().valueLabel(Keeper), QStringLiteral("( 7,30 )"));
-            QCOMPARE(board().starStrip(Keeper).width, 49); // 7.3 -> 7 -> 3.5 stars
+            QCOMPARE(board().presenter().valueLabel(Keeper), QStringLiteral("( 7,30 )"));
+            QCOMPARE(board().presenter().starStrip(Keeper).width, 49); // 7.3 -> 7 -> 3.5 stars
         }
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
     }
 
     void substituteKeeperWhoIsTheKeeperPlaysAsKeeper()
     {
         readOrders({entry("101", 12), entry("101", 1)});
-        QCOMPARE(board().slotEntry(Keeper), entryOfId(101));
-        QCOMPARE(board().slotEntry(SubstituteKeeper), 0);
+        QCOMPARE(board().state().slotEntry(Keeper), entryOfId(101));
+        QCOMPARE(board().state().slotEntry(SubstituteKeeper), 0);
         // The placement table took both entries as they were read.
-        QCOMPARE(board().placement(Keeper), 101);
-        QCOMPARE(board().placement(SubstituteKeeper), 101);
+        QCOMPARE(board().state().placement(Keeper), 101);
+        QCOMPARE(board().state().placement(SubstituteKeeper), 101);
     }
 
     void aLaterEntryOfARoleReplacesAnEarlierOne()
     {
         readOrders({entry("102", 2, "2"), entry("103", 2, "3")});
-        QCOMPARE(board().slotEntry(RightBack), entryOfId(103));
-        QCOMPARE(board().placement(RightBack), 103);
-        QCOMPARE(board().behaviourEntry(RightBack), 3); // code 3: "Vers le centre"
-        QCOMPARE(board().slotEntry(CentralDefender1), 0); // 102 placed nowhere
+        QCOMPARE(board().state().slotEntry(RightBack), entryOfId(103));
+        QCOMPARE(board().state().placement(RightBack), 103);
+        QCOMPARE(board().state().behaviourEntry(RightBack), 3); // code 3: "Vers le centre"
+        QCOMPARE(board().state().slotEntry(CentralDefender1), 0); // 102 placed nowhere
     }
 
     void aRoleTheFileDoesNotNamePlacesNobody()
@@ -155,13 +155,13 @@ private slots:
         m_lineup->add(QStringLiteral("Un"), 101);
         m_lineup->makeBoard();
         readOrders({entry("101", 1)});
-        QCOMPARE(board().slotEntry(Keeper), entryOfId(101));
+        QCOMPARE(board().state().slotEntry(Keeper), entryOfId(101));
         for (int place = RightBack; place <= kLastPlace; ++place) {
-            QCOMPARE(board().slotEntry(place), 0);
-            QCOMPARE(board().placement(place), -1);
+            QCOMPARE(board().state().slotEntry(place), 0);
+            QCOMPARE(board().state().placement(place), -1);
         }
-        QCOMPARE(board().captainEntry(), 0);
-        QCOMPARE(board().setPiecesEntry(), 0);
+        QCOMPARE(board().state().captainEntry(), 0);
+        QCOMPARE(board().state().setPiecesEntry(), 0);
     }
 
     void aPlayerTheBoardCannotNameIsNotPlaced()
@@ -173,21 +173,21 @@ private slots:
         m_lineup->add(QStringLiteral("Un"), 101);
         m_lineup->makeBoard();
         readOrders({entry("-5", 2, "1"), entry("101", 3), entry("-5", 18)});
-        QCOMPARE(board().slotEntry(RightBack), 0);
-        QCOMPARE(board().slotEntry(CentralDefender1), entryOfId(101));
-        QCOMPARE(board().captainEntry(), 0);
+        QCOMPARE(board().state().slotEntry(RightBack), 0);
+        QCOMPARE(board().state().slotEntry(CentralDefender1), entryOfId(101));
+        QCOMPARE(board().state().captainEntry(), 0);
     }
 
     void aPlayerOutsideTheRosterLeavesTheBoxButKeepsThePlacement()
     {
-        board().setSlotEntry(CentralDefender1, entryOfId(110));
+        board().edit()->setSlotEntry(CentralDefender1, entryOfId(110));
         readOrders({entry("999", 3, "1"), entry("998", 13), entry("997", 18)});
-        QCOMPARE(board().slotEntry(CentralDefender1), entryOfId(110));
-        QCOMPARE(board().behaviourEntry(CentralDefender1), 0);
-        QCOMPARE(board().placement(CentralDefender1), 999);
-        QCOMPARE(board().slotEntry(SubstituteDefender), 0);
-        QCOMPARE(board().placement(SubstituteDefender), 998);
-        QCOMPARE(board().captainEntry(), 0);
+        QCOMPARE(board().state().slotEntry(CentralDefender1), entryOfId(110));
+        QCOMPARE(board().state().behaviourEntry(CentralDefender1), 0);
+        QCOMPARE(board().state().placement(CentralDefender1), 999);
+        QCOMPARE(board().state().slotEntry(SubstituteDefender), 0);
+        QCOMPARE(board().state().placement(SubstituteDefender), 998);
+        QCOMPARE(board().state().captainEntry(), 0);
     }
 
     void aFaultyEntryEndsTheEntries_data()
@@ -222,8 +222,8 @@ private slots:
         readOrders(lineup);
         for (int place = Keeper; place <= CentralDefender2; ++place) {
             const bool in = placed.contains(place);
-            QCOMPARE(board().placement(place), in ? 100 + place : -1);
-            QCOMPARE(board().slotEntry(place), in ? entryOfId(100 + place) : 0);
+            QCOMPARE(board().state().placement(place), in ? 100 + place : -1);
+            QCOMPARE(board().state().slotEntry(place), in ? entryOfId(100 + place) : 0);
         }
         // The rest of the reader ran: team and training defaults.
         QCOMPARE(board().entry("cbTeamSpirit"), 4);
@@ -269,10 +269,10 @@ private slots:
         m_folder->writeMatchOrders(o);
         // Twice, from two different entries, so that "kept" and "set" are told apart.
         for (int before : {0, 1}) {
-            board().setBehaviourEntry(place, before);
+            board().edit()->setBehaviourEntry(place, before);
             read();
-            QCOMPARE(board().behaviourEntry(place), expected < 0 ? before : expected);
-            QCOMPARE(board().slotEntry(place), entryOfId(105));
+            QCOMPARE(board().state().behaviourEntry(place), expected < 0 ? before : expected);
+            QCOMPARE(board().state().slotEntry(place), entryOfId(105));
         }
     }
 
@@ -281,12 +281,12 @@ private slots:
         // Code 4 towards the wing, 6 as a midfielder, 7 as a defender: ATA, M, DC.
         readOrders({entry("110", Forward1, "4"), entry("111", Forward2, "6")});
         QCOMPARE(board().text("cbA1"), QStringLiteral("Vers l'aile"));
-        QCOMPARE(board().slotKind(Forward1), 19);
+        QCOMPARE(board().state().slotKind(Forward1), 19);
         QCOMPARE(board().text("cbA2"), QStringLiteral("Milieu de terrain"));
-        QCOMPARE(board().slotKind(Forward2), 13);
+        QCOMPARE(board().state().slotKind(Forward2), 13);
         readOrders({entry("110", Forward1, "7")});
         QCOMPARE(board().text("cbA1"), QString::fromUtf8("Défenseur"));
-        QCOMPARE(board().slotKind(Forward1), 6);
+        QCOMPARE(board().state().slotKind(Forward1), 6);
     }
 
     void emptyBehaviourKeepsTheBoxEntry_data()
@@ -300,13 +300,13 @@ private slots:
     void emptyBehaviourKeepsTheBoxEntry()
     {
         QFETCH(std::optional<QByteArray>, behaviour);
-        board().setBehaviourEntry(InnerMidfielder1, 3);
+        board().edit()->setBehaviourEntry(InnerMidfielder1, 3);
         readOrders({OrderEntry{"107", "7", behaviour}, entry("108", 8, "")});
-        QCOMPARE(board().behaviourEntry(InnerMidfielder1), 3);
-        QCOMPARE(board().slotEntry(InnerMidfielder1), entryOfId(107));
+        QCOMPARE(board().state().behaviourEntry(InnerMidfielder1), 3);
+        QCOMPARE(board().state().slotEntry(InnerMidfielder1), entryOfId(107));
         // After the board reset the box that keeps its entry shows "Normal".
         QCOMPARE(board().text("cbM2"), QStringLiteral("Normal"));
-        QCOMPARE(board().slotEntry(InnerMidfielder2), entryOfId(108));
+        QCOMPARE(board().state().slotEntry(InnerMidfielder2), entryOfId(108));
     }
 
     // ---- tactic, attitude, venue ----
@@ -330,7 +330,7 @@ private slots:
     {
         QFETCH(std::optional<QByteArray>, attitude);
         QFETCH(QString, shown);
-        board().setCondition(Board::Attitude, 0);
+        board().edit()->setCondition(Board::Attitude, 0);
         MatchOrders o;
         o.attitude = attitude;
         m_folder->writeMatchOrders(o);
@@ -353,7 +353,7 @@ private slots:
     {
         QFETCH(std::optional<QByteArray>, tactic);
         QFETCH(QString, shown);
-        board().setCondition(Board::Tactique, 3);
+        board().edit()->setCondition(Board::Tactique, 3);
         MatchOrders o;
         o.tacticType = tactic;
         m_folder->writeMatchOrders(o);
@@ -392,7 +392,7 @@ private slots:
         if (teamXmlId)
             m_folder->writeTeam(*teamXmlId);
         m_teamId = teamIdBefore;
-        board().setCondition(Board::Lieu, -1);
+        board().edit()->setCondition(Board::Lieu, -1);
         MatchOrders o;
         o.homeTeamId = homeTeamId;
         m_folder->writeMatchOrders(o);
@@ -411,11 +411,11 @@ private slots:
         o.lineup = {entry("107", InnerMidfielder1, "")};
         m_folder->writeMatchOrders(o);
         read();
-        QCOMPARE_EXACT(board().sector(SectorRatings::Midfield), 8.0);
+        QCOMPARE_EXACT(board().teamFigures().sector[SectorRatings::Midfield], 8.0);
         o.homeTeamId = QByteArray("1");
         m_folder->writeMatchOrders(o);
         read();
-        QCOMPARE_EXACT(board().sector(SectorRatings::Midfield), 8.0 - (8.0 * 10) / 100);
+        QCOMPARE_EXACT(board().teamFigures().sector[SectorRatings::Midfield], 8.0 - (8.0 * 10) / 100);
     }
 
     // ---- orders that are not available ----
@@ -433,8 +433,8 @@ private slots:
         QFETCH(QByteArray, available);
         m_folder->writeTraining(QByteArray("9"), QByteArray("6"));
         m_folder->writeTeam("555");
-        board().setCondition(Board::Tactique, 2);
-        board().setCondition(Board::Lieu, 1);
+        board().edit()->setCondition(Board::Tactique, 2);
+        board().edit()->setCondition(Board::Lieu, 1);
         MatchOrders o;
         o.available = available;
         o.tacticType = QByteArray("1");
@@ -444,17 +444,17 @@ private slots:
         m_folder->writeMatchOrders(o);
         read();
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            QCOMPARE(board().slotEntry(place), 0);
-            QCOMPARE(board().placement(place), -1);
+            QCOMPARE(board().state().slotEntry(place), 0);
+            QCOMPARE(board().state().placement(place), -1);
         }
-        QCOMPARE(board().captainEntry(), 0);
+        QCOMPARE(board().state().captainEntry(), 0);
         QCOMPARE(board().entry("cbTactique"), 2);
         QCOMPARE(board().entry("cbAttitude"), 1);
         QCOMPARE(board().entry("cbLieu"), 1);
         QCOMPARE(board().entry("cbTeamSpirit"), 9);
         QCOMPARE(board().entry("cbConfiance"), 6);
         QCOMPARE(m_teamId, QStringLiteral("555"));
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
     }
 
     void availableAttributeAbsentIgnoresTheOrders()
@@ -464,7 +464,7 @@ private slots:
                            "<TacticType>1</TacticType><Lineup><P><PlayerID>101</PlayerID><RoleID>1</RoleID></P>"
                            "</Lineup></MatchData></VelmorraData>");
         read();
-        QCOMPARE(board().slotEntry(Keeper), 0);
+        QCOMPARE(board().state().slotEntry(Keeper), 0);
         QCOMPARE(board().entry("cbTactique"), 0); // the team reader's default
         QCOMPARE(board().entry("cbTeamSpirit"), 4);
     }
@@ -480,30 +480,30 @@ private slots:
         first.DefenderSkill = 3;
         second.DefenderSkill = 9;
         m_lineup->makeBoard();
-        QCOMPARE(board().candidateList().count(QStringLiteral("Luc Martin")), 2);
+        QCOMPARE(board().state().candidateList().count(QStringLiteral("Luc Martin")), 2);
 
         readOrders({entry("116", CentralDefender1, ""), entry("115", 17), entry("116", 18)});
-        QCOMPARE(board().captainEntry(), m_lineup->entryOf(15));
-        QCOMPARE(board().captainPlayerId(), 116);
-        QCOMPARE(board().setPiecesEntry(), m_lineup->entryOf(14));
-        QCOMPARE(board().setPiecesPlayerId(), 115);
+        QCOMPARE(board().state().captainEntry(), m_lineup->entryOf(15));
+        QCOMPARE(board().state().captainPlayerId(), 116);
+        QCOMPARE(board().state().setPiecesEntry(), m_lineup->entryOf(14));
+        QCOMPARE(board().state().setPiecesPlayerId(), 115);
         QCOMPARE(board().text("cbCapitaine"), QStringLiteral("Luc Martin"));
         // The placed namesake's own skills count: central defence S = 1.0 x 9.
-        QCOMPARE(board().slotEntry(CentralDefender1), m_lineup->entryOf(15));
-        QCOMPARE(board().playerIdOfBox(CentralDefender1), 116);
-        QCOMPARE_EXACT(board().sector(SectorRatings::CentralDefence), 9.0);
+        QCOMPARE(board().state().slotEntry(CentralDefender1), m_lineup->entryOf(15));
+        QCOMPARE(board().state().playerIdOfBox(CentralDefender1), 116);
+        QCOMPARE_EXACT(board().teamFigures().sector[SectorRatings::CentralDefence], 9.0);
 
         readOrders({entry("115", 17), entry("115", 18)});
-        QCOMPARE(board().captainPlayerId(), 115);
-        QCOMPARE(board().setPiecesPlayerId(), 115);
+        QCOMPARE(board().state().captainPlayerId(), 115);
+        QCOMPARE(board().state().setPiecesPlayerId(), 115);
     }
 
     void captainNotInTheRosterLeavesTheBox()
     {
-        board().setCaptainEntry(entryOfId(104));
+        board().edit()->setCaptainEntry(entryOfId(104));
         readOrders({entry("4242", 18), entry("106", 17)});
-        QCOMPARE(board().captainPlayerId(), 104);
-        QCOMPARE(board().setPiecesPlayerId(), 106);
+        QCOMPARE(board().state().captainPlayerId(), 104);
+        QCOMPARE(board().state().setPiecesPlayerId(), 106);
     }
 
     // ---- failures ----
@@ -526,7 +526,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DataFileError, read());
         QCOMPARE(board().entry("cbTeamSpirit"), -1);
         QCOMPARE(board().entry("cbConfiance"), 5);
-        QVERIFY(!board().pinfosVisible());
+        QVERIFY(!board().presenter().pinfosVisible());
     }
 
     void lowerCaseFileNameIsFound()
@@ -536,7 +536,7 @@ private slots:
         m_folder->writeMatchOrders(o);
         QVERIFY(QFile::rename(m_folder->xml() + "MatchOrders.xml", m_folder->xml() + "matchorders.xml"));
         read();
-        QCOMPARE(board().playerIdOfBox(Keeper), 101);
+        QCOMPARE(board().state().playerIdOfBox(Keeper), 101);
     }
 };
 

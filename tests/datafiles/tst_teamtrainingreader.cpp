@@ -51,9 +51,9 @@ private slots:
         QFETCH(int, tacticBefore);
         QFETCH(int, attitudeAfter);
         QFETCH(int, tacticAfter);
-        board().setCondition(Board::Attitude, attitudeBefore);
-        board().setCondition(Board::Tactique, tacticBefore);
-        QVERIFY(!board().pinfosVisible());
+        board().edit()->setCondition(Board::Attitude, attitudeBefore);
+        board().edit()->setCondition(Board::Tactique, tacticBefore);
+        QVERIFY(!board().presenter().pinfosVisible());
 
         QString teamId = QStringLiteral("4711");
         run(2, teamId);
@@ -65,7 +65,7 @@ private slots:
         QCOMPARE(board().entry("cbAttitude"), attitudeAfter);
         QCOMPARE(board().entry("cbTactique"), tacticAfter);
         // The closing evaluation of the (empty) board shows the figures.
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
         QCOMPARE(board().text("LVelstats"), QStringLiteral("-27"));
     }
 
@@ -111,7 +111,7 @@ private slots:
         QCOMPARE(board().entry("cbConfiance"), confidenceEntry);
         // An index outside a list is no error: the reader went on to the end.
         QCOMPARE(board().entry("cbAttitude"), 1);
-        QVERIFY(board().pinfosVisible());
+        QVERIFY(board().presenter().pinfosVisible());
     }
 
     // ---- the team identifier ----
@@ -197,8 +197,8 @@ private slots:
             m_folder->writeXml(QStringLiteral("Training.xml"), *training);
         if (team)
             m_folder->writeXml(QStringLiteral("Team.xml"), *team);
-        board().setCondition(Board::Attitude, -1);
-        board().setCondition(Board::Tactique, -1);
+        board().edit()->setCondition(Board::Attitude, -1);
+        board().edit()->setCondition(Board::Tactique, -1);
 
         QString teamId = QStringLiteral("old");
         QVERIFY_THROWS_EXCEPTION(DataFileError, run(2, teamId));
@@ -210,7 +210,7 @@ private slots:
         // Neither the defaults nor the evaluation ran.
         QCOMPARE(board().entry("cbAttitude"), -1);
         QCOMPARE(board().entry("cbTactique"), -1);
-        QVERIFY(!board().pinfosVisible());
+        QVERIFY(!board().presenter().pinfosVisible());
         QVERIFY(board().text("LVelstats").isEmpty());
     }
 

@@ -29,9 +29,9 @@ struct LineupFixture {
     Board &makeBoard()
     {
         board = std::make_unique<Board>(roster.get());
-        board->setNumberLocale(QLocale(QLocale::French, QLocale::France));
-        board->setCandidateList(Board::candidateListFromRoster(*roster));
-        board->reset();
+        board->edit()->setNumberLocale(QLocale(QLocale::French, QLocale::France));
+        board->edit()->setCandidateList(LineupState::candidateListFromRoster(*roster));
+        board->edit()->reset();
         return *board;
     }
     // Entry of the record in the boxes (its list position).

@@ -49,8 +49,8 @@ private slots:
         b.runSearch();
         QCOMPARE(b.text(QStringLiteral("cbDefenseurCentral1")), QStringLiteral("Second"));
         QCOMPARE(b.text(QStringLiteral("cbDefenseurCentral2")), QStringLiteral("Premier"));
-        QCOMPARE(b.placement(CentralDefender1), 2);
-        QCOMPARE(b.placement(CentralDefender2), 1);
+        QCOMPARE(b.state().placement(CentralDefender1), 2);
+        QCOMPARE(b.state().placement(CentralDefender2), 1);
     }
 
     void zeroCanBePlacedNegativeNever()
@@ -61,11 +61,11 @@ private slots:
         Board &b = fx.makeBoard();
         QList<int> unfilled;
         b.runSearch(&unfilled);
-        QCOMPARE(b.placement(CentralDefender1), 1);
+        QCOMPARE(b.state().placement(CentralDefender1), 1);
         QCOMPARE(b.entry(QStringLiteral("cbDefenseurCentral2")), 0);
         QVERIFY(unfilled.contains(CentralDefender2));
         for (int p = Keeper; p <= SubstituteForward; ++p)
-            QVERIFY(b.placement(p) != 2);
+            QVERIFY(b.state().placement(p) != 2);
     }
 
     void eligibility_data()
@@ -110,16 +110,16 @@ private slots:
         b.optionToggled(Board::Blesse, ignoreInjuries);
         b.optionToggled(Board::Cartons, ignoreCards);
         b.calcule();
-        QCOMPARE(b.placement(Keeper), placed ? 10 : 11);
+        QCOMPARE(b.state().placement(Keeper), placed ? 10 : 11);
         QCOMPARE(b.text(QStringLiteral("cbGardien")), placed ? QStringLiteral("Vedette") : QStringLiteral("Autre"));
         QCOMPARE(b.text(QStringLiteral("cbCapitaine")), placed ? QStringLiteral("Vedette") : QStringLiteral("Autre"));
         QCOMPARE(b.text(QStringLiteral("cbCPA")), placed ? QStringLiteral("Vedette") : QStringLiteral("Autre"));
         // Nobody is placed twice, however few players there are.
         QSet<int32_t> seen;
         for (int p = Keeper; p <= SubstituteForward; ++p) {
-            if (b.placement(p) != -1)
-                QVERIFY(!seen.contains(b.placement(p)));
-            seen.insert(b.placement(p));
+            if (b.state().placement(p) != -1)
+                QVERIFY(!seen.contains(b.state().placement(p)));
+            seen.insert(b.state().placement(p));
         }
     }
 
@@ -133,7 +133,7 @@ private slots:
         Board &b = fx.makeBoard();
         b.slotPicked(Keeper, 1); // placed by hand
         b.calcule();
-        QCOMPARE(b.placement(Keeper), 1);
+        QCOMPARE(b.state().placement(Keeper), 1);
         QCOMPARE(b.text(QStringLiteral("cbCapitaine")), QStringLiteral("Capitaine"));
         QCOMPARE(b.text(QStringLiteral("cbCPA")), QStringLiteral("Capitaine"));
     }
@@ -149,8 +149,8 @@ private slots:
         fx.roster->players[3].CaptainValue = 4;
         Board &b = fx.makeBoard();
         b.calcule();
-        QCOMPARE(b.placement(SubstituteDefender), 12);
-        QCOMPARE(b.captainPlayerId(), 4);
+        QCOMPARE(b.state().placement(SubstituteDefender), 12);
+        QCOMPARE(b.state().captainPlayerId(), 4);
     }
 
     void repositionedSlotsTakeTheirKind()
@@ -176,9 +176,9 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("cbAttaquant2")), QStringLiteral("Av2"));
         QCOMPARE(b.text(QStringLiteral("cbAilierGauche")), QString());
         // Behaviours are never changed by the search.
-        QCOMPARE(b.behaviourEntry(Forward1), 4);
-        QCOMPARE(b.behaviourEntry(RightWinger), 5);
-        QCOMPARE(b.behaviourEntry(CentralDefender1), 4);
+        QCOMPARE(b.state().behaviourEntry(Forward1), 4);
+        QCOMPARE(b.state().behaviourEntry(RightWinger), 5);
+        QCOMPARE(b.state().behaviourEntry(CentralDefender1), 4);
     }
 
     void unfilledPlacesStayEmptyAndTheRunFinishes()
@@ -198,13 +198,13 @@ private slots:
         QCOMPARE(unfilledNames(r.unfilled),
                  (QStringList{QStringLiteral("substitute_inner_midfielder"), QStringLiteral("substitute_forward"),
                               QStringLiteral("substitute_winger"), QStringLiteral("substitute_keeper")}));
-        QCOMPARE(b.placement(SubstituteDefender), 1);
-        QCOMPARE(b.slotEntry(SubstituteKeeper), 0);
-        QCOMPARE(b.placement(SubstituteKeeper), -1);
+        QCOMPARE(b.state().placement(SubstituteDefender), 1);
+        QCOMPARE(b.state().slotEntry(SubstituteKeeper), 0);
+        QCOMPARE(b.state().placement(SubstituteKeeper), -1);
         // The figures of the end of the run are there; the evaluation labels refresh again.
-        QVERIFY(b.pinfosVisible());
+        QVERIFY(b.presenter().pinfosVisible());
         QCOMPARE(b.figures().E, r.evaluation);
-        QCOMPARE(double(b.velstats()), r.evaluation);
+        QCOMPARE(double(b.teamFigures().velstats), r.evaluation);
         b.conditionPicked(Board::Lieu, 1);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t")));
     }
@@ -221,7 +221,7 @@ private slots:
         Tplayer &x = addNobody(fx, QStringLiteral("Doublure"), 2);
         x.PositionValue[kDC - 1] = 1, x.PositionValue[kAT - 1] = 1;
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Confiance, 5);  // attack +5%
+        b.edit()->setCondition(Board::Confiance, 5);  // attack +5%
         b.optionToggled(Board::RecalculTous, true);
         const Board::CalculeResult r = b.calcule();
         // Star in defence: central defence 1 / 5 = 0.2 and sides 0.7 / 4: −3 each, so E = −27.
@@ -233,13 +233,13 @@ private slots:
         const std::array<double, 6> expected = {-27, -27, 25, 25, 25, -27};
         QCOMPARE(r.orderResults, expected);
         QCOMPARE(r.chosenOrder, 2);
-        QCOMPARE(b.sectorOrder(), 2);
+        QCOMPARE(b.state().sectorOrder(), 2);
         QCOMPARE(r.evaluation, 25.0);
         QCOMPARE(b.text(QStringLiteral("cbAttaquant1")), QStringLiteral("Vedette"));
         QCOMPARE(b.text(QStringLiteral("cbAttaquant2")), QStringLiteral("Doublure"));
         // The earlier runs' defenders do not stay in the boxes.
-        QCOMPARE(b.slotEntry(CentralDefender1), 0);
-        QCOMPARE(b.slotEntry(CentralDefender2), 0);
+        QCOMPARE(b.state().slotEntry(CentralDefender1), 0);
+        QCOMPARE(b.state().slotEntry(CentralDefender2), 0);
         QCOMPARE(unfilledNames(r.unfilled).first(), QStringLiteral("keeper"));
         QCOMPARE(r.unfilled.size(), 14);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe :\t 25,00 \r\n")));
@@ -274,17 +274,17 @@ private slots:
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place); // players 1..11, the weakest, by hand
         b.substitutePicked(SubstituteWinger, 12);
-        b.setCaptainEntry(0);
+        b.edit()->setCaptainEntry(0);
         b.calcule();
         for (int place = Keeper; place <= Forward2; ++place)
-            QCOMPARE(b.slotEntry(place), place);
-        QCOMPARE(b.slotEntry(SubstituteWinger), 12);
-        QCOMPARE(b.captainEntry(), 5); // picked again
+            QCOMPARE(b.state().slotEntry(place), place);
+        QCOMPARE(b.state().slotEntry(SubstituteWinger), 12);
+        QCOMPARE(b.state().captainEntry(), 5); // picked again
         // The empty substitute places take the best players left: 16, 15, 14, then the keeper 13.
-        QCOMPARE(b.placement(SubstituteDefender), 116);
-        QCOMPARE(b.placement(SubstituteMidfielder), 115);
-        QCOMPARE(b.placement(SubstituteForward), 114);
-        QCOMPARE(b.placement(SubstituteKeeper), 113);
+        QCOMPARE(b.state().placement(SubstituteDefender), 116);
+        QCOMPARE(b.state().placement(SubstituteMidfielder), 115);
+        QCOMPARE(b.state().placement(SubstituteForward), 114);
+        QCOMPARE(b.state().placement(SubstituteKeeper), 113);
     }
 
     // After Clear the empty board's tactic strength is "Inexistant"; the search's lineup has its own.
@@ -298,14 +298,14 @@ private slots:
         }
         Board &b = fx.makeBoard();
         b.conditionPicked(Board::Tactique, 1);
-        b.setCondition(Board::Tactique, 3); // program code: no evaluation
+        b.edit()->setCondition(Board::Tactique, 3); // program code: no evaluation
         b.clearPressed();
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QStringLiteral("Inexistant"));
         b.calcule();
         // Ten outfield players of passing 5: 50, level 5.
         QCOMPARE(b.text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Attaque au centre"));
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), Ratings::levelName(5));
-        QCOMPARE(b.condition(Board::Tactique), 3);
+        QCOMPARE(b.state().condition(Board::Tactique), 3);
     }
 
     void clearAfterSearch()
@@ -321,16 +321,16 @@ private slots:
         b.calcule();
         QVERIFY(b.isVisible(QStringLiteral("cardG")));
         QCOMPARE(b.cardImage(QStringLiteral("cardA2")).picture, QStringLiteral("YCard1.gif"));
-        QVERIFY(!b.valueLabel(Forward2).isEmpty());
+        QVERIFY(!b.presenter().valueLabel(Forward2).isEmpty());
         b.clearPressed();
         for (int place = Keeper; place <= SubstituteForward; ++place) {
-            QCOMPARE(b.slotEntry(place), 0);
-            QCOMPARE(b.placement(place), -1);
+            QCOMPARE(b.state().slotEntry(place), 0);
+            QCOMPARE(b.state().placement(place), -1);
         }
         for (int place = Keeper; place <= Forward2; ++place) {
-            QVERIFY(!b.cardImage(place).visible);
-            QCOMPARE(b.starStrip(place).width, 0);
-            QCOMPARE(b.valueLabel(place), QString());
+            QVERIFY(!b.presenter().cardImage(place).visible);
+            QCOMPARE(b.presenter().starStrip(place).width, 0);
+            QCOMPARE(b.presenter().valueLabel(place), QString());
         }
         QCOMPARE(b.figures().E, -27.0);
     }

@@ -18,7 +18,7 @@ QString formationOf(const Board &b)
 {
     int d = 0, m = 0, a = 0;
     for (int place = RightBack; place <= Forward2; ++place) {
-        const int kind = b.slotKind(place);
+        const int kind = b.state().slotKind(place);
         if (kind >= 2 && kind <= 8)
             ++d;
         else if (kind >= 9 && kind <= 16)
@@ -33,7 +33,7 @@ QList<int> behaviours(const Board &b)
 {
     QList<int> list;
     for (int place = RightBack; place <= Forward2; ++place)
-        list << b.behaviourEntry(place);
+        list << b.state().behaviourEntry(place);
     return list;
 }
 
@@ -86,7 +86,7 @@ private slots:
         QCOMPARE(behaviours(b), expected);
         // Each row gives the formation it names, the forward rows included.
         QCOMPARE(formationOf(b), b.text(QStringLiteral("rgdisposition")));
-        QVERIFY(b.pinfosVisible()); // the keeper evaluation ran
+        QVERIFY(b.presenter().pinfosVisible()); // the keeper evaluation ran
     }
 
     void formationButtonShowsTheNewKindsValues()
@@ -97,16 +97,16 @@ private slots:
             p.PositionValue[kind - 1] = kind;
         Board &b = fx.makeBoard();
         b.slotPicked(Forward2, 1);
-        const QString before = b.valueLabel(Forward2);
+        const QString before = b.presenter().valueLabel(Forward2);
         b.dispositionPicked(4); // 4-5-1: the second forward plays in midfield
         b.formationPressed();
-        const QString label = b.valueLabel(Forward2);
-        const double stripWidth = b.starStrip(Forward2).width;
+        const QString label = b.presenter().valueLabel(Forward2);
+        const double stripWidth = b.presenter().starStrip(Forward2).width;
         QVERIFY(label != before);
         // What a fresh pick in the new behaviour shows.
         b.slotPicked(Forward2, 1);
-        QCOMPARE(label, b.valueLabel(Forward2));
-        QCOMPARE(stripWidth, b.starStrip(Forward2).width);
+        QCOMPARE(label, b.presenter().valueLabel(Forward2));
+        QCOMPARE(stripWidth, b.presenter().starStrip(Forward2).width);
     }
 
     void formationWithoutARowChangesNothing_data()
@@ -127,14 +127,14 @@ private slots:
         // Chosen on the "Normal" tab, still selected after the tab change.
         b.dispositionPicked(disposition);
         b.tabChanged(tab);
-        QCOMPARE(b.disposition(), disposition);
-        QVERIFY(!b.dispositionEnabled(disposition));
+        QCOMPARE(b.state().disposition(), disposition);
+        QVERIFY(!b.state().dispositionEnabled(disposition));
         b.behaviourPicked(InnerMidfielder1, 2);
         b.behaviourPicked(Forward2, 1);
         const QList<int> before = behaviours(b);
         b.formationPressed();
         QCOMPARE(behaviours(b), before);
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
     }
 
     void tabAvailability()
@@ -144,14 +144,14 @@ private slots:
         auto enabled = [&] {
             QList<bool> e;
             for (int i = 0; i < 7; ++i)
-                e << b.dispositionEnabled(i);
+                e << b.state().dispositionEnabled(i);
             return e;
         };
         QCOMPARE(enabled(), (QList<bool>{true, true, true, true, true, true, true}));
         b.tabChanged(1);
         QCOMPARE(enabled(), (QList<bool>{true, true, false, true, true, true, false}));
         b.dispositionPicked(2); // a disabled entry cannot be chosen
-        QCOMPARE(b.disposition(), 0);
+        QCOMPARE(b.state().disposition(), 0);
         b.tabChanged(2);
         QCOMPARE(enabled(), (QList<bool>{true, true, true, false, false, true, true}));
         b.tabChanged(0);
@@ -177,12 +177,12 @@ private slots:
         QCOMPARE(b.items(QStringLiteral("cbAD")).size(), 7);
         QCOMPARE(b.items(QStringLiteral("cbOrdreCalc")).at(5), QStringLiteral("MID-DEF-ATT"));
         // An index outside a list leaves the box without a selection.
-        b.setCondition(Board::TeamSpirit, 13);
+        b.edit()->setCondition(Board::TeamSpirit, 13);
         QCOMPARE(b.entry(QStringLiteral("cbTeamSpirit")), -1);
-        b.setCondition(Board::TeamSpirit, 12);
+        b.edit()->setCondition(Board::TeamSpirit, 12);
         QCOMPARE(b.text(QStringLiteral("cbTeamSpirit")), QStringLiteral("Le paradis sur Terre! (+2)"));
-        QVERIFY(b.setItemText(QStringLiteral("cbLieu"), 1, QStringLiteral("Dehors")));
-        QVERIFY(!b.setItemText(QStringLiteral("cbLieu"), 2, QStringLiteral("Nulle part")));
+        QVERIFY(b.edit()->setItemText(QStringLiteral("cbLieu"), 1, QStringLiteral("Dehors")));
+        QVERIFY(!b.edit()->setItemText(QStringLiteral("cbLieu"), 2, QStringLiteral("Nulle part")));
         QCOMPARE(b.items(QStringLiteral("cbLieu")).at(1), QStringLiteral("Dehors"));
     }
 
@@ -191,17 +191,17 @@ private slots:
         LineupFixture fx;
         fx.add(QStringLiteral("A"), 1).KeeperSkill = 20;
         Board &b = fx.makeBoard();
-        b.setSlotEntry(Keeper, 1);
-        b.setCondition(Board::Attitude, 2);
-        b.setBehaviourEntry(RightBack, 1);
-        QVERIFY(!b.pinfosVisible());
+        b.edit()->setSlotEntry(Keeper, 1);
+        b.edit()->setCondition(Board::Attitude, 2);
+        b.edit()->setBehaviourEntry(RightBack, 1);
+        QVERIFY(!b.presenter().pinfosVisible());
         QCOMPARE(b.text(QStringLiteral("LVelstats")), QString());
-        QCOMPARE(b.placement(Keeper), -1);
+        QCOMPARE(b.state().placement(Keeper), -1);
         // The condition event evaluates the keeper slot, which records him.
         b.conditionPicked(Board::Attitude, 2);
-        QVERIFY(b.pinfosVisible());
-        QCOMPARE(b.placement(Keeper), 1);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 20.0 + 0.1 * 20);
+        QVERIFY(b.presenter().pinfosVisible());
+        QCOMPARE(b.state().placement(Keeper), 1);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 20.0 + 0.1 * 20);
     }
 
     void substituteDoesNotChangeTheFigures()
@@ -224,7 +224,7 @@ private slots:
         p.Cards = 1, p.PositionValue[0] = 8;
         fx.add(QStringLiteral("B"), 2);
         Board &b = fx.makeBoard();
-        b.setStoredSectorOrder(4);
+        b.edit()->setStoredSectorOrder(4);
         b.slotPicked(Keeper, 1);
         b.slotPicked(Forward1, 2);
         b.behaviourPicked(Forward1, 2);
@@ -235,36 +235,78 @@ private slots:
 
         b.clearPressed();
         for (int place = Keeper; place <= SubstituteForward; ++place)
-            QCOMPARE(b.slotEntry(place), 0);
+            QCOMPARE(b.state().slotEntry(place), 0);
         for (int place = RightBack; place <= Forward2; ++place)
-            QCOMPARE(b.behaviourEntry(place), 0);
-        QCOMPARE(b.captainEntry(), 0);
-        QCOMPARE(b.setPiecesEntry(), 0);
-        QCOMPARE(b.sectorOrder(), 4);
+            QCOMPARE(b.state().behaviourEntry(place), 0);
+        QCOMPARE(b.state().captainEntry(), 0);
+        QCOMPARE(b.state().setPiecesEntry(), 0);
+        QCOMPARE(b.state().sectorOrder(), 4);
         for (int place = Keeper; place <= Forward2; ++place) {
-            QCOMPARE(b.placement(place), -1);
-            QCOMPARE(b.valueLabel(place), QString());
-            QCOMPARE(b.starStrip(place).width, 0);
-            QCOMPARE(b.starStrip(place).left, baseLeft(place) + 70);
-            QVERIFY(!b.cardImage(place).visible);
+            QCOMPARE(b.state().placement(place), -1);
+            QCOMPARE(b.presenter().valueLabel(place), QString());
+            QCOMPARE(b.presenter().starStrip(place).width, 0);
+            QCOMPARE(b.presenter().starStrip(place).left, baseLeft(place) + 70);
+            QVERIFY(!b.presenter().cardImage(place).visible);
         }
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
         QVERIFY(b.text(QStringLiteral("LForce1")).startsWith(QString::fromUtf8("Force équipe : \t -27,00 \r\n")));
 
-        b.setStoredSectorOrder(9); // not an entry of the box
-        b.reset();
-        QCOMPARE(b.sectorOrder(), -1);
+        b.edit()->setStoredSectorOrder(9); // not an entry of the box
+        b.edit()->reset();
+        QCOMPARE(b.state().sectorOrder(), -1);
         QCOMPARE(b.text(QStringLiteral("LForce1")), QString());
+    }
+
+    void restoreInOneBatch()
+    {
+        // What the optimum gives back when the lineup it found rates lower: the saved lineup
+        // whole, its figures again, the card beside its player, and one repaint for the batch.
+        LineupFixture fx;
+        Tplayer &p = fx.add(QStringLiteral("A"), 1);
+        p.Cards = 2, p.KeeperSkill = 12;
+        fx.add(QStringLiteral("B"), 2).PositionValue[0] = 7;
+        Board &b = fx.makeBoard();
+        b.slotPicked(Keeper, 1);
+        b.slotPicked(Forward1, 2);
+        b.behaviourPicked(Forward1, 2);
+        b.captainPicked(1);
+        b.setPiecesPicked(2);
+        b.edit()->refreshFigures();
+        const LineupState saved = b.state();
+        const double e = b.figures().E;
+        const QString force = b.text(QStringLiteral("LForce1"));
+
+        b.clearPressed();
+        QVERIFY(b.figures().E != e);
+        QSignalSpy spy(&b, &Board::changed);
+        {
+            auto edit = b.edit();
+            edit->clearPlacementAndFigures();
+            edit->restore(saved);
+            QCOMPARE(spy.count(), 0);
+        }
+        QCOMPARE(spy.count(), 1);
+        for (int place = Keeper; place <= SubstituteForward; ++place) {
+            QCOMPARE(b.state().slotEntry(place), saved.slotEntry(place));
+            QCOMPARE(b.state().placement(place), saved.placement(place));
+        }
+        QCOMPARE(b.state().behaviourEntry(Forward1), 2);
+        QCOMPARE(b.state().captainEntry(), 1);
+        QCOMPARE(b.state().setPiecesEntry(), 2);
+        QCOMPARE(b.figures().E, e);
+        QCOMPARE(b.text(QStringLiteral("LForce1")), force);
+        QCOMPARE(b.cardImage(QStringLiteral("cardG")).picture, QStringLiteral("YCard2.gif"));
+        QVERIFY(b.isVisible(QStringLiteral("cardG")));
     }
 
     void resetWithoutCandidates()
     {
         Board b;
-        b.reset();
-        QCOMPARE(b.slotEntry(Keeper), -1);
-        QCOMPARE(b.captainEntry(), -1);
+        b.edit()->reset();
+        QCOMPARE(b.state().slotEntry(Keeper), -1);
+        QCOMPARE(b.state().captainEntry(), -1);
         b.clearPressed();
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
         const Board::CalculeResult r = b.calcule();
         QCOMPARE(r.unfilled.size(), 16);
         QCOMPARE(r.chosenOrder, 0);
@@ -278,7 +320,7 @@ private slots:
         QCOMPARE(b.entry(QStringLiteral("cbOrdreCalc")), 3);
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.at(0).at(0).toInt(), 3);
-        b.setSectorOrder(2); // program code: nothing to store
+        b.edit()->setSectorOrder(2); // program code: nothing to store
         QCOMPARE(spy.count(), 1);
     }
 
@@ -288,9 +330,9 @@ private slots:
         fx.add(QStringLiteral("A"), 1);
         Board &b = fx.makeBoard();
         QVERIFY(b.pick(QStringLiteral("cbMilieu2"), 1));
-        QCOMPARE(b.placement(InnerMidfielder2), 1);
+        QCOMPARE(b.state().placement(InnerMidfielder2), 1);
         QVERIFY(b.pick(QStringLiteral("cbM2"), 3));
-        QCOMPARE(b.slotKind(InnerMidfielder2), 16);
+        QCOMPARE(b.state().slotKind(InnerMidfielder2), 16);
         QVERIFY(b.pick(QStringLiteral("chkCartons"), 1));
         QVERIFY(b.isChecked(QStringLiteral("chkCartons")));
         QVERIFY(b.pick(QStringLiteral("cbTactique"), 4));

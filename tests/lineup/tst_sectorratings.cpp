@@ -67,7 +67,7 @@ class TestSectorRatings : public QObject {
     {
         std::array<double, 7> s{};
         for (int i = 0; i < 7; ++i)
-            s[i] = b.sector(static_cast<Sector>(i));
+            s[i] = b.teamFigures().sector[i];
         return s;
     }
 
@@ -75,12 +75,12 @@ class TestSectorRatings : public QObject {
     // confidence Passable, spirit Passifs.
     static void neutral(Board &b)
     {
-        b.setCondition(Board::Tactique, 0);
-        b.setCondition(Board::Attitude, 1);
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 4);
-        b.setCondition(Board::TeamSpirit, 4);
-        b.setCondition(Board::Entraineur, -1);
+        b.edit()->setCondition(Board::Tactique, 0);
+        b.edit()->setCondition(Board::Attitude, 1);
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 4);
+        b.edit()->setCondition(Board::TeamSpirit, 4);
+        b.edit()->setCondition(Board::Entraineur, -1);
     }
 
     // Eleven players with every skill set, all on the board.
@@ -131,7 +131,7 @@ private slots:
         neutral(b);
         b.slotPicked(RightWinger, 1);
         b.behaviourPicked(RightWinger, behaviour);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0 + expected);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 0.0 + expected);
         QCOMPARE(b.mark(4), mark4);
     }
 
@@ -146,11 +146,11 @@ private slots:
         b.behaviourPicked(InnerMidfielder1, 5);
         b.slotPicked(Forward2, 2);
         b.behaviourPicked(Forward2, 4);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0 + 0.95 * 10 + 0.95 * 8);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 0.0 + 0.95 * 10 + 0.95 * 8);
         QCOMPARE(b.mark(4), 42); // the last repositioned defender in slot order
         // The midfielder on Défenseur still adds a tenth of his playmaking; the forward on
         // Défenseur nothing.
-        QCOMPARE(b.sector(SectorRatings::Midfield), 0.0);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::Midfield], 0.0);
     }
 
     void centralAttackRunningFactor()
@@ -164,11 +164,11 @@ private slots:
         neutral(b);
         b.slotPicked(RightBack, 1);
         b.behaviourPicked(RightBack, 4);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), (0.0 + 6 + 4) * 0.95); // 9.5
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralAttack], (0.0 + 6 + 4) * 0.95); // 9.5
         b.slotPicked(InnerMidfielder1, 2);
         b.behaviourPicked(InnerMidfielder1, 4);
         // The 0.95 applies to the whole running sum: (9.5 + 5 + 7) × 0.95 = 20.425
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), ((0.0 + 6 + 4) * 0.95 + 5 + 7) * 0.95);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralAttack], ((0.0 + 6 + 4) * 0.95 + 5 + 7) * 0.95);
     }
 
     void emptyRepositionedSlotStillWeakens()
@@ -181,11 +181,11 @@ private slots:
         neutral(b);
         b.slotPicked(InnerMidfielder1, 1);
         b.slotPicked(Forward1, 2);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), 0.0 + 0.5 * 8 + (1.0 * 10 + 1.0 * 6));
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralAttack], 0.0 + 0.5 * 8 + (1.0 * 10 + 1.0 * 6));
         // An empty midfielder 2 on Attaquant adds nothing but still weakens the sum so far
         // (midfielder 1's term); the forwards come after him.
         b.behaviourPicked(InnerMidfielder2, 4);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), (0.0 + 0.5 * 8 + 0 + 0) * 0.95 + (1.0 * 10 + 1.0 * 6));
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralAttack], (0.0 + 0.5 * 8 + 0 + 0) * 0.95 + (1.0 * 10 + 1.0 * 6));
     }
 
     void sideAttackTerms()
@@ -203,15 +203,15 @@ private slots:
         b.slotPicked(InnerMidfielder2, 2);
         b.slotPicked(Forward1, 3);
         // Left attack: 0.6 W + 0.5 PS of the winger, 0.6 PS of midfielder 2, 0.9 SC of forward 1
-        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + (0.6 * 9 + 0.5 * 5) + 0.6 * 8 + 0.9 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftAttack], 0.0 + (0.6 * 9 + 0.5 * 5) + 0.6 * 8 + 0.9 * 10);
         // Both forwards count in both side attacks; the right side has only him.
-        QCOMPARE(b.sector(SectorRatings::RightAttack), 0.0 + 0.9 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::RightAttack], 0.0 + 0.9 * 10);
         // Midfielder on "Sur l'aile": half his winger skill instead of his passing.
         b.behaviourPicked(InnerMidfielder2, 3);
-        QCOMPARE(b.sector(SectorRatings::LeftAttack), 0.0 + (0.6 * 9 + 0.5 * 5) + 0.5 * 4 + 0.9 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftAttack], 0.0 + (0.6 * 9 + 0.5 * 5) + 0.5 * 4 + 0.9 * 10);
         // Forward on Défensif: half his scoring.
         b.behaviourPicked(Forward1, 1);
-        QCOMPARE(b.sector(SectorRatings::RightAttack), 0.0 + 0.5 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::RightAttack], 0.0 + 0.5 * 10);
     }
 
     void sideDefenceAndMarks()
@@ -225,18 +225,18 @@ private slots:
         b.slotPicked(Keeper, 1);
         b.slotPicked(CentralDefender2, 2);
         b.slotPicked(LeftBack, 3);
-        QCOMPARE(b.sector(SectorRatings::LeftDefence), 0.0 + 1.0 * 8 + 0.7 * 10 + 0.8 * 6);
-        QCOMPARE(b.sector(SectorRatings::RightDefence), 0.0 + 1.0 * 8);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftDefence], 0.0 + 1.0 * 8 + 0.7 * 10 + 0.8 * 6);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::RightDefence], 0.0 + 1.0 * 8);
         QCOMPARE(b.mark(3), 11);
         QCOMPARE(b.mark(5), 12);
         QCOMPARE(b.mark(1), -1); // right back empty on Normal
         QCOMPARE(b.mark(2), -1); // central defender 1 empty on Normal
         b.behaviourPicked(LeftBack, 3);   // Vers le centre: no side term, no mark
-        QCOMPARE(b.sector(SectorRatings::LeftDefence), 0.0 + 1.0 * 8 + 0.7 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftDefence], 0.0 + 1.0 * 8 + 0.7 * 10);
         QCOMPARE(b.mark(5), 0);
         b.behaviourPicked(CentralDefender2, 2); // vers l'aile
-        QCOMPARE(b.sector(SectorRatings::LeftDefence), 0.0 + 1.0 * 8 + 0.9 * 10);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0 + 1.0 * 8 + 0.3 * 10 + 0.8 * 6);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftDefence], 0.0 + 1.0 * 8 + 0.9 * 10);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 0.0 + 1.0 * 8 + 0.3 * 10 + 0.8 * 6);
     }
 
     void venueLowersOnlyMidfield()
@@ -328,7 +328,7 @@ private slots:
         QCOMPARE(s[1], base[1]);
 
         b.conditionPicked(Board::TeamSpirit, -1); // no selection: no modifier
-        QCOMPARE(b.condition(Board::TeamSpirit), -1);
+        QCOMPARE(b.state().condition(Board::TeamSpirit), -1);
         QCOMPARE(sectors(b)[3], base[3]);
     }
 
@@ -353,9 +353,9 @@ private slots:
         // Marks 2, 3 and 4 stay unset: only the backs count, 2·PS + D + Exp each.
         QCOMPARE(b.mark(2), 0);
         QCOMPARE(b.mark(4), 0);
-        QCOMPARE(b.tacticStrength(), (2.0 * 1 + 10 + 2) + (2.0 * 4 + 10 + 2));
+        QCOMPARE(b.teamFigures().tacticStrength, (2.0 * 1 + 10 + 2) + (2.0 * 4 + 10 + 2));
         b.behaviourPicked(RightBack, 3); // Vers le centre: no mark 1
-        QCOMPARE(b.tacticStrength(), 2.0 * 4 + 10 + 2);
+        QCOMPARE(b.teamFigures().tacticStrength, 2.0 * 4 + 10 + 2);
     }
 
     void unsetMarkDoesNotCountAPlayerWithIdZero()
@@ -366,10 +366,10 @@ private slots:
         Board &b = fx.makeBoard();
         b.slotPicked(InnerMidfielder1, 1);
         b.conditionPicked(Board::Tactique, 2);
-        QCOMPARE(b.tacticStrength(), 0.0);
+        QCOMPARE(b.teamFigures().tacticStrength, 0.0);
         // Placed as a central defender he is mark 2 and counts once.
         b.slotPicked(CentralDefender1, 1);
-        QCOMPARE(b.tacticStrength(), 2.0 * 5 + 5 + 5);
+        QCOMPARE(b.teamFigures().tacticStrength, 2.0 * 5 + 5 + 5);
     }
 
     // ---- to the last bit ----
@@ -401,7 +401,7 @@ private slots:
         // 0.6 + 1.1 = 1.7000000000000002 in double (0.6 + 0.6 + 0.5, one by one, is 1.7).
         const double expected = (0.0 + 0.6 * 1) + (0.6 * 1 + 0.5 * 1);
         QCOMPARE(exact(expected), QStringLiteral("1.7000000000000002"));
-        QCOMPARE(exact(b.sector(static_cast<Sector>(sector))), exact(expected));
+        QCOMPARE(exact(b.teamFigures().sector[sector]), exact(expected));
     }
 
     // The modifiers in the form the rules write them, where another form of the same
@@ -422,7 +422,7 @@ private slots:
         // (3 − 0.05 × 3 would give 2.85).
         b.slotPicked(RightBack, 1);
         b.behaviourPicked(RightBack, 4);
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), QStringLiteral("2.8499999999999996"));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), QStringLiteral("2.8499999999999996"));
         b.behaviourPicked(RightBack, 0);
 
         // Midfield 1.0 × 5 + 0.7 × 2 = 6.4; away: 6.4 − (6.4 × 10) / 100 = 5.760000000000001
@@ -431,23 +431,23 @@ private slots:
         b.slotPicked(RightWinger, 3);
         b.conditionPicked(Board::Lieu, 1);
         const double mid = 0.0 + 1.0 * 5 + 0.7 * 2;
-        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), exact(mid - (mid * 10) / 100));
-        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), QStringLiteral("5.7600000000000007"));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::Midfield]), exact(mid - (mid * 10) / 100));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::Midfield]), QStringLiteral("5.7600000000000007"));
 
         // Central attack: the midfielder's passing is 0, the forward adds 1.0 × 3 + 1.0 × 0,
         // so S = 3; confidence Satisfaisante: 3 + 0.05 × 3 = 3.15 (3 × 1.05 would give
         // 3.1500000000000004).
         b.slotPicked(Forward1, 4);
         b.conditionPicked(Board::Confiance, 5);
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), QStringLiteral("3.1499999999999999"));
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(3.15));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), QStringLiteral("3.1499999999999999"));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), exact(3.15));
 
         // Trainer 0 on an attack of 11: 11 − 0.14 × 11 = 9.46 (11 × 0.86 would give
         // 9.459999999999999).
         f.ScorerSkill = 11;
         b.conditionPicked(Board::Confiance, 4);
         b.conditionPicked(Board::Entraineur, 0);
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(9.46));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), exact(9.46));
     }
 
     // Every sector of a full board with every behaviour other than Normal that adds a term
@@ -457,17 +457,17 @@ private slots:
         LineupFixture fx;
         fill(fx);
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Tactique, 2);    // Contre-attaques
-        b.setCondition(Board::Attitude, 2);    // Meilleur match de la saison
-        b.setCondition(Board::Lieu, 1);        // Away
-        b.setCondition(Board::Confiance, 6);   // Très bonne
-        b.setCondition(Board::TeamSpirit, 7);  // Heureux
-        b.setCondition(Board::Entraineur, 0);
+        b.edit()->setCondition(Board::Tactique, 2);    // Contre-attaques
+        b.edit()->setCondition(Board::Attitude, 2);    // Meilleur match de la saison
+        b.edit()->setCondition(Board::Lieu, 1);        // Away
+        b.edit()->setCondition(Board::Confiance, 6);   // Très bonne
+        b.edit()->setCondition(Board::TeamSpirit, 7);  // Heureux
+        b.edit()->setCondition(Board::Entraineur, 0);
         const int behaviour[12] = {0, 2, 1, 3, 5, 3, 1, 4, 6, 1, 0};
         // RB Offensif, CD1 Offensif, CD2 Milieu, LB Milieu de terrain, RW Vers le centre,
         // IM1 Défensif, IM2 Attaquant, LW Défenseur, F1 Défensif, F2 Normal
         for (int place = RightBack; place <= Forward2; ++place)
-            b.setBehaviourEntry(place, behaviour[place - 1]);
+            b.edit()->setBehaviourEntry(place, behaviour[place - 1]);
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place);
 
@@ -483,7 +483,7 @@ private slots:
         cd = cd + 0.95 * 8;
         cd = rise(cd, 0.07);
         cd = rise(cd, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::CentralDefence)), exact(cd));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralDefence]), exact(cd));
 
         // Right defence: K, CD1 Offensif 0.5 D, RB Offensif 0.5 D, RW nothing, IM1 0.8 D;
         // trainer 0 +0.1, attitude 2 +0.1.
@@ -494,14 +494,14 @@ private slots:
         rd = rd + 0.8 * 7;
         rd = rise(rd, 0.1);
         rd = rise(rd, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::RightDefence)), exact(rd));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::RightDefence]), exact(rd));
 
         // Left defence: only the keeper counts (CD2 Milieu, LB Milieu de terrain, LW
         // Défenseur, IM2 Attaquant add nothing).
         double ld = 0.0 + 1.0 * 9;
         ld = rise(ld, 0.1);
         ld = rise(ld, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::LeftDefence)), exact(ld));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::LeftDefence]), exact(ld));
 
         // Midfield, rows: backs (RB Offensif 0.3, LB Milieu de terrain 1.0), central
         // defenders (CD1 Offensif 0.7, CD2 Milieu 1.0), midfielders (IM1 1.0, IM2 Attaquant
@@ -520,7 +520,7 @@ private slots:
         mid = rise(mid, 0.2);
         mid = mid - (mid * 10) / 100;
         mid = fall(mid, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), exact(mid));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::Midfield]), exact(mid));
 
         // Central attack: IM1 Défensif 0.2 PS; IM2 Attaquant adds SC, adds PS, then the
         // running sum × 0.95; F1 Défensif 0.5 SC + 1.0 PS; F2 Normal 1.0 SC + 1.0 PS;
@@ -534,7 +534,7 @@ private slots:
         ca = ca + (1.0 * 9 + 1.0 * 6);
         ca = fall(ca, 0.14);
         ca = rise(ca, 0.15);
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(ca));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), exact(ca));
 
         // Right attack: RB Offensif 1.0 W; RW Vers le centre 0.2 W + 0.5 PS; IM1 Défensif
         // 0.2 PS; F1 Défensif 0.5 SC; F2 Normal 0.9 SC.
@@ -546,7 +546,7 @@ private slots:
         ra = ra + 0.9 * 9;
         ra = fall(ra, 0.14);
         ra = rise(ra, 0.15);
-        QCOMPARE(exact(b.sector(SectorRatings::RightAttack)), exact(ra));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::RightAttack]), exact(ra));
 
         // Left attack: LB, LW and IM2 add nothing on these behaviours; the two forwards.
         double la = 0.0;
@@ -554,7 +554,7 @@ private slots:
         la = la + 0.9 * 9;
         la = fall(la, 0.14);
         la = rise(la, 0.15);
-        QCOMPARE(exact(b.sector(SectorRatings::LeftAttack)), exact(la));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::LeftAttack]), exact(la));
 
         // Marks: 1 the right back (Offensif), 2 central defender 1 (Offensif), 3 not set
         // (Milieu), 4 the left winger (Défenseur), 5 not set (Milieu de terrain).
@@ -565,7 +565,7 @@ private slots:
         QCOMPARE(b.mark(5), 0);
         // Contre-attaques: 2 PS + D + experience of each marked player:
         // RB 6 + 7 + 2 = 15, CD1 4 + 11 + 3 = 18, LW 12 + 8 + 9 = 29; 62 in all.
-        QCOMPARE(b.tacticStrength(), 62.0);
+        QCOMPARE(b.teamFigures().tacticStrength, 62.0);
         // 6.2 → half-step 6 → "Passable"
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QStringLiteral("Passable"));
     }
@@ -576,12 +576,12 @@ private slots:
         LineupFixture fx;
         fill(fx);
         Board &b = fx.makeBoard();
-        b.setCondition(Board::Tactique, 4);    // Attaque sur les ailes
-        b.setCondition(Board::Attitude, 0);    // Tranquille
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 3);   // Faible
-        b.setCondition(Board::TeamSpirit, 2);  // Furieux
-        b.setCondition(Board::Entraineur, 1);
+        b.edit()->setCondition(Board::Tactique, 4);    // Attaque sur les ailes
+        b.edit()->setCondition(Board::Attitude, 0);    // Tranquille
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 3);   // Faible
+        b.edit()->setCondition(Board::TeamSpirit, 2);  // Furieux
+        b.edit()->setCondition(Board::Entraineur, 1);
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place);
 
@@ -598,7 +598,7 @@ private slots:
         cd = fall(cd, 0.07); // trainer 1
         cd = fall(cd, 0.1);  // Tranquille
         cd = fall(cd, 0.05); // Attaque sur les ailes
-        QCOMPARE(exact(b.sector(SectorRatings::CentralDefence)), exact(cd));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralDefence]), exact(cd));
 
         double rd = 0.0;
         rd = rd + 1.0 * 9;
@@ -608,7 +608,7 @@ private slots:
         rd = rd + 0.5 * 7;
         rd = fall(rd, 0.1);
         rd = fall(rd, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::RightDefence)), exact(rd));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::RightDefence]), exact(rd));
 
         double ld = 0.0;
         ld = ld + 1.0 * 9;
@@ -618,7 +618,7 @@ private slots:
         ld = ld + 0.5 * 5;
         ld = fall(ld, 0.1);
         ld = fall(ld, 0.1);
-        QCOMPARE(exact(b.sector(SectorRatings::LeftDefence)), exact(ld));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::LeftDefence]), exact(ld));
 
         double mid = 0.0;
         mid = mid + 1.0 * 10; // IM1
@@ -627,7 +627,7 @@ private slots:
         mid = mid + 0.7 * 5;  // LW
         mid = fall(mid, 0.1); // Furieux
         mid = fall(mid, 0.2); // Tranquille
-        QCOMPARE(exact(b.sector(SectorRatings::Midfield)), exact(mid));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::Midfield]), exact(mid));
 
         double ca = 0.0;
         ca = ca + 0.5 * 8;
@@ -636,7 +636,7 @@ private slots:
         ca = ca + (1.0 * 9 + 1.0 * 6);
         ca = rise(ca, 0.07);  // trainer 1
         ca = fall(ca, 0.025); // Faible
-        QCOMPARE(exact(b.sector(SectorRatings::CentralAttack)), exact(ca));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::CentralAttack]), exact(ca));
 
         double ra = 0.0;
         ra = ra + 0.6 * 6;
@@ -646,7 +646,7 @@ private slots:
         ra = ra + 0.9 * 9;
         ra = rise(ra, 0.07);
         ra = fall(ra, 0.025);
-        QCOMPARE(exact(b.sector(SectorRatings::RightAttack)), exact(ra));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::RightAttack]), exact(ra));
 
         double la = 0.0;
         la = la + 0.6 * 7;
@@ -656,11 +656,11 @@ private slots:
         la = la + 0.9 * 9;
         la = rise(la, 0.07);
         la = fall(la, 0.025);
-        QCOMPARE(exact(b.sector(SectorRatings::LeftAttack)), exact(la));
+        QCOMPARE(exact(b.teamFigures().sector[SectorRatings::LeftAttack]), exact(la));
 
         // Attaque sur les ailes: PS + experience over the ten outfield players:
         // (3+2) + (2+3) + (4+4) + (5+5) + (5+6) + (8+7) + (7+8) + (6+9) + (7+10) + (6+11) = 118
-        QCOMPARE(b.tacticStrength(), 118.0);
+        QCOMPARE(b.teamFigures().tacticStrength, 118.0);
         // 11.8 → half-step 12 → "Inoubliable"
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QStringLiteral("Inoubliable"));
     }

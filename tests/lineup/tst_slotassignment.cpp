@@ -27,15 +27,15 @@ private slots:
         p.PositionValue[13 - 1] = 5.0; // M
         Board &b = fx.makeBoard();
         b.slotPicked(Forward2, 1);
-        QCOMPARE(b.placement(Forward2), 31);
+        QCOMPARE(b.state().placement(Forward2), 31);
         QCOMPARE(b.text(QStringLiteral("LA2")), QStringLiteral("( 6,00 )"));
         b.slotPicked(InnerMidfielder1, 1);
         QCOMPARE(b.entry(QStringLiteral("cbAttaquant2")), 0);
         QCOMPARE(b.text(QStringLiteral("cbAttaquant2")), QString());
         QCOMPARE(b.text(QStringLiteral("LA2")), QString());
         QCOMPARE(b.starStrip(QStringLiteral("EtoilesAttaquant2")).width, 0);
-        QCOMPARE(b.placement(Forward2), -1);
-        QCOMPARE(b.placement(InnerMidfielder1), 31);
+        QCOMPARE(b.state().placement(Forward2), -1);
+        QCOMPARE(b.state().placement(InnerMidfielder1), 31);
         QCOMPARE(b.text(QStringLiteral("LM1")), QStringLiteral("( 5,00 )"));
         QCOMPARE(b.text(QStringLiteral("cbMilieu1")), QStringLiteral("Polyvalent"));
     }
@@ -49,12 +49,12 @@ private slots:
         b.slotPicked(InnerMidfielder2, 1);
         QCOMPARE(b.text(QStringLiteral("LM1")), QString());
         QCOMPARE(b.entry(QStringLiteral("cbMilieu1")), 0);
-        QCOMPARE(b.placement(InnerMidfielder2), 1);
+        QCOMPARE(b.state().placement(InnerMidfielder2), 1);
         b.slotPicked(InnerMidfielder1, 1);
         QCOMPARE(b.text(QStringLiteral("LM2")), QString());
         QCOMPARE(b.entry(QStringLiteral("cbMilieu2")), 0);
-        QCOMPARE(b.placement(InnerMidfielder1), 1);
-        QCOMPARE(b.placement(InnerMidfielder2), -1);
+        QCOMPARE(b.state().placement(InnerMidfielder1), 1);
+        QCOMPARE(b.state().placement(InnerMidfielder2), -1);
     }
 
     void substituteTakesAFieldPlayer()
@@ -67,8 +67,8 @@ private slots:
         b.substitutePicked(SubstituteDefender, 1);
         QCOMPARE(b.entry(QStringLiteral("cbDefenseurCentral1")), 0);
         QCOMPARE(b.text(QStringLiteral("LDC1")), QString());
-        QCOMPARE(b.placement(CentralDefender1), -1);
-        QCOMPARE(b.placement(SubstituteDefender), 5);
+        QCOMPARE(b.state().placement(CentralDefender1), -1);
+        QCOMPARE(b.state().placement(SubstituteDefender), 5);
         QVERIFY(b.figures().E <= before);
     }
 
@@ -81,8 +81,8 @@ private slots:
         b.slotPicked(Keeper, 1);
         b.slotPicked(RightBack, 2);
         b.slotPicked(RightBack, 2);
-        QCOMPARE(b.placement(Keeper), 1);
-        QCOMPARE(b.placement(RightBack), 2);
+        QCOMPARE(b.state().placement(Keeper), 1);
+        QCOMPARE(b.state().placement(RightBack), 2);
         QCOMPARE(b.entry(QStringLiteral("cbGardien")), 1);
     }
 
@@ -97,9 +97,9 @@ private slots:
         b.slotPicked(Keeper, 0);
         b.substitutePicked(SubstituteDefender, 0);
         // Nobody sits on the boxes any more, so nobody stays placed there for the search.
-        QCOMPARE(b.placement(Keeper), -1);
-        QCOMPARE(b.placement(SubstituteDefender), -1);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0);
+        QCOMPARE(b.state().placement(Keeper), -1);
+        QCOMPARE(b.state().placement(SubstituteDefender), -1);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 0.0);
         QCOMPARE(b.text(QStringLiteral("LG")), QString());
     }
 
@@ -110,8 +110,8 @@ private slots:
         fx.add(QStringLiteral("B"), 2).SetPiecesSkill = 5;
         Board &b = fx.makeBoard();
         b.substitutePicked(SubstituteKeeper, 1);
-        QCOMPARE(b.captainEntry(), 0);
-        QCOMPARE(b.setPiecesEntry(), 0);
+        QCOMPARE(b.state().captainEntry(), 0);
+        QCOMPARE(b.state().setPiecesEntry(), 0);
     }
 
     // Every pick leaves the captain and the set-piece taker among the eleven on the pitch:
@@ -139,11 +139,11 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("cbCPA")), QStringLiteral("C"));
         // The last one goes to the bench: nobody is left to name.
         b.substitutePicked(SubstituteForward, 3);
-        QCOMPARE(b.captainEntry(), 0);
-        QCOMPARE(b.setPiecesEntry(), 0);
+        QCOMPARE(b.state().captainEntry(), 0);
+        QCOMPARE(b.state().setPiecesEntry(), 0);
         // Picking the captain by hand runs nothing else.
         b.captainPicked(3);
-        QCOMPARE(b.captainEntry(), 3);
+        QCOMPARE(b.state().captainEntry(), 3);
     }
 
     void cardImages_data()
@@ -196,21 +196,21 @@ private slots:
         Board &b = fx.makeBoard();
         auto check = [&](const char *after) {
             for (int place = Keeper; place <= kLastSlot; ++place) {
-                const int r = b.recordOfBox(place);
+                const int r = b.state().recordOfBox(place);
                 const int cards = r < 0 ? 0 : fx.roster->players[r].Cards;
-                QVERIFY2(b.cardImage(place).visible == (cards > 0), after);
+                QVERIFY2(b.presenter().cardImage(place).visible == (cards > 0), after);
                 if (cards > 0)
-                    QCOMPARE(b.cardImage(place).picture, QString::fromLatin1(cards == 1 ? "YCard1.gif" : "YCard2.gif"));
+                    QCOMPARE(b.presenter().cardImage(place).picture, QString::fromLatin1(cards == 1 ? "YCard1.gif" : "YCard2.gif"));
             }
         };
         b.calcule();
         check("Calcule");
         // The backs change places (J13 with a card, J12 without), then the search fills around them.
-        const int right = b.slotEntry(RightBack), left = b.slotEntry(LeftBack);
-        b.setSlotEntry(RightBack, left);
-        b.setSlotEntry(LeftBack, right);
-        b.setPlacement(RightBack, b.playerIdOfBox(RightBack));
-        b.setPlacement(LeftBack, b.playerIdOfBox(LeftBack));
+        const int right = b.state().slotEntry(RightBack), left = b.state().slotEntry(LeftBack);
+        b.edit()->setSlotEntry(RightBack, left);
+        b.edit()->setSlotEntry(LeftBack, right);
+        b.edit()->setPlacement(RightBack, b.state().playerIdOfBox(RightBack));
+        b.edit()->setPlacement(LeftBack, b.state().playerIdOfBox(LeftBack));
         b.runSearch();
         check("a lineup put in");
         b.slotPicked(Keeper, fx.entryOf(0));
@@ -226,26 +226,26 @@ private slots:
         second.KeeperSkill = 9, second.CaptainValue = 8, second.Cards = 1;
         second.PositionValue[0] = 4.5;
         Board &b = fx.makeBoard();
-        QCOMPARE(b.candidateList(), (QStringList{QString(), QStringLiteral("Martin"), QStringLiteral("Martin")}));
+        QCOMPARE(b.state().candidateList(), (QStringList{QString(), QStringLiteral("Martin"), QStringLiteral("Martin")}));
         b.slotPicked(Keeper, 2);
         // The second record is the one shown: his skill, his ID, his value, his card.
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 9.0);
-        QCOMPARE(b.placement(Keeper), 72);
-        QCOMPARE(b.playerIdOfBox(Keeper), 72);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 9.0);
+        QCOMPARE(b.state().placement(Keeper), 72);
+        QCOMPARE(b.state().playerIdOfBox(Keeper), 72);
         QCOMPARE(b.text(QStringLiteral("LG")), QStringLiteral("( 4,50 )"));
         QVERIFY(b.isVisible(QStringLiteral("cardG")));
         // Both on the field: the captain box shows the second record's own entry.
         b.slotPicked(RightBack, 1);
-        QCOMPARE(b.placement(RightBack), 71);
+        QCOMPARE(b.state().placement(RightBack), 71);
         b.slotPicked(LeftBack, 0); // any later pick refreshes the captain
-        QCOMPARE(b.captainEntry(), 2);
-        QCOMPARE(b.captainPlayerId(), 72);
+        QCOMPARE(b.state().captainEntry(), 2);
+        QCOMPARE(b.state().captainPlayerId(), 72);
         // Picking the first Martin in another slot moves him, not his namesake.
         b.slotPicked(CentralDefender1, 1);
         QCOMPARE(b.entry(QStringLiteral("cbDefenseurDroit")), 0);
         QCOMPARE(b.entry(QStringLiteral("cbGardien")), 2);
-        QCOMPARE(b.placement(Keeper), 72);
-        QCOMPARE(b.placement(CentralDefender1), 71);
+        QCOMPARE(b.state().placement(Keeper), 72);
+        QCOMPARE(b.state().placement(CentralDefender1), 71);
     }
 
     void candidateListOfTheRosterList()
@@ -256,16 +256,16 @@ private slots:
         fx.add(QStringLiteral("Adam"), 3);
         fx.add(QStringLiteral("Martin"), 4).KeeperSkill = 8;
         const QStringList list = RosterListing::fill(*fx.roster, fx.roster->count, QLocale(QLocale::French));
-        QCOMPARE(Board::candidateListFromRoster(*fx.roster), list);
+        QCOMPARE(LineupState::candidateListFromRoster(*fx.roster), list);
         Board &b = fx.makeBoard();
-        b.setCandidateList(list);
-        QCOMPARE(b.slotEntry(Keeper), -1); // a new list leaves every box without a selection
+        b.edit()->setCandidateList(list);
+        QCOMPARE(b.state().slotEntry(Keeper), -1); // a new list leaves every box without a selection
         // Each Martin has his own entry and is found by it.
         b.slotPicked(Keeper, fx.roster->players[3].ListPosition);
-        QCOMPARE(b.placement(Keeper), 4);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 8.0);
+        QCOMPARE(b.state().placement(Keeper), 4);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 8.0);
         b.slotPicked(Keeper, fx.roster->players[1].ListPosition);
-        QCOMPARE(b.placement(Keeper), 2);
+        QCOMPARE(b.state().placement(Keeper), 2);
     }
 
     void boxesWithoutAPlayer()
@@ -278,15 +278,15 @@ private slots:
         // Out-of-range entries leave the box without a selection.
         b.slotPicked(Keeper, 17);
         QCOMPARE(b.entry(QStringLiteral("cbGardien")), -1);
-        QCOMPARE(b.placement(Keeper), -1);
+        QCOMPARE(b.state().placement(Keeper), -1);
         b.slotPicked(Keeper, 2);
-        QCOMPARE(b.playerIdOfBox(Keeper), -1);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 0.0);
+        QCOMPARE(b.state().playerIdOfBox(Keeper), -1);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 0.0);
         // A player whose ID is not a number is shown and counted but never recorded.
         b.slotPicked(Keeper, 3);
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 4.0);
-        QCOMPARE(b.placement(Keeper), -1);
-        QCOMPARE(b.playerIdOfBox(Keeper), -1);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 4.0);
+        QCOMPARE(b.state().placement(Keeper), -1);
+        QCOMPARE(b.state().playerIdOfBox(Keeper), -1);
     }
 
     void eventsSignalChanges()
@@ -297,7 +297,7 @@ private slots:
         QSignalSpy spy(&b, &Board::changed);
         b.slotPicked(Keeper, 1);
         QCOMPARE(spy.count(), 1); // one event, one repaint
-        b.setBehaviourEntry(RightBack, 2);
+        b.edit()->setBehaviourEntry(RightBack, 2);
         QCOMPARE(spy.count(), 2);
     }
 };

@@ -16,12 +16,12 @@ class TestTeamFigures : public QObject {
     // Every behaviour Normal; neutral conditions except the trainer.
     static void neutralConditions(Board &b, int trainer)
     {
-        b.setCondition(Board::Tactique, 0);
-        b.setCondition(Board::Attitude, 1);
-        b.setCondition(Board::Lieu, 0);
-        b.setCondition(Board::Confiance, 4);
-        b.setCondition(Board::TeamSpirit, 4);
-        b.setCondition(Board::Entraineur, trainer);
+        b.edit()->setCondition(Board::Tactique, 0);
+        b.edit()->setCondition(Board::Attitude, 1);
+        b.edit()->setCondition(Board::Lieu, 0);
+        b.edit()->setCondition(Board::Confiance, 4);
+        b.edit()->setCondition(Board::TeamSpirit, 4);
+        b.edit()->setCondition(Board::Entraineur, trainer);
     }
 
 private slots:
@@ -35,7 +35,7 @@ private slots:
         LineupFixture fx;
         fx.add(QStringLiteral("Alpha"), 11);
         Board &b = fx.makeBoard();
-        QVERIFY(!b.pinfosVisible());
+        QVERIFY(!b.presenter().pinfosVisible());
         b.clearPressed();
         const Board::Figures &f = b.figures();
         QCOMPARE(f.CD, -3.0);
@@ -45,7 +45,7 @@ private slots:
         QCOMPARE(f.ATT, -9.0);
         QCOMPARE(f.MID3, -9.0);
         QCOMPARE(f.E, -27.0);
-        QCOMPARE(b.velstats(), -27);
+        QCOMPARE(b.teamFigures().velstats, -27);
         QCOMPARE(b.text(QStringLiteral("LVelstats")), QStringLiteral("-27"));
         QVERIFY(b.isVisible(QStringLiteral("Pinfos")));
         const QString low = QString::fromUtf8("Inexistant (inférieur)");
@@ -63,7 +63,7 @@ private slots:
         neutralConditions(b, 2);
         b.slotPicked(Keeper, 1);
         // central defence 7 / 5 = 1.4: 4·1 − 3 + 1 = 2; sides 7 / 4 = 1.75: 4·1 − 3 + 2 = 3
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), 7.0);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], 7.0);
         QCOMPARE(b.figures().CD, 2.0);
         QCOMPARE(b.figures().RD, 3.0);
         QCOMPARE(b.figures().LD, 3.0);
@@ -71,7 +71,7 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("LforceDefenseDroite")), QStringLiteral("Catastrophique (haut)"));
         // DEF 8, MID3 −9, ATT −9
         QCOMPARE(b.figures().E, -10.0);
-        QCOMPARE(b.velstats(), -10);
+        QCOMPARE(b.teamFigures().velstats, -10);
     }
 
     void fullTeamByHand()
@@ -122,13 +122,13 @@ private slots:
         double la = 0.0 + 0.6 * 5 + (0.6 * 7 + 0.5 * 4) + 0.6 * 6 + 0.9 * 12 + 0.9 * 10;
         la = la - 0.07 * la;
 
-        QCOMPARE(b.sector(SectorRatings::CentralDefence), cd);
-        QCOMPARE(b.sector(SectorRatings::RightDefence), rd);
-        QCOMPARE(b.sector(SectorRatings::LeftDefence), ld);
-        QCOMPARE(b.sector(SectorRatings::Midfield), mid);
-        QCOMPARE(b.sector(SectorRatings::CentralAttack), ca);
-        QCOMPARE(b.sector(SectorRatings::RightAttack), ra);
-        QCOMPARE(b.sector(SectorRatings::LeftAttack), la);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralDefence], cd);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::RightDefence], rd);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftDefence], ld);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::Midfield], mid);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::CentralAttack], ca);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::RightAttack], ra);
+        QCOMPARE(b.teamFigures().sector[SectorRatings::LeftAttack], la);
 
         const Board::Figures &f = b.figures();
         QCOMPARE(f.CD, 30.0);
@@ -141,7 +141,7 @@ private slots:
         QCOMPARE(f.LA, 17.0);
         QCOMPARE(f.ATT, 59.0);
         QCOMPARE(f.E, 169.0);
-        QCOMPARE(b.velstats(), 169);
+        QCOMPARE(b.teamFigures().velstats, 169);
 
         QCOMPARE(b.text(QStringLiteral("LForceDefenseCentrale")), QStringLiteral("Très bon (bas)"));
         QCOMPARE(b.text(QStringLiteral("LforceDefenseDroite")), QStringLiteral("Honorable (bas)"));
@@ -191,7 +191,7 @@ private slots:
         QCOMPARE(b.text(QStringLiteral("LM1")), QStringLiteral("( 6,60 )"));
         QCOMPARE(b.starStrip(QStringLiteral("EtoilesMilieu1")).width, 42);
 
-        b.setNumberLocale(QLocale::c());
+        b.edit()->setNumberLocale(QLocale::c());
         b.behaviourPicked(InnerMidfielder1, 0);
         QCOMPARE(b.text(QStringLiteral("LM1")), QStringLiteral("( 7.60 )"));
     }
@@ -204,8 +204,8 @@ private slots:
         b.slotPicked(Keeper, 1);
         QCOMPARE(b.text(QStringLiteral("LG")), QStringLiteral("( 5,00 )"));
         // A slot evaluation of an empty box leaves label and strip alone.
-        b.setSlotEntry(Keeper, 0);
-        b.evaluate(Keeper);
+        b.edit()->setSlotEntry(Keeper, 0);
+        b.edit()->evaluate(Keeper);
         QCOMPARE(b.text(QStringLiteral("LG")), QStringLiteral("( 5,00 )"));
         // The event clears the display first.
         b.slotPicked(Keeper, 0);
@@ -239,7 +239,7 @@ private slots:
         for (int place = Keeper; place <= Forward2; ++place)
             b.slotPicked(place, place);
         b.conditionPicked(Board::Tactique, 1);
-        QCOMPARE(b.tacticStrength(), strength);
+        QCOMPARE(b.teamFigures().tacticStrength, strength);
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), level);
         QCOMPARE(b.text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Pressing"));
         // Normal always shows "---", whatever the lineup.
@@ -263,7 +263,7 @@ private slots:
             b.slotPicked(place, place);
         b.conditionPicked(Board::Tactique, 1);
         // (8·10 + 2·20 + 10·4) / 2 = 80 → level 8
-        QCOMPARE(b.tacticStrength(), 80.0);
+        QCOMPARE(b.teamFigures().tacticStrength, 80.0);
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QString::fromUtf8("Très bon"));
     }
 
@@ -280,9 +280,9 @@ private slots:
         b.slotPicked(InnerMidfielder1, 2);
         b.slotPicked(Forward2, 3);
         b.conditionPicked(Board::Tactique, 3);
-        QCOMPARE(b.tacticStrength(), 6.0 + 3 + 8 + 5);
+        QCOMPARE(b.teamFigures().tacticStrength, 6.0 + 3 + 8 + 5);
         b.conditionPicked(Board::Tactique, 4);
-        QCOMPARE(b.tacticStrength(), 22.0);
+        QCOMPARE(b.teamFigures().tacticStrength, 22.0);
         // 22 / 10 = 2.2 → 2 "Très mauvais"
         QCOMPARE(b.text(QStringLiteral("LForceTactique")), QString::fromUtf8("Très mauvais"));
     }

@@ -38,10 +38,10 @@ void drawBoard(Board &board, QRandomGenerator &rng, int active)
     for (int c = 0; c < Board::kConditionCount; ++c) {
         const auto condition = Board::Condition(c);
         const int items = LineupState::conditionItemCount(condition);
-        board.setCondition(condition, items > 0 ? int(rng.bounded(items + 1)) - 1 : -1);
+        board.edit()->setCondition(condition, items > 0 ? int(rng.bounded(items + 1)) - 1 : -1);
     }
     for (int place = RightBack; place <= kLastSlot; ++place)
-        board.setBehaviourEntry(place, place <= active ? int(rng.bounded(LineupState::behaviourItemCount(place))) : -1);
+        board.edit()->setBehaviourEntry(place, place <= active ? int(rng.bounded(LineupState::behaviourItemCount(place))) : -1);
 }
 
 // Every ordered choice of players for the given places: the best E.
@@ -172,7 +172,7 @@ void TestLineupOptimizer::equalsExhaustiveSearchOnQuarterBoundaries()
         Board &board = f.makeBoard();
         drawBoard(board, rng, 5);
         for (int c = 0; c < Board::kConditionCount; ++c)
-            board.setCondition(Board::Condition(c), -1);
+            board.edit()->setCondition(Board::Condition(c), -1);
         const Result r = LineupOptimizer::optimize(board.state());
         QVERIFY(r.proven);
         QCOMPARE(r.evaluation,
@@ -216,9 +216,9 @@ void TestLineupOptimizer::equalsExhaustiveSearchWithFreeBehaviours()
     for (int b1 : behaviours[0]) {
         for (int b2 : behaviours[1]) {
             for (int b3 : behaviours[2]) {
-                board.setBehaviourEntry(RightBack, b1);
-                board.setBehaviourEntry(CentralDefender1, b2);
-                board.setBehaviourEntry(InnerMidfielder1, b3);
+                board.edit()->setBehaviourEntry(RightBack, b1);
+                board.edit()->setBehaviourEntry(CentralDefender1, b2);
+                board.edit()->setBehaviourEntry(InnerMidfielder1, b3);
                 best = std::max(best, exhaustiveBest(board.state(), eligible, places));
             }
         }
@@ -243,7 +243,7 @@ void TestLineupOptimizer::provenAndNeverBelowTheGreedySearch()
         f.roster->players[4].Selectable = false;
         Board &board = f.makeBoard();
         drawBoard(board, rng, kLastSlot);
-        board.setOption(Board::RecalculTous, true);
+        board.edit()->setOption(Board::RecalculTous, true);
         const double greedy = board.calcule().evaluation;
 
         const Result r = LineupOptimizer::optimize(board.state());
@@ -254,14 +254,14 @@ void TestLineupOptimizer::provenAndNeverBelowTheGreedySearch()
         QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
         QCOMPARE(board.figures().E, r.evaluation);
         // The search's own rules fill the rest around the lineup, with nobody twice.
-        QVERIFY(board.captainPlayerId() >= 0);
+        QVERIFY(board.state().captainPlayerId() >= 0);
         QSet<int32_t> placed;
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            if (board.placement(place) >= 0)
-                QVERIFY(!placed.contains(board.placement(place)));
-            placed.insert(board.placement(place));
+            if (board.state().placement(place) >= 0)
+                QVERIFY(!placed.contains(board.state().placement(place)));
+            placed.insert(board.state().placement(place));
         }
-        QCOMPARE(board.option(Board::RecalculTous), true);
+        QCOMPARE(board.state().option(Board::RecalculTous), true);
     }
 }
 
@@ -284,7 +284,7 @@ void TestLineupOptimizer::freeBehavioursProvenAndNeverBelowTheBoardsOwn()
         QVERIFY2(r.evaluation >= fixed.evaluation, qPrintable(QStringLiteral("%1 < %2").arg(r.evaluation).arg(fixed.evaluation)));
         QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
         for (int place = RightBack; place <= kLastSlot; ++place)
-            QCOMPARE(board.behaviourEntry(place), r.behaviour[place]);
+            QCOMPARE(board.state().behaviourEntry(place), r.behaviour[place]);
         QCOMPARE(board.figures().E, r.evaluation);
     }
 }
@@ -322,7 +322,7 @@ void TestLineupOptimizer::noEligiblePlayer()
     f.add(QStringLiteral("Unticked"), 2).Selectable = false;
     Board &board = f.makeBoard();
     QVERIFY(!LineupOptimizer::optimize(board.state()).found);
-    board.setOption(Board::Blesse, true);
+    board.edit()->setOption(Board::Blesse, true);
     const Result r = LineupOptimizer::optimize(board.state());
     QVERIFY(r.found && r.proven);
 }

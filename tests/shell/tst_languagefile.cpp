@@ -126,7 +126,7 @@ private slots:
         QCOMPARE(board.items("cbDLG").at(1), QStringLiteral("Defensive"));
         QCOMPARE(board.items("cbDLD").at(1), QStringLiteral("Défensif"));
         QCOMPARE(board.items("cbOrdreCalc").at(5), QStringLiteral("M-D-A"));
-        QCOMPARE(board.items("cbGardien"), board.candidateList());
+        QCOMPARE(board.items("cbGardien"), board.state().candidateList());
 
         QCOMPARE(NameTables::instance().levelName(20), QStringLiteral("divine"));
         QCOMPARE(NameTables::instance().items(NameTables::Levels).size(), 21);
@@ -300,7 +300,7 @@ private slots:
                                    "cbM1", "cbM2", "cbA1", "cbA2"};
         for (const QString &box : boxes) {
             for (int i = 0; i < board.items(box).size(); ++i)
-                board.setItemText(box, i, "?");
+                board.edit()->setItemText(box, i, "?");
         }
         file.applyHeadless(&board);
         for (int t = 0; t < 6; ++t) {

@@ -87,14 +87,14 @@ class TestMainModel : public QObject {
     void checkStoredOrder(const Board &board)
     {
         for (int place = Keeper; place <= Forward2; ++place) {
-            QCOMPARE(board.playerIdOfBox(place), 100 + place);
-            QCOMPARE(board.placement(place), 100 + place);
+            QCOMPARE(board.state().playerIdOfBox(place), 100 + place);
+            QCOMPARE(board.state().placement(place), 100 + place);
         }
-        QCOMPARE(board.playerIdOfBox(SubstituteKeeper), 113);
+        QCOMPARE(board.state().playerIdOfBox(SubstituteKeeper), 113);
         for (int place = SubstituteDefender; place <= SubstituteForward; ++place)
-            QCOMPARE(board.playerIdOfBox(place), -1);
-        QCOMPARE(board.captainPlayerId(), 103);
-        QCOMPARE(board.setPiecesPlayerId(), 107);
+            QCOMPARE(board.state().playerIdOfBox(place), -1);
+        QCOMPARE(board.state().captainPlayerId(), 103);
+        QCOMPARE(board.state().setPiecesPlayerId(), 107);
         QCOMPARE(board.text("cbDLD"), QStringLiteral("Défensif"));
         QCOMPARE(board.text("cbDLG"), QStringLiteral("Offensif"));
         QCOMPARE(board.text("cbDC1"), QStringLiteral("Normal"));
@@ -131,15 +131,15 @@ private slots:
         QCOMPARE(board.entry("LEntraineur"), 1); // Lars Trainer's type
 
         // Options: exactly "YES" ticks a box; the sector order is the stored "methode".
-        QVERIFY(board.option(Board::Cartons));
-        QVERIFY(!board.option(Board::Blesse));
-        QVERIFY(!board.option(Board::RecalculTous));
-        QCOMPARE(board.sectorOrder(), 3);
+        QVERIFY(board.state().option(Board::Cartons));
+        QVERIFY(!board.state().option(Board::Blesse));
+        QVERIFY(!board.state().option(Board::RecalculTous));
+        QCOMPARE(board.state().sectorOrder(), 3);
 
         // The keeper's value is his keeper skill; the central defence, by hand: keeper 7,
         // both central defenders on Normal (8, 7), right back Défensif 0.5 x 6 and left back
         // Offensif 0.3 x 5; trainer type 1 falls 0.07, "Meilleur match" rises 0.1.
-        QCOMPARE_EXACT(board.slotValue(Keeper), 7.0);
+        QCOMPARE_EXACT(board.state().slotValue(Keeper), 7.0);
         double s = 0;
         s = s + 1.0 * 7;
         s = s + 1.0 * 8;
@@ -148,8 +148,8 @@ private slots:
         s = s + 0.3 * 5;
         s = s - 0.07 * s;
         s = s + 0.1 * s;
-        QCOMPARE_EXACT(board.sector(SectorRatings::CentralDefence), s);
-        QVERIFY(board.pinfosVisible());
+        QCOMPARE_EXACT(board.teamFigures().sector[SectorRatings::CentralDefence], s);
+        QVERIFY(board.presenter().pinfosVisible());
 
         // The players path is remembered in the settings file.
         QCOMPARE(IniFile(m_folder->ini()).readString("defaut", "PlayersXML", QString()),
@@ -184,8 +184,8 @@ private slots:
         QCOMPARE(board.entry("cbAttitude"), 1);
         QCOMPARE(model.teamId(), QStringLiteral("418275"));
         for (int place = kFirstPlace; place <= kLastPlace; ++place)
-            QCOMPARE(board.recordOfBox(place), -1);
-        QVERIFY(board.pinfosVisible());
+            QCOMPARE(board.state().recordOfBox(place), -1);
+        QVERIFY(board.presenter().pinfosVisible());
     }
 
     void startUpWithoutPlayersFile_data()
@@ -208,10 +208,10 @@ private slots:
         QCOMPARE(model.roster().count, 0);
         const Board &board = model.board();
         // The orders' identifiers stand in the placement table; no box shows a player.
-        QCOMPARE(board.placement(Keeper), withOrders ? 101 : -1);
-        QCOMPARE(board.recordOfBox(Keeper), -1);
+        QCOMPARE(board.state().placement(Keeper), withOrders ? 101 : -1);
+        QCOMPARE(board.state().recordOfBox(Keeper), -1);
         QCOMPARE(board.entry("cbTeamSpirit"), 6);
-        QVERIFY(board.option(Board::Cartons));
+        QVERIFY(board.state().option(Board::Cartons));
         QVERIFY(!IniFile(m_folder->ini()).keyExists("defaut", "PlayersXML"));
     }
 
@@ -266,8 +266,8 @@ private slots:
         QVERIFY(!model.loadingDone());
         QCOMPARE(m_folder->read(m_folder->ini()), iniBefore);
         // The later steps did not run: no options, no orders.
-        QVERIFY(!model.board().option(Board::Cartons));
-        QCOMPARE(model.board().placement(Keeper), -1);
+        QVERIFY(!model.board().state().option(Board::Cartons));
+        QCOMPARE(model.board().state().placement(Keeper), -1);
         QCOMPARE(model.roster().count, 0);
         // Closing after the stopped start-up leaves the stored options alone.
         QVERIFY(model.saveOptions());
@@ -283,7 +283,7 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DataFileError, model.startUp());
         QVERIFY(!model.loadingDone());
         // Options came before the orders and stay restored.
-        QVERIFY(model.board().option(Board::Cartons));
+        QVERIFY(model.board().state().option(Board::Cartons));
         QCOMPARE(model.roster().count, 13);
     }
 
@@ -300,13 +300,13 @@ private slots:
         board.behaviourPicked(CentralDefender1, 3);
         board.conditionPicked(Board::Tactique, 4);
         board.substitutePicked(SubstituteForward, model.roster().players[recordOf(model, "101")].ListPosition);
-        QCOMPARE(board.playerIdOfBox(Keeper), 113);
+        QCOMPARE(board.state().playerIdOfBox(Keeper), 113);
 
         model.rechargeCompoXML();
         QVERIFY(model.loadingDone());
         checkStoredOrder(board);
         // The reset took the sector order stored by the user's last pick, not "methode".
-        QCOMPARE(board.sectorOrder(), 2);
+        QCOMPARE(board.state().sectorOrder(), 2);
     }
 
     void failedRechargeLeavesTheBoardClearedAndCheckMarksStillCount()
@@ -318,8 +318,8 @@ private slots:
         QVERIFY_THROWS_EXCEPTION(DataFileError, model.rechargeCompoXML());
         QVERIFY(!model.loadingDone());
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            QCOMPARE(model.board().placement(place), -1);
-            QCOMPARE(model.board().recordOfBox(place), -1);
+            QCOMPARE(model.board().state().placement(place), -1);
+            QCOMPARE(model.board().state().recordOfBox(place), -1);
         }
         // The user's check mark is the truth the search uses, failed reload or not.
         const int back = recordOf(model, "102");
@@ -352,14 +352,14 @@ private slots:
         QVERIFY(english.load(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/English.lng")));
         model.applyLanguage(english);
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            QCOMPARE(board.slotEntry(place), before.slotEntry(place));
-            QCOMPARE(board.placement(place), before.placement(place));
-            QCOMPARE(board.behaviourEntry(place), before.behaviourEntry(place));
+            QCOMPARE(board.state().slotEntry(place), before.slotEntry(place));
+            QCOMPARE(board.state().placement(place), before.placement(place));
+            QCOMPARE(board.state().behaviourEntry(place), before.behaviourEntry(place));
         }
         for (int c = 0; c < Board::kConditionCount; ++c)
-            QCOMPARE(board.condition(Board::Condition(c)), before.condition(Board::Condition(c)));
-        QCOMPARE(board.captainEntry(), before.captainEntry());
-        QCOMPARE(board.setPiecesEntry(), before.setPiecesEntry());
+            QCOMPARE(board.state().condition(Board::Condition(c)), before.condition(Board::Condition(c)));
+        QCOMPARE(board.state().captainEntry(), before.captainEntry());
+        QCOMPARE(board.state().setPiecesEntry(), before.setPiecesEntry());
         QCOMPARE(board.figures().E, e);
         // The same figures in the new words.
         QCOMPARE(board.text("cbDLD"), QStringLiteral("Defensive"));
@@ -382,11 +382,11 @@ private slots:
         QCOMPARE(commands.count(), 1);
         QCOMPARE(model.roster().count, 13);
         QVERIFY(model.listRows().isEmpty());
-        QCOMPARE(model.board().playerIdOfBox(Keeper), 101);
-        QCOMPARE(model.board().placement(Keeper), 101);
+        QCOMPARE(model.board().state().playerIdOfBox(Keeper), 101);
+        QCOMPARE(model.board().state().placement(Keeper), 101);
         for (int place = Keeper; place <= Forward2; ++place) {
-            QCOMPARE(model.board().starStrip(place).width, 0);
-            QCOMPARE(model.board().starStrip(place).left, baseLeft(place) + 70); // zero stars, centred
+            QCOMPARE(model.board().presenter().starStrip(place).width, 0);
+            QCOMPARE(model.board().presenter().starStrip(place).left, baseLeft(place) + 70); // zero stars, centred
         }
         QCOMPARE(m_folder->read(m_folder->ini()), iniBefore);
     }
@@ -400,8 +400,8 @@ private slots:
         QVERIFY(model.calculeEnabled());
         QCOMPARE(model.listRows().size(), 13);
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
-            QCOMPARE(model.board().placement(place), -1);
-            QCOMPARE(model.board().slotEntry(place), -1); // new candidate list: no selection
+            QCOMPARE(model.board().state().placement(place), -1);
+            QCOMPARE(model.board().state().slotEntry(place), -1); // new candidate list: no selection
         }
     }
 
@@ -463,7 +463,7 @@ private slots:
         const int keeper = recordOf(model, "101");
         model.setPlayerSelectable(keeper, false);
         model.calcule();
-        QCOMPARE(model.board().playerIdOfBox(Keeper), 113);
+        QCOMPARE(model.board().state().playerIdOfBox(Keeper), 113);
     }
 
     // ---- options and keep-on-top in the settings file ----
@@ -490,10 +490,10 @@ private slots:
         m_folder->writeSettings(ini);
         MainModel model(m_folder->path());
         model.restoreOptions();
-        QCOMPARE(model.board().option(Board::Cartons), checked);
-        QCOMPARE(model.board().option(Board::Blesse), checked);
-        QCOMPARE(model.board().option(Board::RecalculTous), checked);
-        QCOMPARE(model.board().sectorOrder(), 4);
+        QCOMPARE(model.board().state().option(Board::Cartons), checked);
+        QCOMPARE(model.board().state().option(Board::Blesse), checked);
+        QCOMPARE(model.board().state().option(Board::RecalculTous), checked);
+        QCOMPARE(model.board().state().sectorOrder(), 4);
     }
 
     void saveOptionsWritesYesNoAndTheMethod()
@@ -502,7 +502,7 @@ private slots:
         MainModel model(m_folder->path());
         model.board().optionToggled(Board::Cartons, true);
         model.board().optionToggled(Board::RecalculTous, true);
-        model.board().setSectorOrder(5);
+        model.board().edit()->setSectorOrder(5);
         QVERIFY(model.saveOptions());
         const QString text = QString::fromUtf8(m_folder->read(m_folder->ini()));
         QVERIFY2(text.contains("cartons=YES\n"), qPrintable(text));
@@ -514,10 +514,10 @@ private slots:
         // And they come back at the next start.
         MainModel again(m_folder->path());
         again.restoreOptions();
-        QVERIFY(again.board().option(Board::Cartons));
-        QVERIFY(!again.board().option(Board::Blesse));
-        QVERIFY(again.board().option(Board::RecalculTous));
-        QCOMPARE(again.board().sectorOrder(), 5);
+        QVERIFY(again.board().state().option(Board::Cartons));
+        QVERIFY(!again.board().state().option(Board::Blesse));
+        QVERIFY(again.board().state().option(Board::RecalculTous));
+        QCOMPARE(again.board().state().sectorOrder(), 5);
     }
 
     void keepOnTopIsReadInLowerCase_data()
@@ -559,8 +559,8 @@ private slots:
         QVERIFY(model.loadingDone());
         QVERIFY(!model.storedOnTop());
         QCOMPARE(model.hotKeyText(), QStringLiteral("Ctrl+C"));
-        QVERIFY(!model.board().option(Board::Cartons));
-        QCOMPARE(model.board().sectorOrder(), 0);
+        QVERIFY(!model.board().state().option(Board::Cartons));
+        QCOMPARE(model.board().state().sectorOrder(), 0);
         QVERIFY(!QFile::exists(m_folder->ini()));
     }
 };

@@ -3,6 +3,7 @@
 // the user's.
 #include "evaluation/NameTables.h"
 #include "lineup/Board.h"
+#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
 #include "lineup/ui/LineupBoardView.h"
@@ -95,7 +96,7 @@ private slots:
 private:
     QComboBox *box(const char *name) const { return m_page->findChild<QComboBox *>(QLatin1String(name)); }
     QLabel *label(const char *name) const { return m_page->findChild<QLabel *>(QLatin1String(name)); }
-    int entryOfName(const QString &name) const { return m_model->board().candidateList().indexOf(name); }
+    int entryOfName(const QString &name) const { return m_model->board().state().candidateList().indexOf(name); }
     void pick(QComboBox *b, int entry)
     {
         b->setCurrentIndex(entry);
@@ -120,7 +121,7 @@ void TestLineupBoard::init()
     const QString folder = m_dir->path();
     TestSupport::copyTree(TestSupport::sampleDataDir(), folder);
     m_model = std::make_unique<MainModel>(folder + QLatin1Char('/'));
-    m_model->board().setNumberLocale(QLocale::c());
+    m_model->board().edit()->setNumberLocale(QLocale::c());
     m_model->startUp();
     m_page = std::make_unique<QWidget>();
     m_page->setFixedSize(835, 483);
@@ -154,9 +155,9 @@ void TestLineupBoard::showsStoredOrderAfterStartUp()
             continue;
         const QString value = label(valueLabelName(p))->text();
         QVERIFY2(valueForm.match(value).hasMatch(), qPrintable(value));
-        QCOMPARE(value, m_model->board().valueLabel(p));
+        QCOMPARE(value, m_model->board().presenter().valueLabel(p));
         QLabel *strip = label(starStripName(p));
-        const Ratings::StripGeometry g = m_model->board().starStrip(p);
+        const Ratings::StripGeometry g = m_model->board().presenter().starStrip(p);
         QCOMPARE(strip->x(), int(g.left));
         QCOMPARE(strip->width(), int(g.width));
         QVERIFY(strip->isVisible());
@@ -170,7 +171,7 @@ void TestLineupBoard::showsStoredOrderAfterStartUp()
     QCOMPARE(label("EtoilesGardien")->geometry(), QRect(261, 43, 84, 14));
 
     QVERIFY(m_view->infoPanel()->isVisible());
-    QCOMPARE(label("LVelstats")->text(), QString::number(m_model->board().velstats()));
+    QCOMPARE(label("LVelstats")->text(), QString::number(m_model->board().teamFigures().velstats));
     QCOMPARE(label("LForce1")->text(), m_model->board().text(QStringLiteral("LForce1")));
     QVERIFY(label("LForce1")->text().startsWith(QString::fromUtf8("Force équipe : \t ")));
     // Titles stand in their own labels above the words, so each is said once.
@@ -179,13 +180,13 @@ void TestLineupBoard::showsStoredOrderAfterStartUp()
     QCOMPARE(m_model->board().text(QStringLiteral("LabelTactique")), QStringLiteral("Tactique : Attaque au centre"));
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = static_cast<SectorRatings::Sector>(s);
-        QString words = m_model->board().sectorLabel(sector);
+        QString words = m_model->board().presenter().sectorLabel(sector);
         if (sector == SectorRatings::Midfield) {
             QVERIFY(words.startsWith(QStringLiteral("Milieu : ")));
             words = words.mid(9);
         }
-        QCOMPARE(label(Board::sectorLabelName(sector))->text(), words);
-        QVERIFY(!label(Board::sectorLabelName(sector))->text().isEmpty());
+        QCOMPARE(label(BoardControls::sectorLabelName(sector))->text(), words);
+        QVERIFY(!label(BoardControls::sectorLabelName(sector))->text().isEmpty());
     }
     saveShot(QStringLiteral("board-sample.png"));
 }
@@ -225,9 +226,9 @@ void TestLineupBoard::pickThroughTheBoxUpdatesTheSlotAndTheFigures()
     pick(box("cbAttaquant1"), entry);
 
     QCOMPARE(box("cbAttaquant1")->currentText(), name);
-    QCOMPARE(board.slotEntry(Forward1), entry);
-    QCOMPARE(label("LA1")->text(), QStringLiteral("( %1 )").arg(board.slotValue(Forward1), 0, 'f', 2));
-    QCOMPARE(label("LVelstats")->text(), QString::number(board.velstats()));
+    QCOMPARE(board.state().slotEntry(Forward1), entry);
+    QCOMPARE(label("LA1")->text(), QStringLiteral("( %1 )").arg(board.state().slotValue(Forward1), 0, 'f', 2));
+    QCOMPARE(label("LVelstats")->text(), QString::number(board.teamFigures().velstats));
     QCOMPARE(label("LForce1")->text(), board.text(QStringLiteral("LForce1")));
     // Lanzetta left the field for a weaker forward: the attack figures moved.
     QVERIFY(label("LForce1")->text() != forceBefore || label("LVelstats")->text() != velstatsBefore);
@@ -256,21 +257,21 @@ void TestLineupBoard::pickingAPlacedPlayerMovesHim()
     QCOMPARE(label(valueLabelName(from))->text(), QString());
     QVERIFY(!label(starStripName(from))->isVisible());
     QVERIFY(!label(valueLabelName(to))->text().isEmpty());
-    QCOMPARE(m_model->board().placement(from), -1);
+    QCOMPARE(m_model->board().state().placement(from), -1);
 }
 
 void TestLineupBoard::behaviourPickChangesTheValue()
 {
     // Arrazola in cbMilieu1 as a normal inner midfielder, then as a forward (entry 4).
     const Board &board = m_model->board();
-    const int record = board.recordOfBox(InnerMidfielder1);
-    const double asMidfielder = m_model->roster().players[record].value(board.slotKind(InnerMidfielder1));
+    const int record = board.state().recordOfBox(InnerMidfielder1);
+    const double asMidfielder = m_model->roster().players[record].value(board.state().slotKind(InnerMidfielder1));
     QCOMPARE(label("LM1")->text(), QStringLiteral("( %1 )").arg(asMidfielder, 0, 'f', 2));
 
     pick(box("cbM1"), 4);
     QCOMPARE(box("cbM1")->currentText(), QStringLiteral("Attaquant"));
-    QCOMPARE(board.behaviourEntry(InnerMidfielder1), 4);
-    const double asForward = board.slotValue(InnerMidfielder1);
+    QCOMPARE(board.state().behaviourEntry(InnerMidfielder1), 4);
+    const double asForward = board.state().slotValue(InnerMidfielder1);
     QVERIFY(asForward != asMidfielder);
     QCOMPARE(label("LM1")->text(), QStringLiteral("( %1 )").arg(asForward, 0, 'f', 2));
 }
@@ -327,11 +328,11 @@ void TestLineupBoard::programCodeChangesRunNoEvent()
     QSignalSpy dldChanged(dld, &QComboBox::currentIndexChanged);
     const QString lm1 = label("LM1")->text();
     const QString force = label("LForce1")->text();
-    const int32_t placedBefore = board.placement(InnerMidfielder1);
+    const int32_t placedBefore = board.state().placement(InnerMidfielder1);
 
     const int entry = entryOfName(QString::fromUtf8("Oskar Nyqvist"));
-    board.setSlotEntry(InnerMidfielder1, entry);
-    board.setBehaviourEntry(RightBack, 2);
+    board.edit()->setSlotEntry(InnerMidfielder1, entry);
+    board.edit()->setBehaviourEntry(RightBack, 2);
 
     // The boxes show the new entries, but nothing ran: no evaluation, no slot assignment.
     QCOMPARE(m1->currentIndex(), entry);
@@ -340,10 +341,10 @@ void TestLineupBoard::programCodeChangesRunNoEvent()
     QCOMPARE(dldChanged.count(), 0);
     QCOMPARE(label("LM1")->text(), lm1);
     QCOMPARE(label("LForce1")->text(), force);
-    QCOMPARE(board.placement(InnerMidfielder1), placedBefore);
+    QCOMPARE(board.state().placement(InnerMidfielder1), placedBefore);
 
     // A new candidate list leaves every box without a selection, again silently.
-    board.setCandidateList(board.candidateList().mid(0, 5));
+    board.edit()->setCandidateList(board.state().candidateList().mid(0, 5));
     QCOMPARE(m1->currentIndex(), -1);
     QCOMPARE(box("cbGardien")->count(), 5);
     QCOMPARE(m1Changed.count(), 0);
@@ -376,7 +377,7 @@ void TestLineupBoard::dropOfARosterRow()
     Board &board = m_model->board();
     const int previousPlace = [&] {
         for (int p = kFirstPlace; p <= kLastPlace; ++p)
-            if (board.recordOfBox(p) == record)
+            if (board.state().recordOfBox(p) == record)
                 return p;
         return 0;
     }();
@@ -390,7 +391,7 @@ void TestLineupBoard::dropOfARosterRow()
     if (previousPlace && boxName != QLatin1String("cbCapitaine") && boxName != QLatin1String("cbCPA"))
         QCOMPARE(box(slotBoxName(previousPlace))->currentIndex(), 0);
     if (boxName == QLatin1String("cbAttaquant2"))
-        QCOMPARE(label("LA2")->text(), QStringLiteral("( %1 )").arg(board.slotValue(Forward2), 0, 'f', 2));
+        QCOMPARE(label("LA2")->text(), QStringLiteral("( %1 )").arg(board.state().slotValue(Forward2), 0, 'f', 2));
 }
 
 void TestLineupBoard::refusedDrops_data()
@@ -416,7 +417,7 @@ void TestLineupBoard::refusedDrops()
     mime->setData(QString::fromLatin1(format), data);
     QVERIFY(!dropOn(box("cbMilieu1"), mime));
     QCOMPARE(box("cbMilieu1")->currentIndex(), entry);
-    QCOMPARE(m_model->board().slotEntry(InnerMidfielder1), entry);
+    QCOMPARE(m_model->board().state().slotEntry(InnerMidfielder1), entry);
     QCOMPARE(label("LForce1")->text(), before);
 }
 
@@ -425,7 +426,7 @@ void TestLineupBoard::figuresPanelHiddenUntilFirstFigures()
     // Before anything was evaluated (the board as the main window creates it).
     QTemporaryDir empty;
     MainModel model(empty.path() + QLatin1Char('/'));
-    model.board().reset();
+    model.board().edit()->reset();
     QWidget page;
     LineupBoardView view(model.board(), model.folder().programPath(QStringLiteral("img/")), &page);
     page.show();
@@ -575,7 +576,7 @@ void TestLineupBoard::englishReadsWell()
     m_page->setObjectName(QStringLiteral("Form1"));
     const QString english = m_model->folder().programPath(QStringLiteral("lng/English.lng"));
     QVERIFY(WidgetLanguageApplier::applyLanguageFile(english, {m_page.get()}, &m_model->board()));
-    m_model->board().reset();
+    m_model->board().edit()->reset();
     m_model->rechargeCompoXML();
     QCOMPARE(label("LDFLD")->text(), QStringLiteral("Right wing back"));
     QCOMPARE(label("LTitreDefenseCentrale")->text(), QStringLiteral("Central defence:"));

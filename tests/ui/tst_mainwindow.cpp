@@ -133,8 +133,8 @@ private slots:
         const Board &board = form->model().board();
 
         // The stored match order: keeper and right back of MatchOrders.xml.
-        QCOMPARE(board.placement(LineupSlots::Keeper), 289902275);
-        QCOMPARE(board.placement(LineupSlots::RightBack), 302119660);
+        QCOMPARE(board.state().placement(LineupSlots::Keeper), 289902275);
+        QCOMPARE(board.state().placement(LineupSlots::RightBack), 302119660);
         QCOMPARE(board.text(QStringLiteral("cbGardien")), QStringLiteral("Kristian Jørvik"));
         // Conditions from the orders and Training.xml, shown by the calculation page's boxes.
         QCOMPARE(child<QComboBox>(form.get(), "cbTactique")->currentText(), QStringLiteral("Attaque au centre"));
@@ -218,7 +218,7 @@ private slots:
             QVERIFY2(!child<QCheckBox>(form.get(), name)->isChecked(), name);
         QVERIFY(!action(form.get(), "Calcule")->isEnabled());
         QVERIFY(!form->boardView()->calculeButton()->isEnabled());
-        QCOMPARE(form->model().board().placement(LineupSlots::Keeper), -1);
+        QCOMPARE(form->model().board().state().placement(LineupSlots::Keeper), -1);
         // The status bar says what is missing.
         QVERIFY2(form->statusMessage().contains(missing), qPrintable(form->statusMessage()));
         QVERIFY(child<QLabel>(form.get(), "LMessage")->isVisible());
@@ -351,14 +351,14 @@ private slots:
         auto form = start(folder);
         Board &board = form->model().board();
         board.clearPressed();
-        QCOMPARE(board.placement(LineupSlots::Keeper), -1);
+        QCOMPARE(board.state().placement(LineupSlots::Keeper), -1);
         auto *pages = child<QTabWidget>(form.get(), "PageControl");
         pages->setCurrentWidget(child<QWidget>(form.get(), "TabJoueurs"));
 
         form->boardView()->calculeButton()->click();
         for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-            QVERIFY2(board.slotEntry(place) > 0, qPrintable(QString::number(place)));
-            QVERIFY(board.placement(place) != -1);
+            QVERIFY2(board.state().slotEntry(place) > 0, qPrintable(QString::number(place)));
+            QVERIFY(board.state().placement(place) != -1);
         }
         QVERIFY(board.figures().E > 0);
         QCOMPARE(pages->currentWidget()->objectName(), QStringLiteral("TabEquipe"));
@@ -423,27 +423,27 @@ private slots:
         auto *tactique = child<QComboBox>(form.get(), "cbTactique");
         // The user's pick goes to the board and its figures.
         emit tactique->activated(1);
-        QCOMPARE(board.condition(Board::Tactique), 1);
+        QCOMPARE(board.state().condition(Board::Tactique), 1);
         QCOMPARE(board.text(QStringLiteral("LabelTactique")).contains(QStringLiteral("Pressing")), true);
         // The program's own setting shows in the box.
-        board.setCondition(Board::Lieu, 1);
+        board.edit()->setCondition(Board::Lieu, 1);
         QCOMPARE(child<QComboBox>(form.get(), "cbLieu")->currentIndex(), 1);
 
         child<QCheckBox>(form.get(), "chkBlesse")->click();
-        QVERIFY(board.option(Board::Blesse));
+        QVERIFY(board.state().option(Board::Blesse));
 
         // Formation: tab "Asym W" disables 3-5-2 and 4-5-1.
         child<QTabBar>(form.get(), "TabDispo")->setCurrentIndex(2);
-        QCOMPARE(board.tab(), 2);
+        QCOMPARE(board.state().tab(), 2);
         QVERIFY(!child<QRadioButton>(form.get(), "rgdisposition_3")->isEnabled());
         QVERIFY(!child<QRadioButton>(form.get(), "rgdisposition_4")->isEnabled());
         QVERIFY(child<QRadioButton>(form.get(), "rgdisposition_1")->isEnabled());
         // "4-3-3" on "Asym W": the left winger attacks.
         child<QRadioButton>(form.get(), "rgdisposition_1")->click();
-        QCOMPARE(board.disposition(), 1);
+        QCOMPARE(board.state().disposition(), 1);
         child<QPushButton>(form.get(), "BtnValide")->click();
         QCOMPARE(board.text(QStringLiteral("cbAG")), QStringLiteral("Attaquant"));
-        QCOMPARE(board.behaviourEntry(LineupSlots::RightBack), 0);
+        QCOMPARE(board.state().behaviourEntry(LineupSlots::RightBack), 0);
 
         // The hidden word tables carry the name lists.
         QCOMPARE(child<QComboBox>(form.get(), "LDenomination")->count(), 21);
@@ -457,7 +457,7 @@ private slots:
         auto form = start(folder);
         child<QCheckBox>(form.get(), "chkCartons")->click();
         child<QCheckBox>(form.get(), "chkRecalculTous")->click();
-        form->model().board().setSectorOrder(4);
+        form->model().board().edit()->setSectorOrder(4);
         QVERIFY(form->close());
         IniFile ini(folder.path(QStringLiteral("SQW.ini")));
         QCOMPARE(ini.readString("options", "cartons", QString()), QStringLiteral("YES"));
@@ -611,7 +611,7 @@ private slots:
         QCOMPARE(boxParent, form.get());
         // The start-up goes on after the warning.
         QVERIFY(form->loadingDone());
-        QCOMPARE(form->model().board().placement(LineupSlots::Keeper), 289902275);
+        QCOMPARE(form->model().board().state().placement(LineupSlots::Keeper), 289902275);
     }
 
     void hotKeyFromTheSettings()
@@ -624,7 +624,7 @@ private slots:
         Board &board = form->model().board();
         board.clearPressed();
         emit hotKey->activated();
-        QVERIFY(board.placement(LineupSlots::Keeper) != -1);
+        QVERIFY(board.state().placement(LineupSlots::Keeper) != -1);
     }
 
     void errorHandlerRestoresTheCursor()
@@ -726,13 +726,13 @@ private slots:
         QVERIFY(chosen);
 
         for (int place = LineupSlots::kFirstPlace; place <= LineupSlots::kLastPlace; ++place) {
-            QCOMPARE(board.slotEntry(place), before.slotEntry(place));
-            QCOMPARE(board.behaviourEntry(place), before.behaviourEntry(place));
+            QCOMPARE(board.state().slotEntry(place), before.slotEntry(place));
+            QCOMPARE(board.state().behaviourEntry(place), before.behaviourEntry(place));
         }
         for (int c = 0; c < Board::kConditionCount; ++c)
-            QCOMPARE(board.condition(Board::Condition(c)), before.condition(Board::Condition(c)));
-        QCOMPARE(board.captainEntry(), before.captainEntry());
-        QCOMPARE(board.setPiecesEntry(), before.setPiecesEntry());
+            QCOMPARE(board.state().condition(Board::Condition(c)), before.condition(Board::Condition(c)));
+        QCOMPARE(board.state().captainEntry(), before.captainEntry());
+        QCOMPARE(board.state().setPiecesEntry(), before.setPiecesEntry());
         QCOMPARE(child<QComboBox>(form.get(), "cbGardien")->currentText(), keeper);
         QCOMPARE(child<QComboBox>(form.get(), "cbDC1")->currentText(), QStringLiteral("Inner midfielder"));
         QCOMPARE(child<QLabel>(form.get(), "LVelstats")->text(), velstats);

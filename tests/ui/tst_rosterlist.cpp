@@ -376,7 +376,7 @@ private slots:
         QList<int32_t> positions;
         for (int r = 0; r < m_model->roster().count; ++r)
             positions << m_model->roster().players[r].ListPosition;
-        const QStringList candidates = m_model->board().candidateList();
+        const QStringList candidates = m_model->board().state().candidateList();
 
         m_view->refill();
         QStringList fileOrder;
@@ -385,7 +385,7 @@ private slots:
         QCOMPARE(column(*m_view, 0), fileOrder);
         for (int r = 0; r < m_model->roster().count; ++r)
             QCOMPARE(m_model->roster().players[r].ListPosition, positions[r]);
-        QCOMPARE(m_model->board().candidateList(), candidates);
+        QCOMPARE(m_model->board().state().candidateList(), candidates);
         // The header keeps its state: the next click on TSI sorts descending.
         QCOMPARE(m_view->sortedColumn(), 5);
         clickHeader(*m_view, 5);
@@ -552,7 +552,7 @@ private slots:
         QCOMPARE(trial.windowTitle(), QStringLiteral("Essais"));
         QCOMPARE(trial.findChild<QLabel *>("LBestPosLabel")->text(), QStringLiteral("Meilleure posistion :"));
         QComboBox *box = trial.findChild<QComboBox *>("cbJoueur");
-        QCOMPARE(box->count(), m_model->board().candidateList().size());
+        QCOMPARE(box->count(), m_model->board().state().candidateList().size());
         QCOMPARE(box->itemText(0), QString());
         auto *list = trial.findChild<QTreeWidget *>("LvSkill");
         QCOMPARE(list->topLevelItemCount(), 0);

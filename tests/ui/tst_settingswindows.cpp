@@ -183,7 +183,7 @@ private slots:
         form.show();
         QVERIFY(done.wait(10000));
         const Board &board = form.model().board();
-        const int keeperId = board.placement(LineupSlots::Keeper);
+        const int keeperId = board.state().placement(LineupSlots::Keeper);
         QVERIFY(keeperId > 0);
         auto keeperValue = [&] {
             const Roster &roster = form.model().roster();
@@ -206,7 +206,7 @@ private slots:
         });
         parameters->trigger();
         QCOMPARE(form.model().settings().playerWeight(QStringLiteral("GardienDefense")), 20);
-        QCOMPARE(board.placement(LineupSlots::Keeper), keeperId);
+        QCOMPARE(board.state().placement(LineupSlots::Keeper), keeperId);
         QVERIFY(keeperValue() != valueBefore);
         QVERIFY(board.text(keeperLabel) != shownBefore);
     }

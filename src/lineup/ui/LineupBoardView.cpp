@@ -2,6 +2,7 @@
 
 
 #include "lineup/Board.h"
+#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
 #include "evaluation/Tplayer.h"
@@ -347,12 +348,12 @@ void LineupBoardView::buildInfo()
     // Each sector: its title, and the rating words under it.
     for (int s = 0; s < SectorRatings::kSectorCount; ++s) {
         const auto sector = static_cast<SectorRatings::Sector>(s);
-        QLabel *title = makeCaption(panel, Board::sectorTitleName(sector),
-                                    QString::fromUtf8(Board::sectorTitleText(sector)), QRect(left, y, width, 13),
+        QLabel *title = makeCaption(panel, BoardControls::sectorTitleName(sector),
+                                    QString::fromUtf8(BoardControls::sectorTitleText(sector)), QRect(left, y, width, 13),
                                     Qt::AlignLeft | Qt::AlignVCenter);
         title->setFont(titleFont);
         setTextColour(title, titleColour);
-        QLabel *words = makeCaption(panel, Board::sectorLabelName(sector), QString(),
+        QLabel *words = makeCaption(panel, BoardControls::sectorLabelName(sector), QString(),
                                     QRect(left + 6, y + 13, width - 6, 15), Qt::AlignLeft | Qt::AlignTop);
         words->setFont(wordsFont);
         setTextColour(words, wordsColour);
@@ -424,12 +425,12 @@ int LineupBoardView::entryOfDroppedRecord(const QMimeData *mime) const
         return -1;
     bool ok = false;
     const int record = QString::fromUtf8(mime->data(format)).trimmed().toInt(&ok);
-    const Roster *roster = m_board.roster();
+    const Roster *roster = m_board.state().roster();
     if (!ok || !roster || !roster->hasRecord(record))
         return -1;
     // The row's own record, in the entry the boxes show him at.
     const int entry = roster->players[record].ListPosition;
-    return m_board.recordOfEntry(entry) == record ? entry : -1;
+    return m_board.state().recordOfEntry(entry) == record ? entry : -1;
 }
 
 bool LineupBoardView::eventFilter(QObject *watched, QEvent *event)
@@ -504,7 +505,7 @@ void LineupBoardView::refresh()
         return;
     const Board &board = m_board;
 
-    if (board.candidateList() != m_candidateCache) {
+    if (board.state().candidateList() != m_candidateCache) {
         // A new list leaves every box without a selection until the Board says otherwise.
         std::vector<QSignalBlocker> blockers;
         blockers.reserve(18);
@@ -512,28 +513,28 @@ void LineupBoardView::refresh()
             blockers.emplace_back(m_playerBoxes[p]);
         blockers.emplace_back(m_captain);
         blockers.emplace_back(m_setPieces);
-        m_candidateCache = board.candidateList();
+        m_candidateCache = board.state().candidateList();
         m_candidates->setStringList(m_candidateCache);
     }
     for (int p = kFirstPlace; p <= kLastPlace; ++p)
-        setEntry(m_playerBoxes[p], board.slotEntry(p));
-    setEntry(m_captain, board.captainEntry());
-    setEntry(m_setPieces, board.setPiecesEntry());
+        setEntry(m_playerBoxes[p], board.state().slotEntry(p));
+    setEntry(m_captain, board.state().captainEntry());
+    setEntry(m_setPieces, board.state().setPiecesEntry());
 
     for (int p = Keeper; p <= kLastSlot; ++p) {
         if (QComboBox *behaviour = m_behaviourBoxes[p]) {
             setItems(behaviour, board.items(behaviour->objectName()));
-            setEntry(behaviour, board.behaviourEntry(p));
+            setEntry(behaviour, board.state().behaviourEntry(p));
         }
-        setTextIfChanged(m_valueLabels[p], board.valueLabel(p));
+        setTextIfChanged(m_valueLabels[p], board.presenter().valueLabel(p));
 
-        const Ratings::StripGeometry strip = board.starStrip(p);
+        const Ratings::StripGeometry strip = board.presenter().starStrip(p);
         const QRect stripRect(int(strip.left), m_stripTops[p], qMax(0, int(strip.width)), kStripHeight);
         if (m_strips[p]->geometry() != stripRect)
             m_strips[p]->setGeometry(stripRect);
         m_strips[p]->setVisible(strip.width > 0);
 
-        const Board::CardImage card = board.cardImage(p);
+        const Board::CardImage card = board.presenter().cardImage(p);
         if (card.picture != m_cardPictures[p]) {
             m_cardPictures[p] = card.picture;
             m_cards[p]->setPixmap(card.picture.isEmpty() ? QPixmap() : picture(card.picture));
@@ -546,7 +547,7 @@ void LineupBoardView::refresh()
     // user's language.
     // Without a roster no lineup can be valued: the empty board's figures (-27, "Inexistant")
     // would read as a verdict, so the panel shows none.
-    const bool figures = board.rosterCount() > 0;
+    const bool figures = board.state().rosterCount() > 0;
     const BoardPresenter &shown = board.presenter();
     for (int s = 0; s < SectorRatings::kSectorCount; ++s)
         setTextIfChanged(m_sectorLabels[s],
@@ -556,6 +557,6 @@ void LineupBoardView::refresh()
     setTextIfChanged(m_velstats, figures ? board.text(QStringLiteral("LVelstats")) : QString());
     setTextIfChanged(m_force1, figures ? board.text(QStringLiteral("LForce1")) : QString());
     m_force1->setRows(figures ? shown.figureLines() : QList<FigureLine>());
-    if (m_info->isHidden() == board.pinfosVisible())
-        m_info->setVisible(board.pinfosVisible());
+    if (m_info->isHidden() == board.presenter().pinfosVisible())
+        m_info->setVisible(board.presenter().pinfosVisible());
 }

@@ -5,6 +5,7 @@
 #include "evaluation/ui/RosterListView.h"
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
+#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
@@ -330,7 +331,7 @@ QWidget *TForm1::createSetupPage()
     };
     for (const OptionRow &row : optionRows) {
         auto *box = new QCheckBox(QString::fromUtf8(row.caption), m_gbOptions);
-        box->setObjectName(QLatin1String(Board::optionName(row.option)));
+        box->setObjectName(QLatin1String(BoardControls::optionName(row.option)));
         optionsLayout->addWidget(box);
         m_optionBoxes[row.option] = box;
         const Board::Option option = row.option;
@@ -405,7 +406,7 @@ QWidget *TForm1::createSetupPage()
         auto *label = new QLabel(QString::fromUtf8(row.caption), gbVelmorra);
         label->setObjectName(QLatin1String(row.labelName));
         auto *box = new QComboBox(gbVelmorra);
-        box->setObjectName(QLatin1String(Board::conditionBoxName(row.condition)));
+        box->setObjectName(QLatin1String(BoardControls::conditionBoxName(row.condition)));
         box->setMinimumWidth(180);
         box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
         label->setBuddy(box);
@@ -601,7 +602,7 @@ void TForm1::loadLanguage()
     // The first language of a run comes before the board is filled; a later change keeps the
     // lineup the manager composed and only shows it in the new words.
     if (!m_startUpDone)
-        m_model.board().reset();
+        m_model.board().edit()->reset();
     refreshLookupLists();
     m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
     // Without a session the panel says so in the new language; a session's own text stays
@@ -943,26 +944,26 @@ void TForm1::repaintSetup()
         QComboBox *box = m_conditionBoxes[c];
         const QSignalBlocker block(box);
         setItemsIfChanged(box, board.items(box->objectName()));
-        box->setCurrentIndex(board.condition(static_cast<Board::Condition>(c)));
+        box->setCurrentIndex(board.state().condition(static_cast<Board::Condition>(c)));
     }
     {
         const QSignalBlocker block(m_ordreCalc);
         setItemsIfChanged(m_ordreCalc, board.items(QStringLiteral("cbOrdreCalc")));
-        m_ordreCalc->setCurrentIndex(board.sectorOrder());
+        m_ordreCalc->setCurrentIndex(board.state().sectorOrder());
     }
     for (int o = 0; o < Board::kOptionCount; ++o) {
         const QSignalBlocker block(m_optionBoxes[o]);
-        m_optionBoxes[o]->setChecked(board.option(static_cast<Board::Option>(o)));
+        m_optionBoxes[o]->setChecked(board.state().option(static_cast<Board::Option>(o)));
     }
     {
         const QSignalBlocker block(m_tabDispo);
-        m_tabDispo->setCurrentIndex(board.tab());
+        m_tabDispo->setCurrentIndex(board.state().tab());
     }
     const QSignalBlocker block(m_dispositions);
     for (QAbstractButton *radio : m_dispositions->buttons()) {
         const int entry = m_dispositions->id(radio);
-        radio->setEnabled(board.dispositionEnabled(entry));
-        radio->setChecked(entry == board.disposition());
+        radio->setEnabled(board.state().dispositionEnabled(entry));
+        radio->setChecked(entry == board.state().disposition());
     }
 }
 
