@@ -19,6 +19,8 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QTimer>
+#include <QComboBox>
+#include <QTextBrowser>
 #include <QtTest>
 #include <functional>
 #include <memory>
@@ -114,6 +116,23 @@ private slots:
         QCOMPARE(settings.userName(), QStringLiteral("coach"));
         QCOMPARE(settings.securityPassword(), QStringLiteral("c0de"));
         QCOMPARE(settings.langue(), QStringLiteral("Francais"));
+    }
+
+    // The release notes speak the language preselected, then the one chosen.
+    void wizardNotesFollowTheLanguage()
+    {
+        TestSupport::ProgramFolderCopy folder;
+        Settings settings(folder.filePath(QStringLiteral("SQW.ini")));
+        TFConfiguration wizard(settings, folder.folder());
+        wizard.show();
+        const auto notes = [&] { return wizard.findChild<QTextBrowser *>(QStringLiteral("RichEditNews"))->toPlainText(); };
+        QVERIFY2(notes().startsWith(QStringLiteral("Ce que fait Squadwright")), qPrintable(notes()));
+        auto *language = wizard.findChild<QComboBox *>(QStringLiteral("cbLangue"));
+        const int english = language->findText(QStringLiteral("English"));
+        QVERIFY(english >= 0);
+        language->setCurrentIndex(english);
+        emit language->activated(english);
+        QVERIFY2(notes().startsWith(QStringLiteral("What Squadwright does")), qPrintable(notes()));
     }
 
     // First run: the wizard comes before the language, in the stored language; then the marker

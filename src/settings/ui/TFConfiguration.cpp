@@ -50,12 +50,12 @@ TFConfiguration::TFConfiguration(Settings &settings, const QString &programFolde
     // ---- welcome: the release notes ----
     auto *news = new QGroupBox(QStringLiteral("NEWS"));
     news->setObjectName(QStringLiteral("GbNews"));
-    auto *notes = new QTextBrowser(news);
-    notes->setObjectName(QStringLiteral("RichEditNews"));
-    notes->setHtml(ReleaseNotes::html());
-    notes->setOpenLinks(false);
-    notes->setMinimumSize(380, 230);
-    (new QVBoxLayout(news))->addWidget(notes);
+    m_notes = new QTextBrowser(news);
+    m_notes->setObjectName(QStringLiteral("RichEditNews"));
+    m_notes->setHtml(ReleaseNotes::html(QString()));
+    m_notes->setOpenLinks(false);
+    m_notes->setMinimumSize(380, 230);
+    (new QVBoxLayout(news))->addWidget(m_notes);
 
     // ---- language ----
     auto *language = new QWidget;
@@ -155,6 +155,7 @@ TFConfiguration::TFConfiguration(Settings &settings, const QString &programFolde
     connect(m_help, &QPushButton::clicked, this, &TFConfiguration::helpClick);
     connect(m_langue, &QComboBox::activated, this, [this](int index) {
         m_model.setLanguageIndex(index);
+        repaint();
         emit languageChosen(m_model.languageName());
     });
     auto bindText = [this](QLineEdit *edit, QString QuickSetupModel::Boxes::*field) {
@@ -259,6 +260,11 @@ void TFConfiguration::repaint()
             m_langue->addItems(m.languages());
         }
         m_langue->setCurrentIndex(m.languageIndex());
+    }
+    // The release notes speak the language chosen (at first the one preselected).
+    if (m.languageName() != m_notesLanguage) {
+        m_notesLanguage = m.languageName();
+        m_notes->setHtml(ReleaseNotes::html(m_notesLanguage));
     }
     for (auto [edit, text] : {std::pair{m_nomEquipe, m.boxes().nomEquipe}, std::pair{m_idEquipe, m.boxes().idEquipe},
                               std::pair{m_hUser, m.boxes().hUser}, std::pair{m_hPassword, m.boxes().hPassword}})

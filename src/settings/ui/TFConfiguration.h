@@ -9,6 +9,7 @@ class QLabel;
 class QLineEdit;
 class QPushButton;
 class QStackedWidget;
+class QTextBrowser;
 
 // The quick setup wizard ("FConfiguration"): welcome with the release notes, language, team
 // and account, finish. A view of QuickSetupModel; Finish writes the settings and closes with
@@ -53,4 +54,6 @@ private:
     QLabel *m_msgHelp = nullptr;
     QLabel *m_msgWriteFailed = nullptr;
     QLabel *m_status = nullptr;
+    QTextBrowser *m_notes = nullptr;
+    QString m_notesLanguage; // the language the release notes are shown in
 };
