@@ -14,7 +14,7 @@
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
-#include "shell/ui/BusyLed.h"
+#include "shell/ui/MainStatusBar.h"
 #include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
 #include "online/OnlineRun.h"
@@ -46,8 +46,6 @@
 #include <QRadioButton>
 #include <QScreen>
 #include <QLineEdit>
-#include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -58,10 +56,6 @@ namespace {
 
 constexpr int kClientWidth = 841;
 constexpr int kClientHeight = 563;
-// The hint panel fits the longest hint of either language; the session panel its short words.
-constexpr int kPanelWidths[6] = {18, 262, 158, 130, 250, 16};
-// How long an error or notice stays in the status bar before the hints show again.
-constexpr int kMessageMilliseconds = 12000;
 
 // Caption labels of the match condition boxes, in Board::Condition order.
 struct ConditionRow {
@@ -127,9 +121,6 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 
-    ErrorHandler::setMessageSink([this](const QString &message) { showStatusMessage(message); });
-    ErrorHandler::setBusySink([this](bool busy) { setBusy(busy); });
-
     connect(&m_model, &MainModel::busyChanged, this, &TForm1::setBusy);
     connect(&m_model, &MainModel::commandStateChanged, this,
             [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
@@ -146,12 +137,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     refreshLookupLists();
 }
 
-TForm1::~TForm1()
-{
-    // The sinks point at this window's status bar.
-    ErrorHandler::setMessageSink({});
-    ErrorHandler::setBusySink({});
-}
+TForm1::~TForm1() = default;
 
 // ---- building ---------------------------------------------------------------------------------
 
@@ -454,70 +440,12 @@ QWidget *TForm1::createSetupPage()
 
 void TForm1::createStatusBar()
 {
-    auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    setStatusBar(bar);
-
-    auto *panels = new QWidget(bar);
-    auto *layout = new QHBoxLayout(panels);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QLabel *labels[6] = {};
-    for (int i = 0; i < 6; ++i) {
-        labels[i] = new QLabel(panels);
-        labels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        labels[i]->setFixedWidth(kPanelWidths[i]);
-        labels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        labels[i]->setContentsMargins(3, 0, 3, 0);
-        layout->addWidget(labels[i]);
-    }
-    layout->addStretch();
-    bar->addWidget(panels, 1);
-
-    m_led = new BusyLed(labels[0]);
-    m_led->move(2, 2);
-    m_hintPanel = labels[1];
-    m_sessionPanel = labels[2];
-    m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
-    m_downloadPanel = labels[3];
-    m_versionPanel = labels[4];
-    m_versionPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_statusImage = new QLabel(bar);
-    m_statusImage->setObjectName(QStringLiteral("Image1"));
-    m_statusImage->setFixedSize(16, 16);
-    m_statusImage->setScaledContents(true);
-    const QPixmap picture(m_model.paths().resourcePath(QStringLiteral("img/status.png")));
-    if (!picture.isNull())
-        m_statusImage->setPixmap(picture);
-    m_statusImage->move(kClientWidth - 18, 4);
-
-    // Errors and notices: over every panel from the hint to the status picture, so that
-    // they read whole; the panels show again when the message goes.
-    m_messageLabel = new QLabel(bar);
-    m_messageLabel->setObjectName(QStringLiteral("LMessage"));
-    m_messageLabel->setGeometry(kPanelWidths[0], 1, kClientWidth - 18 - 2 - kPanelWidths[0],
-                                bar->sizeHint().height() - 2);
-    m_messageLabel->setStyleSheet(
-        QStringLiteral("QLabel { background: #fff4c2; color: #3a2a00; border: 1px solid #c9a227; padding: 0 4px; }"));
-    m_messageLabel->hide();
-    m_messageTimer = new QTimer(this);
-    m_messageTimer->setSingleShot(true);
-    connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QWidget::hide);
+    m_status = new MainStatusBar(kClientWidth, m_model.paths().resourcePath(QStringLiteral("img/status.png")), this);
+    setStatusBar(m_status);
+    m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
 
 // ---- events -----------------------------------------------------------------------------------
-
-bool TForm1::event(QEvent *event)
-{
-    // Hints go to panel 1, not to the status bar's own message line (it would hide the panels).
-    if (event->type() == QEvent::StatusTip) {
-        m_hintPanel->setText(static_cast<QStatusTipEvent *>(event)->tip());
-        return true;
-    }
-    return QMainWindow::event(event);
-}
 
 void TForm1::showEvent(QShowEvent *event)
 {
@@ -560,8 +488,8 @@ void TForm1::FormShow()
                                       .arg(QFileInfo(marker).fileName(), QDir::toNativeSeparators(marker)));
         }
 
-        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
-        m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+        m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
+        m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
         const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
         if (QFile::exists(clearPicture))
@@ -574,10 +502,10 @@ void TForm1::FormShow()
         // What the start mended in the folders is said once, beside what the data report said.
         const QString mended = m_model.tidy().notices().join(QLatin1Char(' '));
         if (!mended.isEmpty())
-            showStatusMessage(m_lastMessage.isEmpty() ? mended : m_lastMessage + QStringLiteral(" — ") + mended);
+            showStatusMessage(statusMessage().isEmpty() ? mended : statusMessage() + QStringLiteral(" — ") + mended);
         if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
-            showStatusMessage(m_lastMessage.isEmpty() ? m_about->loadProblems()
-                                                      : m_lastMessage + QStringLiteral(" — ") + m_about->loadProblems());
+            showStatusMessage(statusMessage().isEmpty() ? m_about->loadProblems()
+                                                      : statusMessage() + QStringLiteral(" — ") + m_about->loadProblems());
     });
     m_startUpDone = true;
     emit startUpFinished();
@@ -604,11 +532,11 @@ void TForm1::loadLanguage()
     if (!m_startUpDone)
         m_model.board().edit()->reset();
     refreshLookupLists();
-    m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+    m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
     // Without a session the panel says so in the new language; a session's own text stays
     // until the session next changes it.
     if (!m_connectDialog || !m_connectDialog->session().connected())
-        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
+        m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
 
 void TForm1::onVersionChecked()
@@ -1008,21 +936,11 @@ void TForm1::setOnTop(bool onTop, bool store)
         m_model.storeOnTop(onTop);
 }
 
-void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
+void TForm1::setBusy(bool busy) { m_status->setBusy(busy); }
 
-void TForm1::showStatusMessage(const QString &message)
-{
-    m_lastMessage = displayText(message);
-    const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideRight,
-                                                                       m_messageLabel->width() - 10));
-    m_messageLabel->setToolTip(m_lastMessage);
-    m_messageLabel->show();
-    m_messageLabel->raise();
-    m_messageTimer->start(kMessageMilliseconds);
-}
+void TForm1::showStatusMessage(const QString &message) { m_status->showStatusMessage(message); }
 
-QString TForm1::statusMessage() const { return m_lastMessage; }
+QString TForm1::statusMessage() const { return m_status->lastMessage(); }
 
 QString TForm1::placeCaption(int place) const
 {
@@ -1042,10 +960,10 @@ TFrmConnect *TForm1::connectDialog()
     if (!m_connectDialog) {
         m_connectDialog = new TFrmConnect(m_model.paths().resourceFolder(), ProgramInfo::version(), this);
         m_connectDialog->setDataFolder(m_model.folder().dataFolder());
-        m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
-        m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
+        m_connectDialog->connectionSink = [this](const QString &text) { m_status->setSessionText(text); };
+        m_connectDialog->stepSink = [this](const QString &text) { m_status->setStepText(text); };
         // Each run in the dialog lights the lamp, also one after an earlier failure put it out.
-        m_connectDialog->busySink = [this](bool busy) { m_led->setBusy(busy); };
+        m_connectDialog->busySink = [this](bool busy) { m_status->setBusy(busy); };
         m_dialogs << m_connectDialog;
         const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
         if (!path.isEmpty())
@@ -1061,8 +979,8 @@ void TForm1::downloadExecute()
     if (OnlineRun::underWay())
         return;
     m_download->setEnabled(false);
-    m_led->setBusy(true);
-    m_downloadPanel->setToolTip(QString());
+    m_status->setBusy(true);
+    m_status->setStepReason(QString());
     TFrmConnect *dialog = nullptr;
     ErrorHandler::guarded([this, &dialog] {
         dialog = connectDialog();
@@ -1096,9 +1014,9 @@ void TForm1::downloadExecute()
     // dialog is told again here.
     if (dialog && !dialog->lastFailure().isEmpty()) {
         showStatusMessage(dialog->lastFailure());
-        m_downloadPanel->setToolTip(dialog->lastFailure());
+        m_status->setStepReason(dialog->lastFailure());
     }
-    m_led->setBusy(false);
+    m_status->setBusy(false);
     m_download->setEnabled(true);
 }
 

@@ -9,12 +9,12 @@
 #include <QPointer>
 #include <array>
 
-class BusyLed;
 class TFApropos;
 class TFrmConnect;
 class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
+class MainStatusBar;
 class QAction;
 class QButtonGroup;
 class QCheckBox;
@@ -77,7 +77,6 @@ signals:
     void startUpFinished();
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
@@ -184,15 +183,7 @@ private:
     QLabel *m_msgOptimumOpen = nullptr;
     QLabel *m_msgNotice = nullptr;
 
-    BusyLed *m_led = nullptr;
-    QLabel *m_hintPanel = nullptr;
-    QLabel *m_sessionPanel = nullptr;
-    QLabel *m_downloadPanel = nullptr;
-    QLabel *m_versionPanel = nullptr;
-    QLabel *m_statusImage = nullptr;
-    QLabel *m_messageLabel = nullptr;
-    QTimer *m_messageTimer = nullptr;
-    QString m_lastMessage;
+    MainStatusBar *m_status = nullptr;
 
     GlobalHotKey *m_hotKey = nullptr;
     QPointer<TFPlayerTest> m_playerTest;
