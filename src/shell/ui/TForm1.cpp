@@ -1,11 +1,9 @@
 #include "shell/ui/TForm1.h"
 #include "common/ui/DisplayText.h"
 
-#include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
-#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
@@ -15,6 +13,7 @@
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/MainStatusBar.h"
+#include "shell/ui/SetupPageView.h"
 #include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
 #include "online/OnlineRun.h"
@@ -29,21 +28,16 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QLineEdit>
 #include <QTabBar>
@@ -57,21 +51,6 @@ namespace {
 constexpr int kClientWidth = 841;
 constexpr int kClientHeight = 563;
 
-// Caption labels of the match condition boxes, in Board::Condition order.
-struct ConditionRow {
-    Board::Condition condition;
-    const char *labelName;
-    const char *caption;
-};
-const ConditionRow kConditionRows[Board::kConditionCount] = {
-    {Board::TeamSpirit, "LTeamSpirit", "Esprit d'équipe"},
-    {Board::Entraineur, "LTypeEntraineur", "Entraîneur"},
-    {Board::Tactique, "LTactique", "Tactique"},
-    {Board::Attitude, "LAttitude", "Attitude"},
-    {Board::Confiance, "LConfiance", "Confiance"},
-    {Board::Lieu, "LLieu", "Lieu"},
-};
-
 QString plainText(QString text)
 {
     text.remove(QLatin1Char('&'));
@@ -79,18 +58,6 @@ QString plainText(QString text)
     if (text.endsWith(QLatin1Char(':')))
         text.chop(1);
     return text.trimmed();
-}
-
-void setItemsIfChanged(QComboBox *box, const QStringList &items)
-{
-    QStringList current;
-    current.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i)
-        current << box->itemText(i);
-    if (current != items) {
-        box->clear();
-        box->addItems(items);
-    }
 }
 
 } // namespace
@@ -131,9 +98,8 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
         showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
                               .arg(key, QDir::toNativeSeparators(m_model.settings().path())));
     });
-    connect(&m_model.board(), &Board::changed, this, &TForm1::repaintSetup);
     m_calcule->setEnabled(m_model.calculeEnabled());
-    repaintSetup();
+    m_setup->repaint();
     refreshLookupLists();
 }
 
@@ -269,8 +235,8 @@ void TForm1::createPages()
     m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled());
     m_pages->addTab(m_tabEquipe, QStringLiteral("Equipe"));
 
-    m_tabSetup = createSetupPage();
-    m_pages->addTab(m_tabSetup, QStringLiteral("Paramètres de calcul"));
+    m_setup = new SetupPageView(m_model.board());
+    m_pages->addTab(m_setup, QStringLiteral("Paramètres de calcul"));
 
     // "Joueurs": the roster list fills the page.
     m_tabJoueurs = new QWidget;
@@ -293,149 +259,6 @@ void TForm1::createPages()
     connect(m_pages, &QTabWidget::currentChanged, this,
             [this](int index) { ErrorHandler::guarded([this, index] { PageControlChange(index); }); });
     PageControlChange(m_pages->currentIndex());
-}
-
-QWidget *TForm1::createSetupPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSetup"));
-    Board &board = m_model.board();
-
-    // Options of the best lineup search.
-    m_gbOptions = new QGroupBox(QStringLiteral("Options"), page);
-    m_gbOptions->setObjectName(QStringLiteral("gbOptions"));
-    m_gbOptions->setGeometry(8, 8, 300, 112);
-    auto *optionsLayout = new QVBoxLayout(m_gbOptions);
-    struct OptionRow {
-        Board::Option option;
-        const char *caption;
-    };
-    const OptionRow optionRows[] = {
-        {Board::Blesse, "Ne pas tenir compte des blessures"},
-        {Board::Cartons, "Ne pas tenir compte des cartons"},
-        {Board::RecalculTous, "Tout recalculer"},
-    };
-    for (const OptionRow &row : optionRows) {
-        auto *box = new QCheckBox(QString::fromUtf8(row.caption), m_gbOptions);
-        box->setObjectName(QLatin1String(BoardControls::optionName(row.option)));
-        optionsLayout->addWidget(box);
-        m_optionBoxes[row.option] = box;
-        const Board::Option option = row.option;
-        // clicked: only the user's click, never the program's own setting of the mark.
-        connect(box, &QCheckBox::clicked, this, [this, option](bool checked) {
-            ErrorHandler::guarded([&] { m_model.board().optionToggled(option, checked); });
-        });
-    }
-    // The sector order stays hidden: the best lineup command tries every order itself.
-    m_methode = new QLabel(QStringLiteral("Méthode"), m_gbOptions);
-    m_methode->setObjectName(QStringLiteral("LMethode"));
-    m_methode->hide();
-    m_ordreCalc = new QComboBox(m_gbOptions);
-    m_ordreCalc->setObjectName(QStringLiteral("cbOrdreCalc"));
-    m_ordreCalc->hide();
-    connect(m_ordreCalc, &QComboBox::activated, this, [this](int entry) {
-        ErrorHandler::guarded([&] { m_model.board().sectorOrderPicked(entry); });
-    });
-    optionsLayout->addStretch();
-
-    // The formation button and its tabs.
-    m_tabDispo = new QTabBar(page);
-    m_tabDispo->setObjectName(QStringLiteral("TabDispo"));
-    m_tabDispo->setDrawBase(false);
-    m_tabDispo->setExpanding(false);
-    for (const QString &tab : board.items(QStringLiteral("TabDispo")))
-        m_tabDispo->addTab(tab);
-    m_tabDispo->move(318, 8);
-    m_tabDispo->resize(m_tabDispo->sizeHint());
-    auto *dispoFrame = new QFrame(page);
-    dispoFrame->setObjectName(QStringLiteral("TabDispoSheet"));
-    dispoFrame->setFrameShape(QFrame::StyledPanel);
-    dispoFrame->setGeometry(316, 8 + m_tabDispo->height() - 1, 290, 150);
-    dispoFrame->lower();
-    connect(m_tabDispo, &QTabBar::currentChanged, this, [this](int tab) {
-        ErrorHandler::guarded([&] { m_model.board().tabChanged(tab); });
-    });
-
-    m_rgDisposition = new QGroupBox(QStringLiteral("Disposition"), dispoFrame);
-    m_rgDisposition->setObjectName(QStringLiteral("rgdisposition"));
-    m_rgDisposition->setGeometry(8, 6, 274, 96);
-    auto *grid = new QGridLayout(m_rgDisposition);
-    m_dispositions = new QButtonGroup(m_rgDisposition);
-    const QStringList dispositions = board.items(QStringLiteral("rgdisposition"));
-    // Three columns, filled column by column as a radio group does.
-    const int rows = int((dispositions.size() + 2) / 3);
-    for (int i = 0; i < dispositions.size(); ++i) {
-        auto *radio = new QRadioButton(dispositions.at(i), m_rgDisposition);
-        radio->setObjectName(QStringLiteral("rgdisposition_%1").arg(i));
-        m_dispositions->addButton(radio, i);
-        grid->addWidget(radio, i % rows, i / rows);
-    }
-    connect(m_dispositions, &QButtonGroup::idClicked, this, [this](int entry) {
-        ErrorHandler::guarded([&] { m_model.board().dispositionPicked(entry); });
-    });
-    m_btnValide = new QPushButton(QStringLiteral("Valider"), dispoFrame);
-    m_btnValide->setObjectName(QStringLiteral("BtnValide"));
-    m_btnValide->setGeometry(192, 110, 90, 30);
-    connect(m_btnValide, &QPushButton::clicked, this, [this] {
-        ErrorHandler::guarded([&] { m_model.board().formationPressed(); });
-    });
-
-    // The match conditions.
-    auto *gbVelmorra = new QGroupBox(QStringLiteral("Paramètres Velmorra"), page);
-    gbVelmorra->setObjectName(QStringLiteral("GbVelmorra"));
-    gbVelmorra->setGeometry(8, 176, 598, 120);
-    auto *conditions = new QGridLayout(gbVelmorra);
-    conditions->setHorizontalSpacing(8);
-    conditions->setColumnMinimumWidth(2, 16);
-    for (int i = 0; i < Board::kConditionCount; ++i) {
-        const ConditionRow &row = kConditionRows[i];
-        auto *label = new QLabel(QString::fromUtf8(row.caption), gbVelmorra);
-        label->setObjectName(QLatin1String(row.labelName));
-        auto *box = new QComboBox(gbVelmorra);
-        box->setObjectName(QLatin1String(BoardControls::conditionBoxName(row.condition)));
-        box->setMinimumWidth(180);
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        label->setBuddy(box);
-        const int r = i % 3;
-        const int c = (i / 3) * 3;
-        conditions->addWidget(label, r, c);
-        conditions->addWidget(box, r, c + 1);
-        m_conditionBoxes[row.condition] = box;
-        const Board::Condition condition = row.condition;
-        // activated: only the user's pick runs the evaluation.
-        connect(box, &QComboBox::activated, this, [this, condition](int entry) {
-            ErrorHandler::guarded([&] { m_model.board().conditionPicked(condition, entry); });
-        });
-    }
-    conditions->setColumnStretch(1, 1);
-    conditions->setColumnStretch(4, 1);
-
-    // Word tables a language file translates by these names; never shown.
-    for (int t = NameTables::Levels; t <= NameTables::Specialty; ++t) {
-        auto *list = new QComboBox(page);
-        list->setObjectName(NameTables::boxName(static_cast<NameTables::Table>(t)));
-        list->hide();
-        m_lookupLists << list;
-    }
-    auto hiddenText = [page](const char *name, const QString &text) {
-        auto *label = new QLabel(text, page);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-        return label;
-    };
-    m_msgNoDataFolder = hiddenText("LMsgNoDataFolder",
-                                   QStringLiteral("Dossier des données introuvable (%1) : le terrain reste vide."));
-    m_msgNoPlayersFile = hiddenText("LMsgNoPlayersFile",
-                                    QStringLiteral("Fichier des joueurs introuvable (%1) : le terrain reste vide."));
-    m_msgPlacesEmpty = hiddenText("LMsgPlacesVides", QStringLiteral("Aucun joueur disponible pour : %1"));
-    m_msgOptimum = hiddenText("LMsgOptimum",
-                              QStringLiteral("Composition optimale : E = %1 (prouvée) ; %2 sur la composition "
-                                             "précédente, %3 sur Calcule"));
-    m_msgOptimumOpen = hiddenText("LMsgOptimumOpen",
-                                  QStringLiteral("Composition optimale : E = %1 (non prouvée, au plus %4) ; %2 sur "
-                                                 "la composition précédente, %3 sur Calcule"));
-    m_msgNotice = hiddenText("LMsgNotice", QStringLiteral(" - outil non officiel"));
-    return page;
 }
 
 void TForm1::createStatusBar()
@@ -489,7 +312,7 @@ void TForm1::FormShow()
         }
 
         m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
-        m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+        m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_setup->messageText("LMsgNotice"));
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
         const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
         if (QFile::exists(clearPicture))
@@ -532,7 +355,7 @@ void TForm1::loadLanguage()
     if (!m_startUpDone)
         m_model.board().edit()->reset();
     refreshLookupLists();
-    m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+    m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_setup->messageText("LMsgNotice"));
     // Without a session the panel says so in the new language; a session's own text stays
     // until the session next changes it.
     if (!m_connectDialog || !m_connectDialog->session().connected())
@@ -576,9 +399,9 @@ void TForm1::reportMissingData()
     if (!m_model.preparationProblems().isEmpty())
         showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(m_model.preparationProblems().join(QStringLiteral("; "))));
     else if (!QFileInfo(folder.dataFolder()).isDir())
-        showStatusMessage(m_msgNoDataFolder->text().arg(QDir::toNativeSeparators(folder.dataFolder())));
+        showStatusMessage(m_setup->messageText("LMsgNoDataFolder").arg(QDir::toNativeSeparators(folder.dataFolder())));
     else if (folder.findGameFile(GameFile::Players).isEmpty())
-        showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
+        showStatusMessage(m_setup->messageText("LMsgNoPlayersFile").arg(QDir::toNativeSeparators(
             folder.gameFilePath(GameFile::Players))));
     else if (!m_model.loadWarnings().isEmpty())
         // Players left out of an oversized squad, or an experience that is no level: the
@@ -586,11 +409,7 @@ void TForm1::reportMissingData()
         showStatusMessage(m_model.loadWarnings().join(QLatin1Char(' ')));
 }
 
-void TForm1::refreshLookupLists()
-{
-    for (QComboBox *list : std::as_const(m_lookupLists))
-        setItemsIfChanged(list, NameTables::instance().items(list->objectName()));
-}
+void TForm1::refreshLookupLists() { m_setup->refreshLookupLists(); }
 
 // ---- commands ---------------------------------------------------------------------------------
 
@@ -613,7 +432,7 @@ QString TForm1::placesEmptyMessage(const QList<int> &unfilled) const
     QStringList places;
     for (int place : unfilled)
         places << placeCaption(place);
-    return m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", ")));
+    return m_setup->messageText("LMsgPlacesVides").arg(places.join(QStringLiteral(", ")));
 }
 
 void TForm1::OptimumExecute()
@@ -633,8 +452,8 @@ void TForm1::OptimumExecute()
         const QString reached = QString::number(e);
         const QString overBoard = gain(e - outcome.startEvaluation);
         const QString overCalcule = gain(e - outcome.greedyEvaluation);
-        QString message = outcome.proven ? m_msgOptimum->text().arg(reached, overBoard, overCalcule)
-                                         : m_msgOptimumOpen->text().arg(reached, overBoard, overCalcule,
+        QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)
+                                         : m_setup->messageText("LMsgOptimumOpen").arg(reached, overBoard, overCalcule,
                                                                         QString::number(outcome.bound));
         if (!outcome.unfilled.isEmpty())
             message += QStringLiteral(" — ") + placesEmptyMessage(outcome.unfilled);
@@ -830,7 +649,7 @@ void TForm1::PageControlChange(int index)
 {
     QWidget *page = m_pages->widget(index);
     QWidget *pinfos = m_boardView->infoPanel();
-    if (page != m_tabEquipe && page != m_tabSetup)
+    if (page != m_tabEquipe && page != m_setup)
         return; // the roster page moves nothing
     // The figures keep their place at the right of the page.
     const bool shown = !pinfos->isHidden();
@@ -842,8 +661,8 @@ void TForm1::PageControlChange(int index)
         placeBoardButtons(m_boardView, m_boardButtonsPos);
     } else {
         // Under the match conditions, right-aligned with them.
-        const QRect conditions = m_tabSetup->findChild<QWidget *>(QStringLiteral("GbVelmorra"))->geometry();
-        placeBoardButtons(m_tabSetup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
+        const QRect conditions = m_setup->conditionsGeometry();
+        placeBoardButtons(m_setup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
                                              conditions.bottom() + 12));
     }
 }
@@ -864,36 +683,6 @@ void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
 }
 
 // ---- views of the Board -----------------------------------------------------------------------
-
-void TForm1::repaintSetup()
-{
-    const Board &board = m_model.board();
-    for (int c = 0; c < Board::kConditionCount; ++c) {
-        QComboBox *box = m_conditionBoxes[c];
-        const QSignalBlocker block(box);
-        setItemsIfChanged(box, board.items(box->objectName()));
-        box->setCurrentIndex(board.state().condition(static_cast<Board::Condition>(c)));
-    }
-    {
-        const QSignalBlocker block(m_ordreCalc);
-        setItemsIfChanged(m_ordreCalc, board.items(QStringLiteral("cbOrdreCalc")));
-        m_ordreCalc->setCurrentIndex(board.state().sectorOrder());
-    }
-    for (int o = 0; o < Board::kOptionCount; ++o) {
-        const QSignalBlocker block(m_optionBoxes[o]);
-        m_optionBoxes[o]->setChecked(board.state().option(static_cast<Board::Option>(o)));
-    }
-    {
-        const QSignalBlocker block(m_tabDispo);
-        m_tabDispo->setCurrentIndex(board.state().tab());
-    }
-    const QSignalBlocker block(m_dispositions);
-    for (QAbstractButton *radio : m_dispositions->buttons()) {
-        const int entry = m_dispositions->id(radio);
-        radio->setEnabled(board.state().dispositionEnabled(entry));
-        radio->setChecked(entry == board.state().disposition());
-    }
-}
 
 // ---- window state -----------------------------------------------------------------------------
 

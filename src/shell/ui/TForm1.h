@@ -7,7 +7,6 @@
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
-#include <array>
 
 class TFApropos;
 class TFrmConnect;
@@ -15,15 +14,10 @@ class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
 class MainStatusBar;
+class SetupPageView;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QTabBar;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -86,7 +80,6 @@ private:
     void createMenus();
     void createToolBar();
     void createPages();
-    QWidget *createSetupPage();
     void createStatusBar();
     // The tool bar picture is img/tb_<name>.png of the resource folder.
     QAction *makeAction(const char *name, const QString &caption, const QString &hint);
@@ -131,7 +124,6 @@ private:
     void placeBoardButtons(QWidget *parent, QPoint calculePos);
 
     // ---- views of the Board ----
-    void repaintSetup();
     void showDetail(int record);
 
     void setOnTop(bool onTop, bool store);
@@ -156,7 +148,7 @@ private:
 
     QTabWidget *m_pages = nullptr;
     QWidget *m_tabEquipe = nullptr;
-    QWidget *m_tabSetup = nullptr;
+    SetupPageView *m_setup = nullptr;
     QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
@@ -164,24 +156,6 @@ private:
     QPoint m_pinfosPos;
     QPoint m_boardButtonsPos;
     int m_boardButtonsStep = 31;
-
-    QGroupBox *m_gbOptions = nullptr;
-    QComboBox *m_ordreCalc = nullptr;
-    QLabel *m_methode = nullptr;
-    std::array<QCheckBox *, Board::kOptionCount> m_optionBoxes{};
-    std::array<QComboBox *, Board::kConditionCount> m_conditionBoxes{};
-    QTabBar *m_tabDispo = nullptr;
-    QGroupBox *m_rgDisposition = nullptr;
-    QButtonGroup *m_dispositions = nullptr;
-    QPushButton *m_btnValide = nullptr;
-    QList<QComboBox *> m_lookupLists;
-    // Message texts kept as hidden labels, so that the language files translate them.
-    QLabel *m_msgNoDataFolder = nullptr;
-    QLabel *m_msgNoPlayersFile = nullptr;
-    QLabel *m_msgPlacesEmpty = nullptr;
-    QLabel *m_msgOptimum = nullptr;
-    QLabel *m_msgOptimumOpen = nullptr;
-    QLabel *m_msgNotice = nullptr;
 
     MainStatusBar *m_status = nullptr;
 
