@@ -78,8 +78,6 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     // The window icon is the application's (set by the program), as in the desktop's menu.
 
     createActions();
-    createMenus();
-    createToolBar();
     createPages();
     createStatusBar();
 
@@ -107,102 +105,93 @@ TForm1::~TForm1() = default;
 
 // ---- building ---------------------------------------------------------------------------------
 
-QAction *TForm1::makeAction(const char *name, const QString &caption, const QString &hint)
-{
-    auto *action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty())
-        WidgetLanguageApplier::setHint(action, hint);
-    // A missing picture leaves the button without an icon; the tool tip still names it.
-    const QString iconPath = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
-    if (QFile::exists(iconPath))
-        action->setIcon(QIcon(iconPath));
-    return action;
-}
-
+// The commands: menus, tool bar and hints from one table. The captions and hints are the French
+// texts the language file translates by the object name; the tool bar picture is
+// img/tb_<name>.png of the resource folder.
 void TForm1::createActions()
 {
-    m_quitter = makeAction("quitter", QStringLiteral("&Quitter"), {});
-    m_download = makeAction("download", QStringLiteral("&Télécharger fichier KDX"),
-                            QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"));
-    m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"));
-    m_optimum = makeAction("Optimum", QStringLiteral("Composition optimale"),
-                           QStringLiteral("la composition d'évaluation la plus haute, prouvée"));
-    m_test = makeAction("Test", QStringLiteral("Tests"), {});
-    m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {});
-    m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {});
-    m_onTop->setCheckable(true);
-    m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {});
-    m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."));
-    m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Rechercher les mises à &jour"),
-                                QStringLiteral("Rechercher les mises à jour"));
-    m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
+    enum Menu { Fichier, Internet, Action, Options, Aide };
+    static const struct {
+        const char *name;
+        const char *title;
+    } kMenus[] = {{"Fichier1", "&Fichier"}, {"Internet1", "&Internet"}, {"Action1", "A&ction"},
+                  {"Options1", "&Options"}, {"Aide1", "&Aide"}};
+    constexpr int kNoGroup = -1;
+    struct Row {
+        const char *name;
+        const char *caption;
+        const char *hint;
+        Menu menu;
+        bool separatorBefore; // in the menu
+        int toolGroup;        // tool bar groups stand apart, in their order
+        QAction *TForm1::*member;
+        void (TForm1::*run)();
+    };
+    static const Row kRows[] = {
+        {"quitter", "&Quitter", "", Fichier, true, 0, nullptr, &TForm1::quitterExecute},
+        {"download", "&Télécharger fichier KDX", "Télécharger fichier KDX|téléchargement fichier KDX", Internet, false,
+         0, &TForm1::m_download, &TForm1::downloadExecute},
+        {"Calcule", "Calcule", "calcule la meilleure équipe", Action, false, 2, &TForm1::m_calcule,
+         &TForm1::CalculeExecute},
+        {"Optimum", "Composition optimale", "la composition d'évaluation la plus haute, prouvée", Action, false, 2,
+         &TForm1::m_optimum, &TForm1::OptimumExecute},
+        {"Test", "Tests", "", Action, false, 2, nullptr, &TForm1::TestExecute},
+        {"RechargeCompoXML", "&Recharge XML", "", Action, false, kNoGroup, &TForm1::m_recharge,
+         &TForm1::RechargeCompoXMLExecute},
+        // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
+        {"OnTop", "Toujours &Visible", "", Options, false, kNoGroup, &TForm1::m_onTop, &TForm1::OnTopExecute},
+        {"Parameters", "&Paramètres", "", Options, true, 1, nullptr, &TForm1::ParametersExecute},
+        {"Apropos", "A &Propos de...", "A propos de ...|A Propos de...", Aide, false, 3, nullptr,
+         &TForm1::AproposExecute},
+        {"Check_Updates", "Rechercher les mises à &jour", "Rechercher les mises à jour", Aide, false, 3,
+         &TForm1::m_checkUpdates, &TForm1::Check_UpdatesExecute},
+        {"DocVelmorra", "Doc. Velmorra", "", Aide, false, 3, nullptr, &TForm1::DocVelmorraExecute},
+    };
 
-    connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
-    connect(m_calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
-    connect(m_optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
-    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
-    connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
-    connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
-    connect(m_download, &QAction::triggered, this, &TForm1::downloadExecute);
-    connect(m_apropos, &QAction::triggered, this, &TForm1::AproposExecute);
-    connect(m_docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
-    connect(m_checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
-    connect(m_parameters, &QAction::triggered, this, &TForm1::ParametersExecute);
-    // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
-    connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
-}
-
-void TForm1::createMenus()
-{
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto addMenu = [bar](const char *name, const QString &title) {
-        QMenu *menu = bar->addMenu(title);
-        menu->setObjectName(QLatin1String(name));
-        return menu;
-    };
-    QMenu *fichier = addMenu("Fichier1", QStringLiteral("&Fichier"));
-    fichier->addSeparator();
-    fichier->addAction(m_quitter);
-    addMenu("Internet1", QStringLiteral("&Internet"))->addAction(m_download);
-    QMenu *action = addMenu("Action1", QStringLiteral("A&ction"));
-    action->addAction(m_calcule);
-    action->addAction(m_optimum);
-    action->addAction(m_test);
-    action->addAction(m_recharge);
-    QMenu *options = addMenu("Options1", QStringLiteral("&Options"));
-    options->addAction(m_onTop);
-    options->addSeparator();
-    options->addAction(m_parameters);
-    QMenu *aide = addMenu("Aide1", QStringLiteral("&Aide"));
-    aide->addAction(m_apropos);
-    aide->addAction(m_checkUpdates);
-    aide->addAction(m_docVelmorra);
-}
+    QMenu *menus[std::size(kMenus)] = {};
+    QList<QAction *> groups[4];
+    for (const Row &row : kRows) {
+        auto *action = new QAction(QString::fromUtf8(row.caption), this);
+        action->setObjectName(QLatin1String(row.name));
+        if (*row.hint)
+            WidgetLanguageApplier::setHint(action, QString::fromUtf8(row.hint));
+        // A missing picture leaves the button without an icon; the tool tip still names it.
+        const QString icon = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(row.name)));
+        if (QFile::exists(icon))
+            action->setIcon(QIcon(icon));
+        if (row.member)
+            this->*row.member = action;
+        connect(action, &QAction::triggered, this, row.run);
 
-void TForm1::createToolBar()
-{
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->setIconSize(QSize(20, 20));
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addAction(m_quitter);
-    m_toolBar->addAction(m_download);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_parameters);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_calcule);
-    m_toolBar->addAction(m_optimum);
-    m_toolBar->addAction(m_test);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_apropos);
-    m_toolBar->addAction(m_checkUpdates);
-    m_toolBar->addAction(m_docVelmorra);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
+        QMenu *&menu = menus[row.menu];
+        if (!menu) {
+            menu = bar->addMenu(QString::fromUtf8(kMenus[row.menu].title));
+            menu->setObjectName(QLatin1String(kMenus[row.menu].name));
+        }
+        if (row.separatorBefore)
+            menu->addSeparator();
+        menu->addAction(action);
+        if (row.toolGroup != kNoGroup)
+            groups[row.toolGroup] << action;
+    }
+    m_onTop->setCheckable(true);
+    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar->setIconSize(QSize(20, 20));
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const QList<QAction *> &group : groups) {
+        if (!toolBar->actions().isEmpty())
+            toolBar->addSeparator();
+        toolBar->addActions(group);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -474,9 +463,10 @@ void TForm1::RechargeCompoXMLExecute()
     ErrorHandler::guarded([this] { m_model.rechargeCompoXML(); });
 }
 
-void TForm1::OnTopExecute(bool checked)
+void TForm1::OnTopExecute()
 {
-    ErrorHandler::guarded([this, checked] { setOnTop(checked, true); });
+    // triggered has already turned the mark.
+    ErrorHandler::guarded([this] { setOnTop(m_onTop->isChecked(), true); });
 }
 
 // ---- settings ---------------------------------------------------------------------------------

@@ -77,12 +77,8 @@ protected:
 private:
     // ---- building ----
     void createActions();
-    void createMenus();
-    void createToolBar();
     void createPages();
     void createStatusBar();
-    // The tool bar picture is img/tb_<name>.png of the resource folder.
-    QAction *makeAction(const char *name, const QString &caption, const QString &hint);
 
     // ---- start-up and closing ----
     void FormShow();
@@ -99,7 +95,7 @@ private:
     QString placesEmptyMessage(const QList<int> &unfilled) const;
     void TestExecute();
     void RechargeCompoXMLExecute();
-    void OnTopExecute(bool checked);
+    void OnTopExecute();
     // ---- settings ----
     void ParametersExecute();
     TFrmParam *paramDialog();
@@ -133,18 +129,12 @@ private:
 
     MainModel m_model;
 
-    QAction *m_quitter = nullptr;
     QAction *m_download = nullptr;
     QAction *m_calcule = nullptr;
     QAction *m_optimum = nullptr;
-    QAction *m_test = nullptr;
     QAction *m_recharge = nullptr;
     QAction *m_onTop = nullptr;
-    QAction *m_parameters = nullptr;
-    QAction *m_apropos = nullptr;
     QAction *m_checkUpdates = nullptr;
-    QAction *m_docVelmorra = nullptr;
-    QToolBar *m_toolBar = nullptr;
 
     QTabWidget *m_pages = nullptr;
     QWidget *m_tabEquipe = nullptr;
