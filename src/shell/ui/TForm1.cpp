@@ -13,6 +13,7 @@
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/MainStatusBar.h"
+#include "shell/ui/SecondaryWindows.h"
 #include "shell/ui/SetupPageView.h"
 #include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
@@ -68,7 +69,8 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
 }
 
 TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
-    : QMainWindow(parent), m_model(paths), m_open(DesktopOpen::opener())
+    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.paths().resourceFolder()),
+      m_open(DesktopOpen::opener())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
@@ -276,9 +278,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // the status bar.
     ErrorHandler::guarded([this] { m_model.saveOptions(); });
     logoutAtClose();
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-        if (dialog)
-            dialog->close();
+    m_windows.closeAll();
     event->accept();
 }
 
@@ -332,12 +332,8 @@ void TForm1::loadLanguage()
     LanguageFile file;
     if (!path.isEmpty() && file.load(path)) {
         LanguageFile::followQtTranslations(path);
-        QList<QWidget *> windows = {this};
-        for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-            if (dialog)
-                windows << dialog;
         m_model.applyLanguage(file);
-        WidgetLanguageApplier::apply(file, windows);
+        WidgetLanguageApplier::apply(file, m_windows.all());
     }
     // The first language of a run comes before the board is filled; a later change keeps the
     // lineup the manager composed and only shows it in the new words.
@@ -484,10 +480,7 @@ TFrmParam *TForm1::paramDialog()
             showStatusMessage(m_paramDialog->findChild<QLabel *>(QStringLiteral("LMsgClamped"))->text().arg(
                 keys.join(QStringLiteral(", "))));
         });
-        m_dialogs << m_paramDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_loadedLanguage);
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {m_paramDialog});
+        m_windows.addSpeaking(m_paramDialog, m_loadedLanguage);
     }
     return m_paramDialog;
 }
@@ -529,11 +522,7 @@ void TForm1::runSetupWizard()
 {
     TFConfiguration wizard(m_model.settings(), m_model.paths().resourceFolder(), this);
     // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
-    auto speak = [this, &wizard](const QString &name) {
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {&wizard});
-    };
+    auto speak = [this, &wizard](const QString &name) { m_windows.speak(&wizard, name); };
     speak(m_model.settings().langue());
     connect(&wizard, &TFConfiguration::languageChosen, &wizard, speak);
     KeepOnTop::apply(&wizard, isOnTop());
@@ -556,16 +545,13 @@ TFApropos *TForm1::aboutWindow()
                                         ErrorHandler::report(message);
                                 },
                                 this);
-        addDialog(m_about);
-        // A missing file is told at the end of the start-up, in the user's language.
+        m_windows.add(m_about);
+        // A missing file is told at the end of the start-up, in the user's language. Created
+        // after the start-up's language change, it takes the current language now.
         if (!m_startUpDone)
             m_aboutProblems = true;
-        // Created after the start-up's language change: it takes the current language now.
-        if (m_startUpDone) {
-            const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
-            if (!path.isEmpty())
-                WidgetLanguageApplier::apply(LanguageFile(path), {m_about});
-        }
+        else
+            m_windows.speak(m_about, m_model.settings().langue());
     }
     return m_about;
 }
@@ -676,13 +662,7 @@ void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
 
 // ---- window state -----------------------------------------------------------------------------
 
-void TForm1::addDialog(QWidget *dialog)
-{
-    if (!dialog)
-        return;
-    m_dialogs << dialog;
-    KeepOnTop::apply(dialog, isOnTop());
-}
+void TForm1::addDialog(QWidget *dialog) { m_windows.add(dialog); }
 
 void TForm1::setPlayerTestWindow(TFPlayerTest *window)
 {
@@ -700,7 +680,7 @@ void TForm1::setPlayerDetailWindow(TFPlayerDetail *window)
     addDialog(window);
 }
 
-bool TForm1::isOnTop() const { return KeepOnTop::isOnTop(this); }
+bool TForm1::isOnTop() const { return m_windows.isOnTop(); }
 
 void TForm1::setOnTop(bool onTop, bool store)
 {
@@ -708,9 +688,7 @@ void TForm1::setOnTop(bool onTop, bool store)
         const QSignalBlocker block(m_onTop);
         m_onTop->setChecked(onTop);
     }
-    KeepOnTop::apply(this, onTop);
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-        KeepOnTop::apply(dialog, onTop);
+    m_windows.setOnTop(onTop);
     if (store)
         m_model.storeOnTop(onTop);
 }
@@ -743,10 +721,7 @@ TFrmConnect *TForm1::connectDialog()
         m_connectDialog->stepSink = [this](const QString &text) { m_status->setStepText(text); };
         // Each run in the dialog lights the lamp, also one after an earlier failure put it out.
         m_connectDialog->busySink = [this](bool busy) { m_status->setBusy(busy); };
-        m_dialogs << m_connectDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {m_connectDialog});
+        m_windows.addSpeaking(m_connectDialog, m_model.settings().langue());
     }
     return m_connectDialog;
 }

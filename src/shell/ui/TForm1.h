@@ -2,6 +2,7 @@
 #include "lineup/Board.h"
 #include "platform/DesktopOpener.h"
 #include "shell/MainModel.h"
+#include "shell/ui/SecondaryWindows.h"
 
 #include <QList>
 #include <QMainWindow>
@@ -128,6 +129,7 @@ private:
     QString placeCaption(int place) const;
 
     MainModel m_model;
+    SecondaryWindows m_windows;
 
     QAction *m_download = nullptr;
     QAction *m_calcule = nullptr;
@@ -152,7 +154,6 @@ private:
     GlobalHotKey *m_hotKey = nullptr;
     QPointer<TFPlayerTest> m_playerTest;
     QPointer<TFPlayerDetail> m_playerDetail;
-    QList<QPointer<QWidget>> m_dialogs;
     TFrmConnect *m_connectDialog = nullptr;
     TFApropos *m_about = nullptr;
     bool m_aboutProblems = false;
