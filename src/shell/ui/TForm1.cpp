@@ -591,12 +591,11 @@ void TForm1::Check_UpdatesExecute()
                 sender.DownloadDlg = true;
         };
         Settings &settings = m_model.settings();
-        if (settings.useProxy()) {
-            check.proxyHost = settings.proxy();
-            check.proxyPort = settings.proxyPort();
-            check.proxyUser = settings.userProxy();
-            check.proxyPassword = settings.proxyPassword();
-        }
+        const ProxySettings proxy = settings.proxySettings();
+        check.proxyHost = proxy.host;
+        check.proxyPort = proxy.port;
+        check.proxyUser = proxy.user;
+        check.proxyPassword = proxy.password;
         bool minimise = false;
         if (check.configure(settings.updateHost(), m_model.paths().versionFilePath()))
             minimise = check.CheckForUpdate();
@@ -739,9 +738,8 @@ void TForm1::downloadExecute()
     ErrorHandler::guarded([this, &dialog] {
         dialog = connectDialog();
         Settings &settings = m_model.settings();
-        const bool proxy = settings.useProxy();
-        dialog->configure(settings.gameHost(), proxy ? settings.proxy() : QString(), settings.proxyPort(),
-                          settings.userProxy(), settings.proxyPassword());
+        const ProxySettings proxy = settings.proxySettings();
+        dialog->configure(settings.gameHost(), proxy.host, proxy.port, proxy.user, proxy.password);
         dialog->EUser()->setText(settings.userName());
         if (dialog->EPassword()->text().isEmpty())
             dialog->EPassword()->setText(settings.securityPassword());
