@@ -380,18 +380,19 @@ void TForm1::registerHotKey()
 
 void TForm1::reportMissingData()
 {
-    const DataFolder &folder = m_model.folder();
-    if (!m_model.preparationProblems().isEmpty())
-        showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(m_model.preparationProblems().join(QStringLiteral("; "))));
-    else if (!QFileInfo(folder.dataFolder()).isDir())
-        showStatusMessage(m_setup->messageText("LMsgNoDataFolder").arg(QDir::toNativeSeparators(folder.dataFolder())));
-    else if (folder.findGameFile(GameFile::Players).isEmpty())
-        showStatusMessage(m_setup->messageText("LMsgNoPlayersFile").arg(QDir::toNativeSeparators(
-            folder.gameFilePath(GameFile::Players))));
-    else if (!m_model.loadWarnings().isEmpty())
-        // Players left out of an oversized squad, or an experience that is no level: the
-        // roster loaded, but the user must know what it holds.
-        showStatusMessage(m_model.loadWarnings().join(QLatin1Char(' ')));
+    const StartUpNotice notice = m_model.startUpNotice();
+    switch (notice.kind) {
+    case StartUpNotice::None:
+        return;
+    case StartUpNotice::UserFolders:
+        return showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(notice.detail));
+    case StartUpNotice::NoDataFolder:
+        return showStatusMessage(m_setup->messageText("LMsgNoDataFolder").arg(notice.detail));
+    case StartUpNotice::NoPlayersFile:
+        return showStatusMessage(m_setup->messageText("LMsgNoPlayersFile").arg(notice.detail));
+    case StartUpNotice::LoadWarnings:
+        return showStatusMessage(notice.detail);
+    }
 }
 
 void TForm1::refreshLookupLists() { m_setup->refreshLookupLists(); }
