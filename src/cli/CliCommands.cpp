@@ -325,8 +325,8 @@ int download(const ProgramPaths &paths, const Options &options)
     SessionView view; // nothing to show along the way: failures end the run with their message
     // A slow line may need longer than the default wait; a script may want to give up sooner.
     HttpClient http(options.timeout > 0 ? int(options.timeout * 1000) : HttpClient::kDefaultTimeoutMs);
-    if (settings.useProxy())
-        http.setProxy(settings.proxy(), settings.proxyPort(), settings.userProxy(), settings.proxyPassword());
+    if (const ProxySettings proxy = settings.proxySettings(); !proxy.host.isEmpty())
+        http.setProxy(proxy.host, proxy.port, proxy.user, proxy.password);
     Session session(http, view, folder.dataFolder(), settings.gameHost(), ProgramInfo::version());
     DownloadResult result;
     try {

@@ -41,6 +41,13 @@ QStringList Session::answerFiles()
             QStringLiteral("deconnect.xml")};
 }
 
+QStringList Session::connectionFieldTexts(const QString &address)
+{
+    return {vocab(QStringLiteral("MSG_NOT_CONNECTED")), vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(address),
+            vocab(QStringLiteral("MSG_CONNECTED_TO")).arg(address), vocab(QStringLiteral("MSG_DISCONNECTED")),
+            vocab(QStringLiteral("MSG_NO_SECURITY_CODE")) + address};
+}
+
 QByteArray Session::encodeCredential(const QString &text)
 {
     // Unreserved characters stay; every other UTF-8 byte becomes %XX (a blank too, never "+").

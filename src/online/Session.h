@@ -18,6 +18,8 @@ public:
 
     // The menu request's URL for a game host setting; invalid when the setting is unusable.
     static QUrl menuUrl(const QString &gameHost);
+    // Every text the session may give the connection field, with the server's address.
+    static QStringList connectionFieldTexts(const QString &address);
     // Credentials in a query: trimmed, UTF-8, every byte but the unreserved characters as %XX.
     static QByteArray encodeCredential(const QString &text);
     // The cookie of a Set-Cookie value: up to the first ";" (attributes dropped).

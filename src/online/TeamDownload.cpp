@@ -58,6 +58,19 @@ QString TeamDownload::upcomingMatch(const QByteArray &matchesXml, bool *readable
     return {};
 }
 
+QStringList TeamDownload::stepFieldTexts()
+{
+    // The files fetchOne is given below, then the failure of any step.
+    static const char *const kFiles[] = {"teamDetails.xml", "Players.xml", "Training.xml", "Matchs.xml",
+                                         "MatchOrders.xml"};
+    QStringList texts;
+    for (const char *file : kFiles)
+        texts << vocab(QStringLiteral("MSG_STEP_DOWNLOAD")).arg(QLatin1String(file));
+    for (const QString &step : OnlineError::stepNames())
+        texts << vocab(QStringLiteral("MSG_ONLINE_FAILED_STEP")).arg(step);
+    return texts;
+}
+
 void TeamDownload::freshLogin()
 {
     m_session.logout();

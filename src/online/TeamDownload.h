@@ -32,6 +32,8 @@ public:
     // The step that replaces the game files with the new ones: the only one whose failure may
     // come after a file was changed.
     static QString storeStep();
+    // Every text the run may put in the step field, in the current language.
+    static QStringList stepFieldTexts();
 
     // The identifier of the first upcoming match of a matches file; `readable` tells whether the
     // file had the expected structure. Only the first Count entries are examined; `beyondCount`,

@@ -128,6 +128,13 @@ QString Settings::proxyPort() const { return m_file.readString(kOnline, QStringL
 QString Settings::userProxy() const { return m_file.readString(kOnline, QStringLiteral("UserProxy"), QString()); }
 QString Settings::proxyPassword() const { return m_file.readString(kOnline, QStringLiteral("ProxyPassword"), QString()); }
 
+ProxySettings Settings::proxySettings() const
+{
+    if (!useProxy())
+        return {};
+    return {proxy(), proxyPort(), userProxy(), proxyPassword()};
+}
+
 
 bool Settings::setSecurityPassword(const QString &code)
 {

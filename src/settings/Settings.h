@@ -5,6 +5,15 @@
 #include <QString>
 #include <QUrl>
 
+// The proxy the online requests and the update check go through: an empty host when the
+// settings say to connect directly.
+struct ProxySettings {
+    QString host;
+    QString port;
+    QString user;
+    QString password;
+};
+
 // The program's own settings in SQW.ini, one getter and one setter per key, each with its
 // default and the way the program has always read it. Every read goes to the file, so a value
 // written by another handle (or by hand) counts at once. Each setter returns false when the file
@@ -94,6 +103,8 @@ public:
     QString proxyPort() const;      // "80" by default
     QString userProxy() const;
     QString proxyPassword() const;
+    // The four above in one, the host left empty unless useProxy().
+    ProxySettings proxySettings() const;
     bool setUseProxy(bool on);
     bool setProxy(const QString &host);
     bool setProxyPort(const QString &port);

@@ -343,3 +343,16 @@ void MainModel::setCalculeEnabled(bool on)
     m_calculeEnabled = on;
     emit commandStateChanged();
 }
+
+StartUpNotice MainModel::startUpNotice() const
+{
+    if (!m_preparationProblems.isEmpty())
+        return {StartUpNotice::UserFolders, m_preparationProblems.join(QStringLiteral("; "))};
+    if (!QFileInfo(m_folder.dataFolder()).isDir())
+        return {StartUpNotice::NoDataFolder, QDir::toNativeSeparators(m_folder.dataFolder())};
+    if (m_folder.findGameFile(GameFile::Players).isEmpty())
+        return {StartUpNotice::NoPlayersFile, QDir::toNativeSeparators(m_folder.gameFilePath(GameFile::Players))};
+    if (!m_warnings.isEmpty())
+        return {StartUpNotice::LoadWarnings, m_warnings.join(QLatin1Char(' '))};
+    return {};
+}

@@ -17,6 +17,16 @@
 
 class LanguageFile;
 
+// What the start-up must tell the user about the data it found, the first that applies: the
+// user's folders could not be prepared, the data folder or the players file is missing, or the
+// roster loaded with warnings (players left out, an experience that is no level).
+struct StartUpNotice {
+    enum Kind { None, UserFolders, NoDataFolder, NoPlayersFile, LoadWarnings };
+    Kind kind = None;
+    // The folder problems or the warnings, or the missing folder or file in native separators.
+    QString detail;
+};
+
 // The process-wide state of the program and the work the main window runs on it: the program
 // and data folders, the open settings file, the formula weights, the roster, what the roster
 // list shows, the lineup board and the team identifier. Headless: the desktop program and the
@@ -132,6 +142,7 @@ public:
     bool calculeEnabled() const { return m_calculeEnabled; }
     // Warnings of the last roster load (players left out, unknown experience).
     const QStringList &loadWarnings() const { return m_warnings; }
+    StartUpNotice startUpNotice() const;
 
 signals:
     // The busy indicator: on while a roster load or a search runs.

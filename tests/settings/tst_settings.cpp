@@ -46,6 +46,19 @@ private slots:
         QTEST(s.hotKey(), "hotKey");
     }
 
+    // A proxy switched off is not used, though its host, account and port stay stored.
+    void proxyOnlyWhenSwitchedOn()
+    {
+        Settings s(fileWith(QByteArray()));
+        QVERIFY(s.setProxy(QStringLiteral("proxy.example")) && s.setUserProxy(QStringLiteral("me"))
+                && s.setProxyPassword(QStringLiteral("pw")));
+        QVERIFY(s.proxySettings().host.isEmpty() && s.proxySettings().user.isEmpty());
+        QVERIFY(s.setUseProxy(true));
+        const ProxySettings on = s.proxySettings();
+        QCOMPARE(QStringList({on.host, on.port, on.user, on.password}),
+                 QStringList({"proxy.example", "80", "me", "pw"}));
+    }
+
     void settersWriteThroughAndReportOnlyWhatWasWritten()
     {
         Settings s(fileWith(QByteArray()));

@@ -11,6 +11,9 @@
 #include "common/AppError.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/BusyLed.h"
+#include "shell/ui/MainStatusBar.h"
+#include "online/Session.h"
+#include "online/TeamDownload.h"
 #include "common/ui/ErrorHandler.h"
 #include "shell/ui/TForm1.h"
 #include "support/ProgramFolder.h"
@@ -548,6 +551,43 @@ private slots:
                                                "is not an integer: \"abc\"");
         ErrorHandler::report(message);
         QCOMPARE(child<QLabel>(form.get(), "LMessage")->text(), message);
+    }
+
+    // In each language the online panels stand left of the status picture beside the whole
+    // version text; the session's state words read whole, and any text too wide for its panel
+    // is cut in the middle and read whole when pointed at.
+    void onlinePanelsFitTheirTexts()
+    {
+        for (const char *language : {"Francais", "English"}) {
+            ProgramFolder folder;
+            folder.setIni(QStringLiteral("defaut"), QStringLiteral("langue"), QLatin1String(language));
+            auto form = start(folder);
+            auto *bar = form->findChild<MainStatusBar *>();
+            QVERIFY(bar);
+            auto *session = child<QLabel>(form.get(), "StatusPanel2");
+            auto *step = child<QLabel>(form.get(), "StatusPanel3");
+            auto readable = [](const QLabel *panel, const QString &text) {
+                return panel->text() == text ? panel->toolTip().isEmpty()
+                                             : panel->text().contains(QChar(0x2026)) && panel->toolTip() == text;
+            };
+            for (const QString &text : TeamDownload::stepFieldTexts()) {
+                bar->setStepText(text);
+                QVERIFY2(readable(step, text), qPrintable(text));
+            }
+            for (const QString &text : {vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")),
+                                        vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(QString())}) {
+                bar->setSessionText(text);
+                QCOMPARE(session->text(), text);
+            }
+            const QString far = vocab(QStringLiteral("MSG_CONNECTED_TO"))
+                                    .arg(QStringLiteral("http://session-server-with-a-very-long-name.example.org:8080"));
+            bar->setSessionText(far);
+            QVERIFY2(readable(session, far) && session->text() != far, qPrintable(session->text()));
+            int right = 0;
+            for (int i = 0; i < 5; ++i)
+                right += child<QLabel>(form.get(), qPrintable(QStringLiteral("StatusPanel%1").arg(i)))->width();
+            QVERIFY(right <= child<QLabel>(form.get(), "Image1")->x());
+        }
     }
 
     void malformedFilesShowTheirMessage_data()

@@ -1,11 +1,9 @@
 #include "shell/ui/TForm1.h"
 #include "common/ui/DisplayText.h"
 
-#include "evaluation/NameTables.h"
 #include "evaluation/ui/RosterListView.h"
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
-#include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "platform/ProgramInfo.h"
@@ -14,7 +12,9 @@
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
-#include "shell/ui/BusyLed.h"
+#include "shell/ui/MainStatusBar.h"
+#include "shell/ui/SecondaryWindows.h"
+#include "shell/ui/SetupPageView.h"
 #include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
 #include "online/OnlineRun.h"
@@ -29,25 +29,18 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QButtonGroup>
-#include <QCheckBox>
 #include <QCloseEvent>
-#include <QComboBox>
 #include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QRadioButton>
 #include <QScreen>
 #include <QLineEdit>
-#include <QStatusBar>
-#include <QStatusTipEvent>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -58,25 +51,6 @@ namespace {
 
 constexpr int kClientWidth = 841;
 constexpr int kClientHeight = 563;
-// The hint panel fits the longest hint of either language; the session panel its short words.
-constexpr int kPanelWidths[6] = {18, 262, 158, 130, 250, 16};
-// How long an error or notice stays in the status bar before the hints show again.
-constexpr int kMessageMilliseconds = 12000;
-
-// Caption labels of the match condition boxes, in Board::Condition order.
-struct ConditionRow {
-    Board::Condition condition;
-    const char *labelName;
-    const char *caption;
-};
-const ConditionRow kConditionRows[Board::kConditionCount] = {
-    {Board::TeamSpirit, "LTeamSpirit", "Esprit d'équipe"},
-    {Board::Entraineur, "LTypeEntraineur", "Entraîneur"},
-    {Board::Tactique, "LTactique", "Tactique"},
-    {Board::Attitude, "LAttitude", "Attitude"},
-    {Board::Confiance, "LConfiance", "Confiance"},
-    {Board::Lieu, "LLieu", "Lieu"},
-};
 
 QString plainText(QString text)
 {
@@ -87,18 +61,6 @@ QString plainText(QString text)
     return text.trimmed();
 }
 
-void setItemsIfChanged(QComboBox *box, const QStringList &items)
-{
-    QStringList current;
-    current.reserve(box->count());
-    for (int i = 0; i < box->count(); ++i)
-        current << box->itemText(i);
-    if (current != items) {
-        box->clear();
-        box->addItems(items);
-    }
-}
-
 } // namespace
 
 TForm1::TForm1(const QString &programFolder, QWidget *parent)
@@ -107,7 +69,8 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
 }
 
 TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
-    : QMainWindow(parent), m_model(paths), m_open(DesktopOpen::opener())
+    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.paths().resourceFolder()),
+      m_open(DesktopOpen::opener())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
@@ -117,8 +80,6 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     // The window icon is the application's (set by the program), as in the desktop's menu.
 
     createActions();
-    createMenus();
-    createToolBar();
     createPages();
     createStatusBar();
 
@@ -126,9 +87,6 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
-
-    ErrorHandler::setMessageSink([this](const QString &message) { showStatusMessage(message); });
-    ErrorHandler::setBusySink([this](bool busy) { setBusy(busy); });
 
     connect(&m_model, &MainModel::busyChanged, this, &TForm1::setBusy);
     connect(&m_model, &MainModel::commandStateChanged, this,
@@ -140,117 +98,102 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
         showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
                               .arg(key, QDir::toNativeSeparators(m_model.settings().path())));
     });
-    connect(&m_model.board(), &Board::changed, this, &TForm1::repaintSetup);
     m_calcule->setEnabled(m_model.calculeEnabled());
-    repaintSetup();
+    m_setup->repaint();
     refreshLookupLists();
 }
 
-TForm1::~TForm1()
-{
-    // The sinks point at this window's status bar.
-    ErrorHandler::setMessageSink({});
-    ErrorHandler::setBusySink({});
-}
+TForm1::~TForm1() = default;
 
 // ---- building ---------------------------------------------------------------------------------
 
-QAction *TForm1::makeAction(const char *name, const QString &caption, const QString &hint)
-{
-    auto *action = new QAction(caption, this);
-    action->setObjectName(QLatin1String(name));
-    if (!hint.isEmpty())
-        WidgetLanguageApplier::setHint(action, hint);
-    // A missing picture leaves the button without an icon; the tool tip still names it.
-    const QString iconPath = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(name)));
-    if (QFile::exists(iconPath))
-        action->setIcon(QIcon(iconPath));
-    return action;
-}
-
+// The commands: menus, tool bar and hints from one table. The captions and hints are the French
+// texts the language file translates by the object name; the tool bar picture is
+// img/tb_<name>.png of the resource folder.
 void TForm1::createActions()
 {
-    m_quitter = makeAction("quitter", QStringLiteral("&Quitter"), {});
-    m_download = makeAction("download", QStringLiteral("&Télécharger fichier KDX"),
-                            QStringLiteral("Télécharger fichier KDX|téléchargement fichier KDX"));
-    m_calcule = makeAction("Calcule", QStringLiteral("Calcule"), QStringLiteral("calcule la meilleure équipe"));
-    m_optimum = makeAction("Optimum", QStringLiteral("Composition optimale"),
-                           QStringLiteral("la composition d'évaluation la plus haute, prouvée"));
-    m_test = makeAction("Test", QStringLiteral("Tests"), {});
-    m_recharge = makeAction("RechargeCompoXML", QStringLiteral("&Recharge XML"), {});
-    m_onTop = makeAction("OnTop", QStringLiteral("Toujours &Visible"), {});
-    m_onTop->setCheckable(true);
-    m_parameters = makeAction("Parameters", QStringLiteral("&Paramètres"), {});
-    m_apropos = makeAction("Apropos", QStringLiteral("A &Propos de..."), QStringLiteral("A propos de ...|A Propos de..."));
-    m_checkUpdates = makeAction("Check_Updates", QStringLiteral("Rechercher les mises à &jour"),
-                                QStringLiteral("Rechercher les mises à jour"));
-    m_docVelmorra = makeAction("DocVelmorra", QStringLiteral("Doc. Velmorra"), {});
+    enum Menu { Fichier, Internet, Action, Options, Aide };
+    static const struct {
+        const char *name;
+        const char *title;
+    } kMenus[] = {{"Fichier1", "&Fichier"}, {"Internet1", "&Internet"}, {"Action1", "A&ction"},
+                  {"Options1", "&Options"}, {"Aide1", "&Aide"}};
+    constexpr int kNoGroup = -1;
+    struct Row {
+        const char *name;
+        const char *caption;
+        const char *hint;
+        Menu menu;
+        bool separatorBefore; // in the menu
+        int toolGroup;        // tool bar groups stand apart, in their order
+        QAction *TForm1::*member;
+        void (TForm1::*run)();
+    };
+    static const Row kRows[] = {
+        {"quitter", "&Quitter", "", Fichier, true, 0, nullptr, &TForm1::quitterExecute},
+        {"download", "&Télécharger fichier KDX", "Télécharger fichier KDX|téléchargement fichier KDX", Internet, false,
+         0, &TForm1::m_download, &TForm1::downloadExecute},
+        {"Calcule", "Calcule", "calcule la meilleure équipe", Action, false, 2, &TForm1::m_calcule,
+         &TForm1::CalculeExecute},
+        {"Optimum", "Composition optimale", "la composition d'évaluation la plus haute, prouvée", Action, false, 2,
+         &TForm1::m_optimum, &TForm1::OptimumExecute},
+        {"Test", "Tests", "", Action, false, 2, nullptr, &TForm1::TestExecute},
+        {"RechargeCompoXML", "&Recharge XML", "", Action, false, kNoGroup, &TForm1::m_recharge,
+         &TForm1::RechargeCompoXMLExecute},
+        // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
+        {"OnTop", "Toujours &Visible", "", Options, false, kNoGroup, &TForm1::m_onTop, &TForm1::OnTopExecute},
+        {"Parameters", "&Paramètres", "", Options, true, 1, nullptr, &TForm1::ParametersExecute},
+        {"Apropos", "A &Propos de...", "A propos de ...|A Propos de...", Aide, false, 3, nullptr,
+         &TForm1::AproposExecute},
+        {"Check_Updates", "Rechercher les mises à &jour", "Rechercher les mises à jour", Aide, false, 3,
+         &TForm1::m_checkUpdates, &TForm1::Check_UpdatesExecute},
+        {"DocVelmorra", "Doc. Velmorra", "", Aide, false, 3, nullptr, &TForm1::DocVelmorraExecute},
+    };
 
-    connect(m_quitter, &QAction::triggered, this, &TForm1::quitterExecute);
-    connect(m_calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
-    connect(m_optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
-    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
-    connect(m_test, &QAction::triggered, this, &TForm1::TestExecute);
-    connect(m_recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
-    connect(m_download, &QAction::triggered, this, &TForm1::downloadExecute);
-    connect(m_apropos, &QAction::triggered, this, &TForm1::AproposExecute);
-    connect(m_docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
-    connect(m_checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
-    connect(m_parameters, &QAction::triggered, this, &TForm1::ParametersExecute);
-    // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
-    connect(m_onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
-}
-
-void TForm1::createMenus()
-{
     QMenuBar *bar = menuBar();
     bar->setObjectName(QStringLiteral("MainMenu1"));
-    auto addMenu = [bar](const char *name, const QString &title) {
-        QMenu *menu = bar->addMenu(title);
-        menu->setObjectName(QLatin1String(name));
-        return menu;
-    };
-    QMenu *fichier = addMenu("Fichier1", QStringLiteral("&Fichier"));
-    fichier->addSeparator();
-    fichier->addAction(m_quitter);
-    addMenu("Internet1", QStringLiteral("&Internet"))->addAction(m_download);
-    QMenu *action = addMenu("Action1", QStringLiteral("A&ction"));
-    action->addAction(m_calcule);
-    action->addAction(m_optimum);
-    action->addAction(m_test);
-    action->addAction(m_recharge);
-    QMenu *options = addMenu("Options1", QStringLiteral("&Options"));
-    options->addAction(m_onTop);
-    options->addSeparator();
-    options->addAction(m_parameters);
-    QMenu *aide = addMenu("Aide1", QStringLiteral("&Aide"));
-    aide->addAction(m_apropos);
-    aide->addAction(m_checkUpdates);
-    aide->addAction(m_docVelmorra);
-}
+    QMenu *menus[std::size(kMenus)] = {};
+    QList<QAction *> groups[4];
+    for (const Row &row : kRows) {
+        auto *action = new QAction(QString::fromUtf8(row.caption), this);
+        action->setObjectName(QLatin1String(row.name));
+        if (*row.hint)
+            WidgetLanguageApplier::setHint(action, QString::fromUtf8(row.hint));
+        // A missing picture leaves the button without an icon; the tool tip still names it.
+        const QString icon = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(row.name)));
+        if (QFile::exists(icon))
+            action->setIcon(QIcon(icon));
+        if (row.member)
+            this->*row.member = action;
+        connect(action, &QAction::triggered, this, row.run);
 
-void TForm1::createToolBar()
-{
-    m_toolBar = new QToolBar(this);
-    m_toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
-    m_toolBar->setMovable(false);
-    m_toolBar->setFloatable(false);
-    m_toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    m_toolBar->setIconSize(QSize(20, 20));
-    m_toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    m_toolBar->addAction(m_quitter);
-    m_toolBar->addAction(m_download);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_parameters);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_calcule);
-    m_toolBar->addAction(m_optimum);
-    m_toolBar->addAction(m_test);
-    m_toolBar->addSeparator();
-    m_toolBar->addAction(m_apropos);
-    m_toolBar->addAction(m_checkUpdates);
-    m_toolBar->addAction(m_docVelmorra);
-    addToolBar(Qt::TopToolBarArea, m_toolBar);
+        QMenu *&menu = menus[row.menu];
+        if (!menu) {
+            menu = bar->addMenu(QString::fromUtf8(kMenus[row.menu].title));
+            menu->setObjectName(QLatin1String(kMenus[row.menu].name));
+        }
+        if (row.separatorBefore)
+            menu->addSeparator();
+        menu->addAction(action);
+        if (row.toolGroup != kNoGroup)
+            groups[row.toolGroup] << action;
+    }
+    m_onTop->setCheckable(true);
+    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
+
+    auto *toolBar = new QToolBar(this);
+    toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
+    toolBar->setMovable(false);
+    toolBar->setFloatable(false);
+    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
+    toolBar->setIconSize(QSize(20, 20));
+    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
+    for (const QList<QAction *> &group : groups) {
+        if (!toolBar->actions().isEmpty())
+            toolBar->addSeparator();
+        toolBar->addActions(group);
+    }
+    addToolBar(Qt::TopToolBarArea, toolBar);
     setContextMenuPolicy(Qt::NoContextMenu);
 }
 
@@ -283,8 +226,8 @@ void TForm1::createPages()
     m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled());
     m_pages->addTab(m_tabEquipe, QStringLiteral("Equipe"));
 
-    m_tabSetup = createSetupPage();
-    m_pages->addTab(m_tabSetup, QStringLiteral("Paramètres de calcul"));
+    m_setup = new SetupPageView(m_model.board());
+    m_pages->addTab(m_setup, QStringLiteral("Paramètres de calcul"));
 
     // "Joueurs": the roster list fills the page.
     m_tabJoueurs = new QWidget;
@@ -309,215 +252,14 @@ void TForm1::createPages()
     PageControlChange(m_pages->currentIndex());
 }
 
-QWidget *TForm1::createSetupPage()
-{
-    auto *page = new QWidget;
-    page->setObjectName(QStringLiteral("TabSetup"));
-    Board &board = m_model.board();
-
-    // Options of the best lineup search.
-    m_gbOptions = new QGroupBox(QStringLiteral("Options"), page);
-    m_gbOptions->setObjectName(QStringLiteral("gbOptions"));
-    m_gbOptions->setGeometry(8, 8, 300, 112);
-    auto *optionsLayout = new QVBoxLayout(m_gbOptions);
-    struct OptionRow {
-        Board::Option option;
-        const char *caption;
-    };
-    const OptionRow optionRows[] = {
-        {Board::Blesse, "Ne pas tenir compte des blessures"},
-        {Board::Cartons, "Ne pas tenir compte des cartons"},
-        {Board::RecalculTous, "Tout recalculer"},
-    };
-    for (const OptionRow &row : optionRows) {
-        auto *box = new QCheckBox(QString::fromUtf8(row.caption), m_gbOptions);
-        box->setObjectName(QLatin1String(BoardControls::optionName(row.option)));
-        optionsLayout->addWidget(box);
-        m_optionBoxes[row.option] = box;
-        const Board::Option option = row.option;
-        // clicked: only the user's click, never the program's own setting of the mark.
-        connect(box, &QCheckBox::clicked, this, [this, option](bool checked) {
-            ErrorHandler::guarded([&] { m_model.board().optionToggled(option, checked); });
-        });
-    }
-    // The sector order stays hidden: the best lineup command tries every order itself.
-    m_methode = new QLabel(QStringLiteral("Méthode"), m_gbOptions);
-    m_methode->setObjectName(QStringLiteral("LMethode"));
-    m_methode->hide();
-    m_ordreCalc = new QComboBox(m_gbOptions);
-    m_ordreCalc->setObjectName(QStringLiteral("cbOrdreCalc"));
-    m_ordreCalc->hide();
-    connect(m_ordreCalc, &QComboBox::activated, this, [this](int entry) {
-        ErrorHandler::guarded([&] { m_model.board().sectorOrderPicked(entry); });
-    });
-    optionsLayout->addStretch();
-
-    // The formation button and its tabs.
-    m_tabDispo = new QTabBar(page);
-    m_tabDispo->setObjectName(QStringLiteral("TabDispo"));
-    m_tabDispo->setDrawBase(false);
-    m_tabDispo->setExpanding(false);
-    for (const QString &tab : board.items(QStringLiteral("TabDispo")))
-        m_tabDispo->addTab(tab);
-    m_tabDispo->move(318, 8);
-    m_tabDispo->resize(m_tabDispo->sizeHint());
-    auto *dispoFrame = new QFrame(page);
-    dispoFrame->setObjectName(QStringLiteral("TabDispoSheet"));
-    dispoFrame->setFrameShape(QFrame::StyledPanel);
-    dispoFrame->setGeometry(316, 8 + m_tabDispo->height() - 1, 290, 150);
-    dispoFrame->lower();
-    connect(m_tabDispo, &QTabBar::currentChanged, this, [this](int tab) {
-        ErrorHandler::guarded([&] { m_model.board().tabChanged(tab); });
-    });
-
-    m_rgDisposition = new QGroupBox(QStringLiteral("Disposition"), dispoFrame);
-    m_rgDisposition->setObjectName(QStringLiteral("rgdisposition"));
-    m_rgDisposition->setGeometry(8, 6, 274, 96);
-    auto *grid = new QGridLayout(m_rgDisposition);
-    m_dispositions = new QButtonGroup(m_rgDisposition);
-    const QStringList dispositions = board.items(QStringLiteral("rgdisposition"));
-    // Three columns, filled column by column as a radio group does.
-    const int rows = int((dispositions.size() + 2) / 3);
-    for (int i = 0; i < dispositions.size(); ++i) {
-        auto *radio = new QRadioButton(dispositions.at(i), m_rgDisposition);
-        radio->setObjectName(QStringLiteral("rgdisposition_%1").arg(i));
-        m_dispositions->addButton(radio, i);
-        grid->addWidget(radio, i % rows, i / rows);
-    }
-    connect(m_dispositions, &QButtonGroup::idClicked, this, [this](int entry) {
-        ErrorHandler::guarded([&] { m_model.board().dispositionPicked(entry); });
-    });
-    m_btnValide = new QPushButton(QStringLiteral("Valider"), dispoFrame);
-    m_btnValide->setObjectName(QStringLiteral("BtnValide"));
-    m_btnValide->setGeometry(192, 110, 90, 30);
-    connect(m_btnValide, &QPushButton::clicked, this, [this] {
-        ErrorHandler::guarded([&] { m_model.board().formationPressed(); });
-    });
-
-    // The match conditions.
-    auto *gbVelmorra = new QGroupBox(QStringLiteral("Paramètres Velmorra"), page);
-    gbVelmorra->setObjectName(QStringLiteral("GbVelmorra"));
-    gbVelmorra->setGeometry(8, 176, 598, 120);
-    auto *conditions = new QGridLayout(gbVelmorra);
-    conditions->setHorizontalSpacing(8);
-    conditions->setColumnMinimumWidth(2, 16);
-    for (int i = 0; i < Board::kConditionCount; ++i) {
-        const ConditionRow &row = kConditionRows[i];
-        auto *label = new QLabel(QString::fromUtf8(row.caption), gbVelmorra);
-        label->setObjectName(QLatin1String(row.labelName));
-        auto *box = new QComboBox(gbVelmorra);
-        box->setObjectName(QLatin1String(BoardControls::conditionBoxName(row.condition)));
-        box->setMinimumWidth(180);
-        box->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-        label->setBuddy(box);
-        const int r = i % 3;
-        const int c = (i / 3) * 3;
-        conditions->addWidget(label, r, c);
-        conditions->addWidget(box, r, c + 1);
-        m_conditionBoxes[row.condition] = box;
-        const Board::Condition condition = row.condition;
-        // activated: only the user's pick runs the evaluation.
-        connect(box, &QComboBox::activated, this, [this, condition](int entry) {
-            ErrorHandler::guarded([&] { m_model.board().conditionPicked(condition, entry); });
-        });
-    }
-    conditions->setColumnStretch(1, 1);
-    conditions->setColumnStretch(4, 1);
-
-    // Word tables a language file translates by these names; never shown.
-    for (int t = NameTables::Levels; t <= NameTables::Specialty; ++t) {
-        auto *list = new QComboBox(page);
-        list->setObjectName(NameTables::boxName(static_cast<NameTables::Table>(t)));
-        list->hide();
-        m_lookupLists << list;
-    }
-    auto hiddenText = [page](const char *name, const QString &text) {
-        auto *label = new QLabel(text, page);
-        label->setObjectName(QLatin1String(name));
-        label->hide();
-        return label;
-    };
-    m_msgNoDataFolder = hiddenText("LMsgNoDataFolder",
-                                   QStringLiteral("Dossier des données introuvable (%1) : le terrain reste vide."));
-    m_msgNoPlayersFile = hiddenText("LMsgNoPlayersFile",
-                                    QStringLiteral("Fichier des joueurs introuvable (%1) : le terrain reste vide."));
-    m_msgPlacesEmpty = hiddenText("LMsgPlacesVides", QStringLiteral("Aucun joueur disponible pour : %1"));
-    m_msgOptimum = hiddenText("LMsgOptimum",
-                              QStringLiteral("Composition optimale : E = %1 (prouvée) ; %2 sur la composition "
-                                             "précédente, %3 sur Calcule"));
-    m_msgOptimumOpen = hiddenText("LMsgOptimumOpen",
-                                  QStringLiteral("Composition optimale : E = %1 (non prouvée, au plus %4) ; %2 sur "
-                                                 "la composition précédente, %3 sur Calcule"));
-    m_msgNotice = hiddenText("LMsgNotice", QStringLiteral(" - outil non officiel"));
-    return page;
-}
-
 void TForm1::createStatusBar()
 {
-    auto *bar = new QStatusBar(this);
-    bar->setObjectName(QStringLiteral("StatusBar1"));
-    bar->setSizeGripEnabled(false);
-    setStatusBar(bar);
-
-    auto *panels = new QWidget(bar);
-    auto *layout = new QHBoxLayout(panels);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->setSpacing(0);
-    QLabel *labels[6] = {};
-    for (int i = 0; i < 6; ++i) {
-        labels[i] = new QLabel(panels);
-        labels[i]->setObjectName(QStringLiteral("StatusPanel%1").arg(i));
-        labels[i]->setFixedWidth(kPanelWidths[i]);
-        labels[i]->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        labels[i]->setContentsMargins(3, 0, 3, 0);
-        layout->addWidget(labels[i]);
-    }
-    layout->addStretch();
-    bar->addWidget(panels, 1);
-
-    m_led = new BusyLed(labels[0]);
-    m_led->move(2, 2);
-    m_hintPanel = labels[1];
-    m_sessionPanel = labels[2];
-    m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
-    m_downloadPanel = labels[3];
-    m_versionPanel = labels[4];
-    m_versionPanel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-
-    m_statusImage = new QLabel(bar);
-    m_statusImage->setObjectName(QStringLiteral("Image1"));
-    m_statusImage->setFixedSize(16, 16);
-    m_statusImage->setScaledContents(true);
-    const QPixmap picture(m_model.paths().resourcePath(QStringLiteral("img/status.png")));
-    if (!picture.isNull())
-        m_statusImage->setPixmap(picture);
-    m_statusImage->move(kClientWidth - 18, 4);
-
-    // Errors and notices: over every panel from the hint to the status picture, so that
-    // they read whole; the panels show again when the message goes.
-    m_messageLabel = new QLabel(bar);
-    m_messageLabel->setObjectName(QStringLiteral("LMessage"));
-    m_messageLabel->setGeometry(kPanelWidths[0], 1, kClientWidth - 18 - 2 - kPanelWidths[0],
-                                bar->sizeHint().height() - 2);
-    m_messageLabel->setStyleSheet(
-        QStringLiteral("QLabel { background: #fff4c2; color: #3a2a00; border: 1px solid #c9a227; padding: 0 4px; }"));
-    m_messageLabel->hide();
-    m_messageTimer = new QTimer(this);
-    m_messageTimer->setSingleShot(true);
-    connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QWidget::hide);
+    m_status = new MainStatusBar(kClientWidth, m_model.paths().resourcePath(QStringLiteral("img/status.png")), this);
+    setStatusBar(m_status);
+    m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
 
 // ---- events -----------------------------------------------------------------------------------
-
-bool TForm1::event(QEvent *event)
-{
-    // Hints go to panel 1, not to the status bar's own message line (it would hide the panels).
-    if (event->type() == QEvent::StatusTip) {
-        m_hintPanel->setText(static_cast<QStatusTipEvent *>(event)->tip());
-        return true;
-    }
-    return QMainWindow::event(event);
-}
 
 void TForm1::showEvent(QShowEvent *event)
 {
@@ -536,9 +278,7 @@ void TForm1::closeEvent(QCloseEvent *event)
     // the status bar.
     ErrorHandler::guarded([this] { m_model.saveOptions(); });
     logoutAtClose();
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-        if (dialog)
-            dialog->close();
+    m_windows.closeAll();
     event->accept();
 }
 
@@ -560,8 +300,8 @@ void TForm1::FormShow()
                                       .arg(QFileInfo(marker).fileName(), QDir::toNativeSeparators(marker)));
         }
 
-        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
-        m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+        m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
+        m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_setup->messageText("LMsgNotice"));
         m_programDate = ProgramInfo::fileDate(QCoreApplication::applicationFilePath());
         const QString clearPicture = m_model.paths().resourcePath(QStringLiteral("img/tb_clear.png"));
         if (QFile::exists(clearPicture))
@@ -574,10 +314,10 @@ void TForm1::FormShow()
         // What the start mended in the folders is said once, beside what the data report said.
         const QString mended = m_model.tidy().notices().join(QLatin1Char(' '));
         if (!mended.isEmpty())
-            showStatusMessage(m_lastMessage.isEmpty() ? mended : m_lastMessage + QStringLiteral(" — ") + mended);
+            showStatusMessage(statusMessage().isEmpty() ? mended : statusMessage() + QStringLiteral(" — ") + mended);
         if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
-            showStatusMessage(m_lastMessage.isEmpty() ? m_about->loadProblems()
-                                                      : m_lastMessage + QStringLiteral(" — ") + m_about->loadProblems());
+            showStatusMessage(statusMessage().isEmpty() ? m_about->loadProblems()
+                                                      : statusMessage() + QStringLiteral(" — ") + m_about->loadProblems());
     });
     m_startUpDone = true;
     emit startUpFinished();
@@ -592,23 +332,19 @@ void TForm1::loadLanguage()
     LanguageFile file;
     if (!path.isEmpty() && file.load(path)) {
         LanguageFile::followQtTranslations(path);
-        QList<QWidget *> windows = {this};
-        for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-            if (dialog)
-                windows << dialog;
         m_model.applyLanguage(file);
-        WidgetLanguageApplier::apply(file, windows);
+        WidgetLanguageApplier::apply(file, m_windows.all());
     }
     // The first language of a run comes before the board is filled; a later change keeps the
     // lineup the manager composed and only shows it in the new words.
     if (!m_startUpDone)
         m_model.board().edit()->reset();
     refreshLookupLists();
-    m_versionPanel->setText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_msgNotice->text());
+    m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_setup->messageText("LMsgNotice"));
     // Without a session the panel says so in the new language; a session's own text stays
     // until the session next changes it.
     if (!m_connectDialog || !m_connectDialog->session().connected())
-        m_sessionPanel->setText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
+        m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
 
 void TForm1::onVersionChecked()
@@ -644,25 +380,22 @@ void TForm1::registerHotKey()
 
 void TForm1::reportMissingData()
 {
-    const DataFolder &folder = m_model.folder();
-    if (!m_model.preparationProblems().isEmpty())
-        showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(m_model.preparationProblems().join(QStringLiteral("; "))));
-    else if (!QFileInfo(folder.dataFolder()).isDir())
-        showStatusMessage(m_msgNoDataFolder->text().arg(QDir::toNativeSeparators(folder.dataFolder())));
-    else if (folder.findGameFile(GameFile::Players).isEmpty())
-        showStatusMessage(m_msgNoPlayersFile->text().arg(QDir::toNativeSeparators(
-            folder.gameFilePath(GameFile::Players))));
-    else if (!m_model.loadWarnings().isEmpty())
-        // Players left out of an oversized squad, or an experience that is no level: the
-        // roster loaded, but the user must know what it holds.
-        showStatusMessage(m_model.loadWarnings().join(QLatin1Char(' ')));
+    const StartUpNotice notice = m_model.startUpNotice();
+    switch (notice.kind) {
+    case StartUpNotice::None:
+        return;
+    case StartUpNotice::UserFolders:
+        return showStatusMessage(vocab(QStringLiteral("MSG_USER_FOLDERS")).arg(notice.detail));
+    case StartUpNotice::NoDataFolder:
+        return showStatusMessage(m_setup->messageText("LMsgNoDataFolder").arg(notice.detail));
+    case StartUpNotice::NoPlayersFile:
+        return showStatusMessage(m_setup->messageText("LMsgNoPlayersFile").arg(notice.detail));
+    case StartUpNotice::LoadWarnings:
+        return showStatusMessage(notice.detail);
+    }
 }
 
-void TForm1::refreshLookupLists()
-{
-    for (QComboBox *list : std::as_const(m_lookupLists))
-        setItemsIfChanged(list, NameTables::instance().items(list->objectName()));
-}
+void TForm1::refreshLookupLists() { m_setup->refreshLookupLists(); }
 
 // ---- commands ---------------------------------------------------------------------------------
 
@@ -685,7 +418,7 @@ QString TForm1::placesEmptyMessage(const QList<int> &unfilled) const
     QStringList places;
     for (int place : unfilled)
         places << placeCaption(place);
-    return m_msgPlacesEmpty->text().arg(places.join(QStringLiteral(", ")));
+    return m_setup->messageText("LMsgPlacesVides").arg(places.join(QStringLiteral(", ")));
 }
 
 void TForm1::OptimumExecute()
@@ -705,8 +438,8 @@ void TForm1::OptimumExecute()
         const QString reached = QString::number(e);
         const QString overBoard = gain(e - outcome.startEvaluation);
         const QString overCalcule = gain(e - outcome.greedyEvaluation);
-        QString message = outcome.proven ? m_msgOptimum->text().arg(reached, overBoard, overCalcule)
-                                         : m_msgOptimumOpen->text().arg(reached, overBoard, overCalcule,
+        QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)
+                                         : m_setup->messageText("LMsgOptimumOpen").arg(reached, overBoard, overCalcule,
                                                                         QString::number(outcome.bound));
         if (!outcome.unfilled.isEmpty())
             message += QStringLiteral(" — ") + placesEmptyMessage(outcome.unfilled);
@@ -727,9 +460,10 @@ void TForm1::RechargeCompoXMLExecute()
     ErrorHandler::guarded([this] { m_model.rechargeCompoXML(); });
 }
 
-void TForm1::OnTopExecute(bool checked)
+void TForm1::OnTopExecute()
 {
-    ErrorHandler::guarded([this, checked] { setOnTop(checked, true); });
+    // triggered has already turned the mark.
+    ErrorHandler::guarded([this] { setOnTop(m_onTop->isChecked(), true); });
 }
 
 // ---- settings ---------------------------------------------------------------------------------
@@ -747,10 +481,7 @@ TFrmParam *TForm1::paramDialog()
             showStatusMessage(m_paramDialog->findChild<QLabel *>(QStringLiteral("LMsgClamped"))->text().arg(
                 keys.join(QStringLiteral(", "))));
         });
-        m_dialogs << m_paramDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_loadedLanguage);
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {m_paramDialog});
+        m_windows.addSpeaking(m_paramDialog, m_loadedLanguage);
     }
     return m_paramDialog;
 }
@@ -792,11 +523,7 @@ void TForm1::runSetupWizard()
 {
     TFConfiguration wizard(m_model.settings(), m_model.paths().resourceFolder(), this);
     // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
-    auto speak = [this, &wizard](const QString &name) {
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {&wizard});
-    };
+    auto speak = [this, &wizard](const QString &name) { m_windows.speak(&wizard, name); };
     speak(m_model.settings().langue());
     connect(&wizard, &TFConfiguration::languageChosen, &wizard, speak);
     KeepOnTop::apply(&wizard, isOnTop());
@@ -819,16 +546,13 @@ TFApropos *TForm1::aboutWindow()
                                         ErrorHandler::report(message);
                                 },
                                 this);
-        addDialog(m_about);
-        // A missing file is told at the end of the start-up, in the user's language.
+        m_windows.add(m_about);
+        // A missing file is told at the end of the start-up, in the user's language. Created
+        // after the start-up's language change, it takes the current language now.
         if (!m_startUpDone)
             m_aboutProblems = true;
-        // Created after the start-up's language change: it takes the current language now.
-        if (m_startUpDone) {
-            const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
-            if (!path.isEmpty())
-                WidgetLanguageApplier::apply(LanguageFile(path), {m_about});
-        }
+        else
+            m_windows.speak(m_about, m_model.settings().langue());
     }
     return m_about;
 }
@@ -868,12 +592,11 @@ void TForm1::Check_UpdatesExecute()
                 sender.DownloadDlg = true;
         };
         Settings &settings = m_model.settings();
-        if (settings.useProxy()) {
-            check.proxyHost = settings.proxy();
-            check.proxyPort = settings.proxyPort();
-            check.proxyUser = settings.userProxy();
-            check.proxyPassword = settings.proxyPassword();
-        }
+        const ProxySettings proxy = settings.proxySettings();
+        check.proxyHost = proxy.host;
+        check.proxyPort = proxy.port;
+        check.proxyUser = proxy.user;
+        check.proxyPassword = proxy.password;
         bool minimise = false;
         if (check.configure(settings.updateHost(), m_model.paths().versionFilePath()))
             minimise = check.CheckForUpdate();
@@ -902,7 +625,7 @@ void TForm1::PageControlChange(int index)
 {
     QWidget *page = m_pages->widget(index);
     QWidget *pinfos = m_boardView->infoPanel();
-    if (page != m_tabEquipe && page != m_tabSetup)
+    if (page != m_tabEquipe && page != m_setup)
         return; // the roster page moves nothing
     // The figures keep their place at the right of the page.
     const bool shown = !pinfos->isHidden();
@@ -914,8 +637,8 @@ void TForm1::PageControlChange(int index)
         placeBoardButtons(m_boardView, m_boardButtonsPos);
     } else {
         // Under the match conditions, right-aligned with them.
-        const QRect conditions = m_tabSetup->findChild<QWidget *>(QStringLiteral("GbVelmorra"))->geometry();
-        placeBoardButtons(m_tabSetup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
+        const QRect conditions = m_setup->conditionsGeometry();
+        placeBoardButtons(m_setup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
                                              conditions.bottom() + 12));
     }
 }
@@ -937,45 +660,9 @@ void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
 
 // ---- views of the Board -----------------------------------------------------------------------
 
-void TForm1::repaintSetup()
-{
-    const Board &board = m_model.board();
-    for (int c = 0; c < Board::kConditionCount; ++c) {
-        QComboBox *box = m_conditionBoxes[c];
-        const QSignalBlocker block(box);
-        setItemsIfChanged(box, board.items(box->objectName()));
-        box->setCurrentIndex(board.state().condition(static_cast<Board::Condition>(c)));
-    }
-    {
-        const QSignalBlocker block(m_ordreCalc);
-        setItemsIfChanged(m_ordreCalc, board.items(QStringLiteral("cbOrdreCalc")));
-        m_ordreCalc->setCurrentIndex(board.state().sectorOrder());
-    }
-    for (int o = 0; o < Board::kOptionCount; ++o) {
-        const QSignalBlocker block(m_optionBoxes[o]);
-        m_optionBoxes[o]->setChecked(board.state().option(static_cast<Board::Option>(o)));
-    }
-    {
-        const QSignalBlocker block(m_tabDispo);
-        m_tabDispo->setCurrentIndex(board.state().tab());
-    }
-    const QSignalBlocker block(m_dispositions);
-    for (QAbstractButton *radio : m_dispositions->buttons()) {
-        const int entry = m_dispositions->id(radio);
-        radio->setEnabled(board.state().dispositionEnabled(entry));
-        radio->setChecked(entry == board.state().disposition());
-    }
-}
-
 // ---- window state -----------------------------------------------------------------------------
 
-void TForm1::addDialog(QWidget *dialog)
-{
-    if (!dialog)
-        return;
-    m_dialogs << dialog;
-    KeepOnTop::apply(dialog, isOnTop());
-}
+void TForm1::addDialog(QWidget *dialog) { m_windows.add(dialog); }
 
 void TForm1::setPlayerTestWindow(TFPlayerTest *window)
 {
@@ -993,7 +680,7 @@ void TForm1::setPlayerDetailWindow(TFPlayerDetail *window)
     addDialog(window);
 }
 
-bool TForm1::isOnTop() const { return KeepOnTop::isOnTop(this); }
+bool TForm1::isOnTop() const { return m_windows.isOnTop(); }
 
 void TForm1::setOnTop(bool onTop, bool store)
 {
@@ -1001,28 +688,16 @@ void TForm1::setOnTop(bool onTop, bool store)
         const QSignalBlocker block(m_onTop);
         m_onTop->setChecked(onTop);
     }
-    KeepOnTop::apply(this, onTop);
-    for (const QPointer<QWidget> &dialog : std::as_const(m_dialogs))
-        KeepOnTop::apply(dialog, onTop);
+    m_windows.setOnTop(onTop);
     if (store)
         m_model.storeOnTop(onTop);
 }
 
-void TForm1::setBusy(bool busy) { m_led->setBusy(busy); }
+void TForm1::setBusy(bool busy) { m_status->setBusy(busy); }
 
-void TForm1::showStatusMessage(const QString &message)
-{
-    m_lastMessage = displayText(message);
-    const QString oneLine = QString(m_lastMessage).replace(QLatin1Char('\n'), QLatin1Char(' '));
-    m_messageLabel->setText(m_messageLabel->fontMetrics().elidedText(oneLine, Qt::ElideRight,
-                                                                       m_messageLabel->width() - 10));
-    m_messageLabel->setToolTip(m_lastMessage);
-    m_messageLabel->show();
-    m_messageLabel->raise();
-    m_messageTimer->start(kMessageMilliseconds);
-}
+void TForm1::showStatusMessage(const QString &message) { m_status->showStatusMessage(message); }
 
-QString TForm1::statusMessage() const { return m_lastMessage; }
+QString TForm1::statusMessage() const { return m_status->lastMessage(); }
 
 QString TForm1::placeCaption(int place) const
 {
@@ -1042,14 +717,11 @@ TFrmConnect *TForm1::connectDialog()
     if (!m_connectDialog) {
         m_connectDialog = new TFrmConnect(m_model.paths().resourceFolder(), ProgramInfo::version(), this);
         m_connectDialog->setDataFolder(m_model.folder().dataFolder());
-        m_connectDialog->connectionSink = [this](const QString &text) { m_sessionPanel->setText(text); };
-        m_connectDialog->stepSink = [this](const QString &text) { m_downloadPanel->setText(text); };
+        m_connectDialog->connectionSink = [this](const QString &text) { m_status->setSessionText(text); };
+        m_connectDialog->stepSink = [this](const QString &text) { m_status->setStepText(text); };
         // Each run in the dialog lights the lamp, also one after an earlier failure put it out.
-        m_connectDialog->busySink = [this](bool busy) { m_led->setBusy(busy); };
-        m_dialogs << m_connectDialog;
-        const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), m_model.settings().langue());
-        if (!path.isEmpty())
-            WidgetLanguageApplier::apply(LanguageFile(path), {m_connectDialog});
+        m_connectDialog->busySink = [this](bool busy) { m_status->setBusy(busy); };
+        m_windows.addSpeaking(m_connectDialog, m_model.settings().langue());
     }
     return m_connectDialog;
 }
@@ -1061,15 +733,14 @@ void TForm1::downloadExecute()
     if (OnlineRun::underWay())
         return;
     m_download->setEnabled(false);
-    m_led->setBusy(true);
-    m_downloadPanel->setToolTip(QString());
+    m_status->setBusy(true);
+    m_status->setStepReason(QString());
     TFrmConnect *dialog = nullptr;
     ErrorHandler::guarded([this, &dialog] {
         dialog = connectDialog();
         Settings &settings = m_model.settings();
-        const bool proxy = settings.useProxy();
-        dialog->configure(settings.gameHost(), proxy ? settings.proxy() : QString(), settings.proxyPort(),
-                          settings.userProxy(), settings.proxyPassword());
+        const ProxySettings proxy = settings.proxySettings();
+        dialog->configure(settings.gameHost(), proxy.host, proxy.port, proxy.user, proxy.password);
         dialog->EUser()->setText(settings.userName());
         if (dialog->EPassword()->text().isEmpty())
             dialog->EPassword()->setText(settings.securityPassword());
@@ -1096,9 +767,9 @@ void TForm1::downloadExecute()
     // dialog is told again here.
     if (dialog && !dialog->lastFailure().isEmpty()) {
         showStatusMessage(dialog->lastFailure());
-        m_downloadPanel->setToolTip(dialog->lastFailure());
+        m_status->setStepReason(dialog->lastFailure());
     }
-    m_led->setBusy(false);
+    m_status->setBusy(false);
     m_download->setEnabled(true);
 }
 

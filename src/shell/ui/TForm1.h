@@ -2,28 +2,23 @@
 #include "lineup/Board.h"
 #include "platform/DesktopOpener.h"
 #include "shell/MainModel.h"
+#include "shell/ui/SecondaryWindows.h"
 
 #include <QList>
 #include <QMainWindow>
 #include <QPoint>
 #include <QPointer>
-#include <array>
 
-class BusyLed;
 class TFApropos;
 class TFrmConnect;
 class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
+class MainStatusBar;
+class SetupPageView;
 class QAction;
-class QButtonGroup;
-class QCheckBox;
-class QComboBox;
-class QGroupBox;
 class QLabel;
 class QMenu;
-class QPushButton;
-class QTabBar;
 class QTabWidget;
 class QTimer;
 class QToolBar;
@@ -77,20 +72,14 @@ signals:
     void startUpFinished();
 
 protected:
-    bool event(QEvent *event) override;
     void showEvent(QShowEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
 
 private:
     // ---- building ----
     void createActions();
-    void createMenus();
-    void createToolBar();
     void createPages();
-    QWidget *createSetupPage();
     void createStatusBar();
-    // The tool bar picture is img/tb_<name>.png of the resource folder.
-    QAction *makeAction(const char *name, const QString &caption, const QString &hint);
 
     // ---- start-up and closing ----
     void FormShow();
@@ -107,7 +96,7 @@ private:
     QString placesEmptyMessage(const QList<int> &unfilled) const;
     void TestExecute();
     void RechargeCompoXMLExecute();
-    void OnTopExecute(bool checked);
+    void OnTopExecute();
     // ---- settings ----
     void ParametersExecute();
     TFrmParam *paramDialog();
@@ -132,7 +121,6 @@ private:
     void placeBoardButtons(QWidget *parent, QPoint calculePos);
 
     // ---- views of the Board ----
-    void repaintSetup();
     void showDetail(int record);
 
     void setOnTop(bool onTop, bool store);
@@ -141,23 +129,18 @@ private:
     QString placeCaption(int place) const;
 
     MainModel m_model;
+    SecondaryWindows m_windows;
 
-    QAction *m_quitter = nullptr;
     QAction *m_download = nullptr;
     QAction *m_calcule = nullptr;
     QAction *m_optimum = nullptr;
-    QAction *m_test = nullptr;
     QAction *m_recharge = nullptr;
     QAction *m_onTop = nullptr;
-    QAction *m_parameters = nullptr;
-    QAction *m_apropos = nullptr;
     QAction *m_checkUpdates = nullptr;
-    QAction *m_docVelmorra = nullptr;
-    QToolBar *m_toolBar = nullptr;
 
     QTabWidget *m_pages = nullptr;
     QWidget *m_tabEquipe = nullptr;
-    QWidget *m_tabSetup = nullptr;
+    SetupPageView *m_setup = nullptr;
     QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
@@ -166,38 +149,11 @@ private:
     QPoint m_boardButtonsPos;
     int m_boardButtonsStep = 31;
 
-    QGroupBox *m_gbOptions = nullptr;
-    QComboBox *m_ordreCalc = nullptr;
-    QLabel *m_methode = nullptr;
-    std::array<QCheckBox *, Board::kOptionCount> m_optionBoxes{};
-    std::array<QComboBox *, Board::kConditionCount> m_conditionBoxes{};
-    QTabBar *m_tabDispo = nullptr;
-    QGroupBox *m_rgDisposition = nullptr;
-    QButtonGroup *m_dispositions = nullptr;
-    QPushButton *m_btnValide = nullptr;
-    QList<QComboBox *> m_lookupLists;
-    // Message texts kept as hidden labels, so that the language files translate them.
-    QLabel *m_msgNoDataFolder = nullptr;
-    QLabel *m_msgNoPlayersFile = nullptr;
-    QLabel *m_msgPlacesEmpty = nullptr;
-    QLabel *m_msgOptimum = nullptr;
-    QLabel *m_msgOptimumOpen = nullptr;
-    QLabel *m_msgNotice = nullptr;
-
-    BusyLed *m_led = nullptr;
-    QLabel *m_hintPanel = nullptr;
-    QLabel *m_sessionPanel = nullptr;
-    QLabel *m_downloadPanel = nullptr;
-    QLabel *m_versionPanel = nullptr;
-    QLabel *m_statusImage = nullptr;
-    QLabel *m_messageLabel = nullptr;
-    QTimer *m_messageTimer = nullptr;
-    QString m_lastMessage;
+    MainStatusBar *m_status = nullptr;
 
     GlobalHotKey *m_hotKey = nullptr;
     QPointer<TFPlayerTest> m_playerTest;
     QPointer<TFPlayerDetail> m_playerDetail;
-    QList<QPointer<QWidget>> m_dialogs;
     TFrmConnect *m_connectDialog = nullptr;
     TFApropos *m_about = nullptr;
     bool m_aboutProblems = false;
