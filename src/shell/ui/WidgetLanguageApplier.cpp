@@ -2,6 +2,7 @@
 #include "common/ui/DisplayText.h"
 #include "common/NumberText.h"
 
+#include "shell/LanguageCatalog.h"
 #include "shell/LanguageFile.h"
 
 #include <QAbstractButton>
@@ -613,13 +614,11 @@ int WidgetLanguageApplier::apply(const LanguageFile &file, const QList<QWidget *
     return set;
 }
 
-bool WidgetLanguageApplier::applyLanguageFile(const QString &path, const QList<QWidget *> &windows,
-                                              Board *board)
+void WidgetLanguageApplier::attach(QWidget *window, const LanguageCatalog &catalog)
 {
-    LanguageFile file;
-    if (!file.load(path))
-        return false;
-    file.applyHeadless(board);
-    apply(file, windows);
-    return true;
+    if (!window)
+        return;
+    const auto speak = [window, &catalog] { apply(catalog.file(), {window}); };
+    speak();
+    QObject::connect(&catalog, &LanguageCatalog::changed, window, speak);
 }
