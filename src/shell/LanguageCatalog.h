@@ -4,6 +4,7 @@
 
 #include <QObject>
 
+#include <memory>
 #include <optional>
 #include <QString>
 
@@ -18,6 +19,7 @@ class LanguageCatalog : public QObject {
     Q_OBJECT
 public:
     explicit LanguageCatalog(QObject *parent = nullptr);
+    ~LanguageCatalog() override;
 
     // Parses the file and lays its texts over the catalog's. False when the file is missing,
     // unreadable or malformed.
@@ -29,7 +31,8 @@ public:
     // vocabulary-only load); what the widget side applies to the windows.
     const LanguageFile &file() const { return m_file; }
     const QString &path() const { return m_path; }
-    const LanguageTexts &texts() const { return m_texts; }
+    // The catalog's texts; those in force while it has loaded no language.
+    const LanguageTexts &texts() const;
 
     // A component's text in the current language, or frenchDefault where the file gives none
     // (window, component and property as the language files name them: "Form1", "LMsgNotice",
@@ -41,9 +44,11 @@ signals:
     void changed();
 
 private:
+    LanguageTexts &ownTexts();
     void putInForce();
 
-    LanguageTexts m_texts;
+    // Made at the first load: a catalog that never loads a language costs nothing.
+    std::unique_ptr<LanguageTexts> m_texts;
     // Only once a language is loaded: a catalog that never loaded one (a model of the command-
     // line program, which speaks through its own) must not hide the language in force.
     std::optional<TextsInForce> m_inForce;
