@@ -11,6 +11,7 @@
 #include "common/Vocabulary.h"
 #include "settings/Settings.h"
 #include "shell/FolderTidy.h"
+#include "shell/LanguageCatalog.h"
 #include "shell/LanguageFile.h"
 #include "shell/MainModel.h"
 #include "online/OnlineError.h"
@@ -373,8 +374,9 @@ int run(const QString &command, const Options &options, const std::function<int(
     // The messages in the user's language, as the desktop program shows them: the language
     // file the settings name, its vocabulary only.
     const QString language = LanguageFile::languageFilePath(paths.resourceFolder(), Settings(paths.settingsFilePath()).langue());
+    LanguageCatalog catalog;
     if (!language.isEmpty()) {
-        LanguageFile::applyVocabularyOf(language);
+        catalog.loadVocabulary(language);
         LanguageFile::followQtTranslations(language);
     }
     if (!problems.isEmpty())

@@ -1,5 +1,7 @@
 #include "common/Vocabulary.h"
 
+#include "common/LanguageTexts.h"
+
 namespace {
 
 struct Default {
@@ -204,11 +206,7 @@ constexpr Default kDefaults[] = {
 
 } // namespace
 
-Vocabulary &Vocabulary::instance()
-{
-    static Vocabulary vocabulary;
-    return vocabulary;
-}
+QString vocab(const QString &key) { return LanguageTexts::inForce().vocabulary.text(key); }
 
 Vocabulary::Vocabulary()
 {

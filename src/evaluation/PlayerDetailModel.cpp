@@ -1,6 +1,6 @@
 #include "evaluation/PlayerDetailModel.h"
 
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 
 namespace {
 
@@ -70,7 +70,7 @@ PlayerDetailModel::Highlight PlayerDetailModel::highlight(int bestKind, Skill s)
 
 PlayerDetailModel PlayerDetailModel::forPlayer(const Tplayer &p)
 {
-    const NameTables &names = NameTables::instance();
+    const NameTables &names = nameTables();
     PlayerDetailModel m;
 
     if (p.InjuryLevel >= 0) {

@@ -1,6 +1,6 @@
 #include "evaluation/Ratings.h"
 
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 #include "common/Vocabulary.h"
 
 #include <cmath>
@@ -64,7 +64,7 @@ int32_t toInt32(double x)
 
 QString levelName(int32_t level)
 {
-    return NameTables::instance().levelName(level);
+    return nameTables().levelName(level);
 }
 
 QString ratingWords(double x)

@@ -1,7 +1,7 @@
 #include "evaluation/RosterLoader.h"
 #include "common/NumberText.h"
 
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 #include "evaluation/PlayersDocument.h"
 #include "evaluation/PlayersDocumentReader.h"
 #include "evaluation/PlayersFastScanner.h"
@@ -188,7 +188,7 @@ void storePlayer(const PlayerReader &in, Tplayer &p, TEntraineur &trainer)
         trainer.TrainerType = p.TrainerType;
         trainer.Unused.clear();
         trainer.TrainerSkill = p.TrainerSkill;
-        const NameTables &names = NameTables::instance();
+        const NameTables &names = nameTables();
         trainer.TrainerSkillText = names.levelName(p.TrainerSkill);
         trainer.TrainerCaption = vocab(QStringLiteral("ENTRAINEUR")) + QLatin1Char(' ')
             + names.trainerTypeWord(p.TrainerType);
@@ -221,7 +221,7 @@ void storePlayer(const PlayerReader &in, Tplayer &p, TEntraineur &trainer)
     p.Honesty = in.integer(FHonesty);
     p.Specialty = in.integer(FSpecialty);
 
-    const NameTables &names = NameTables::instance();
+    const NameTables &names = nameTables();
     p.AgreeabilityText = names.agreeabilityWord(p.Agreeability);
     p.AggressivenessText = names.aggressivenessWord(p.Aggressiveness);
     p.HonestyText = names.honestyWord(p.Honesty);
@@ -234,7 +234,7 @@ void storePlayer(const PlayerReader &in, Tplayer &p, TEntraineur &trainer)
 
 QString RosterLoader::description(const Tplayer &p)
 {
-    const NameTables &names = NameTables::instance();
+    const NameTables &names = nameTables();
     const QLatin1StringView lineBreaks("\r\n\r\n");
     const QLatin1StringView comma(", ");
     const QLatin1Char blank(' ');

@@ -1,7 +1,7 @@
 #include "lineup/BoardPresenter.h"
 
 #include "common/Vocabulary.h"
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/BoardControls.h"
 
@@ -259,7 +259,7 @@ bool BoardPresenter::setItemText(const QString &boxName, int index, const QStrin
     case Kind::Behaviour: list = &m_behaviourItemsByPlace[ref.index]; break;
     case Kind::ConditionBox:
         if (ref.index == LineupState::Entraineur)
-            return NameTables::instance().setItem(boxName, index, text);
+            return false; // the trainer types are the language's word list, set with it
         list = &m_conditionItems[ref.index];
         break;
     case Kind::SectorOrder: list = &m_sectorOrderItems; break;
@@ -327,7 +327,7 @@ QStringList BoardPresenter::items(const QString &boxName, const LineupState &sta
     case Kind::Behaviour: return m_behaviourItemsByPlace[ref.index];
     case Kind::ConditionBox:
         if (ref.index == LineupState::Entraineur)
-            return NameTables::instance().items(NameTables::TrainerTypes);
+            return nameTables().items(NameTables::TrainerTypes);
         return m_conditionItems[ref.index];
     case Kind::SectorOrder: return m_sectorOrderItems;
     case Kind::Tab: return tabItems();

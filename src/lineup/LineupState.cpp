@@ -1,7 +1,7 @@
 #include "lineup/LineupState.h"
 
 #include "common/NumberText.h"
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 #include "evaluation/Tplayer.h"
 
 #include <algorithm>
@@ -82,7 +82,7 @@ int LineupState::conditionItemCount(Condition c)
     case Lieu: return 2;
     case Confiance: return 8;
     case TeamSpirit: return 13;
-    case Entraineur: return int(NameTables::instance().items(NameTables::TrainerTypes).size());
+    case Entraineur: return int(nameTables().items(NameTables::TrainerTypes).size());
     }
     return 0;
 }

@@ -3,11 +3,11 @@
 
 #include "datafiles/DataFolder.h"
 #include "datafiles/XmlFile.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "lineup/Board.h"
 #include "lineup/BoardControls.h"
 #include "settings/IniFile.h"
-#include "common/Vocabulary.h"
+#include "common/LanguageTexts.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -233,10 +233,9 @@ void LanguageFile::forEachComponentElement(const QDomElement &element, const Vis
     });
 }
 
-int LanguageFile::applyVocabulary() const
+int LanguageFile::applyVocabulary(Vocabulary &vocabulary) const
 {
     int set = 0;
-    Vocabulary &vocabulary = Vocabulary::instance();
     const auto fill = [&](const QDomElement &variables) {
         for (QDomElement e = variables.firstChildElement(); !e.isNull(); e = e.nextSiblingElement()) {
             bool hasName = false, hasValue = false;
@@ -258,7 +257,7 @@ int LanguageFile::applyVocabulary() const
     return set;
 }
 
-int LanguageFile::applyVocabularyOf(const QString &path)
+int LanguageFile::applyVocabularyOf(const QString &path, Vocabulary &vocabulary)
 {
     QFile file(path);
     if (path.isEmpty() || !file.open(QIODevice::ReadOnly))
@@ -313,17 +312,15 @@ int LanguageFile::applyVocabularyOf(const QString &path)
     if (reader.hasError())
         return -1;
     int set = 0;
-    Vocabulary &vocabulary = Vocabulary::instance();
     for (const auto &[key, text] : entries)
         if (vocabulary.setText(key, convertLineBreaks(text)))
             ++set;
     return set;
 }
 
-int LanguageFile::applyNameTables() const
+int LanguageFile::applyNameTables(NameTables &tables) const
 {
     int set = 0;
-    NameTables &tables = NameTables::instance();
     for (const QDomElement &form : windowElements(QLatin1String(kMainWindow))) {
         forEachComponentElement(form, [&](const QDomElement &e) {
             NameTables::Table table = NameTables::Levels;
@@ -366,15 +363,47 @@ int LanguageFile::applyBoardItems(Board &board) const
     return set;
 }
 
-int LanguageFile::applyHeadless(Board *board) const
+int LanguageFile::applyHeadless(LanguageTexts &texts, Board *board) const
 {
     if (!isLoaded())
         return 0;
-    int set = applyVocabulary();
-    set += applyNameTables();
+    int set = applyVocabulary(texts.vocabulary);
+    set += applyNameTables(texts.names);
     if (board)
         set += applyBoardItems(*board);
     return set;
+}
+
+QString LanguageFile::componentText(const QString &window, const QString &component,
+                                   const QString &property, bool *found) const
+{
+    if (found)
+        *found = false;
+    for (const QDomElement &form : windowElements(window)) {
+        QDomElement target;
+        forEachBelow(form, [&](const QDomElement &e) {
+            if (!target.isNull())
+                return false;
+            if (sameName(e.tagName(), component))
+                target = e;
+            return target.isNull();
+        });
+        if (target.isNull())
+            continue;
+        bool has = false;
+        QString text = attribute(target, property, &has);
+        if (!has) {
+            const QDomElement child = childElement(target, property);
+            has = !child.isNull();
+            text = child.text();
+        }
+        if (has) {
+            if (found)
+                *found = true;
+            return convertLineBreaks(text);
+        }
+    }
+    return {};
 }
 
 // ---- the language folder ----------------------------------------------------------------------

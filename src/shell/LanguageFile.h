@@ -6,6 +6,9 @@
 #include <QStringList>
 
 class Board;
+class NameTables;
+class Vocabulary;
+struct LanguageTexts;
 
 // A language file (lng/<language>.lng): an XML document whose root stands for the program, with
 // one child element per window ("Form1", "FPlayerDetail", ..., compared without regard to case).
@@ -13,8 +16,8 @@ class Board;
 // set properties. The main window's "Variables" element replaces vocabulary texts.
 //
 // This class loads the document and applies the parts that need no widgets: the vocabulary, the
-// word tables of the hidden lists and the item lists of the board's boxes. The widgets themselves
-// are translated by WidgetLanguageApplier from the same loaded document.
+// word lists and the item lists of the board's boxes. The widgets themselves are translated by
+// WidgetLanguageApplier from the same loaded document; LanguageCatalog holds both for the program.
 //
 // Loading never fails loudly: a missing, unreadable or malformed file leaves the object empty,
 // and applying an empty object changes nothing.
@@ -44,20 +47,26 @@ public:
     // ---- the parts without widgets; each returns how many texts it set ----
     // The main window's "Variables" entries (attributes Name and Value) into the vocabulary;
     // keys the vocabulary does not know are ignored.
-    int applyVocabulary() const;
+    int applyVocabulary(Vocabulary &vocabulary) const;
     // The same texts as load(path) then applyVocabulary(), read as the file streams by without
     // building its tree: what the command-line program needs, at a fraction of the work. -1 (and
     // nothing changed) for a file load() would refuse.
-    static int applyVocabularyOf(const QString &path);
-    // The hidden word lists (LDenomination, Lagreability, LAggressiveness, LHonesty, LSpecialty,
-    // LEntraineur) into the name tables.
-    int applyNameTables() const;
+    static int applyVocabularyOf(const QString &path, Vocabulary &vocabulary);
+    // The word lists (LDenomination, Lagreability, LAggressiveness, LHonesty, LSpecialty,
+    // LEntraineur, named after the lists that carry them on the main window) into the tables.
+    int applyNameTables(NameTables &tables) const;
     // The item lists of the board's fixed boxes (cbTactique, cbAttitude, cbLieu, cbConfiance,
     // cbTeamSpirit, the ten behaviour boxes, cbOrdreCalc; LEntraineur goes to the name tables).
     // A box keeps its number of entries: lines beyond it are ignored.
     int applyBoardItems(Board &board) const;
     // All three (board may be null).
-    int applyHeadless(Board *board) const;
+    int applyHeadless(LanguageTexts &texts, Board *board) const;
+
+    // The text a window's component is given, by element and property names as the file writes
+    // them (without regard to case): the attribute, or the text of a child element, of the first
+    // element of that name below the window. *found tells whether the file gives one.
+    QString componentText(const QString &window, const QString &component, const QString &property,
+                          bool *found = nullptr) const;
 
     // ---- helpers shared with the widget applier ----
     // Each backslash followed by 'n' becomes a carriage return and line feed.

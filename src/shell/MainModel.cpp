@@ -39,6 +39,13 @@ MainModel::MainModel(const ProgramPaths &paths, QObject *parent)
       m_tidy(FolderTidy::run(paths)), m_folder(paths.dataRoot()),
       m_settings(paths.settingsFilePath()), m_board(&m_rosterModel.roster())
 {
+    connect(&m_language, &LanguageCatalog::changed, this, [this] {
+        m_language.file().applyBoardItems(m_board);
+        // Entries stay as they are (only the texts of the lists changed), so the lineup the
+        // manager composed is still the one shown; its captions follow the language.
+        if (m_board.presenter().pinfosVisible())
+            m_board.edit()->refreshFigures();
+    });
     connect(&m_rosterModel, &RosterModel::rosterChanged, this, &MainModel::rosterChanged);
     connect(&m_rosterModel, &RosterModel::selectableChanged, this, &MainModel::selectableChanged);
     connect(&m_rosterModel, &RosterModel::selectableEdited, this, &MainModel::updateCalculeEnabled);
@@ -323,13 +330,13 @@ void MainModel::reloadFormulas()
             edit->evaluate(place);
 }
 
-void MainModel::applyLanguage(const LanguageFile &file)
+bool MainModel::loadLanguage()
 {
-    file.applyHeadless(&m_board);
-    // Entries stay as they are (only the texts of the lists changed), so the lineup the manager
-    // composed is still the one shown; its captions follow the language.
-    if (m_board.presenter().pinfosVisible())
-        m_board.edit()->refreshFigures();
+    const QString path = LanguageFile::languageFilePath(m_paths.resourceFolder(), m_settings.langue());
+    if (path.isEmpty() || !m_language.load(path))
+        return false;
+    LanguageFile::followQtTranslations(path);
+    return true;
 }
 
 void MainModel::storeOnTop(bool onTop) { m_settings.setOnTop(onTop); }

@@ -9,13 +9,13 @@
 #include "platform/ProgramPaths.h"
 #include "settings/Settings.h"
 #include "shell/FolderTidy.h"
+#include "shell/LanguageCatalog.h"
 
 #include <QList>
 #include <QObject>
 #include <QStringList>
 #include <array>
 
-class LanguageFile;
 
 // What the start-up must tell the user about the data it found, the first that applies: the
 // user's folders could not be prepared, the data folder or the players file is missing, or the
@@ -128,10 +128,13 @@ public:
     // the lineup on the board recomputed with the new values. Throws DataFileError.
     void reloadFormulas();
 
-    // A language file's texts for the messages, the name tables and the board's lists. The
-    // board keeps its lineup, behaviours, conditions, captain and set-piece taker; figures
-    // already shown are written again in the new words.
-    void applyLanguage(const LanguageFile &file);
+    // The language the program speaks. Whenever it changes, the board's lists take its words;
+    // the board keeps its lineup, behaviours, conditions, captain and set-piece taker, and
+    // figures already shown are written again in the new words.
+    LanguageCatalog &language() { return m_language; }
+    // The language the settings name, with Qt's own texts in it. False (nothing changed) when the
+    // name has no readable language file.
+    bool loadLanguage();
 
     // Keep-on-top and the hot key text, as stored.
     bool storedOnTop();
@@ -168,6 +171,7 @@ private:
     OptionValues currentOptions() const;
     void setCalculeEnabled(bool on);
 
+    LanguageCatalog m_language;
     ProgramPaths m_paths;
     QStringList m_preparationProblems;
     FolderTidy m_tidy;

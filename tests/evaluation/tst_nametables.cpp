@@ -1,12 +1,10 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 
 #include <QtTest>
 
 class TestNameTables : public QObject {
     Q_OBJECT
 private slots:
-    void init() { NameTables::instance().resetToDefaults(); }
-
     void words_data()
     {
         QTest::addColumn<int>("table");
@@ -31,12 +29,12 @@ private slots:
         QFETCH(int, table);
         QFETCH(int, code);
         QFETCH(QString, word);
-        QCOMPARE(NameTables::instance().word(NameTables::Table(table), code), word);
+        QCOMPARE(NameTables().word(NameTables::Table(table), code), word);
     }
 
     void languageFileReplacesByBoxName()
     {
-        NameTables &t = NameTables::instance();
+        NameTables t;
         QVERIFY(t.setItem(QStringLiteral("ldenomination"), 6, QStringLiteral("passable")));
         QCOMPARE(t.levelName(6), QStringLiteral("passable"));
         // A line beyond the list's length is ignored, as is an unknown box.

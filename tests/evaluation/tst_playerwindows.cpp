@@ -1,9 +1,10 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "evaluation/PlayerDetailModel.h"
 #include "evaluation/PlayerTrialModel.h"
 #include "evaluation/RosterColumns.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/OwnTexts.h"
 
 #include <QtTest>
 #include <memory>
@@ -56,11 +57,6 @@ std::unique_ptr<Roster> rosterWith(const Tplayer &p)
 class TestPlayerWindows : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     // ---- detail window ----
 
     void detailTexts()
@@ -93,7 +89,8 @@ private slots:
 
     void detailNamesFollowTheLanguage()
     {
-        QVERIFY(NameTables::instance().setItem(QStringLiteral("LDenomination"), 8, QStringLiteral("excellent")));
+        TestSupport::OwnTexts texts;
+        QVERIFY(texts.names.setItem(QStringLiteral("LDenomination"), 8, QStringLiteral("excellent")));
         QCOMPARE(D::forPlayer(player()).values[D::Defending], QStringLiteral("excellent"));
     }
 

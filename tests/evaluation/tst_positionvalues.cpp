@@ -1,6 +1,7 @@
 #include "evaluation/PositionValues.h"
 #include "common/AppError.h"
 #include "support/VocabularyInspector.h"
+#include "support/OwnTexts.h"
 
 #include <QtTest>
 #include <climits>
@@ -47,7 +48,6 @@ FormulaWeights sameFormulaForAll(const std::array<int32_t, 7> &skillWeights)
 class TestPositionValues : public QObject {
     Q_OBJECT
 private slots:
-    void init() { VocabularyInspector::resetToDefaults(); }
 
     void workedExample()
     {
@@ -281,8 +281,9 @@ private slots:
 
     void bestTextsFollowTheVocabulary()
     {
-        QVERIFY(Vocabulary::instance().setText(QStringLiteral("ABVDEFLATERAL"), QStringLiteral("WB")));
-        QVERIFY(Vocabulary::instance().setText(QStringLiteral("DEFLATERAL"), QStringLiteral("Wing back")));
+        TestSupport::OwnTexts texts;
+        QVERIFY(texts.vocabulary.setText(QStringLiteral("ABVDEFLATERAL"), QStringLiteral("WB")));
+        QVERIFY(texts.vocabulary.setText(QStringLiteral("DEFLATERAL"), QStringLiteral("Wing back")));
         Tplayer p = workedPlayer();
         PositionValues::compute(p, workedWeights(2));
         QCOMPARE(p.BestAbbreviation, QStringLiteral("WB"));

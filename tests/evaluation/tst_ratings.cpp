@@ -1,20 +1,16 @@
 // Rating helpers: half steps, rating points at the quarter boundaries, rating words, the
 // even rounding and the star strip geometry.
 #include "evaluation/Ratings.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/OwnTexts.h"
 
 #include <QtTest>
 
 class TestRatings : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void halfStep_data()
     {
         QTest::addColumn<double>("x");
@@ -97,7 +93,8 @@ private slots:
 
     void ratingWordsFollowTheVocabulary()
     {
-        Vocabulary::instance().setText(QStringLiteral("BAS"), QStringLiteral("(low)"));
+        TestSupport::OwnTexts texts;
+        texts.vocabulary.setText(QStringLiteral("BAS"), QStringLiteral("(low)"));
         QCOMPARE(Ratings::ratingWords(1.4), QStringLiteral("Catastrophique (low)"));
     }
 

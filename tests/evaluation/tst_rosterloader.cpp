@@ -1,9 +1,10 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/NumberText.h"
 #include "evaluation/RosterLoader.h"
 #include "common/AppError.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/OwnTexts.h"
 #include "support/Files.h"
 
 #include <QtTest>
@@ -80,11 +81,6 @@ QString failureReason(const QString &file, Roster &roster)
 class TestRosterLoader : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void loadsEveryField()
     {
         auto roster = std::make_unique<Roster>();
@@ -180,8 +176,9 @@ private slots:
 
     void wordsComeFromTheCurrentTables()
     {
-        QVERIFY(NameTables::instance().setItem(QStringLiteral("Lagreability"), 2, QStringLiteral("friendly")));
-        QVERIFY(Vocabulary::instance().setText(QStringLiteral("AN"), QStringLiteral("years")));
+        TestSupport::OwnTexts texts;
+        QVERIFY(texts.names.setItem(QStringLiteral("Lagreability"), 2, QStringLiteral("friendly")));
+        QVERIFY(texts.vocabulary.setText(QStringLiteral("AN"), QStringLiteral("years")));
         auto roster = std::make_unique<Roster>();
         RosterLoader::load(fixture("valid.xml"), workedWeights(), *roster);
         QCOMPARE(roster->players[0].AgreeabilityText, QStringLiteral("friendly"));

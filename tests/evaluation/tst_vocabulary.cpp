@@ -1,4 +1,5 @@
 #include "evaluation/PositionKinds.h"
+#include "support/OwnTexts.h"
 #include "support/VocabularyInspector.h"
 
 #include <QSet>
@@ -8,9 +9,6 @@ class TestVocabulary : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { VocabularyInspector::resetToDefaults(); }
-    void cleanupTestCase() { VocabularyInspector::resetToDefaults(); }
-
     void frenchDefaults_data()
     {
         QTest::addColumn<QString>("key");
@@ -52,20 +50,27 @@ private slots:
             QVERIFY2(!vocab(key).isEmpty(), qPrintable(key));
     }
 
-    void languageTextsReplaceDefaultsUntilReset()
+    // A language's texts hold while their holder lives, whatever order holders end in (a
+    // dialog's catalog may end before the main window's, or after it).
+    void textsInForceEndWithTheirHolder()
     {
-        Vocabulary &v = Vocabulary::instance();
-        QVERIFY(v.setText("GARDIEN", "Keeper"));
-        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
+        auto english = std::make_unique<TestSupport::OwnTexts>();
+        QVERIFY(english->vocabulary.setText("GARDIEN", "Keeper"));
         QCOMPARE(PositionKinds::name(1), QStringLiteral("Keeper"));
-        QCOMPARE(VocabularyInspector::defaultText("GARDIEN"), QStringLiteral("Gardien de but"));
-        VocabularyInspector::resetToDefaults();
+        auto other = std::make_unique<TestSupport::OwnTexts>();
+        QVERIFY(other->vocabulary.setText("GARDIEN", "Portiere"));
+        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Portiere"));
+        english.reset();
+        QCOMPARE(vocab("GARDIEN"), QStringLiteral("Portiere"));
+        other.reset();
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
+        QCOMPARE(VocabularyInspector::defaultText("GARDIEN"), QStringLiteral("Gardien de but"));
     }
 
     void unknownKeysAreIgnored()
     {
-        Vocabulary &v = Vocabulary::instance();
+        TestSupport::OwnTexts texts;
+        Vocabulary &v = texts.vocabulary;
         QVERIFY(!v.setText("VITESSE", "Speed"));
         QVERIFY(!VocabularyInspector::isRegistered("VITESSE"));
         QCOMPARE(vocab("VITESSE"), QString());
@@ -81,7 +86,8 @@ private slots:
     {
         QCOMPARE(PositionKinds::abbreviation(19), QStringLiteral("ATA"));
         QCOMPARE(PositionKinds::name(19), QStringLiteral("Attaquant vers l'aile"));
-        Vocabulary &v = Vocabulary::instance();
+        TestSupport::OwnTexts texts;
+        Vocabulary &v = texts.vocabulary;
         for (const QString &key : VocabularyInspector::keys())
             QVERIFY(v.setText(key, "X"));
         QCOMPARE(PositionKinds::abbreviation(19), QStringLiteral("X"));

@@ -1,7 +1,7 @@
 // The best lineup search: who is eligible, ties, the fill order, the options, the places
 // that cannot be filled, and the choice among the six sector orders.
 #include "LineupFixture.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
 
@@ -35,11 +35,6 @@ QStringList unfilledNames(const QList<int> &places)
 class TestBestLineup : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void tieGoesToTheLaterPlayer()
     {
         LineupFixture fx;

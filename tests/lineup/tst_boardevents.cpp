@@ -1,7 +1,7 @@
 // The board's other events: the formation button and its tabs, the clear button, the
 // match conditions, the sector order box, and the rule that program code never runs an event.
 #include "LineupFixture.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
 
@@ -42,11 +42,6 @@ QList<int> behaviours(const Board &b)
 class TestBoardEvents : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void formationButton_data()
     {
         QTest::addColumn<int>("tab");

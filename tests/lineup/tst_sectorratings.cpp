@@ -5,7 +5,7 @@
 // QCOMPARE on doubles is fuzzy, so those sector values are compared bit for bit: a term added
 // in another grouping can move a rating across a quarter boundary.
 #include "LineupFixture.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
 
@@ -102,11 +102,6 @@ class TestSectorRatings : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void wingerInCentralDefence_data()
     {
         QTest::addColumn<int>("behaviour");

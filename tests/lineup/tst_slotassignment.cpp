@@ -1,7 +1,7 @@
 // Placing players by hand: one player in one place only, the captain and set-piece taker
 // refreshed after each pick, the card images, and players told apart by record.
 #include "LineupFixture.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "evaluation/RosterListing.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
@@ -14,11 +14,6 @@ using namespace LineupSlots;
 class TestSlotAssignment : public QObject {
     Q_OBJECT
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void moveFromForwardToMidfield()
     {
         LineupFixture fx;

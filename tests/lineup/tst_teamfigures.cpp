@@ -2,7 +2,7 @@
 // worked out by hand, the value labels and strips of a slot, the tactic labels and the
 // team text.
 #include "LineupFixture.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
 
@@ -25,11 +25,6 @@ class TestTeamFigures : public QObject {
     }
 
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-
     void emptyBoardAfterClear()
     {
         LineupFixture fx;

@@ -7,7 +7,7 @@
 #include "platform/SafeFile.h"
 #include "support/FakeGameServer.h"
 #include "support/ShippedVocabulary.h"
-#include "support/VocabularyInspector.h"
+#include "support/OwnTexts.h"
 
 #include "common/Vocabulary.h"
 
@@ -79,8 +79,12 @@ class TestOnline : public QObject {
     Q_OBJECT
 private slots:
     // The reasons below are read as the English interface gives them.
-    void initTestCase() { QVERIFY(TestSupport::useShippedVocabulary(QStringLiteral("English"))); }
-    void cleanupTestCase() { VocabularyInspector::resetToDefaults(); }
+    void initTestCase()
+    {
+        m_english = std::make_unique<TestSupport::OwnTexts>();
+        QVERIFY(TestSupport::useShippedVocabulary(m_english->vocabulary, QStringLiteral("English")));
+    }
+    void cleanupTestCase() { m_english.reset(); }
     void init()
     {
         server = new FakeGameServer(this);
@@ -236,9 +240,8 @@ private slots:
         QFETCH(QString, language);
         QFETCH(QStringList, done);
         QFETCH(QStringList, refused);
-        VocabularyInspector::resetToDefaults();
-        auto english = qScopeGuard([] { TestSupport::useShippedVocabulary(QStringLiteral("English")); });
-        QVERIFY(TestSupport::useShippedVocabulary(language));
+        TestSupport::OwnTexts texts;
+        QVERIFY(TestSupport::useShippedVocabulary(texts.vocabulary, language));
         const auto walk = [this](const QString &code) {
             Folder folder;
             RecordingView view;
@@ -498,6 +501,7 @@ private slots:
 
 private:
     FakeGameServer *server = nullptr;
+    std::unique_ptr<TestSupport::OwnTexts> m_english; // the language the reasons are read in
 };
 
 QTEST_GUILESS_MAIN(TestOnline)

@@ -1,10 +1,12 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "lineup/Board.h"
 #include "settings/IniFile.h"
 #include "about/RtfReader.h"
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "support/ProgramFolder.h"
+#include "support/OwnTexts.h"
+#include "support/VocabularyInspector.h"
 #include "support/Files.h"
 
 #include <QRegularExpression>
@@ -30,13 +32,12 @@ QString shippedFile(const char *name)
 
 class TestLanguageFile : public QObject {
     Q_OBJECT
+    // Each case lays its files over texts of its own.
+    std::unique_ptr<TestSupport::OwnTexts> m_texts;
 
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-    void cleanupTestCase() { init(); }
+    void init() { m_texts = std::make_unique<TestSupport::OwnTexts>(); }
+    void cleanup() { m_texts.reset(); }
 
     // ---- vocabulary ----
 
@@ -77,7 +78,7 @@ private slots:
         QFETCH(QString, expected);
         LanguageFile file;
         QVERIFY(file.loadFromData(document));
-        file.applyHeadless(nullptr);
+        file.applyHeadless(*m_texts, nullptr);
         QCOMPARE(vocab(key), expected);
     }
 
@@ -89,7 +90,7 @@ private slots:
                                       "<V Name=\"gardien\" Value=\"lower-case key\"/>"
                                       "<V Name=\"AN\" Value=\"years\"/>"
                                       "</Variables>")));
-        QCOMPARE(file.applyVocabulary(), 1);
+        QCOMPARE(file.applyVocabulary(m_texts->vocabulary), 1);
         QCOMPARE(vocab("AN"), QStringLiteral("years"));
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
         QVERIFY(!VocabularyInspector::isRegistered("NOT_A_KEY"));
@@ -115,7 +116,7 @@ private slots:
             "<LDenomination><Items><Item Index=\"20\" Value=\"divine\"/><Item Index=\"21\" Value=\"x\"/></Items>"
             "</LDenomination>"
             "<LEntraineur><Items><Item Index=\"2\" Value=\"Balanced\"/></Items></LEntraineur>")));
-        file.applyHeadless(&board);
+        file.applyHeadless(*m_texts, &board);
 
         const QStringList spirit = board.items("cbTeamSpirit");
         QCOMPARE(spirit.size(), 13);
@@ -128,9 +129,9 @@ private slots:
         QCOMPARE(board.items("cbOrdreCalc").at(5), QStringLiteral("M-D-A"));
         QCOMPARE(board.items("cbGardien"), board.state().candidateList());
 
-        QCOMPARE(NameTables::instance().levelName(20), QStringLiteral("divine"));
-        QCOMPARE(NameTables::instance().items(NameTables::Levels).size(), 21);
-        QCOMPARE(NameTables::instance().trainerTypeWord(2), QStringLiteral("Balanced"));
+        QCOMPARE(nameTables().levelName(20), QStringLiteral("divine"));
+        QCOMPARE(nameTables().items(NameTables::Levels).size(), 21);
+        QCOMPARE(nameTables().trainerTypeWord(2), QStringLiteral("Balanced"));
         QCOMPARE(board.items("LEntraineur").at(2), QStringLiteral("Balanced"));
     }
 
@@ -142,10 +143,10 @@ private slots:
         QVERIFY(file.loadFromData(lng("<LSpecialty><Items><![CDATA[\nTechnical\nQuick\n]]></Items></LSpecialty>"
                                       "<cbLieu><Items><![CDATA[Home\r\nAway\r\nNeutral ground]]></Items></cbLieu>"
                                       "<cbAttitude><Items><![CDATA[Play it cool]]></Items></cbAttitude>")));
-        file.applyHeadless(&board);
-        QCOMPARE(NameTables::instance().items(NameTables::Specialty),
+        file.applyHeadless(*m_texts, &board);
+        QCOMPARE(nameTables().items(NameTables::Specialty),
                  QStringList({QString(), "Technical", "Quick"}));
-        QCOMPARE(NameTables::instance().specialtyWord(4), QString());
+        QCOMPARE(nameTables().specialtyWord(4), QString());
         // A box keeps its entries: lines beyond them are left out, entries beyond the lines stay.
         QCOMPARE(board.items("cbLieu"), QStringList({"Home", "Away"}));
         QCOMPARE(board.items("cbAttitude"),
@@ -197,10 +198,10 @@ private slots:
         const QStringList tactics = board.items("cbTactique");
         LanguageFile file(path);
         QVERIFY(!file.isLoaded());
-        QCOMPARE(file.applyHeadless(&board), 0);
+        QCOMPARE(file.applyHeadless(*m_texts, &board), 0);
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Gardien de but"));
         QCOMPARE(board.items("cbTactique"), tactics);
-        QCOMPARE(NameTables::instance().levelName(0), QStringLiteral("Inexistant"));
+        QCOMPARE(nameTables().levelName(0), QStringLiteral("Inexistant"));
     }
 
     void aFolderIsNoLanguageFile()
@@ -220,8 +221,8 @@ private slots:
                                        "<V Name=\"BAS\" Value=\"(low)\"/></Variables>"
                                        "<cbLieu><Items><Item Index=\"1\" Value=\"Away\"/></Items></cbLieu>")));
         QVERIFY(second.loadFromData(lng("<Variables><V Name=\"BAS\" Value=\"(basso)\"/></Variables>")));
-        first.applyHeadless(&board);
-        second.applyHeadless(&board);
+        first.applyHeadless(*m_texts, &board);
+        second.applyHeadless(*m_texts, &board);
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
         QCOMPARE(vocab("BAS"), QStringLiteral("(basso)"));
         QCOMPARE(board.items("cbLieu").at(1), QStringLiteral("Away"));
@@ -280,7 +281,7 @@ private slots:
 
         // Every registered key, each once.
         const QStringList keys = VocabularyInspector::keys();
-        QCOMPARE(file.applyVocabulary(), int(keys.size()));
+        QCOMPARE(file.applyVocabulary(m_texts->vocabulary), int(keys.size()));
         QStringList named;
         const QDomElement variables =
             LanguageFile::childElement(file.windowElements("Form1").value(0), "Variables");
@@ -290,7 +291,7 @@ private slots:
         QCOMPARE(named.size(), keys.size());
 
         // Every word table and every fixed board list, entry for entry.
-        NameTables &tables = NameTables::instance();
+        NameTables &tables = m_texts->names;
         const QList<int> sizes = {21, 6, 5, 6, 6, 3};
         for (int t = 0; t < 6; ++t)
             tables.setItems(NameTables::boxName(NameTables::Table(t)), QStringList(sizes.at(t), "?"));
@@ -302,7 +303,7 @@ private slots:
             for (int i = 0; i < board.items(box).size(); ++i)
                 board.edit()->setItemText(box, i, "?");
         }
-        file.applyHeadless(&board);
+        file.applyHeadless(*m_texts, &board);
         for (int t = 0; t < 6; ++t) {
             const QStringList items = tables.items(NameTables::Table(t));
             QCOMPARE(items.size(), sizes.at(t));
@@ -348,7 +349,7 @@ private slots:
                                           QRegularExpression::UseUnicodePropertiesOption);
             QVERIFY2(text.contains(word), qPrintable(guide + ": " + caption));
         }
-        QVERIFY(file.applyVocabulary() > 0);
+        QVERIFY(file.applyVocabulary(m_texts->vocabulary) > 0);
         const QString updateFailure = LanguageFile::splitLines(vocab("MSG_UPDATE_FAILED_BOX")).value(0);
         QVERIFY2(text.contains(updateFailure), qPrintable(updateFailure));
         // One name for the security code, and the user folder the program uses on Windows.
@@ -362,23 +363,23 @@ private slots:
         LanguageFile english(shippedFile("English.lng")), french(shippedFile("Francais.lng"));
         QVERIFY(english.isLoaded() && french.isLoaded());
 
-        english.applyHeadless(&board);
+        english.applyHeadless(*m_texts, &board);
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
         QCOMPARE(vocab("SUPERIEUR"), QStringLiteral("(very high)"));
         QCOMPARE(vocab("ERRORXMLFILES").count("\r\n"), 1);
-        QCOMPARE(NameTables::instance().levelName(0), QStringLiteral("non-existent"));
-        QCOMPARE(NameTables::instance().levelName(20), QStringLiteral("divine"));
+        QCOMPARE(nameTables().levelName(0), QStringLiteral("non-existent"));
+        QCOMPARE(nameTables().levelName(20), QStringLiteral("divine"));
         QCOMPARE(board.items("cbTactique").at(4), QStringLiteral("Attack on wings"));
         QCOMPARE(board.items("cbA1").at(4), QStringLiteral("Central defender"));
 
-        french.applyHeadless(&board);
+        french.applyHeadless(*m_texts, &board);
         const QStringList keys = VocabularyInspector::keys();
         for (const QString &key : keys) {
             if (key != "ERRORXMLFILES") // the French file writes it without its spelling mistakes
                 QCOMPARE(vocab(key), VocabularyInspector::defaultText(key));
         }
-        QCOMPARE(NameTables::instance().levelName(0), QStringLiteral("Inexistant"));
-        QCOMPARE(NameTables::instance().trainerTypeWord(0), QStringLiteral("Défensif"));
+        QCOMPARE(nameTables().levelName(0), QStringLiteral("Inexistant"));
+        QCOMPARE(nameTables().trainerTypeWord(0), QStringLiteral("Défensif"));
         QCOMPARE(board.items("cbTactique").at(2), QStringLiteral("Contre-attaques"));
         QCOMPARE(board.items("cbDC1").at(2), QStringLiteral("vers l'aile"));
         QCOMPARE(board.items("cbLieu").at(1), QStringLiteral("Extérieur"));
@@ -435,10 +436,10 @@ private slots:
             return all;
         };
         LanguageFile tree;
-        const int fromTree = tree.load(path) ? tree.applyVocabulary() : -1;
+        const int fromTree = tree.load(path) ? tree.applyVocabulary(m_texts->vocabulary) : -1;
         const QStringList expected = texts();
-        TestSupport::resetProcessTexts();
-        QCOMPARE(LanguageFile::applyVocabularyOf(path), fromTree);
+        m_texts = std::make_unique<TestSupport::OwnTexts>();
+        QCOMPARE(LanguageFile::applyVocabularyOf(path, m_texts->vocabulary), fromTree);
         QCOMPARE(texts(), expected);
     }
 };

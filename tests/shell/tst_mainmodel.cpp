@@ -106,7 +106,6 @@ class TestMainModel : public QObject {
 private slots:
     void init()
     {
-        TestSupport::resetProcessTexts(); // a language file changes process-wide texts
         m_folder = std::make_unique<ProgramFolder>();
     }
 
@@ -348,9 +347,7 @@ private slots:
         const LineupState before = board.state();
         const double e = board.figures().E;
 
-        LanguageFile english;
-        QVERIFY(english.load(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/English.lng")));
-        model.applyLanguage(english);
+        QVERIFY(model.language().load(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/English.lng")));
         for (int place = kFirstPlace; place <= kLastPlace; ++place) {
             QCOMPARE(board.state().slotEntry(place), before.slotEntry(place));
             QCOMPARE(board.state().placement(place), before.placement(place));

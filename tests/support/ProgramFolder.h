@@ -1,8 +1,5 @@
 #pragma once
-// Shared by the tests and the benchmarks: throw-away copies of a program folder, and the
-// process-wide texts put back to their defaults between cases (a language file changes them).
-#include "support/VocabularyInspector.h"
-#include "evaluation/NameTables.h"
+// Shared by the tests and the benchmarks: throw-away copies of a program folder.
 
 #include <QDir>
 #include <QDirIterator>
@@ -29,13 +26,6 @@ inline void copyTree(const QString &from, const QString &to)
                                           ? QFile::ReadOwner | QFile::WriteOwner
                                           : QFile::permissions(target) | QFile::WriteOwner);
     }
-}
-
-// The vocabulary and the level and personality names as a fresh process has them.
-inline void resetProcessTexts()
-{
-    VocabularyInspector::resetToDefaults();
-    NameTables::instance().resetToDefaults();
 }
 
 #ifdef SQW_SAMPLE_DATA_DIR

@@ -10,7 +10,7 @@ namespace TestSupport {
 
 // Gives each entry of the main window's Variables its text ("\n" a line break, as the language
 // files write it); false when the file cannot be read.
-inline bool useShippedVocabulary(const QString &language)
+inline bool useShippedVocabulary(Vocabulary &vocabulary, const QString &language)
 {
     QFile file(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/") + language + QStringLiteral(".lng"));
     QDomDocument doc;
@@ -19,7 +19,7 @@ inline bool useShippedVocabulary(const QString &language)
     const QDomElement variables =
         doc.documentElement().firstChildElement(QStringLiteral("Form1")).firstChildElement(QStringLiteral("Variables"));
     for (QDomElement e = variables.firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
-        Vocabulary::instance().setText(e.attribute(QStringLiteral("Name")),
+        vocabulary.setText(e.attribute(QStringLiteral("Name")),
                                        e.attribute(QStringLiteral("Value")).replace(QLatin1String("\\n"), QLatin1String("\r\n")));
     return true;
 }

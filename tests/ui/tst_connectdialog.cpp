@@ -3,7 +3,7 @@
 #include "support/FakeGameServer.h"
 #include "support/ProgramFolder.h"
 #include "support/ShippedVocabulary.h"
-#include "support/VocabularyInspector.h"
+#include "support/OwnTexts.h"
 
 #include "common/Vocabulary.h"
 
@@ -80,9 +80,11 @@ private slots:
     {
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Connexion 127.0.0.1"));
         // The caption follows the language the next time the dialog is set up.
-        QVERIFY(TestSupport::useShippedVocabulary(QStringLiteral("English")));
-        dialog->configure(server->host(), {}, QStringLiteral("80"), {}, {});
-        VocabularyInspector::resetToDefaults();
+        {
+            TestSupport::OwnTexts english;
+            QVERIFY(TestSupport::useShippedVocabulary(english.vocabulary, QStringLiteral("English")));
+            dialog->configure(server->host(), {}, QStringLiteral("80"), {}, {});
+        }
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Connection 127.0.0.1"));
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog));

@@ -1,7 +1,7 @@
 // The lineup board on the sample team: what it shows after start-up, the user's picks through
 // the boxes, drops of roster rows, Clear, and program-code changes that must never count as
 // the user's.
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "lineup/Board.h"
 #include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
@@ -114,8 +114,6 @@ private:
 
 void TestLineupBoard::init()
 {
-    // A language file may have changed the process-wide texts in an earlier case.
-    TestSupport::resetProcessTexts();
     m_dir = std::make_unique<QTemporaryDir>();
     QVERIFY(m_dir->isValid());
     const QString folder = m_dir->path();
@@ -575,7 +573,8 @@ void TestLineupBoard::englishReadsWell()
     // board reset and evaluated again, as a language change does.
     m_page->setObjectName(QStringLiteral("Form1"));
     const QString english = m_model->folder().programPath(QStringLiteral("lng/English.lng"));
-    QVERIFY(WidgetLanguageApplier::applyLanguageFile(english, {m_page.get()}, &m_model->board()));
+    WidgetLanguageApplier::attach(m_page.get(), m_model->language());
+    QVERIFY(m_model->language().load(english));
     m_model->board().edit()->reset();
     m_model->rechargeCompoXML();
     QCOMPARE(label("LDFLD")->text(), QStringLiteral("Right wing back"));

@@ -6,7 +6,7 @@
 #include "common/Vocabulary.h"
 #include "common/ui/ErrorHandler.h"
 #include "shell/ui/WidgetLanguageApplier.h"
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "support/ProgramFolder.h"
 
 #include <QComboBox>
@@ -163,7 +163,6 @@ private slots:
 
     void init()
     {
-        TestSupport::resetProcessTexts();
         m_messages.clear();
         ErrorHandler::setMessageSink([this](const QString &message) { m_messages << message; });
         m_folder = std::make_unique<ProgramFolder>();
@@ -624,9 +623,10 @@ private slots:
         QFETCH(QString, language);
         TFPlayerDetail detail(m_model->rosterModel(), pictureFolder(), m_main.get());
         TFPlayerTest trial(m_model->rosterModel(), m_main.get());
-        QVERIFY(WidgetLanguageApplier::applyLanguageFile(
-            QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/") + language + QStringLiteral(".lng"),
-            {m_main.get(), &detail, &trial}, &m_model->board()));
+        for (QWidget *window : {static_cast<QWidget *>(m_main.get()), static_cast<QWidget *>(&detail),
+                                static_cast<QWidget *>(&trial)})
+            WidgetLanguageApplier::attach(window, m_model->language());
+        QVERIFY(m_model->language().load(QStringLiteral(SQW_SAMPLE_DATA_DIR "/lng/") + language + QStringLiteral(".lng")));
         // Position names come with the roster load that follows a language change.
         m_model->loadRoster();
         m_view->refill();

@@ -59,7 +59,6 @@ class TestSettingsWindows : public QObject {
     Q_OBJECT
 
 private slots:
-    void init() { TestSupport::resetProcessTexts(); }
 
     // The keeper's Defense slider one page up (15 to 25): Defense and Gardien share the surplus
     // (20 and 80), and Ok writes both.

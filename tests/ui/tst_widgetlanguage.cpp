@@ -1,5 +1,6 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 #include "lineup/Board.h"
+#include "shell/LanguageCatalog.h"
 #include "shell/LanguageFile.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/WidgetLanguageApplier.h"
@@ -131,6 +132,11 @@ struct MiniWindows {
     }
 
     QList<QWidget *> windows() const { return {form.get(), trial.get()}; }
+    void attach(const LanguageCatalog &catalog) const
+    {
+        for (QWidget *window : windows())
+            WidgetLanguageApplier::attach(window, catalog);
+    }
 };
 
 const char *const kFile = R"(<?xml version="1.0" encoding="UTF-8"?>
@@ -183,12 +189,6 @@ class TestWidgetLanguage : public QObject {
     Q_OBJECT
 
 private slots:
-    void init()
-    {
-        TestSupport::resetProcessTexts();
-    }
-    void cleanupTestCase() { init(); }
-
     void textsReachNestedComponents()
     {
         MiniWindows w;
@@ -302,7 +302,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath("Test.lng");
         TestSupport::writeFile(path, kFile);
-        QVERIFY(WidgetLanguageApplier::applyLanguageFile(path, w.windows(), &board));
+        LanguageCatalog catalog;
+        w.attach(catalog);
+        QVERIFY(catalog.load(path));
+        catalog.file().applyBoardItems(board);
         QCOMPARE(vocab("GARDIEN"), QStringLiteral("Keeper"));
         QCOMPARE(board.items("cbOrdreCalc").at(1), QStringLiteral("D-A-M"));
         QCOMPARE(w.quitter->text(), QStringLiteral("&Quit"));
@@ -323,7 +326,9 @@ private slots:
         const QString path = dir.filePath("Broken.lng");
         if (!content.isNull())
             TestSupport::writeFile(path, content);
-        QVERIFY(!WidgetLanguageApplier::applyLanguageFile(path, w.windows(), nullptr));
+        LanguageCatalog catalog;
+        w.attach(catalog);
+        QVERIFY(!catalog.load(path));
         QCOMPARE(w.form->windowTitle(), QStringLiteral("Squadwright"));
         QCOMPARE(w.quitter->text(), QStringLiteral("&Quitter"));
         QCOMPARE(w.fichier->title(), QStringLiteral("&Fichier"));
@@ -337,12 +342,15 @@ private slots:
         const QString folder = QStringLiteral(SQW_SAMPLE_DATA_DIR);
         const QString english = LanguageFile::languageFilePath(folder, "English");
         const QString french = LanguageFile::languageFilePath(folder, "Francais");
-        QVERIFY(WidgetLanguageApplier::applyLanguageFile(english, w.windows(), nullptr));
+        // Attached once, the windows follow every change of language.
+        LanguageCatalog catalog;
+        w.attach(catalog);
+        QVERIFY(catalog.load(english));
         QCOMPARE(w.quitter->text(), QStringLiteral("&Quit"));
         QCOMPARE(w.fichier->title(), QStringLiteral("&File"));
         QCOMPARE(w.pages->tabText(0), QStringLiteral("Team"));
         QCOMPARE(w.trial->windowTitle(), QStringLiteral("Trials"));
-        QVERIFY(WidgetLanguageApplier::applyLanguageFile(french, w.windows(), nullptr));
+        QVERIFY(catalog.load(french));
         QCOMPARE(w.quitter->text(), QStringLiteral("&Quitter"));
         QCOMPARE(w.fichier->title(), QStringLiteral("&Fichier"));
         QCOMPARE(w.pages->tabText(1), QString::fromUtf8("Paramètres de calcul"));

@@ -1,5 +1,7 @@
 #include "settings/ui/TFConfiguration.h"
 
+#include "common/LanguageTexts.h"
+
 #include "common/ui/DisplayText.h"
 #include "common/ui/ErrorHandler.h"
 #include "settings/ReleaseNotes.h"
@@ -119,15 +121,6 @@ TFConfiguration::TFConfiguration(Settings &settings, const QString &programFolde
     line->setFrameShape(QFrame::HLine);
     line->setFrameShadow(QFrame::Sunken);
 
-    m_msgHelp = namedLabel(QStringLiteral("Choose the language of the program, then type the user name and the "
-                                          "security code of your Velmorra account: the download needs them. "
-                                          "Team name and team ID may stay empty.\nEverything can be changed "
-                                          "later in Options > Settings."),
-                           "LMsgHelp", this);
-    m_msgWriteFailed = namedLabel(QStringLiteral("The settings file cannot be written: nothing was saved."),
-                                  "LMsgWriteFailed", this);
-    m_msgHelp->hide();
-    m_msgWriteFailed->hide();
     m_status = new QLabel(this);
     m_status->setObjectName(QStringLiteral("LStatus"));
     m_status->setStyleSheet(QStringLiteral("color: #a01010;"));
@@ -294,14 +287,26 @@ void TFConfiguration::finishClick()
             return;
         }
         // The wizard stays open: what was typed is not lost, and Cancel still leaves.
-        m_status->setText(displayText(m_msgWriteFailed->text()));
+        m_status->setText(displayText(message("LMsgWriteFailed", QStringLiteral("The settings file cannot be written: nothing was saved."))));
         m_status->show();
     });
 }
 
 void TFConfiguration::helpClick()
 {
-    QMessageBox box(QMessageBox::Information, windowTitle(), displayText(m_msgHelp->text()), QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Information, windowTitle(), displayText(message("LMsgHelp", QStringLiteral(
+                        "Choose the language of the program, then type the user name and the security code "
+                        "of your Velmorra account: the download needs them. Team name and team ID may stay "
+                        "empty.\nEverything can be changed later in Options > Settings."))), QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("HelpMessage"));
     box.exec();
+}
+
+QString TFConfiguration::message(const char *name, const QString &builtIn) const
+{
+    if (m_messageSource) {
+        if (std::optional<QString> text = m_messageSource(objectName(), QLatin1String(name)))
+            return *text;
+    }
+    return windowText(objectName(), QLatin1String(name), builtIn);
 }

@@ -1,4 +1,6 @@
 #pragma once
+#include <functional>
+#include <optional>
 #include "settings/QuickSetupModel.h"
 
 #include <QDialog>
@@ -22,6 +24,12 @@ public:
     QuickSetupModel &model() { return m_model; }
     QPushButton *button(const char *name) const;
 
+    // Where the wizard's messages come from while the user tries a language not yet stored
+    // (by window and component names as the language files give them); without one, the
+    // language in force.
+    using MessageSource = std::function<std::optional<QString>(const QString &window, const QString &component)>;
+    void setMessageSource(MessageSource source) { m_messageSource = std::move(source); }
+
 signals:
     // The user picked a language: the window may show itself in it at once.
     void languageChosen(const QString &name);
@@ -34,6 +42,7 @@ private:
     void repaint();
     void finishClick();
     void helpClick();
+    QString message(const char *name, const QString &builtIn) const;
 
     QuickSetupModel m_model;
     QString m_programFolder;
@@ -51,8 +60,7 @@ private:
     QPushButton *m_finish = nullptr;
     QPushButton *m_cancel = nullptr;
     QPushButton *m_help = nullptr;
-    QLabel *m_msgHelp = nullptr;
-    QLabel *m_msgWriteFailed = nullptr;
+    MessageSource m_messageSource;
     QLabel *m_status = nullptr;
     QTextBrowser *m_notes = nullptr;
     QString m_notesLanguage; // the language the release notes are shown in

@@ -1,5 +1,6 @@
 #include "settings/ui/TFrmParam.h"
 
+#include "common/LanguageTexts.h"
 #include "common/ui/DisplayText.h"
 #include "common/ui/ErrorHandler.h"
 #include "platform/ui/KeepOnTop.h"
@@ -56,6 +57,20 @@ void setTextIfChanged(QLineEdit *edit, const QString &text)
     if (edit->text() != text)
         edit->setText(text);
 }
+// The dialog's messages, by the names the language files give them.
+struct Message {
+    const char *name;
+    const char *text;
+};
+const Message kMessages[] = {
+    {"LMsgClamped", "Valeurs hors de 0..100 ramenées dans les bornes (écrites avec « Ok » ou « Appliquer ») : %1"},
+    {"LMsgHelp", "Formules : chaque poste a sept poids de compétences dont la somme reste 100 ; en déplaçant un "
+                 "curseur, les autres s'ajustent.\nGénéraux : poids de la forme, de l'expérience et de l'endurance, "
+                 "communs à tous les postes.\n« Appliquer » enregistre sans fermer, « Annuler » ferme sans enregistrer."},
+    {"LMsgBadHost", "« %1 » n'est pas une adresse de serveur : tapez un nom d'hôte, hôte:port ou une adresse http:// "
+                    "ou https:// (vide : le serveur habituel)."},
+};
+
 } // namespace
 
 TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *parent)
@@ -257,21 +272,6 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
         buttons->addWidget(b);
     }
 
-    m_msgClamped = namedLabel(QStringLiteral("Valeurs hors de 0..100 ramenées dans les bornes "
-                                             "(écrites avec « Ok » ou « Appliquer ») : %1"),
-                              QStringLiteral("LMsgClamped"), this);
-    m_msgHelp = namedLabel(QStringLiteral("Formules : chaque poste a sept poids de compétences dont la somme "
-                                          "reste 100 ; en déplaçant un curseur, les autres s'ajustent.\n"
-                                          "Généraux : poids de la forme, de l'expérience et de l'endurance, "
-                                          "communs à tous les postes.\n"
-                                          "« Appliquer » enregistre sans fermer, « Annuler » ferme sans enregistrer."),
-                           QStringLiteral("LMsgHelp"), this);
-    m_msgBadHost = namedLabel(QStringLiteral("« %1 » n'est pas une adresse de serveur : tapez un nom d'hôte, hôte:port "
-                                             "ou une adresse http:// ou https:// (vide : le serveur habituel)."),
-                              QStringLiteral("LMsgBadHost"), this);
-    m_msgClamped->hide();
-    m_msgHelp->hide();
-    m_msgBadHost->hide();
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_pages);
@@ -308,7 +308,7 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     bindText(m_gameHost, &ParamDialogModel::Boxes::gameHost);
     bindText(m_updateHost, &ParamDialogModel::Boxes::updateHost);
     connect(&m_model, &ParamDialogModel::hostRefused, this, [this](const QString &box, const QString &text) {
-        m_hostNotice->setText(displayText(m_msgBadHost->text().arg(text.trimmed())));
+        m_hostNotice->setText(displayText(message("LMsgBadHost").arg(text.trimmed())));
         m_hostNotice->show();
         m_pages->setCurrentIndex(m_onlinePage);
         if (auto *edit = findChild<QLineEdit *>(box)) {
@@ -328,7 +328,7 @@ TFrmParam::TFrmParam(Settings &settings, const QString &programFolder, QWidget *
     connect(help, &QPushButton::clicked, this, &TFrmParam::BHelpClick);
     connect(&m_model, &ParamDialogModel::changed, this, &TFrmParam::repaint);
     connect(&m_model, &ParamDialogModel::valuesClamped, this, [this](const QStringList &keys) {
-        m_clampNotice->setText(displayText(m_msgClamped->text().arg(keys.join(QStringLiteral(", ")))));
+        m_clampNotice->setText(displayText(clampedMessage(keys)));
     });
 
     m_model.FormCreate();
@@ -392,7 +392,7 @@ void TFrmParam::BHelpClick()
 {
     const bool onTop = KeepOnTop::isOnTop(this);
     KeepOnTop::apply(this, false);
-    QMessageBox box(QMessageBox::Information, windowTitle(), displayText(m_msgHelp->text()),
+    QMessageBox box(QMessageBox::Information, windowTitle(), displayText(message("LMsgHelp")),
                     QMessageBox::Ok, this);
     box.setObjectName(QStringLiteral("HelpMessage"));
     box.exec();
@@ -440,4 +440,18 @@ void TFrmParam::repaint()
     setTextIfChanged(m_gameHost, m.boxes().gameHost);
     setTextIfChanged(m_updateHost, m.boxes().updateHost);
     m_painting = false;
+}
+
+QString TFrmParam::message(const char *name) const
+{
+    for (const Message &m : kMessages) {
+        if (qstrcmp(m.name, name) == 0)
+            return windowText(objectName(), QLatin1String(name), QString::fromUtf8(m.text));
+    }
+    return {};
+}
+
+QString TFrmParam::clampedMessage(const QStringList &keys) const
+{
+    return message("LMsgClamped").arg(keys.join(QStringLiteral(", ")));
 }

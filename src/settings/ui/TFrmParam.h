@@ -33,12 +33,15 @@ public:
 
     QSlider *formulaSlider(int skill) const { return m_sliders[skill]; }
     QTabWidget *pages() const { return m_pages; }
+    // "Values brought back inside 0..100: …", in the language in force.
+    QString clampedMessage(const QStringList &keys) const;
 
 protected:
     void showEvent(QShowEvent *event) override;
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    QString message(const char *name) const;
     void repaint();
     void BHelpClick();
     void save(bool close);
@@ -75,8 +78,5 @@ private:
     QLabel *m_hostNotice = nullptr;
     int m_onlinePage = -1;
     // Message texts kept as hidden labels, so that the language files translate them.
-    QLabel *m_msgClamped = nullptr;
-    QLabel *m_msgHelp = nullptr;
-    QLabel *m_msgBadHost = nullptr;
     QList<QList<QLabel *>> m_alignedColumns;
 };

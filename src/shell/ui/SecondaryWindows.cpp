@@ -1,11 +1,10 @@
 #include "shell/ui/SecondaryWindows.h"
 
 #include "platform/ui/KeepOnTop.h"
-#include "shell/LanguageFile.h"
 #include "shell/ui/WidgetLanguageApplier.h"
 
-SecondaryWindows::SecondaryWindows(QWidget *mainWindow, QString resourceFolder)
-    : m_main(mainWindow), m_resourceFolder(std::move(resourceFolder))
+SecondaryWindows::SecondaryWindows(QWidget *mainWindow, const LanguageCatalog &language)
+    : m_main(mainWindow), m_language(language)
 {
 }
 
@@ -15,19 +14,13 @@ void SecondaryWindows::add(QWidget *window)
         return;
     m_windows << window;
     KeepOnTop::apply(window, isOnTop());
+    WidgetLanguageApplier::attach(window, m_language);
 }
 
-void SecondaryWindows::addSpeaking(QWidget *window, const QString &language)
+void SecondaryWindows::addSpeaking(QWidget *window)
 {
     m_windows << window;
-    speak(window, language);
-}
-
-void SecondaryWindows::speak(QWidget *window, const QString &language) const
-{
-    const QString path = LanguageFile::languageFilePath(m_resourceFolder, language);
-    if (!path.isEmpty())
-        WidgetLanguageApplier::apply(LanguageFile(path), {window});
+    WidgetLanguageApplier::attach(window, m_language);
 }
 
 bool SecondaryWindows::isOnTop() const { return KeepOnTop::isOnTop(m_main); }

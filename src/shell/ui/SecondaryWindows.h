@@ -4,19 +4,19 @@
 #include <QString>
 #include <QWidget>
 
+class LanguageCatalog;
+
 // The windows that open over the main window: they keep on top with it, close with it, and
 // speak the language it speaks, also when they are created after the language was loaded.
 class SecondaryWindows {
 public:
-    // resourceFolder: where the language files are.
-    SecondaryWindows(QWidget *mainWindow, QString resourceFolder);
+    SecondaryWindows(QWidget *mainWindow, const LanguageCatalog &language);
 
-    // A window handed over by the start-up sequence: it takes the keep-on-top state now.
+    // A window handed over by the start-up sequence: it takes the keep-on-top state now, and
+    // speaks the main window's language from now on.
     void add(QWidget *window);
-    // A window the main window creates on first use: it takes the language now.
-    void addSpeaking(QWidget *window, const QString &language);
-    // The language file's texts on the window; nothing when the name has no file.
-    void speak(QWidget *window, const QString &language) const;
+    // A window the main window creates on first use: it takes the language now and follows it.
+    void addSpeaking(QWidget *window);
 
     bool isOnTop() const;
     void setOnTop(bool onTop);
@@ -26,6 +26,6 @@ public:
 
 private:
     QWidget *m_main;
-    QString m_resourceFolder;
+    const LanguageCatalog &m_language;
     QList<QPointer<QWidget>> m_windows;
 };

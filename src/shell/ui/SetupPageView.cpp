@@ -1,7 +1,7 @@
 #include "shell/ui/SetupPageView.h"
 
 #include "common/ui/ErrorHandler.h"
-#include "evaluation/NameTables.h"
+#include "common/LanguageTexts.h"
 #include "lineup/BoardControls.h"
 
 #include <QButtonGroup>
@@ -43,12 +43,12 @@ const OptionRow kOptionRows[] = {
     {Board::RecalculTous, "Tout recalculer"},
 };
 
-// Message texts kept as hidden labels, so that the language files translate them.
-struct HiddenText {
+// The main window's messages, by the names the language files give them under "Form1".
+struct Message {
     const char *name;
     const char *text;
 };
-const HiddenText kHiddenTexts[] = {
+const Message kMessages[] = {
     {"LMsgNoDataFolder", "Dossier des données introuvable (%1) : le terrain reste vide."},
     {"LMsgNoPlayersFile", "Fichier des joueurs introuvable (%1) : le terrain reste vide."},
     {"LMsgPlacesVides", "Aucun joueur disponible pour : %1"},
@@ -78,7 +78,6 @@ SetupPageView::SetupPageView(Board &board, QWidget *parent) : QWidget(parent), m
     createOptions();
     createFormation();
     createConditions();
-    createHiddenTexts();
     connect(&m_board, &Board::changed, this, &SetupPageView::repaint);
 }
 
@@ -189,34 +188,15 @@ void SetupPageView::createConditions()
     grid->setColumnStretch(4, 1);
 }
 
-void SetupPageView::createHiddenTexts()
-{
-    // Word tables a language file translates by these names; never shown.
-    for (int t = NameTables::Levels; t <= NameTables::Specialty; ++t) {
-        auto *list = new QComboBox(this);
-        list->setObjectName(NameTables::boxName(static_cast<NameTables::Table>(t)));
-        list->hide();
-        m_lookupLists << list;
-    }
-    for (const HiddenText &hidden : kHiddenTexts) {
-        auto *label = new QLabel(QString::fromUtf8(hidden.text), this);
-        label->setObjectName(QLatin1String(hidden.name));
-        label->hide();
-    }
-}
-
 QRect SetupPageView::conditionsGeometry() const { return m_conditions->geometry(); }
-
-void SetupPageView::refreshLookupLists()
-{
-    for (QComboBox *list : std::as_const(m_lookupLists))
-        setItemsIfChanged(list, NameTables::instance().items(list->objectName()));
-}
 
 QString SetupPageView::messageText(const char *name) const
 {
-    const auto *label = findChild<QLabel *>(QLatin1String(name), Qt::FindDirectChildrenOnly);
-    return label ? label->text() : QString();
+    for (const Message &message : kMessages) {
+        if (qstrcmp(message.name, name) == 0)
+            return windowText(QStringLiteral("Form1"), QLatin1String(name), QString::fromUtf8(message.text));
+    }
+    return {};
 }
 
 void SetupPageView::repaint()

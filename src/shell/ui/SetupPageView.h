@@ -23,9 +23,7 @@ public:
 
     // The match conditions' box: the board buttons stand under it on this page.
     QRect conditionsGeometry() const;
-    // The word tables again from the name tables, after a language change.
-    void refreshLookupLists();
-    // A message text kept here, as the language file left it: LMsgNoDataFolder, LMsgOptimum, …
+    // A main window message in the language in force: LMsgNoDataFolder, LMsgOptimum, …
     QString messageText(const char *name) const;
 
     void repaint();
@@ -34,7 +32,6 @@ private:
     void createOptions();
     void createFormation();
     void createConditions();
-    void createHiddenTexts();
 
     Board &m_board;
     QComboBox *m_ordreCalc = nullptr;
@@ -43,5 +40,4 @@ private:
     QTabBar *m_tabDispo = nullptr;
     QButtonGroup *m_dispositions = nullptr;
     QGroupBox *m_conditions = nullptr;
-    QList<QComboBox *> m_lookupLists;
 };

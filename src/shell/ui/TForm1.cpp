@@ -69,7 +69,7 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
 }
 
 TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
-    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.paths().resourceFolder()),
+    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.language()),
       m_open(DesktopOpen::opener())
 {
     setObjectName(QStringLiteral("Form1"));
@@ -100,7 +100,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     });
     m_calcule->setEnabled(m_model.calculeEnabled());
     m_setup->repaint();
-    refreshLookupLists();
+    WidgetLanguageApplier::attach(this, m_model.language());
 }
 
 TForm1::~TForm1() = default;
@@ -309,7 +309,6 @@ void TForm1::FormShow()
 
         loadLanguage();
         m_model.startUp();
-        refreshLookupLists();
         reportMissingData();
         // What the start mended in the folders is said once, beside what the data report said.
         const QString mended = m_model.tidy().notices().join(QLatin1Char(' '));
@@ -325,21 +324,14 @@ void TForm1::FormShow()
 
 void TForm1::loadLanguage()
 {
-    const QString name = m_model.settings().langue();
-    m_loadedLanguage = name;
-    const QString path = LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name);
+    m_loadedLanguage = m_model.settings().langue();
     // No such file (an empty name, a name already ending in ".lng"): the texts stay as they are.
-    LanguageFile file;
-    if (!path.isEmpty() && file.load(path)) {
-        LanguageFile::followQtTranslations(path);
-        m_model.applyLanguage(file);
-        WidgetLanguageApplier::apply(file, m_windows.all());
-    }
+    // The windows follow the catalog themselves.
+    m_model.loadLanguage();
     // The first language of a run comes before the board is filled; a later change keeps the
     // lineup the manager composed and only shows it in the new words.
     if (!m_startUpDone)
         m_model.board().edit()->reset();
-    refreshLookupLists();
     m_status->setVersionText(QStringLiteral("SQW version ") + ProgramInfo::version() + m_setup->messageText("LMsgNotice"));
     // Without a session the panel says so in the new language; a session's own text stays
     // until the session next changes it.
@@ -395,7 +387,6 @@ void TForm1::reportMissingData()
     }
 }
 
-void TForm1::refreshLookupLists() { m_setup->refreshLookupLists(); }
 
 // ---- commands ---------------------------------------------------------------------------------
 
@@ -478,10 +469,9 @@ TFrmParam *TForm1::paramDialog()
         };
         connect(&m_paramDialog->model(), &ParamDialogModel::saved, this, &TForm1::applySavedSettings);
         connect(&m_paramDialog->model(), &ParamDialogModel::valuesClamped, this, [this](const QStringList &keys) {
-            showStatusMessage(m_paramDialog->findChild<QLabel *>(QStringLiteral("LMsgClamped"))->text().arg(
-                keys.join(QStringLiteral(", "))));
+            showStatusMessage(m_paramDialog->clampedMessage(keys));
         });
-        m_windows.addSpeaking(m_paramDialog, m_loadedLanguage);
+        m_windows.addSpeaking(m_paramDialog);
     }
     return m_paramDialog;
 }
@@ -522,8 +512,20 @@ void TForm1::reloadAfterSettings(bool language)
 void TForm1::runSetupWizard()
 {
     TFConfiguration wizard(m_model.settings(), m_model.paths().resourceFolder(), this);
-    // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
-    auto speak = [this, &wizard](const QString &name) { m_windows.speak(&wizard, name); };
+    // The wizard speaks the stored language, and the one the user picks as soon as it is picked
+    // (before it is stored, so that file is read for the wizard alone).
+    auto speak = [this, &wizard](const QString &name) {
+        auto preview = std::make_shared<LanguageFile>(
+            LanguageFile::languageFilePath(m_model.paths().resourceFolder(), name));
+        if (!preview->isLoaded())
+            return;
+        WidgetLanguageApplier::apply(*preview, {&wizard});
+        wizard.setMessageSource([preview](const QString &window, const QString &component) -> std::optional<QString> {
+            bool found = false;
+            QString text = preview->componentText(window, component, QStringLiteral("Caption"), &found);
+            return found ? std::optional<QString>(std::move(text)) : std::nullopt;
+        });
+    };
     speak(m_model.settings().langue());
     connect(&wizard, &TFConfiguration::languageChosen, &wizard, speak);
     KeepOnTop::apply(&wizard, isOnTop());
@@ -546,13 +548,11 @@ TFApropos *TForm1::aboutWindow()
                                         ErrorHandler::report(message);
                                 },
                                 this);
+        // It speaks the current language from now on. A missing file is told at the end of the
+        // start-up, in the user's language.
         m_windows.add(m_about);
-        // A missing file is told at the end of the start-up, in the user's language. Created
-        // after the start-up's language change, it takes the current language now.
         if (!m_startUpDone)
             m_aboutProblems = true;
-        else
-            m_windows.speak(m_about, m_model.settings().langue());
     }
     return m_about;
 }
@@ -721,7 +721,7 @@ TFrmConnect *TForm1::connectDialog()
         m_connectDialog->stepSink = [this](const QString &text) { m_status->setStepText(text); };
         // Each run in the dialog lights the lamp, also one after an earlier failure put it out.
         m_connectDialog->busySink = [this](bool busy) { m_status->setBusy(busy); };
-        m_windows.addSpeaking(m_connectDialog, m_model.settings().langue());
+        m_windows.addSpeaking(m_connectDialog);
     }
     return m_connectDialog;
 }

@@ -87,7 +87,6 @@ private:
     void onRosterLoaded();
     void registerHotKey();
     void reportMissingData();
-    void refreshLookupLists();
 
     // ---- commands ----
     void CalculeExecute();

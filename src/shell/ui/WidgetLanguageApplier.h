@@ -4,6 +4,7 @@
 #include <QString>
 
 class Board;
+class LanguageCatalog;
 class LanguageFile;
 class QObject;
 class QWidget;
@@ -37,10 +38,10 @@ public:
     // One window from one element.
     static int applyWindow(QWidget *window, const QDomElement &element);
 
-    // The whole language change: loads the file, then applies the vocabulary, the name tables
-    // and the board's item lists (board may be null) and the windows. False, with nothing
-    // changed, when the file is missing, unreadable or malformed. The caller resets the board.
-    static bool applyLanguageFile(const QString &path, const QList<QWidget *> &windows, Board *board);
+    // The window speaks the catalog's language from now on: its texts now, when a language is
+    // loaded, and again at every change of language while the window lives.
+    static void attach(QWidget *window, const LanguageCatalog &catalog);
+
 
     // A hint "short|long": the short part becomes the tool tip, the long part the status bar
     // text; a hint without the bar is both. False when the object is neither action nor widget.

@@ -1,4 +1,4 @@
-#include "evaluation/NameTables.h"
+#include "common/NameTables.h"
 
 namespace {
 
@@ -43,12 +43,6 @@ QStringList defaultItems(NameTables::Table table)
 }
 
 } // namespace
-
-NameTables &NameTables::instance()
-{
-    static NameTables tables;
-    return tables;
-}
 
 NameTables::NameTables()
 {

@@ -5,12 +5,13 @@
 // The word lists that turn coded player attributes into text: level names (0..20),
 // agreeability, aggressiveness, honesty, specialty and trainer type. Each list starts with
 // its French texts and a language file may replace it, by the name of the hidden box that
-// carries it on the main window. A code outside a list gives an empty word. Process-wide.
+// carries it on the main window. A code outside a list gives an empty word. The lists in force
+// are those of the language the program speaks (see LanguageTexts).
 class NameTables {
 public:
     enum Table { Levels, Agreeability, Aggressiveness, Honesty, Specialty, TrainerTypes };
 
-    static NameTables &instance();
+    NameTables(); // the French lists
 
     // The word of a code; empty when the code is outside the list.
     QString word(Table table, int code) const;
@@ -33,10 +34,9 @@ public:
     bool setItem(const QString &boxName, int index, const QString &value);
     QStringList items(const QString &boxName) const; // empty for an unknown name
 
-    void resetToDefaults(); // program start; tests
+    void resetToDefaults();
 
 private:
-    NameTables();
     static constexpr int kTableCount = 6;
     QStringList m_lists[kTableCount];
 };
