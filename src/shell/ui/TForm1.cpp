@@ -432,12 +432,11 @@ void TForm1::OptimumExecute()
         QApplication::restoreOverrideCursor();
         if (!outcome.found)
             return;
-        const double e = m_model.board().figures().E;
         auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
         // The proven message has no place for the bound: give each text only what it shows.
-        const QString reached = QString::number(e);
-        const QString overBoard = gain(e - outcome.startEvaluation);
-        const QString overCalcule = gain(e - outcome.greedyEvaluation);
+        const QString reached = QString::number(outcome.evaluation);
+        const QString overBoard = gain(outcome.gainOverBoard());
+        const QString overCalcule = gain(outcome.gainOverCalcule());
         QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)
                                          : m_setup->messageText("LMsgOptimumOpen").arg(reached, overBoard, overCalcule,
                                                                         QString::number(outcome.bound));
