@@ -12,10 +12,10 @@
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
 #include "common/Vocabulary.h"
+#include "shell/ui/MainPages.h"
 #include "shell/ui/MainStatusBar.h"
 #include "shell/ui/SecondaryWindows.h"
 #include "shell/ui/SetupPageView.h"
-#include "shell/ui/DragHoverTabs.h"
 #include "common/ui/ErrorHandler.h"
 #include "online/OnlineRun.h"
 #include "online/ui/TFrmConnect.h"
@@ -34,18 +34,13 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QGroupBox>
 #include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
 #include <QLineEdit>
-#include <QTabBar>
-#include <QTabWidget>
 #include <QTimer>
-#include <QToolBar>
-#include <QVBoxLayout>
 
 namespace {
 
@@ -90,7 +85,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
 
     connect(&m_model, &MainModel::busyChanged, this, &TForm1::setBusy);
     connect(&m_model, &MainModel::commandStateChanged, this,
-            [this] { m_calcule->setEnabled(m_model.calculeEnabled()); });
+            [this] { m_actions.calcule->setEnabled(m_model.calculeEnabled()); });
     connect(&m_model, &MainModel::startUpVersionChecked, this, &TForm1::onVersionChecked);
     connect(&m_model, &MainModel::startUpRosterLoaded, this, &TForm1::onRosterLoaded);
     // A lost setting is never silent.
@@ -98,7 +93,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
         showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
                               .arg(key, QDir::toNativeSeparators(m_model.settings().path())));
     });
-    m_calcule->setEnabled(m_model.calculeEnabled());
+    m_actions.calcule->setEnabled(m_model.calculeEnabled());
     m_setup->repaint();
     refreshLookupLists();
 }
@@ -107,149 +102,31 @@ TForm1::~TForm1() = default;
 
 // ---- building ---------------------------------------------------------------------------------
 
-// The commands: menus, tool bar and hints from one table. The captions and hints are the French
-// texts the language file translates by the object name; the tool bar picture is
-// img/tb_<name>.png of the resource folder.
 void TForm1::createActions()
 {
-    enum Menu { Fichier, Internet, Action, Options, Aide };
-    static const struct {
-        const char *name;
-        const char *title;
-    } kMenus[] = {{"Fichier1", "&Fichier"}, {"Internet1", "&Internet"}, {"Action1", "A&ction"},
-                  {"Options1", "&Options"}, {"Aide1", "&Aide"}};
-    constexpr int kNoGroup = -1;
-    struct Row {
-        const char *name;
-        const char *caption;
-        const char *hint;
-        Menu menu;
-        bool separatorBefore; // in the menu
-        int toolGroup;        // tool bar groups stand apart, in their order
-        QAction *TForm1::*member;
-        void (TForm1::*run)();
-    };
-    static const Row kRows[] = {
-        {"quitter", "&Quitter", "", Fichier, true, 0, nullptr, &TForm1::quitterExecute},
-        {"download", "&Télécharger fichier KDX", "Télécharger fichier KDX|téléchargement fichier KDX", Internet, false,
-         0, &TForm1::m_download, &TForm1::downloadExecute},
-        {"Calcule", "Calcule", "calcule la meilleure équipe", Action, false, 2, &TForm1::m_calcule,
-         &TForm1::CalculeExecute},
-        {"Optimum", "Composition optimale", "la composition d'évaluation la plus haute, prouvée", Action, false, 2,
-         &TForm1::m_optimum, &TForm1::OptimumExecute},
-        {"Test", "Tests", "", Action, false, 2, nullptr, &TForm1::TestExecute},
-        {"RechargeCompoXML", "&Recharge XML", "", Action, false, kNoGroup, &TForm1::m_recharge,
-         &TForm1::RechargeCompoXMLExecute},
-        // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
-        {"OnTop", "Toujours &Visible", "", Options, false, kNoGroup, &TForm1::m_onTop, &TForm1::OnTopExecute},
-        {"Parameters", "&Paramètres", "", Options, true, 1, nullptr, &TForm1::ParametersExecute},
-        {"Apropos", "A &Propos de...", "A propos de ...|A Propos de...", Aide, false, 3, nullptr,
-         &TForm1::AproposExecute},
-        {"Check_Updates", "Rechercher les mises à &jour", "Rechercher les mises à jour", Aide, false, 3,
-         &TForm1::m_checkUpdates, &TForm1::Check_UpdatesExecute},
-        {"DocVelmorra", "Doc. Velmorra", "", Aide, false, 3, nullptr, &TForm1::DocVelmorraExecute},
-    };
-
-    QMenuBar *bar = menuBar();
-    bar->setObjectName(QStringLiteral("MainMenu1"));
-    QMenu *menus[std::size(kMenus)] = {};
-    QList<QAction *> groups[4];
-    for (const Row &row : kRows) {
-        auto *action = new QAction(QString::fromUtf8(row.caption), this);
-        action->setObjectName(QLatin1String(row.name));
-        if (*row.hint)
-            WidgetLanguageApplier::setHint(action, QString::fromUtf8(row.hint));
-        // A missing picture leaves the button without an icon; the tool tip still names it.
-        const QString icon = m_model.paths().resourcePath(QStringLiteral("img/tb_%1.png").arg(QLatin1String(row.name)));
-        if (QFile::exists(icon))
-            action->setIcon(QIcon(icon));
-        if (row.member)
-            this->*row.member = action;
-        connect(action, &QAction::triggered, this, row.run);
-
-        QMenu *&menu = menus[row.menu];
-        if (!menu) {
-            menu = bar->addMenu(QString::fromUtf8(kMenus[row.menu].title));
-            menu->setObjectName(QLatin1String(kMenus[row.menu].name));
-        }
-        if (row.separatorBefore)
-            menu->addSeparator();
-        menu->addAction(action);
-        if (row.toolGroup != kNoGroup)
-            groups[row.toolGroup] << action;
-    }
-    m_onTop->setCheckable(true);
-    connect(m_calcule, &QAction::changed, this, [this] { m_optimum->setEnabled(m_calcule->isEnabled()); });
-
-    auto *toolBar = new QToolBar(this);
-    toolBar->setObjectName(QStringLiteral("ActionToolBar1"));
-    toolBar->setMovable(false);
-    toolBar->setFloatable(false);
-    toolBar->setToolButtonStyle(Qt::ToolButtonIconOnly);
-    toolBar->setIconSize(QSize(20, 20));
-    toolBar->setContextMenuPolicy(Qt::PreventContextMenu);
-    for (const QList<QAction *> &group : groups) {
-        if (!toolBar->actions().isEmpty())
-            toolBar->addSeparator();
-        toolBar->addActions(group);
-    }
-    addToolBar(Qt::TopToolBarArea, toolBar);
-    setContextMenuPolicy(Qt::NoContextMenu);
+    m_actions = MainActions::create(this, m_model.paths());
+    connect(m_actions.quitter, &QAction::triggered, this, &TForm1::quitterExecute);
+    connect(m_actions.download, &QAction::triggered, this, &TForm1::downloadExecute);
+    connect(m_actions.calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
+    connect(m_actions.optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
+    connect(m_actions.test, &QAction::triggered, this, &TForm1::TestExecute);
+    connect(m_actions.recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
+    connect(m_actions.onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
+    connect(m_actions.parameters, &QAction::triggered, this, &TForm1::ParametersExecute);
+    connect(m_actions.apropos, &QAction::triggered, this, &TForm1::AproposExecute);
+    connect(m_actions.checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
+    connect(m_actions.docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
 }
 
 void TForm1::createPages()
 {
-    m_pages = new QTabWidget(this);
-    m_pages->setObjectName(QStringLiteral("PageControl"));
-    m_pages->setDocumentMode(false);
-
-    // "Equipe": the pitch, the substitutes under it, the team figures beside it.
-    m_tabEquipe = new QWidget;
-    m_tabEquipe->setObjectName(QStringLiteral("TabEquipe"));
-    m_boardView = new LineupBoardView(m_model.board(), m_model.paths().resourcePath(QStringLiteral("img/")), m_tabEquipe);
-    // The view puts the substitutes under the pitch (same left edge) and the figures at its
-    // right, on this page; the figures and the buttons then follow the active page.
-    m_pinfosPos = m_boardView->infoPanel()->pos();
-    m_boardButtonsPos = QPoint(m_boardView->clearButton()->x(), m_boardView->calculeButton()->y());
-    m_boardButtonsStep = m_boardView->optimumButton()->y() - m_boardView->calculeButton()->y();
-    WidgetLanguageApplier::setHint(m_boardView->calculeButton(), QStringLiteral("calcule la meilleure équipe"));
-    WidgetLanguageApplier::setHint(m_boardView->optimumButton(),
-                                   QStringLiteral("la composition d'évaluation la plus haute, prouvée"));
-    connect(m_boardView, &LineupBoardView::calculeRequested, m_calcule, &QAction::trigger);
-    connect(m_boardView, &LineupBoardView::optimumRequested, m_optimum, &QAction::trigger);
-    connect(m_optimum, &QAction::changed, this,
-            [this] { m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled()); });
-    connect(m_boardView, &LineupBoardView::rechargeRequested, m_recharge, &QAction::trigger);
-    connect(m_calcule, &QAction::changed, this,
-            [this] { m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled()); });
-    m_boardView->calculeButton()->setEnabled(m_calcule->isEnabled());
-    m_boardView->optimumButton()->setEnabled(m_optimum->isEnabled());
-    m_pages->addTab(m_tabEquipe, QStringLiteral("Equipe"));
-
-    m_setup = new SetupPageView(m_model.board());
-    m_pages->addTab(m_setup, QStringLiteral("Paramètres de calcul"));
-
-    // "Joueurs": the roster list fills the page.
-    m_tabJoueurs = new QWidget;
-    m_tabJoueurs->setObjectName(QStringLiteral("TabJoueurs"));
-    auto *joueursLayout = new QVBoxLayout(m_tabJoueurs);
-    joueursLayout->setContentsMargins(4, 4, 4, 4);
-    auto *gbJoueurs = new QGroupBox(QStringLiteral("Joueurs"), m_tabJoueurs);
-    gbJoueurs->setObjectName(QStringLiteral("GbJoueurs"));
-    auto *listLayout = new QVBoxLayout(gbJoueurs);
-    listLayout->setContentsMargins(4, 4, 4, 4);
-    m_rosterView = new RosterListView(m_model.rosterModel(), gbJoueurs);
-    listLayout->addWidget(m_rosterView);
-    joueursLayout->addWidget(gbJoueurs);
+    m_pages = new MainPages(m_model, this);
+    m_boardView = m_pages->boardView();
+    m_setup = m_pages->setup();
+    m_rosterView = m_pages->rosterView();
+    m_pages->connectBoardButtons(m_actions);
     connect(m_rosterView, &RosterListView::detailRequested, this, &TForm1::showDetail);
-    m_pages->addTab(m_tabJoueurs, QStringLiteral("Joueurs"));
-    // A roster row dragged over "Equipe" opens the board, where it can be dropped.
-    new DragHoverTabs(m_pages->tabBar());
-
     setCentralWidget(m_pages);
-    connect(m_pages, &QTabWidget::currentChanged, this,
-            [this](int index) { ErrorHandler::guarded([this, index] { PageControlChange(index); }); });
-    PageControlChange(m_pages->currentIndex());
 }
 
 void TForm1::createStatusBar()
@@ -287,7 +164,7 @@ void TForm1::closeEvent(QCloseEvent *event)
 void TForm1::FormShow()
 {
     ErrorHandler::guarded([this] {
-        m_pages->setCurrentWidget(m_tabEquipe);
+        m_pages->showEquipe();
 
         // First run: the setup wizard, then the marker is taken away whatever the wizard's
         // end, so that it asks only once.
@@ -370,7 +247,7 @@ void TForm1::registerHotKey()
     if (!m_hotKey) {
         m_hotKey = new GlobalHotKey(this);
         m_hotKey->setObjectName(QStringLiteral("HotKey"));
-        connect(m_hotKey, &GlobalHotKey::activated, m_calcule, &QAction::trigger);
+        connect(m_hotKey, &GlobalHotKey::activated, m_actions.calcule, &QAction::trigger);
     }
     // System-wide where the desktop allows it; a standard editing shortcut such as the
     // default Ctrl+C works only inside the program's windows. A text naming no combination
@@ -403,7 +280,7 @@ void TForm1::CalculeExecute()
 {
     ErrorHandler::guarded([this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_pages->setCurrentWidget(m_tabEquipe);
+        m_pages->showEquipe();
         setBusy(true);
         const Board::CalculeResult result = m_model.calcule();
         setBusy(false);
@@ -425,7 +302,7 @@ void TForm1::OptimumExecute()
 {
     ErrorHandler::guarded([this] {
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_pages->setCurrentWidget(m_tabEquipe);
+        m_pages->showEquipe();
         setBusy(true);
         const MainModel::OptimumOutcome outcome = m_model.optimalLineup();
         setBusy(false);
@@ -462,7 +339,7 @@ void TForm1::RechargeCompoXMLExecute()
 void TForm1::OnTopExecute()
 {
     // triggered has already turned the mark.
-    ErrorHandler::guarded([this] { setOnTop(m_onTop->isChecked(), true); });
+    ErrorHandler::guarded([this] { setOnTop(m_actions.onTop->isChecked(), true); });
 }
 
 // ---- settings ---------------------------------------------------------------------------------
@@ -471,7 +348,7 @@ TFrmParam *TForm1::paramDialog()
 {
     if (!m_paramDialog) {
         m_paramDialog = new TFrmParam(m_model.settings(), m_model.paths().resourceFolder(), this);
-        m_paramDialog->onTopSource = [this] { return m_onTop->isChecked(); };
+        m_paramDialog->onTopSource = [this] { return m_actions.onTop->isChecked(); };
         m_paramDialog->hotKeySource = [this] {
             return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
         };
@@ -580,7 +457,7 @@ void TForm1::DocVelmorraExecute()
 void TForm1::Check_UpdatesExecute()
 {
     // The download keeps the windows alive: one check at a time.
-    m_checkUpdates->setEnabled(false);
+    m_actions.checkUpdates->setEnabled(false);
     KeepOnTop::apply(this, false);
     setBusy(true);
     ErrorHandler::guarded([this] {
@@ -605,9 +482,9 @@ void TForm1::Check_UpdatesExecute()
         if (minimise)
             showMinimized();
     });
-    KeepOnTop::apply(this, m_onTop->isChecked());
+    KeepOnTop::apply(this, m_actions.onTop->isChecked());
     setBusy(false);
-    m_checkUpdates->setEnabled(true);
+    m_actions.checkUpdates->setEnabled(true);
 }
 
 void TForm1::showDetail(int record)
@@ -617,47 +494,6 @@ void TForm1::showDetail(int record)
             m_playerDetail->showPlayer(record);
     });
 }
-
-// ---- pages ------------------------------------------------------------------------------------
-
-void TForm1::PageControlChange(int index)
-{
-    QWidget *page = m_pages->widget(index);
-    QWidget *pinfos = m_boardView->infoPanel();
-    if (page != m_tabEquipe && page != m_setup)
-        return; // the roster page moves nothing
-    // The figures keep their place at the right of the page.
-    const bool shown = !pinfos->isHidden();
-    if (pinfos->parentWidget() != page)
-        pinfos->setParent(page);
-    pinfos->move(m_pinfosPos);
-    pinfos->setVisible(shown);
-    if (page == m_tabEquipe) {
-        placeBoardButtons(m_boardView, m_boardButtonsPos);
-    } else {
-        // Under the match conditions, right-aligned with them.
-        const QRect conditions = m_setup->conditionsGeometry();
-        placeBoardButtons(m_setup, QPoint(conditions.right() + 1 - m_boardView->clearButton()->width(),
-                                             conditions.bottom() + 12));
-    }
-}
-
-void TForm1::placeBoardButtons(QWidget *parent, QPoint calculePos)
-{
-    QPushButton *buttons[4] = {m_boardView->calculeButton(), m_boardView->optimumButton(),
-                               m_boardView->rechargeButton(), m_boardView->clearButton()};
-    const int step = m_boardButtonsStep;
-    for (int i = 0; i < 4; ++i) {
-        if (buttons[i]->parentWidget() != parent)
-            buttons[i]->setParent(parent);
-        // "Calcule", the optimal lineup and "Recharge XML" stand on the left edge of "Clear".
-        buttons[i]->move(calculePos.x(), calculePos.y() + i * step);
-        buttons[i]->show();
-        buttons[i]->raise();
-    }
-}
-
-// ---- views of the Board -----------------------------------------------------------------------
 
 // ---- window state -----------------------------------------------------------------------------
 
@@ -684,8 +520,8 @@ bool TForm1::isOnTop() const { return m_windows.isOnTop(); }
 void TForm1::setOnTop(bool onTop, bool store)
 {
     {
-        const QSignalBlocker block(m_onTop);
-        m_onTop->setChecked(onTop);
+        const QSignalBlocker block(m_actions.onTop);
+        m_actions.onTop->setChecked(onTop);
     }
     m_windows.setOnTop(onTop);
     if (store)
@@ -731,7 +567,7 @@ void TForm1::downloadExecute()
 {
     if (OnlineRun::underWay())
         return;
-    m_download->setEnabled(false);
+    m_actions.download->setEnabled(false);
     m_status->setBusy(true);
     m_status->setStepReason(QString());
     TFrmConnect *dialog = nullptr;
@@ -747,7 +583,7 @@ void TForm1::downloadExecute()
         if (!dialog->EPassword()->text().isEmpty()) {
             done = dialog->runDownload();
         } else {
-            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, m_onTop->isChecked());
+            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, m_actions.onTop->isChecked());
             done = dialog->exec() == QDialog::Accepted;
             if (done)
                 settings.setUserName(dialog->EUser()->text());
@@ -769,7 +605,7 @@ void TForm1::downloadExecute()
         m_status->setStepReason(dialog->lastFailure());
     }
     m_status->setBusy(false);
-    m_download->setEnabled(true);
+    m_actions.download->setEnabled(true);
 }
 
 void TForm1::logoutAtClose()

@@ -2,11 +2,11 @@
 #include "lineup/Board.h"
 #include "platform/DesktopOpener.h"
 #include "shell/MainModel.h"
+#include "shell/ui/MainActions.h"
 #include "shell/ui/SecondaryWindows.h"
 
 #include <QList>
 #include <QMainWindow>
-#include <QPoint>
 #include <QPointer>
 
 class TFApropos;
@@ -14,14 +14,9 @@ class TFrmConnect;
 class TFrmParam;
 class GlobalHotKey;
 class LineupBoardView;
+class MainPages;
 class MainStatusBar;
 class SetupPageView;
-class QAction;
-class QLabel;
-class QMenu;
-class QTabWidget;
-class QTimer;
-class QToolBar;
 class RosterListView;
 class TFPlayerDetail;
 class TFPlayerTest;
@@ -115,12 +110,6 @@ private:
     TFrmConnect *connectDialog();
     void logoutAtClose();
 
-    // ---- pages ----
-    void PageControlChange(int index);
-    // The three board buttons one above the other from calculePos, on parent.
-    void placeBoardButtons(QWidget *parent, QPoint calculePos);
-
-    // ---- views of the Board ----
     void showDetail(int record);
 
     void setOnTop(bool onTop, bool store);
@@ -131,24 +120,11 @@ private:
     MainModel m_model;
     SecondaryWindows m_windows;
 
-    QAction *m_download = nullptr;
-    QAction *m_calcule = nullptr;
-    QAction *m_optimum = nullptr;
-    QAction *m_recharge = nullptr;
-    QAction *m_onTop = nullptr;
-    QAction *m_checkUpdates = nullptr;
-
-    QTabWidget *m_pages = nullptr;
-    QWidget *m_tabEquipe = nullptr;
+    MainActions m_actions;
+    MainPages *m_pages = nullptr;
     SetupPageView *m_setup = nullptr;
-    QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
-    // Where the figures panel stands, and the board buttons on the pitch.
-    QPoint m_pinfosPos;
-    QPoint m_boardButtonsPos;
-    int m_boardButtonsStep = 31;
-
     MainStatusBar *m_status = nullptr;
 
     GlobalHotKey *m_hotKey = nullptr;
