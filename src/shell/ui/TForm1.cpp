@@ -1,36 +1,28 @@
 #include "shell/ui/TForm1.h"
-#include "common/ui/DisplayText.h"
 
+#include "common/Vocabulary.h"
+#include "common/ui/DisplayText.h"
+#include "common/ui/ErrorHandler.h"
 #include "evaluation/ui/RosterListView.h"
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
+#include "online/ui/TFrmConnect.h"
 #include "platform/ProgramInfo.h"
-#include "shell/LanguageFile.h"
-#include "shell/ui/WidgetLanguageApplier.h"
 #include "platform/ui/GlobalHotKey.h"
-#include "platform/ui/KeepOnTop.h"
-#include "common/Vocabulary.h"
+#include "shell/LanguageFile.h"
+#include "shell/ui/DownloadCommand.h"
+#include "shell/ui/HelpCommands.h"
 #include "shell/ui/MainPages.h"
 #include "shell/ui/MainStatusBar.h"
-#include "shell/ui/SecondaryWindows.h"
+#include "shell/ui/SettingsCommands.h"
 #include "shell/ui/SetupPageView.h"
-#include "common/ui/ErrorHandler.h"
-#include "online/OnlineRun.h"
-#include "online/ui/TFrmConnect.h"
-#include "about/AboutModel.h"
-#include "about/TmGetNewVer.h"
-#include "about/ui/MessageBoxPrompt.h"
-#include "about/ui/TFApropos.h"
-#include "platform/ui/DesktopOpen.h"
-#include "settings/ui/TFConfiguration.h"
-#include "settings/ui/TFrmParam.h"
+#include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
-#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -39,7 +31,6 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QScreen>
-#include <QLineEdit>
 #include <QTimer>
 
 namespace {
@@ -64,8 +55,7 @@ TForm1::TForm1(const QString &programFolder, QWidget *parent)
 }
 
 TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
-    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.paths().resourceFolder()),
-      m_open(DesktopOpen::opener())
+    : QMainWindow(parent), m_model(paths), m_windows(this, m_model.paths().resourceFolder())
 {
     setObjectName(QStringLiteral("Form1"));
     setWindowTitle(QStringLiteral("Squadwright"));
@@ -77,6 +67,7 @@ TForm1::TForm1(const ProgramPaths &paths, QWidget *parent)
     createActions();
     createPages();
     createStatusBar();
+    createCommands();
 
     // The client area below the menu bar is 841 x 563, as the board's pixel layout expects.
     setFixedSize(kClientWidth, kClientHeight + menuBar()->sizeHint().height());
@@ -106,16 +97,11 @@ void TForm1::createActions()
 {
     m_actions = MainActions::create(this, m_model.paths());
     connect(m_actions.quitter, &QAction::triggered, this, &TForm1::quitterExecute);
-    connect(m_actions.download, &QAction::triggered, this, &TForm1::downloadExecute);
     connect(m_actions.calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
     connect(m_actions.optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
     connect(m_actions.test, &QAction::triggered, this, &TForm1::TestExecute);
     connect(m_actions.recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
     connect(m_actions.onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
-    connect(m_actions.parameters, &QAction::triggered, this, &TForm1::ParametersExecute);
-    connect(m_actions.apropos, &QAction::triggered, this, &TForm1::AproposExecute);
-    connect(m_actions.checkUpdates, &QAction::triggered, this, &TForm1::Check_UpdatesExecute);
-    connect(m_actions.docVelmorra, &QAction::triggered, this, &TForm1::DocVelmorraExecute);
 }
 
 void TForm1::createPages()
@@ -135,6 +121,29 @@ void TForm1::createStatusBar()
     setStatusBar(m_status);
     m_status->setSessionText(vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")));
 }
+
+void TForm1::createCommands()
+{
+    const MainWindowParts parts{m_model, m_windows, *m_status, m_actions, this};
+    auto *download = new DownloadCommand(parts, [this] { return connectDialog(); });
+    m_settingsCommands = new SettingsCommands(parts, m_loadedLanguage, [this] {
+        return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
+    });
+    m_helpCommands = new HelpCommands(parts, [this] { return m_startUpDone; });
+    connect(m_actions.download, &QAction::triggered, download, &DownloadCommand::downloadExecute);
+    connect(m_actions.parameters, &QAction::triggered, m_settingsCommands, &SettingsCommands::ParametersExecute);
+    connect(m_settingsCommands, &SettingsCommands::settingsSaved, this, &TForm1::applySavedSettings);
+    connect(m_settingsCommands, &SettingsCommands::settingsLeft, this,
+            [this] { ErrorHandler::guarded([this] { reloadAfterSettings(false); }); });
+    connect(m_actions.apropos, &QAction::triggered, m_helpCommands,
+            [this] { m_helpCommands->AproposExecute(m_programDate); });
+    connect(m_actions.docVelmorra, &QAction::triggered, m_helpCommands, &HelpCommands::DocVelmorraExecute);
+    connect(m_actions.checkUpdates, &QAction::triggered, m_helpCommands, &HelpCommands::Check_UpdatesExecute);
+}
+
+TFApropos *TForm1::aboutWindow() { return m_helpCommands->aboutWindow(); }
+
+void TForm1::setDesktopOpener(DesktopOpener open) { m_helpCommands->setDesktopOpener(std::move(open)); }
 
 // ---- events -----------------------------------------------------------------------------------
 
@@ -171,7 +180,7 @@ void TForm1::FormShow()
         const QString marker = m_model.paths().markerFilePath();
         if (QFile::exists(marker)) {
             m_firstRunMarkerFound = true;
-            runSetupWizard();
+            m_settingsCommands->runSetupWizard();
             if (!QFile::remove(marker))
                 showStatusMessage(vocab(QStringLiteral("ERRORSETTINGSWRITE"))
                                       .arg(QFileInfo(marker).fileName(), QDir::toNativeSeparators(marker)));
@@ -188,13 +197,14 @@ void TForm1::FormShow()
         m_model.startUp();
         refreshLookupLists();
         reportMissingData();
-        // What the start mended in the folders is said once, beside what the data report said.
-        const QString mended = m_model.tidy().notices().join(QLatin1Char(' '));
-        if (!mended.isEmpty())
-            showStatusMessage(statusMessage().isEmpty() ? mended : statusMessage() + QStringLiteral(" — ") + mended);
-        if (m_aboutProblems && m_about && !m_about->loadProblems().isEmpty())
-            showStatusMessage(statusMessage().isEmpty() ? m_about->loadProblems()
-                                                      : statusMessage() + QStringLiteral(" — ") + m_about->loadProblems());
+        // What the start mended in the folders and what the about window could not read are said
+        // once, beside what the data report said.
+        auto addNotice = [this](const QString &notice) {
+            if (!notice.isEmpty())
+                showStatusMessage(statusMessage().isEmpty() ? notice : statusMessage() + QStringLiteral(" — ") + notice);
+        };
+        addNotice(m_model.tidy().notices().join(QLatin1Char(' ')));
+        addNotice(m_helpCommands->startUpProblems());
     });
     m_startUpDone = true;
     emit startUpFinished();
@@ -344,44 +354,12 @@ void TForm1::OnTopExecute()
 
 // ---- settings ---------------------------------------------------------------------------------
 
-TFrmParam *TForm1::paramDialog()
+void TForm1::applySavedSettings(bool onTop)
 {
-    if (!m_paramDialog) {
-        m_paramDialog = new TFrmParam(m_model.settings(), m_model.paths().resourceFolder(), this);
-        m_paramDialog->onTopSource = [this] { return m_actions.onTop->isChecked(); };
-        m_paramDialog->hotKeySource = [this] {
-            return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
-        };
-        connect(&m_paramDialog->model(), &ParamDialogModel::saved, this, &TForm1::applySavedSettings);
-        connect(&m_paramDialog->model(), &ParamDialogModel::valuesClamped, this, [this](const QStringList &keys) {
-            showStatusMessage(m_paramDialog->findChild<QLabel *>(QStringLiteral("LMsgClamped"))->text().arg(
-                keys.join(QStringLiteral(", "))));
-        });
-        m_windows.addSpeaking(m_paramDialog, m_loadedLanguage);
-    }
-    return m_paramDialog;
-}
-
-void TForm1::ParametersExecute()
-{
-    ErrorHandler::guarded([this] {
-        TFrmParam *dialog = paramDialog();
-        // With OK the saving has already brought everything up to date.
-        if (dialog->exec() != QDialog::Accepted)
-            reloadAfterSettings(false);
-    });
-}
-
-void TForm1::applySavedSettings()
-{
-    ErrorHandler::guarded([this] {
+    ErrorHandler::guarded([this, onTop] {
         registerHotKey();
-        setOnTop(m_paramDialog->model().boxes().onTop, true);
+        setOnTop(onTop, true);
         reloadAfterSettings(true);
-        if (m_paramDialog->isVisible()) {
-            m_paramDialog->raise();
-            m_paramDialog->activateWindow();
-        }
     });
 }
 
@@ -395,96 +373,9 @@ void TForm1::reloadAfterSettings(bool language)
     m_rosterView->fill();
 }
 
-void TForm1::runSetupWizard()
-{
-    TFConfiguration wizard(m_model.settings(), m_model.paths().resourceFolder(), this);
-    // The wizard speaks the stored language, and the one the user picks as soon as it is picked.
-    auto speak = [this, &wizard](const QString &name) { m_windows.speak(&wizard, name); };
-    speak(m_model.settings().langue());
-    connect(&wizard, &TFConfiguration::languageChosen, &wizard, speak);
-    KeepOnTop::apply(&wizard, isOnTop());
-    wizard.exec();
-}
-
 void TForm1::quitterExecute()
 {
     ErrorHandler::guarded([this] { close(); });
-}
-
-// ---- about, documentation, updates --------------------------------------------------------------
-
-TFApropos *TForm1::aboutWindow()
-{
-    if (!m_about) {
-        m_about = new TFApropos(m_model.paths().resourceFolder(), [this](const QUrl &url) { return m_open && m_open(url); },
-                                [this](const QString &message) {
-                                    if (m_startUpDone)
-                                        ErrorHandler::report(message);
-                                },
-                                this);
-        m_windows.add(m_about);
-        // A missing file is told at the end of the start-up, in the user's language. Created
-        // after the start-up's language change, it takes the current language now.
-        if (!m_startUpDone)
-            m_aboutProblems = true;
-        else
-            m_windows.speak(m_about, m_model.settings().langue());
-    }
-    return m_about;
-}
-
-void TForm1::AproposExecute()
-{
-    ErrorHandler::guarded([this] {
-        TFApropos *about = aboutWindow();
-        about->setProgramInfo(ProgramInfo::version(), m_programDate);
-        KeepOnTop::apply(about, isOnTop());
-        about->exec();
-    });
-}
-
-void TForm1::DocVelmorraExecute()
-{
-    ErrorHandler::guarded([this] {
-        const QString problem = AboutModel::openDocumentation(m_model.paths().resourceFolder(), m_model.settings().file(), m_open);
-        if (!problem.isEmpty())
-            showStatusMessage(problem);
-    });
-}
-
-// The question must not hide behind a window kept on top: the main window leaves the top while
-// the check runs and takes it back afterwards as the on-top command says.
-void TForm1::Check_UpdatesExecute()
-{
-    // The download keeps the windows alive: one check at a time.
-    m_actions.checkUpdates->setEnabled(false);
-    KeepOnTop::apply(this, false);
-    setBusy(true);
-    ErrorHandler::guarded([this] {
-        MessageBoxPrompt prompt(this);
-        TmGetNewVer check(prompt, m_open);
-        check.OnGetURL = [](TmGetNewVer &sender, const QString &currentVersion, const QString &) {
-            if (currentVersion != sender.ownVersion)
-                sender.DownloadDlg = true;
-        };
-        Settings &settings = m_model.settings();
-        const ProxySettings proxy = settings.proxySettings();
-        check.proxyHost = proxy.host;
-        check.proxyPort = proxy.port;
-        check.proxyUser = proxy.user;
-        check.proxyPassword = proxy.password;
-        bool minimise = false;
-        if (check.configure(settings.updateHost(), m_model.paths().versionFilePath()))
-            minimise = check.CheckForUpdate();
-        const QString message = check.outcomeMessage();
-        if (!message.isEmpty())
-            showStatusMessage(message);
-        if (minimise)
-            showMinimized();
-    });
-    KeepOnTop::apply(this, m_actions.onTop->isChecked());
-    setBusy(false);
-    m_actions.checkUpdates->setEnabled(true);
 }
 
 void TForm1::showDetail(int record)
@@ -559,53 +450,6 @@ TFrmConnect *TForm1::connectDialog()
         m_windows.addSpeaking(m_connectDialog, m_model.settings().langue());
     }
     return m_connectDialog;
-}
-
-// With a stored (or earlier typed) security code the run needs no dialog; otherwise the dialog
-// asks and runs it. Then the new roster and orders are shown. One run at a time.
-void TForm1::downloadExecute()
-{
-    if (OnlineRun::underWay())
-        return;
-    m_actions.download->setEnabled(false);
-    m_status->setBusy(true);
-    m_status->setStepReason(QString());
-    TFrmConnect *dialog = nullptr;
-    ErrorHandler::guarded([this, &dialog] {
-        dialog = connectDialog();
-        Settings &settings = m_model.settings();
-        const ProxySettings proxy = settings.proxySettings();
-        dialog->configure(settings.gameHost(), proxy.host, proxy.port, proxy.user, proxy.password);
-        dialog->EUser()->setText(settings.userName());
-        if (dialog->EPassword()->text().isEmpty())
-            dialog->EPassword()->setText(settings.securityPassword());
-        bool done = false;
-        if (!dialog->EPassword()->text().isEmpty()) {
-            done = dialog->runDownload();
-        } else {
-            dialog->setWindowFlag(Qt::WindowStaysOnTopHint, m_actions.onTop->isChecked());
-            done = dialog->exec() == QDialog::Accepted;
-            if (done)
-                settings.setUserName(dialog->EUser()->text());
-        }
-        if (!done)
-            return;
-        const DownloadResult &result = dialog->lastResult();
-        if (QFile::exists(result.playersPath))
-            m_model.chargePlayersXML(result.playersPath);
-        m_model.rechargeCompoXML();
-        if (!result.warnings.isEmpty())
-            showStatusMessage(result.warnings.join(QLatin1Char(' ')));
-    });
-    // A failure stays readable after its message and the dialog are gone: the step field names
-    // the failed step and tells the reason when pointed at; a failure seen only in the closed
-    // dialog is told again here.
-    if (dialog && !dialog->lastFailure().isEmpty()) {
-        showStatusMessage(dialog->lastFailure());
-        m_status->setStepReason(dialog->lastFailure());
-    }
-    m_status->setBusy(false);
-    m_actions.download->setEnabled(true);
 }
 
 void TForm1::logoutAtClose()
