@@ -6,7 +6,6 @@
 #include "evaluation/ui/RosterListView.h"
 #include "evaluation/ui/TFPlayerDetail.h"
 #include "evaluation/ui/TFPlayerTest.h"
-#include "lineup/LineupSlots.h"
 #include "lineup/ui/LineupBoardView.h"
 #include "online/ui/TFrmConnect.h"
 #include "platform/ProgramInfo.h"
@@ -14,6 +13,7 @@
 #include "shell/LanguageFile.h"
 #include "shell/ui/DownloadCommand.h"
 #include "shell/ui/HelpCommands.h"
+#include "shell/ui/LineupCommands.h"
 #include "shell/ui/MainPages.h"
 #include "shell/ui/MainStatusBar.h"
 #include "shell/ui/SettingsCommands.h"
@@ -21,12 +21,11 @@
 #include "shell/ui/WidgetLanguageApplier.h"
 
 #include <QAction>
-#include <QApplication>
+#include <QGuiApplication>
 #include <QCloseEvent>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
@@ -37,16 +36,6 @@ namespace {
 
 constexpr int kClientWidth = 841;
 constexpr int kClientHeight = 563;
-
-QString plainText(QString text)
-{
-    text.remove(QLatin1Char('&'));
-    text = text.trimmed();
-    if (text.endsWith(QLatin1Char(':')))
-        text.chop(1);
-    return text.trimmed();
-}
-
 } // namespace
 
 TForm1::TForm1(const QString &programFolder, QWidget *parent)
@@ -97,8 +86,6 @@ void TForm1::createActions()
 {
     m_actions = MainActions::create(this, m_model.paths());
     connect(m_actions.quitter, &QAction::triggered, this, &TForm1::quitterExecute);
-    connect(m_actions.calcule, &QAction::triggered, this, &TForm1::CalculeExecute);
-    connect(m_actions.optimum, &QAction::triggered, this, &TForm1::OptimumExecute);
     connect(m_actions.test, &QAction::triggered, this, &TForm1::TestExecute);
     connect(m_actions.recharge, &QAction::triggered, this, &TForm1::RechargeCompoXMLExecute);
     connect(m_actions.onTop, &QAction::triggered, this, &TForm1::OnTopExecute);
@@ -130,6 +117,9 @@ void TForm1::createCommands()
         return m_hotKey ? m_hotKey->shortcut().toString(QKeySequence::PortableText) : m_model.hotKeyText();
     });
     m_helpCommands = new HelpCommands(parts, [this] { return m_startUpDone; });
+    auto *lineup = new LineupCommands(parts, *m_pages);
+    connect(m_actions.calcule, &QAction::triggered, lineup, &LineupCommands::CalculeExecute);
+    connect(m_actions.optimum, &QAction::triggered, lineup, &LineupCommands::OptimumExecute);
     connect(m_actions.download, &QAction::triggered, download, &DownloadCommand::downloadExecute);
     connect(m_actions.parameters, &QAction::triggered, m_settingsCommands, &SettingsCommands::ParametersExecute);
     connect(m_settingsCommands, &SettingsCommands::settingsSaved, this, &TForm1::applySavedSettings);
@@ -286,53 +276,6 @@ void TForm1::refreshLookupLists() { m_setup->refreshLookupLists(); }
 
 // ---- commands ---------------------------------------------------------------------------------
 
-void TForm1::CalculeExecute()
-{
-    ErrorHandler::guarded([this] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_pages->showEquipe();
-        setBusy(true);
-        const Board::CalculeResult result = m_model.calcule();
-        setBusy(false);
-        QApplication::restoreOverrideCursor();
-        if (!result.unfilled.isEmpty())
-            showStatusMessage(placesEmptyMessage(result.unfilled));
-    });
-}
-
-QString TForm1::placesEmptyMessage(const QList<int> &unfilled) const
-{
-    QStringList places;
-    for (int place : unfilled)
-        places << placeCaption(place);
-    return m_setup->messageText("LMsgPlacesVides").arg(places.join(QStringLiteral(", ")));
-}
-
-void TForm1::OptimumExecute()
-{
-    ErrorHandler::guarded([this] {
-        QApplication::setOverrideCursor(Qt::WaitCursor);
-        m_pages->showEquipe();
-        setBusy(true);
-        const MainModel::OptimumOutcome outcome = m_model.optimalLineup();
-        setBusy(false);
-        QApplication::restoreOverrideCursor();
-        if (!outcome.found)
-            return;
-        auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
-        // The proven message has no place for the bound: give each text only what it shows.
-        const QString reached = QString::number(outcome.evaluation);
-        const QString overBoard = gain(outcome.gainOverBoard());
-        const QString overCalcule = gain(outcome.gainOverCalcule());
-        QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)
-                                         : m_setup->messageText("LMsgOptimumOpen").arg(reached, overBoard, overCalcule,
-                                                                        QString::number(outcome.bound));
-        if (!outcome.unfilled.isEmpty())
-            message += QStringLiteral(" — ") + placesEmptyMessage(outcome.unfilled);
-        showStatusMessage(message);
-    });
-}
-
 void TForm1::TestExecute()
 {
     ErrorHandler::guarded([this] {
@@ -424,17 +367,6 @@ void TForm1::setBusy(bool busy) { m_status->setBusy(busy); }
 void TForm1::showStatusMessage(const QString &message) { m_status->showStatusMessage(message); }
 
 QString TForm1::statusMessage() const { return m_status->lastMessage(); }
-
-QString TForm1::placeCaption(int place) const
-{
-    if (!LineupSlots::isPlace(place))
-        return QString::number(place);
-    // The board's label, as the language file left it; its French text when there is none.
-    const QLatin1String labelName(LineupSlots::placeLabelName(place));
-    if (const auto *label = findChild<QLabel *>(labelName); label && !label->text().isEmpty())
-        return plainText(label->text());
-    return QString::fromUtf8(LineupSlots::placeCaption(place));
-}
 
 // ---- the online download --------------------------------------------------------------------
 

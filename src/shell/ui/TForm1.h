@@ -5,7 +5,6 @@
 #include "shell/ui/MainActions.h"
 #include "shell/ui/SecondaryWindows.h"
 
-#include <QList>
 #include <QMainWindow>
 #include <QPointer>
 
@@ -77,7 +76,7 @@ private:
     void createActions();
     void createPages();
     void createStatusBar();
-    // The download, settings and help commands, each an object of its own.
+    // The download, settings, help and lineup search commands, each an object of its own.
     void createCommands();
 
     // ---- start-up and closing ----
@@ -89,10 +88,6 @@ private:
     void refreshLookupLists();
 
     // ---- commands ----
-    void CalculeExecute();
-    void OptimumExecute();
-    // "No player available for: …" naming the places a search left empty.
-    QString placesEmptyMessage(const QList<int> &unfilled) const;
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute();
@@ -112,7 +107,6 @@ private:
     void setOnTop(bool onTop, bool store);
     void setBusy(bool busy);
     void showStatusMessage(const QString &message);
-    QString placeCaption(int place) const;
 
     MainModel m_model;
     SecondaryWindows m_windows;
