@@ -99,6 +99,9 @@ public:
         double greedyEvaluation = 0;  // E of the six-order search recomputing everything
         double startEvaluation = 0;   // E the board held before
         double seconds = 0;
+        // What the lineup the board ends with gains over the one it held and over Calcule's.
+        double gainOverBoard() const { return evaluation - startEvaluation; }
+        double gainOverCalcule() const { return evaluation - greedyEvaluation; }
     };
     // With free behaviours the lineup's behaviours are chosen too and go in the boxes.
     OptimumOutcome optimalLineup(double timeLimitSeconds = 30, bool freeBehaviours = false);

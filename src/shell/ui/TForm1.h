@@ -2,35 +2,31 @@
 #include "lineup/Board.h"
 #include "platform/DesktopOpener.h"
 #include "shell/MainModel.h"
+#include "shell/ui/MainActions.h"
 #include "shell/ui/SecondaryWindows.h"
 
-#include <QList>
 #include <QMainWindow>
-#include <QPoint>
 #include <QPointer>
 
-class TFApropos;
-class TFrmConnect;
-class TFrmParam;
 class GlobalHotKey;
+class HelpCommands;
 class LineupBoardView;
+class MainPages;
 class MainStatusBar;
-class SetupPageView;
-class QAction;
-class QLabel;
-class QMenu;
-class QTabWidget;
-class QTimer;
-class QToolBar;
 class RosterListView;
+class SettingsCommands;
+class SetupPageView;
+class TFApropos;
 class TFPlayerDetail;
 class TFPlayerTest;
+class TFrmConnect;
 
 // The main window ("Form1"): tool bar, menus, the pages "Equipe", "Paramètres de calcul" and
-// "Joueurs", the status bar with the busy lamp, and every command of the program. It owns the
-// process-wide state (MainModel); its first show runs the start-up work, its closing saves the
-// calculation options. The boxes of the calculation page are views of the model's Board: a
-// user's pick goes to the Board's event method, and they repaint when the Board changes.
+// "Joueurs", and the status bar with the busy lamp, each built by a part of its own, wired here to
+// the commands (the larger ones are objects of their own). It owns the process-wide state
+// (MainModel); its first show runs the start-up work, its closing saves the calculation options.
+// The boxes of the calculation page are views of the model's Board: a user's pick goes to the
+// Board's event method, and they repaint when the Board changes.
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
@@ -53,7 +49,7 @@ public:
     // The about window, created on first use (the start-up sequence creates it in its turn).
     TFApropos *aboutWindow();
     // The desktop's "open" action the documentation, the about links and the update check use.
-    void setDesktopOpener(DesktopOpener open) { m_open = std::move(open); }
+    void setDesktopOpener(DesktopOpener open);
 
     bool startUpDone() const { return m_startUpDone; }
     bool loadingDone() const { return m_model.loadingDone(); }
@@ -80,6 +76,8 @@ private:
     void createActions();
     void createPages();
     void createStatusBar();
+    // The download, settings, help and lineup search commands, each an object of its own.
+    void createCommands();
 
     // ---- start-up and closing ----
     void FormShow();
@@ -89,75 +87,42 @@ private:
     void reportMissingData();
 
     // ---- commands ----
-    void CalculeExecute();
-    void OptimumExecute();
-    // "No player available for: …" naming the places a search left empty.
-    QString placesEmptyMessage(const QList<int> &unfilled) const;
     void TestExecute();
     void RechargeCompoXMLExecute();
     void OnTopExecute();
+    void quitterExecute();
     // ---- settings ----
-    void ParametersExecute();
-    TFrmParam *paramDialog();
     // What the settings dialog's saving changes in the running program.
-    void applySavedSettings();
+    void applySavedSettings(bool onTop);
     // After the settings: the language again when it changed, new position values and figures.
     void reloadAfterSettings(bool language);
-    void runSetupWizard();
-    void quitterExecute();
-    // ---- about, documentation, updates ----
-    void AproposExecute();
-    void DocVelmorraExecute();
-    void Check_UpdatesExecute();
     // ---- the online download ----
-    void downloadExecute();
+    // The connection dialog, created on first use: its session, step and busy state go to the status bar.
     TFrmConnect *connectDialog();
     void logoutAtClose();
 
-    // ---- pages ----
-    void PageControlChange(int index);
-    // The three board buttons one above the other from calculePos, on parent.
-    void placeBoardButtons(QWidget *parent, QPoint calculePos);
-
-    // ---- views of the Board ----
     void showDetail(int record);
 
     void setOnTop(bool onTop, bool store);
     void setBusy(bool busy);
     void showStatusMessage(const QString &message);
-    QString placeCaption(int place) const;
 
     MainModel m_model;
     SecondaryWindows m_windows;
 
-    QAction *m_download = nullptr;
-    QAction *m_calcule = nullptr;
-    QAction *m_optimum = nullptr;
-    QAction *m_recharge = nullptr;
-    QAction *m_onTop = nullptr;
-    QAction *m_checkUpdates = nullptr;
-
-    QTabWidget *m_pages = nullptr;
-    QWidget *m_tabEquipe = nullptr;
+    MainActions m_actions;
+    MainPages *m_pages = nullptr;
     SetupPageView *m_setup = nullptr;
-    QWidget *m_tabJoueurs = nullptr;
     LineupBoardView *m_boardView = nullptr;
     RosterListView *m_rosterView = nullptr;
-    // Where the figures panel stands, and the board buttons on the pitch.
-    QPoint m_pinfosPos;
-    QPoint m_boardButtonsPos;
-    int m_boardButtonsStep = 31;
-
     MainStatusBar *m_status = nullptr;
+    SettingsCommands *m_settingsCommands = nullptr;
+    HelpCommands *m_helpCommands = nullptr;
 
     GlobalHotKey *m_hotKey = nullptr;
     QPointer<TFPlayerTest> m_playerTest;
     QPointer<TFPlayerDetail> m_playerDetail;
     TFrmConnect *m_connectDialog = nullptr;
-    TFApropos *m_about = nullptr;
-    bool m_aboutProblems = false;
-    DesktopOpener m_open;
-    TFrmParam *m_paramDialog = nullptr;
     // The language name the windows show, as last loaded.
     QString m_loadedLanguage;
 
