@@ -1,7 +1,5 @@
 #include "common/Vocabulary.h"
 
-#include "common/LanguageTexts.h"
-
 namespace {
 
 struct Default {
@@ -205,8 +203,6 @@ constexpr Default kDefaults[] = {
 };
 
 } // namespace
-
-QString vocab(const QString &key) { return LanguageTexts::inForce().vocabulary.text(key); }
 
 Vocabulary::Vocabulary()
 {
