@@ -235,10 +235,23 @@ void printVersionWarning(const MainModel &model)
     }
 }
 
+// A report read by people names levels, tactics and behaviours in the words of the language
+// the settings name, as the desktop program does; the JSON keeps the board's own texts.
+void speakTheLanguage(MainModel &model, const Options &options)
+{
+    if (options.json)
+        return;
+    const QString path = LanguageFile::languageFilePath(model.paths().resourceFolder(), model.settings().langue());
+    LanguageFile file;
+    if (!path.isEmpty() && file.load(path))
+        model.applyLanguage(file);
+}
+
 int evaluate(MainModel &model, const Options &options, bool best)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -266,6 +279,7 @@ int optimize(MainModel &model, const Options &options)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
