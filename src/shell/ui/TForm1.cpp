@@ -11,6 +11,7 @@
 #include "shell/ui/WidgetLanguageApplier.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "platform/ui/KeepOnTop.h"
+#include "common/NumberText.h"
 #include "common/Vocabulary.h"
 #include "shell/ui/MainStatusBar.h"
 #include "shell/ui/SecondaryWindows.h"
@@ -433,9 +434,10 @@ void TForm1::OptimumExecute()
         if (!outcome.found)
             return;
         const double e = m_model.board().figures().E;
-        auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
+        const QString point = vocab(QStringLiteral("DECIMAL_SEPARATOR"));
+        auto gain = [&point](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + NumberText::decimal(d, point); };
         // The proven message has no place for the bound: give each text only what it shows.
-        const QString reached = QString::number(e);
+        const QString reached = NumberText::decimal(e, point);
         const QString overBoard = gain(e - outcome.startEvaluation);
         const QString overCalcule = gain(e - outcome.greedyEvaluation);
         QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)
