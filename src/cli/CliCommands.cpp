@@ -236,28 +236,36 @@ void printVersionWarning(const MainModel &model)
 }
 
 // A report read by people names levels, tactics and behaviours in the words of the language
-// the settings name, as the desktop program does; the JSON keeps the board's own texts.
-void speakTheLanguage(MainModel &model, const Options &options)
+// the settings name, as the desktop program does, and titles its ratings with the main
+// window's captions; the JSON keeps the board's own texts.
+LanguageFile speakTheLanguage(MainModel &model, const Options &options)
 {
-    if (options.json)
-        return;
-    const QString path = LanguageFile::languageFilePath(model.paths().resourceFolder(), model.settings().langue());
     LanguageFile file;
-    if (!path.isEmpty() && file.load(path))
+    const QString path = LanguageFile::languageFilePath(model.paths().resourceFolder(), model.settings().langue());
+    if (!options.json && !path.isEmpty() && file.load(path))
         model.applyLanguage(file);
+    return file;
+}
+
+BoardReport::Caption captionsOf(const LanguageFile &file)
+{
+    return [file](const QString &control) {
+        const QDomElement window = file.windowElements(QLatin1String(LanguageFile::kMainWindow)).value(0);
+        return LanguageFile::attribute(LanguageFile::childElement(window, control), QStringLiteral("Caption"));
+    };
 }
 
 int evaluate(MainModel &model, const Options &options, bool best)
 {
     if (noTeamData(model, options))
         return kExitFailed;
-    speakTheLanguage(model, options);
+    const LanguageFile language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
         err(warningLine(w));
     if (!best) {
-        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr));
+        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr, captionsOf(language)));
         return kExitOk;
     }
     if (options.recomputeAll)
@@ -271,7 +279,7 @@ int evaluate(MainModel &model, const Options &options, bool best)
                     vocab(QStringLiteral("MSG_CLI_NO_PLAYER_AVAILABLE")),
                     kExitFailed);
     const Board::CalculeResult result = model.calcule();
-    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
+    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result, captionsOf(language)));
     return kExitOk;
 }
 
@@ -279,7 +287,7 @@ int optimize(MainModel &model, const Options &options)
 {
     if (noTeamData(model, options))
         return kExitFailed;
-    speakTheLanguage(model, options);
+    const LanguageFile language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -304,7 +312,7 @@ int optimize(MainModel &model, const Options &options)
         out(BoardReport::json(model, nullptr, &summary));
         return kExitOk;
     }
-    out(BoardReport::text(model, nullptr));
+    out(BoardReport::text(model, nullptr, captionsOf(language)));
     out(QStringLiteral("Optimum: E %1, %2 (bound %3); best lineup search %4, start %5; %6 s\n")
             .arg(outcome.evaluation)
             .arg(outcome.proven ? QStringLiteral("proven") : QStringLiteral("not proven"))

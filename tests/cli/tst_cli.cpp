@@ -569,7 +569,7 @@ private slots:
     }
 
     // The report read by people speaks the settings' language in its words too (tactic,
-    // behaviours, levels); the JSON keeps the board texts it has always copied.
+    // behaviours, levels, the ratings' titles); the JSON keeps the board texts it has always copied.
     void englishReportInEnglishWords()
     {
         QByteArray ini = readAll(m_folder + "/SQW.ini");
@@ -578,7 +578,8 @@ private slots:
         const Run text = runCli({"--folder", m_folder, "evaluate"});
         QCOMPARE(text.code, 0);
         QVERIFY2(text.out.startsWith("Tactic: Attack in the middle |"), text.out.constData());
-        for (const char *french : {"Attaque au centre", "Défensif", "Satisfaisante"})
+        QVERIFY2(text.out.contains("\nCentral defence:"), text.out.constData());
+        for (const char *french : {"Attaque au centre", "Défensif", "Satisfaisante", "Défense centrale"})
             QVERIFY2(!text.out.contains(french), french);
         const Run json = runCli({"--folder", m_folder, "evaluate", "--json"});
         QCOMPARE(QJsonDocument::fromJson(json.out)["labels"].toObject()["LabelTactique"].toString(),
