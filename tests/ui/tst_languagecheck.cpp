@@ -314,6 +314,9 @@ private slots:
             QWidget *modal = QApplication::activeModalWidget();
             if (!modal || modal->property("answered").toBool())
                 return;
+            auto *connectDialog = qobject_cast<TFrmConnect *>(modal);
+            if (connectDialog && !connectDialog->BConnect()->isEnabled())
+                return; // a run is under way
             collect(modal, &seen);
             modal->setProperty("answered", true);
             auto later = [modal](std::function<void()> act) {
@@ -326,9 +329,7 @@ private slots:
                 QAbstractButton *next = modal->findChild<QAbstractButton *>(QStringLiteral("BtnNext"));
                 QAbstractButton *cancel = modal->findChild<QAbstractButton *>(QStringLiteral("BtnCancel"));
                 later([next, cancel] { (next->isVisible() && next->isEnabled() ? next : cancel)->click(); });
-            } else if (auto *connectDialog = qobject_cast<TFrmConnect *>(modal)) {
-                if (!connectDialog->BConnect()->isEnabled()) // a run is under way
-                    return;
+            } else if (connectDialog) {
                 const QString code = connectRuns++ == 0 ? QStringLiteral("wrong") : server.code;
                 later([connectDialog, code, &server] {
                     connectDialog->EUser()->setText(server.user);
