@@ -236,16 +236,35 @@ void printVersionWarning(const MainModel &model)
     }
 }
 
+// A report read by people names levels, tactics and behaviours in the words of the language
+// the settings name, as the desktop program does, and titles its ratings with the main
+// window's captions; the JSON keeps the board's own texts.
+LanguageFile speakTheLanguage(MainModel &model, const Options &options)
+{
+    if (!options.json && model.loadLanguage())
+        return model.language().file();
+    return {};
+}
+
+BoardReport::Caption captionsOf(const LanguageFile &file)
+{
+    return [file](const QString &control) {
+        const QDomElement window = file.windowElements(QLatin1String(LanguageFile::kMainWindow)).value(0);
+        return LanguageFile::attribute(LanguageFile::childElement(window, control), QStringLiteral("Caption"));
+    };
+}
+
 int evaluate(MainModel &model, const Options &options, bool best)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    const LanguageFile language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
         err(warningLine(w));
     if (!best) {
-        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr));
+        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr, captionsOf(language)));
         return kExitOk;
     }
     if (options.recomputeAll)
@@ -259,7 +278,7 @@ int evaluate(MainModel &model, const Options &options, bool best)
                     vocab(QStringLiteral("MSG_CLI_NO_PLAYER_AVAILABLE")),
                     kExitFailed);
     const Board::CalculeResult result = model.calcule();
-    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
+    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result, captionsOf(language)));
     return kExitOk;
 }
 
@@ -267,6 +286,7 @@ int optimize(MainModel &model, const Options &options)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    const LanguageFile language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -291,7 +311,7 @@ int optimize(MainModel &model, const Options &options)
         out(BoardReport::json(model, nullptr, &summary));
         return kExitOk;
     }
-    out(BoardReport::text(model, nullptr));
+    out(BoardReport::text(model, nullptr, captionsOf(language)));
     out(QStringLiteral("Optimum: E %1, %2 (bound %3); best lineup search %4, start %5; %6 s\n")
             .arg(outcome.evaluation)
             .arg(outcome.proven ? QStringLiteral("proven") : QStringLiteral("not proven"))

@@ -200,6 +200,7 @@ constexpr Default kDefaults[] = {
     {"MSG_CLI_CHECK_CHANGED", u"La version d'un des fichiers du jeu a changé ; certains chiffres peuvent être faux."},
     {"MSG_CLI_CHECK_INCOMPLETE", u"Les fichiers du jeu sont incomplets : %1 manque dans %2 ; « squadwright-cli download » télécharge les fichiers de votre équipe."},
     {"MSG_CLI_CHECK_PASSED", u"Les fichiers du jeu passent la vérification des versions."},
+    {"DECIMAL_SEPARATOR", u","},
 };
 
 } // namespace
