@@ -850,6 +850,15 @@ private slots:
         QStatusTipEvent tip(QStringLiteral("téléchargement fichier KDX"));
         QApplication::sendEvent(form.get(), &tip);
         QCOMPARE(child<QLabel>(form.get(), "StatusPanel1")->text(), QStringLiteral("téléchargement fichier KDX"));
+        // A French hint longer than its panel reads whole over the next panels while it shows.
+        const QString optimum = action(form.get(), "Optimum")->statusTip();
+        auto *longHint = child<QLabel>(form.get(), "LLongHint");
+        QStatusTipEvent longTip(optimum);
+        QApplication::sendEvent(form.get(), &longTip);
+        QVERIFY(!longHint->isHidden());
+        QCOMPARE(longHint->text(), optimum);
+        QApplication::sendEvent(form.get(), &tip);
+        QVERIFY(longHint->isHidden());
     }
 
     // With a stored code the command runs without the dialog and shows the new roster. A failed

@@ -92,6 +92,15 @@ MainStatusBar::MainStatusBar(int width, const QString &statusPicture, QMainWindo
     m_messageTimer->setSingleShot(true);
     connect(m_messageTimer, &QTimer::timeout, m_messageLabel, &QWidget::hide);
 
+    // A hint longer than its panel reads whole over the session and download panels while it
+    // shows; they come back as soon as the pointer leaves the control.
+    m_longHint = new QLabel(this);
+    m_longHint->setObjectName(QStringLiteral("LLongHint"));
+    m_longHint->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    m_longHint->setContentsMargins(3, 0, 3, 0);
+    m_longHint->setAutoFillBackground(true);
+    m_longHint->hide();
+
     window->installEventFilter(this);
     ErrorHandler::setMessageSink([this](const QString &message) { showStatusMessage(message); });
     ErrorHandler::setBusySink([this](bool busy) { setBusy(busy); });
@@ -107,10 +116,29 @@ MainStatusBar::~MainStatusBar()
 bool MainStatusBar::eventFilter(QObject *watched, QEvent *event)
 {
     if (event->type() == QEvent::StatusTip && watched == parent()) {
-        m_panels[HintPanel]->setText(static_cast<QStatusTipEvent *>(event)->tip());
+        showHint(static_cast<QStatusTipEvent *>(event)->tip());
         return true;
     }
     return QStatusBar::eventFilter(watched, event);
+}
+
+void MainStatusBar::showHint(const QString &tip)
+{
+    QLabel *panel = m_panels[HintPanel];
+    if (panel->fontMetrics().horizontalAdvance(tip) <= panel->contentsRect().width()) {
+        m_longHint->hide();
+        panel->setText(tip);
+        return;
+    }
+    panel->clear();
+    const QPoint from = panel->mapTo(this, QPoint(0, 0));
+    const int to = m_panels[VersionPanel]->mapTo(this, QPoint(0, 0)).x();
+    m_longHint->setGeometry(from.x(), from.y(), to - from.x(), panel->height());
+    m_longHint->setText(panel->fontMetrics().elidedText(tip, Qt::ElideRight, m_longHint->width() - 8));
+    m_longHint->show();
+    m_longHint->raise();
+    if (m_messageLabel->isVisible())
+        m_messageLabel->raise();
 }
 
 void MainStatusBar::setBusy(bool busy) { m_led->setBusy(busy); }

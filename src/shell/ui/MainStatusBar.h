@@ -38,6 +38,7 @@ protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
+    void showHint(const QString &tip);
     // The text in the panel, cut when it is wider, whole in the tool tip (unless one is given).
     static void showInPanel(QLabel *panel, const QString &text, const QString &toolTip, Qt::TextElideMode cut);
 
@@ -45,6 +46,7 @@ private:
     BusyLed *m_led = nullptr;
     QLabel *m_panels[6] = {};
     QLabel *m_messageLabel = nullptr;
+    QLabel *m_longHint = nullptr;
     QTimer *m_messageTimer = nullptr;
     QString m_lastMessage;
     QString m_sessionText;
