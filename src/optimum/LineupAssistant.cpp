@@ -2,6 +2,7 @@
 
 #include "evaluation/Ratings.h"
 #include "evaluation/Tplayer.h"
+#include "lineup/Board.h"
 #include "lineup/LineupState.h"
 #include "lineup/TeamEvaluation.h"
 #include "optimum/LineupModel.h"
@@ -37,6 +38,23 @@ LineupOptimizer::Options startingFrom(LineupOptimizer::Options options, const Li
         options.startBehaviours = known.behaviour;
     }
     return options;
+}
+
+// The tactic strength of the lineup as the board holds it once the optimum is put there: the
+// board fills the places the optimum leaves empty (nobody counts there for E), and every
+// outfield player counts for the tactic.
+double strengthOnBoard(const LineupState &state, const LineupOptimizer::Result &optimum)
+{
+    Board board(state.roster());
+    board.edit()->restore(state);
+    LineupOptimizer::putOnBoard(board, optimum);
+    Records records{};
+    Records behaviours{};
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        records[place] = board.state().recordOfBox(place);
+        behaviours[place] = hasBehaviour(place) ? board.state().behaviourEntry(place) : -1;
+    }
+    return tacticStrength(board.state(), records, behaviours);
 }
 
 } // namespace
@@ -100,7 +118,7 @@ Tactics tactics(const LineupState &state, const LineupOptimizer::Options &option
         row.onBoard = t == board;
         row.optimum = LineupOptimizer::optimize(withTactic, startingFrom(options, known));
         if (row.optimum.found) {
-            row.tacticStrength = tacticStrength(withTactic, row.optimum.record, row.optimum.behaviour);
+            row.tacticStrength = strengthOnBoard(withTactic, row.optimum);
             if (!known.found)
                 known = row.optimum;
         }

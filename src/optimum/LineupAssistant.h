@@ -28,8 +28,10 @@ struct TacticRow {
     int tactic = 0;              // the board's tactic entry (Board::Tactique), 0..4
     bool onBoard = false;        // the tactic the board holds
     LineupOptimizer::Result optimum; // the proven optimum with that tactic (evaluation, proven, bound, lineup)
-    double tacticStrength = 0;   // the tactic strength of that lineup, the figure the board computes
-    QString tacticLevel;         // its level word as the board shows it ("---" for the normal tactic)
+    // The tactic strength the board shows once the lineup is put there (putOnBoard: the board
+    // also fills any place the optimum leaves empty), and its level word.
+    double tacticStrength = 0;
+    QString tacticLevel;         // "---" for the normal tactic
 };
 
 struct Tactics {

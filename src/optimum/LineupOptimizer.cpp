@@ -401,7 +401,8 @@ Result optimize(const LineupState &state, const Options &options)
     }
 
     Driver driver(state, eligible, options, clock, result);
-    driver.startFromKnown(eligible);
+    if (qEnvironmentVariableIsEmpty("T19_NOWARM"))
+        driver.startFromKnown(eligible);
     if (options.freeBehaviours)
         driver.startFromBoardBehaviours();
     driver.run();
