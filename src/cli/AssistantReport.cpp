@@ -70,12 +70,12 @@ QString cancelledLine(bool cancelled)
     return cancelled ? vocab(QStringLiteral("MSG_ASSIST_CANCELLED")) + QLatin1Char('\n') : QString();
 }
 
-void writeOptimum(JsonWriter &json, const LineupState &board, const Result &r)
+// The optimum's figures in the order of the contract: evaluation, [what the caller adds between],
+// proven, bound, slots; the time taken comes with the additions at the end.
+void writeProof(JsonWriter &json, const LineupState &board, const Result &r)
 {
-    json.key("evaluation").value(int(r.evaluation));
     json.key("proven").value(r.proven);
     json.key("bound").value(r.bound);
-    json.key("seconds").value(r.seconds);
     BoardReport::writeSlots(json, holding(board, r));
 }
 
@@ -160,12 +160,14 @@ QString AssistantReport::tacticsJson(const MainModel &model, const LineupAssista
     for (const LineupAssistant::TacticRow &row : tactics.rows) {
         json.beginObject();
         json.key("tactic").value(row.tactic);
-        json.key("on_board").value(row.onBoard);
+        json.key("evaluation").value(int(row.optimum.evaluation));
         json.key("tactic_strength").value(row.tacticStrength);
-        json.key("tactic_level").value(row.tacticLevel);
         LineupState withTactic = board;
         withTactic.setCondition(LineupState::Tactique, row.tactic);
-        writeOptimum(json, withTactic, row.optimum);
+        writeProof(json, withTactic, row.optimum);
+        json.key("on_board").value(row.onBoard);
+        json.key("tactic_level").value(row.tacticLevel);
+        json.key("seconds").value(row.optimum.seconds);
         json.endObject();
     }
     json.endArray();
@@ -206,17 +208,21 @@ QString AssistantReport::depthJson(const MainModel &model, const LineupAssistant
     JsonWriter json;
     json.beginObject();
     json.key("format").value(cli::kJsonFormat);
-    writeOptimum(json, board, depth.optimum);
+    json.key("evaluation").value(int(depth.optimum.evaluation));
     json.key("rows").beginArray();
     for (const LineupAssistant::DepthRow &row : depth.rows) {
         json.beginObject();
         json.key("player_id").value(int(board.recordId(row.record)));
         json.key("place").value(placeName(row.place));
+        json.key("evaluation").value(int(row.optimum.evaluation));
         json.key("loss").value(int(row.loss));
-        writeOptimum(json, board, row.optimum);
+        writeProof(json, board, row.optimum);
+        json.key("seconds").value(row.optimum.seconds);
         json.endObject();
     }
     json.endArray();
+    writeProof(json, board, depth.optimum);
+    json.key("seconds").value(depth.optimum.seconds);
     json.key("cancelled").value(depth.cancelled);
     writeLocks(json, board, options);
     json.endObject();

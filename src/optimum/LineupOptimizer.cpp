@@ -401,8 +401,7 @@ Result optimize(const LineupState &state, const Options &options)
     }
 
     Driver driver(state, eligible, options, clock, result);
-    if (qEnvironmentVariableIsEmpty("T19_NOWARM"))
-        driver.startFromKnown(eligible);
+    driver.startFromKnown(eligible);
     if (options.freeBehaviours)
         driver.startFromBoardBehaviours();
     driver.run();

@@ -951,6 +951,10 @@ private slots:
 
         const Run t = runCli(QStringList{"--folder", m_folder, "tactics", "--json"} + both);
         QCOMPARE(t.code, 0);
+        // The layouts of the contract lead each object; what follows is added.
+        QCOMPARE(JsonScan(t.out).keysOf({}).mid(0, 2), QStringList({"format", "tactics"}));
+        QCOMPARE(JsonScan(t.out).keysOf({"tactics", "4"}).mid(0, 6),
+                 QStringList({"tactic", "evaluation", "tactic_strength", "proven", "bound", "slots"}));
         const QJsonArray tactics = QJsonDocument::fromJson(t.out).object()["tactics"].toArray();
         QCOMPARE(tactics.size(), 5);
         int marked = 0;
@@ -970,6 +974,9 @@ private slots:
 
         const Run d = runCli(QStringList{"--folder", m_folder, "depth", "--json"} + both);
         QCOMPARE(d.code, 0);
+        QCOMPARE(JsonScan(d.out).keysOf({}).mid(0, 3), QStringList({"format", "evaluation", "rows"}));
+        QCOMPARE(JsonScan(d.out).keysOf({"rows", "0"}).mid(0, 7),
+                 QStringList({"player_id", "place", "evaluation", "loss", "proven", "bound", "slots"}));
         const QJsonObject depth = QJsonDocument::fromJson(d.out).object();
         QCOMPARE(depth["evaluation"].toInt(), e);
         const QJsonArray rows = depth["rows"].toArray();
