@@ -3,6 +3,7 @@
 #include "cli/BoardReport.h"
 #include "cli/CliCommands.h"
 #include "common/JsonWriter.h"
+#include "common/NumberText.h"
 #include "common/Vocabulary.h"
 #include "lineup/LineupSlots.h"
 #include "shell/MainModel.h"
@@ -57,11 +58,18 @@ QString proof(const Result &r)
     return r.proven ? vocab(QStringLiteral("MSG_ASSIST_PROVEN")) : vocab(QStringLiteral("MSG_ASSIST_NOT_PROVEN")).arg(r.bound);
 }
 
-QString lineupLine(const MainModel &model, const Result &r)
+// A place as the main window captions it, else by its name in the JSON.
+QString placeWords(const BoardReport::Caption &caption, int place)
+{
+    const QString given = caption ? caption(QLatin1String(placeLabelName(place))).trimmed() : QString();
+    return given.isEmpty() ? QLatin1String(placeName(place)) : given;
+}
+
+QString lineupLine(const MainModel &model, const Result &r, const BoardReport::Caption &caption)
 {
     QStringList parts;
     for (int place = Keeper; place <= kLastSlot; ++place)
-        parts << QStringLiteral("%1 %2").arg(QLatin1String(placeName(place)), name(model, r.record[place]));
+        parts << QStringLiteral("%1 %2").arg(placeWords(caption, place), name(model, r.record[place]));
     return QStringLiteral("    ") + parts.join(QStringLiteral(", ")) + QLatin1Char('\n');
 }
 
@@ -131,7 +139,8 @@ QString AssistantReport::readLocks(const MainModel &model, const QStringList &lo
     return LineupOptimizer::lockProblem(model.board().state(), options);
 }
 
-QString AssistantReport::tacticsText(const MainModel &model, const LineupAssistant::Tactics &tactics)
+QString AssistantReport::tacticsText(const MainModel &model, const LineupAssistant::Tactics &tactics,
+                                     const BoardReport::Caption &caption)
 {
     const QStringList names = model.board().items(QStringLiteral("cbTactique"));
     QString out = vocab(QStringLiteral("MSG_CLI_TACTICS_TITLE")) + QLatin1Char('\n');
@@ -140,11 +149,11 @@ QString AssistantReport::tacticsText(const MainModel &model, const LineupAssista
         out += vocab(QStringLiteral("MSG_CLI_TACTIC_ROW"))
                    .arg(row.onBoard ? QStringLiteral("*") : QStringLiteral(" "), tactic)
                    .arg(int(row.optimum.evaluation))
-                   .arg(row.tacticStrength, 0, 'g', 6)
+                   .arg(NumberText::decimal(row.tacticStrength, vocab(QStringLiteral("DECIMAL_SEPARATOR"))))
                    .arg(row.tacticLevel, proof(row.optimum))
                + QLatin1Char('\n');
         if (row.optimum.found)
-            out += lineupLine(model, row.optimum);
+            out += lineupLine(model, row.optimum, caption);
     }
     return out + cancelledLine(tactics.cancelled);
 }
@@ -177,13 +186,14 @@ QString AssistantReport::tacticsJson(const MainModel &model, const LineupAssista
     return QString::fromUtf8(json.toUtf8());
 }
 
-QString AssistantReport::depthText(const MainModel &model, const LineupAssistant::Depth &depth)
+QString AssistantReport::depthText(const MainModel &model, const LineupAssistant::Depth &depth,
+                                   const BoardReport::Caption &caption)
 {
     QString out = vocab(QStringLiteral("MSG_CLI_DEPTH_TITLE")).arg(int(depth.optimum.evaluation)).arg(proof(depth.optimum))
                   + QLatin1Char('\n');
     for (const LineupAssistant::DepthRow &row : depth.rows) {
         out += vocab(QStringLiteral("MSG_CLI_DEPTH_ROW"))
-                   .arg(QLatin1String(placeName(row.place)), name(model, row.record))
+                   .arg(placeWords(caption, row.place), name(model, row.record))
                    .arg(int(row.optimum.evaluation))
                    .arg(int(row.loss))
                    .arg(proof(row.optimum))
@@ -192,7 +202,7 @@ QString AssistantReport::depthText(const MainModel &model, const LineupAssistant
         QStringList changes;
         for (int place = Keeper; place <= kLastSlot; ++place) {
             if (row.optimum.record[place] != depth.optimum.record[place])
-                changes << QStringLiteral("%1 %2").arg(QLatin1String(placeName(place)), name(model, row.optimum.record[place]));
+                changes << QStringLiteral("%1 %2").arg(placeWords(caption, place), name(model, row.optimum.record[place]));
         }
         if (!changes.isEmpty())
             out += QStringLiteral("    ") + vocab(QStringLiteral("MSG_CLI_DEPTH_CHANGES")).arg(changes.join(QStringLiteral(", ")))

@@ -2,6 +2,7 @@
 #include <QString>
 #include <QStringList>
 
+#include "cli/BoardReport.h"
 #include "optimum/LineupAssistant.h"
 
 class MainModel;
@@ -15,10 +16,11 @@ namespace AssistantReport {
 QString readLocks(const MainModel &model, const QStringList &locks, const QStringList &excluded,
                   LineupOptimizer::Options &options);
 
-QString tacticsText(const MainModel &model, const LineupAssistant::Tactics &tactics);
+// The texts name the places with the main window's captions when `caption` gives them.
+QString tacticsText(const MainModel &model, const LineupAssistant::Tactics &tactics, const BoardReport::Caption &caption = {});
 QString tacticsJson(const MainModel &model, const LineupAssistant::Tactics &tactics,
                     const LineupOptimizer::Options &options);
-QString depthText(const MainModel &model, const LineupAssistant::Depth &depth);
+QString depthText(const MainModel &model, const LineupAssistant::Depth &depth, const BoardReport::Caption &caption = {});
 QString depthJson(const MainModel &model, const LineupAssistant::Depth &depth, const LineupOptimizer::Options &options);
 
 } // namespace AssistantReport

@@ -75,8 +75,12 @@ void BoardReport::writeIdOrNull(JsonWriter &json, int32_t id)
         json.value(int(id));
 }
 
-QString BoardReport::text(const MainModel &model, const Board::CalculeResult *best)
+QString BoardReport::text(const MainModel &model, const Board::CalculeResult *best, const Caption &caption)
 {
+    const auto captionOr = [&caption](const char *control, const QString &own) {
+        const QString given = caption ? caption(QLatin1String(control)) : QString();
+        return given.isEmpty() ? own : given;
+    };
     const Board &board = model.board();
     const int width = 22;
     const int pitch = width * 4;
@@ -112,7 +116,7 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
         // The midfield words have always stood trimmed behind their title.
         if (sector == SectorRatings::Midfield)
             words = words.trimmed();
-        const QString title = QString::fromUtf8(BoardControls::sectorTitleText(sector));
+        const QString title = captionOr(BoardControls::sectorTitleName(sector), QString::fromUtf8(BoardControls::sectorTitleText(sector)));
         out += QStringLiteral("%1 %2\n").arg(title, -26).arg(words);
     }
     out += QStringLiteral("%1 (%2)\n").arg(board.text(QStringLiteral("LabelTactique")),
@@ -125,7 +129,7 @@ QString BoardReport::text(const MainModel &model, const Board::CalculeResult *be
         else
             out += QStringLiteral("%1 %2\n").arg(figureLine.title.trimmed(), -26).arg(figureLine.value.trimmed(), 8);
     }
-    out += QStringLiteral("%1 %2\n").arg(QStringLiteral("Velstats (evaluation) :"), -26)
+    out += QStringLiteral("%1 %2\n").arg(captionOr("LabelVelStats", QStringLiteral("Velstats (evaluation) :")), -26)
                .arg(board.text(QStringLiteral("LVelstats")), 8);
 
     if (best) {

@@ -3,6 +3,7 @@
 
 #include <QList>
 #include <QString>
+#include <functional>
 
 class JsonWriter;
 class LineupState;
@@ -11,7 +12,10 @@ class MainModel;
 // What the command-line program prints of the board: the pitch as text with the sector
 // ratings in words and the evaluation, or the JSON contract of evaluate and best.
 namespace BoardReport {
-QString text(const MainModel &model, const Board::CalculeResult *best);
+// caption: the text the language gives a control of the main window ("LTitreMilieu"), or an
+// empty text for the board's own.
+using Caption = std::function<QString(const QString &control)>;
+QString text(const MainModel &model, const Board::CalculeResult *best, const Caption &caption = {});
 // "No eligible player was left for: …" with the places' names, or nothing when none is named.
 QString unfilledLine(const QList<int> &unfilled);
 // What the exact best lineup adds to the JSON of the board it leaves.

@@ -252,16 +252,35 @@ void printVersionWarning(const MainModel &model)
     }
 }
 
+// A report read by people names levels, tactics and behaviours in the words of the language
+// the settings name, as the desktop program does, and titles its ratings with the main
+// window's captions; the JSON keeps the board's own texts.
+LanguageFile speakTheLanguage(MainModel &model, const Options &options)
+{
+    if (!options.json && model.loadLanguage())
+        return model.language().file();
+    return {};
+}
+
+BoardReport::Caption captionsOf(const LanguageFile &file)
+{
+    return [file](const QString &control) {
+        const QDomElement window = file.windowElements(QLatin1String(LanguageFile::kMainWindow)).value(0);
+        return LanguageFile::attribute(LanguageFile::childElement(window, control), QStringLiteral("Caption"));
+    };
+}
+
 int evaluate(MainModel &model, const Options &options, bool best)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    const LanguageFile language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
         err(warningLine(w));
     if (!best) {
-        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr));
+        out(options.json ? BoardReport::json(model, nullptr) : BoardReport::text(model, nullptr, captionsOf(language)));
         return kExitOk;
     }
     if (options.recomputeAll)
@@ -275,16 +294,17 @@ int evaluate(MainModel &model, const Options &options, bool best)
                     vocab(QStringLiteral("MSG_CLI_NO_PLAYER_AVAILABLE")),
                     kExitFailed);
     const Board::CalculeResult result = model.calcule();
-    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result));
+    out(options.json ? BoardReport::json(model, &result) : BoardReport::text(model, &result, captionsOf(language)));
     return kExitOk;
 }
 
 // The board as an optimum starts from: the game files read, the options of this run, the locks
 // and exclusions read against the squad. Returns -1 when ready, else the exit code.
-int prepareOptimum(MainModel &model, const Options &options, LineupOptimizer::Options &optimum)
+int prepareOptimum(MainModel &model, const Options &options, LineupOptimizer::Options &optimum, LanguageFile &language)
 {
     if (noTeamData(model, options))
         return kExitFailed;
+    language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -312,7 +332,8 @@ void warnOfLockedUnfit(const MainModel &model, const QList<int> &records)
 int optimize(MainModel &model, const Options &options)
 {
     LineupOptimizer::Options optimum;
-    if (const int code = prepareOptimum(model, options, optimum); code >= 0)
+    LanguageFile language;
+    if (const int code = prepareOptimum(model, options, optimum, language); code >= 0)
         return code;
     const MainModel::OptimumOutcome outcome = model.optimalLineup(optimum);
     if (!outcome.found)
@@ -337,7 +358,7 @@ int optimize(MainModel &model, const Options &options)
         out(BoardReport::json(model, nullptr, &summary));
         return kExitOk;
     }
-    out(BoardReport::text(model, nullptr));
+    out(BoardReport::text(model, nullptr, captionsOf(language)));
     out(QStringLiteral("Optimum: E %1, %2 (bound %3); best lineup search %4, start %5; %6 s\n")
             .arg(outcome.evaluation)
             .arg(outcome.proven ? QStringLiteral("proven") : QStringLiteral("not proven"))
@@ -353,8 +374,10 @@ int optimize(MainModel &model, const Options &options)
 int assistant(MainModel &model, const Options &options, bool tactics)
 {
     LineupOptimizer::Options optimum;
-    if (const int code = prepareOptimum(model, options, optimum); code >= 0)
+    LanguageFile language;
+    if (const int code = prepareOptimum(model, options, optimum, language); code >= 0)
         return code;
+    const BoardReport::Caption caption = captionsOf(language);
     // The solver is loaded now: without it, say so before any work.
     SolverPlugin::entry(SolverPlugin::folders());
     LineupAssistant::Run run;
@@ -367,12 +390,12 @@ int assistant(MainModel &model, const Options &options, bool tactics)
         const LineupAssistant::Tactics result = LineupAssistant::tactics(state, optimum, run);
         if (!result.rows.isEmpty())
             warnOfLockedUnfit(model, result.rows.first().optimum.lockedUnfit);
-        out(options.json ? AssistantReport::tacticsJson(model, result, optimum) : AssistantReport::tacticsText(model, result));
+        out(options.json ? AssistantReport::tacticsJson(model, result, optimum) : AssistantReport::tacticsText(model, result, caption));
         return kExitOk;
     }
     const LineupAssistant::Depth result = LineupAssistant::depth(state, optimum, run);
     warnOfLockedUnfit(model, result.optimum.lockedUnfit);
-    out(options.json ? AssistantReport::depthJson(model, result, optimum) : AssistantReport::depthText(model, result));
+    out(options.json ? AssistantReport::depthJson(model, result, optimum) : AssistantReport::depthText(model, result, caption));
     return kExitOk;
 }
 

@@ -12,6 +12,8 @@ QList<const LanguageTexts *> &holders()
 
 } // namespace
 
+QString vocab(const QString &key) { return LanguageTexts::inForce().vocabulary.text(key); }
+
 const LanguageTexts &LanguageTexts::inForce()
 {
     const QList<const LanguageTexts *> &list = holders();

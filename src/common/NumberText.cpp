@@ -103,4 +103,9 @@ bool languageFileInteger(QStringView text, int *value)
     return ok;
 }
 
+QString decimal(double value, QStringView separator)
+{
+    return QString::number(value).replace(QLatin1Char('.'), separator.toString());
+}
+
 } // namespace NumberText

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QStringView>
 #include <cstdint>
 
@@ -21,5 +22,9 @@ bool settingsInteger(QStringView text, int *value);
 // A number of a language file: decimal, an optional sign, blanks around allowed. False (value
 // untouched) for anything else.
 bool languageFileInteger(QStringView text, int *value);
+
+// A decimal number in a text read by people, with the separator of the text's language
+// ("0,5" in French, "0.5" in English); as many digits as the number needs.
+QString decimal(double value, QStringView separator);
 
 } // namespace NumberText

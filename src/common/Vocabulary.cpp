@@ -1,7 +1,5 @@
 #include "common/Vocabulary.h"
 
-#include "common/LanguageTexts.h"
-
 namespace {
 
 struct Default {
@@ -202,6 +200,7 @@ constexpr Default kDefaults[] = {
     {"MSG_CLI_CHECK_CHANGED", u"La version d'un des fichiers du jeu a changé ; certains chiffres peuvent être faux."},
     {"MSG_CLI_CHECK_INCOMPLETE", u"Les fichiers du jeu sont incomplets : %1 manque dans %2 ; « squadwright-cli download » télécharge les fichiers de votre équipe."},
     {"MSG_CLI_CHECK_PASSED", u"Les fichiers du jeu passent la vérification des versions."},
+    {"DECIMAL_SEPARATOR", u","},
     // Locks, exclusions, the tactic comparison and the squad depth
     {"MSG_LOCK_NOT_FIELDABLE", u"le joueur %1 ne peut pas être verrouillé : il n'est pas dans la liste des joueurs alignables (entraîneur, ou sans identifiant utilisable)"},
     {"MSG_LOCK_PLAYER_TWICE", u"le joueur %1 est verrouillé à deux places (%2 et %3)"},
@@ -226,8 +225,6 @@ constexpr Default kDefaults[] = {
 };
 
 } // namespace
-
-QString vocab(const QString &key) { return LanguageTexts::inForce().vocabulary.text(key); }
 
 Vocabulary::Vocabulary()
 {

@@ -29,5 +29,6 @@ private:
     const Entry *find(const QString &key) const;
 };
 
-// Shorthand for the text in force: vocab("GARDIEN").
+// Shorthand for the text in force: vocab("GARDIEN"). Defined with the texts in force
+// (LanguageTexts), so that every caller needs this header only.
 QString vocab(const QString &key);

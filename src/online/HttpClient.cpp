@@ -1,5 +1,6 @@
 #include "online/HttpClient.h"
 
+#include "common/NumberText.h"
 #include "common/Vocabulary.h"
 #include "datafiles/XmlFile.h"
 #include "online/OnlineError.h"
@@ -154,7 +155,7 @@ HttpAnswer HttpClient::request(const QUrl &firstUrl, bool post, const QString &s
         if (m_stopped)
             throw OnlineError(step, vocab(QStringLiteral("MSG_ONLINE_STOPPED")));
         if (timedOut)
-            throw OnlineError(step, withAddressHint(vocab(QStringLiteral("MSG_NET_TIMEOUT")).arg(m_timeoutMs / 1000.0)));
+            throw OnlineError(step, withAddressHint(vocab(QStringLiteral("MSG_NET_TIMEOUT")).arg(NumberText::decimal(m_timeoutMs / 1000.0, vocab(QStringLiteral("DECIMAL_SEPARATOR"))))));
         if (tooLarge)
             throw OnlineError(step, vocab(QStringLiteral("MSG_NET_TOO_LARGE")).arg(XmlBounds::kMaxBytes / (1024 * 1024)));
         if (answer.status >= 400 && answer.status != 401 && answer.status != 407) {

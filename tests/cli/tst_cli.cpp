@@ -568,6 +568,24 @@ private slots:
         QVERIFY2(r.err.startsWith(lead) && r.err.contains(reason), r.err.constData());
     }
 
+    // The report read by people speaks the settings' language in its words too (tactic,
+    // behaviours, levels, the ratings' titles); the JSON keeps the board texts it has always copied.
+    void englishReportInEnglishWords()
+    {
+        QByteArray ini = readAll(m_folder + "/SQW.ini");
+        ini.replace("langue=Francais", "langue=English");
+        writeFile(m_folder + "/SQW.ini", ini);
+        const Run text = runCli({"--folder", m_folder, "evaluate"});
+        QCOMPARE(text.code, 0);
+        QVERIFY2(text.out.startsWith("Tactic: Attack in the middle |"), text.out.constData());
+        QVERIFY2(text.out.contains("\nCentral defence:"), text.out.constData());
+        for (const char *french : {"Attaque au centre", "Défensif", "Satisfaisante", "Défense centrale"})
+            QVERIFY2(!text.out.contains(french), french);
+        const Run json = runCli({"--folder", m_folder, "evaluate", "--json"});
+        QCOMPARE(QJsonDocument::fromJson(json.out)["labels"].toObject()["LabelTactique"].toString(),
+                 QStringLiteral("Tactic: Attaque au centre"));
+    }
+
     void missingPlayersFileExitsWithThree()
     {
         QVERIFY(QFile::remove(m_folder + "/xml/players.xml"));

@@ -258,6 +258,29 @@ private slots:
         QCOMPARE(walk(QStringLiteral("wrong")), refused);
     }
 
+    // A server that never answers: the wait is told in the numbers of the message's language.
+    void timeOutReasonInTheLanguagesNumbers()
+    {
+        server->slowStep = QStringLiteral("menu");
+        for (const char *language : {"Francais", "English"}) {
+            TestSupport::OwnTexts texts;
+            QVERIFY(TestSupport::useShippedVocabulary(texts.vocabulary, QLatin1String(language)));
+            Folder folder;
+            RecordingView view;
+            HttpClient http(500);
+            Session session(http, view, folder.data(), server->host(), QStringLiteral("1"));
+            QString reason;
+            try {
+                OnlineRun::run(session, folder.data(), server->user, server->code);
+            } catch (const OnlineError &e) {
+                reason = e.reason();
+            }
+            QVERIFY2(reason.startsWith(vocab(QStringLiteral("MSG_NET_TIMEOUT"))
+                                           .arg(qstrcmp(language, "English") ? QStringLiteral("0,5") : QStringLiteral("0.5"))),
+                     qPrintable(reason));
+        }
+    }
+
     // Each misbehaviour stops the run at its step; the earlier files stay and the code never shows.
     void failures_data()
     {

@@ -553,8 +553,8 @@ private slots:
     }
 
     // In each language the online panels stand left of the status picture beside the whole
-    // version text; the session's state words read whole, and any text too wide for its panel
-    // is cut in the middle and read whole when pointed at.
+    // version text; the session's state words and a connection to a usual address read whole,
+    // and any text too wide for its panel is cut in the middle and read whole when pointed at.
     void onlinePanelsFitTheirTexts()
     {
         for (const char *language : {"Francais", "English"}) {
@@ -574,7 +574,8 @@ private slots:
                 QVERIFY2(readable(step, text), qPrintable(text));
             }
             for (const QString &text : {vocab(QStringLiteral("MSG_NOT_CONNECTED_PANEL")),
-                                        vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(QString())}) {
+                                        vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(QString()),
+                                        vocab(QStringLiteral("MSG_CONNECTED_TO")).arg(QStringLiteral("http://127.0.0.1:8080"))}) {
                 bar->setSessionText(text);
                 QCOMPARE(session->text(), text);
             }

@@ -1,5 +1,7 @@
 #include "shell/ui/LineupCommands.h"
 
+#include "common/NumberText.h"
+
 #include "common/ui/ErrorHandler.h"
 #include "lineup/LineupSlots.h"
 #include "shell/MainModel.h"
@@ -60,9 +62,10 @@ void LineupCommands::OptimumExecute()
             searching(m_pages, m_parts.status, [this] { return m_parts.model.optimalLineup(); });
         if (!outcome.found)
             return;
-        auto gain = [](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + QString::number(d); };
+        const QString point = vocab(QStringLiteral("DECIMAL_SEPARATOR"));
+        auto gain = [&point](double d) { return (d >= 0 ? QStringLiteral("+") : QString()) + NumberText::decimal(d, point); };
         // The proven message has no place for the bound: give each text only what it shows.
-        const QString reached = QString::number(outcome.evaluation);
+        const QString reached = NumberText::decimal(outcome.evaluation, point);
         const QString overBoard = gain(outcome.gainOverBoard());
         const QString overCalcule = gain(outcome.gainOverCalcule());
         QString message = outcome.proven ? m_setup->messageText("LMsgOptimum").arg(reached, overBoard, overCalcule)

@@ -23,6 +23,8 @@ enum Panel { LedPanel, HintPanel, SessionPanel, DownloadPanel, VersionPanel, Pic
 constexpr int kLedWidth = 18;
 constexpr int kHintWidth = 262;
 constexpr int kPictureWidth = 16;
+// A session server's address of the usual length, as a local or company server has it.
+constexpr const char *kUsualAddress = "http://127.0.0.1:8080";
 constexpr int kInitialWidths[6] = {kLedWidth, kHintWidth, 158, 130, 250, kPictureWidth};
 // How long an error or notice stays in the status bar before the hints show again.
 constexpr int kMessageMilliseconds = 12000;
@@ -159,12 +161,14 @@ void MainStatusBar::setVersionText(const QString &text)
 
 void MainStatusBar::fitPanels()
 {
-    // The bar cannot hold every panel's longest text whole in French. The version panel, always
-    // in sight, keeps its text whole. The session panel keeps whole its state words ("Trying to
-    // connect to", "Connected to", "Not connected"): the address the game server recommends
-    // comes only with its answer and can be of any length. The download panel takes the room
-    // left up to its longest text, and the session panel whatever the download panel leaves.
-    // A text wider than its panel is cut in its middle and read whole in the tool tip.
+    // The bar cannot hold every panel's longest text whole. The version panel, always in sight,
+    // keeps its text whole. The session panel keeps whole its state words ("Trying to connect
+    // to", "Not connected") and the connection to a server of a usual address (the address the
+    // game server recommends comes only with its answer and can be of any length): it tells
+    // whether the program is connected, which the step log of the connection window repeats
+    // nowhere. The download panel takes the room left up to its longest text, and the session
+    // panel whatever the download panel leaves. A text wider than its panel is cut in its
+    // middle and read whole in the tool tip.
     QLabel *session = m_panels[SessionPanel];
     QLabel *download = m_panels[DownloadPanel];
     QLabel *version = m_panels[VersionPanel];
@@ -175,7 +179,7 @@ void MainStatusBar::fitPanels()
                                     vocab(QStringLiteral("MSG_NOT_CONNECTED")),
                                     vocab(QStringLiteral("MSG_DISCONNECTED")),
                                     vocab(QStringLiteral("MSG_TRYING_TO_CONNECT")).arg(QString()),
-                                    vocab(QStringLiteral("MSG_CONNECTED_TO")).arg(QString())};
+                                    vocab(QStringLiteral("MSG_CONNECTED_TO")).arg(QLatin1String(kUsualAddress))};
     const int room = shared - versionWidth;
     const int sessionFloor = panelWidthFor(session, widest(session, stateWords));
     const int downloadNeed = panelWidthFor(download, widest(download, TeamDownload::stepFieldTexts()));
