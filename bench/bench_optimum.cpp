@@ -5,11 +5,15 @@
 // squad one optimum, timed as a whole (every solve of every round); reported: median, p90 and
 // worst wall time, the solver calls. A third case takes 300 squads of 16 to 101 players.
 //
+// The tactic comparison (five optima) and the squad depth (the optimum, then one without each
+// player of the board's lineup, here the optimum itself) are timed per squad the same way.
+//
 // SQW_OPTIMUM_SEEDS=first-last picks other seeds (defaults 1001-1030, mixed sizes 2001-2300);
 // SQW_OPTIMUM_LIST=1 prints one line per squad (figures, solver calls, lineup) to compare two
 // builds' answers.
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
+#include "optimum/LineupAssistant.h"
 #include "optimum/LineupOptimizer.h"
 
 #include <QElapsedTimer>
@@ -174,5 +178,58 @@ void BM_OptimalLineupMixedSizesBoardBehaviours(benchmark::State &state)
     optimalLineup(state, false, true);
 }
 BENCHMARK(BM_OptimalLineupMixedSizesBoardBehaviours)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// The tactic comparison or the squad depth per full squad, board behaviours; the depth's lineup
+// on the board is the optimum, so that every row is an optimum of its own.
+void assistant(benchmark::State &state, bool tactics)
+{
+    const auto [first, last] = seeds(1001, 1030);
+    const LineupOptimizer::Options options;
+    std::vector<double> seconds;
+    std::vector<double> processor;
+    int unproven = 0;
+    for (auto _ : state) {
+        for (int seed = first; seed <= last; ++seed) {
+            state.PauseTiming();
+            const DrawnSquad squad(seed, false);
+            if (!tactics)
+                LineupOptimizer::putOnBoard(*squad.board, LineupOptimizer::optimize(squad.board->state(), options));
+            state.ResumeTiming();
+            QElapsedTimer clock;
+            clock.start();
+            const double processorStart = processorSeconds();
+            if (tactics) {
+                const LineupAssistant::Tactics t = LineupAssistant::tactics(squad.board->state(), options);
+                for (const LineupAssistant::TacticRow &row : t.rows)
+                    unproven += row.optimum.proven ? 0 : 1;
+            } else {
+                const LineupAssistant::Depth d = LineupAssistant::depth(squad.board->state(), options);
+                unproven += d.optimum.proven ? 0 : 1;
+                for (const LineupAssistant::DepthRow &row : d.rows)
+                    unproven += row.optimum.proven ? 0 : 1;
+            }
+            processor.push_back(processorSeconds() - processorStart);
+            seconds.push_back(clock.nsecsElapsed() / 1e9);
+        }
+    }
+    state.counters["squads"] = double(seconds.size());
+    state.counters["median_s"] = quantile(seconds, 0.5);
+    state.counters["p90_s"] = quantile(seconds, 0.9);
+    state.counters["worst_s"] = quantile(seconds, 1);
+    state.counters["median_cpu_s"] = quantile(processor, 0.5);
+    state.counters["unproven"] = unproven;
+}
+
+void BM_OptimalLineup101Tactics(benchmark::State &state)
+{
+    assistant(state, true);
+}
+BENCHMARK(BM_OptimalLineup101Tactics)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+void BM_OptimalLineup101Depth(benchmark::State &state)
+{
+    assistant(state, false);
+}
+BENCHMARK(BM_OptimalLineup101Depth)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace

@@ -9,14 +9,14 @@ _squadwright_cli()
         --folder)
             COMPREPLY=($(compgen -d -- "$cur"))
             return ;;
-        --user|--time-limit|--timeout)
+        --user|--time-limit|--timeout|--lock|--exclude)
             return ;;
     esac
 
     for ((i = 1; i < COMP_CWORD; i++)); do
         word=${COMP_WORDS[i]}
         case $word in
-            --folder|--user|--time-limit|--timeout) ((i++)) ;;
+            --folder|--user|--time-limit|--timeout|--lock|--exclude) ((i++)) ;;
             -*) ;;
             *) command=$word; break ;;
         esac
@@ -24,11 +24,11 @@ _squadwright_cli()
 
     local options
     case $command in
-        "") options="--folder --help --version check roster evaluate best optimize download" ;;
+        "") options="--folder --help --version check roster evaluate best optimize tactics depth download" ;;
         check) options="--folder --help" ;;
         roster|evaluate) options="--json --folder --help" ;;
         best) options="--json --recompute-all --ignore-injuries --ignore-cards --folder --help" ;;
-        optimize) options="--json --free-behaviours --ignore-injuries --ignore-cards --time-limit --folder --help" ;;
+        optimize|tactics|depth) options="--json --free-behaviours --ignore-injuries --ignore-cards --time-limit --lock --exclude --folder --help" ;;
         download) options="--json --user --password-stdin --timeout --folder --help" ;;
         *) return ;;
     esac

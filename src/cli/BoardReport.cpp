@@ -65,15 +65,15 @@ QString row(const MainModel &model, const QList<int> &places, int width, int pit
     return out + QLatin1Char('\n');
 }
 
-void writeIdOrNull(JsonWriter &json, int32_t id)
+} // namespace
+
+void BoardReport::writeIdOrNull(JsonWriter &json, int32_t id)
 {
     if (id < 0)
         json.null();
     else
         json.value(int(id));
 }
-
-} // namespace
 
 QString BoardReport::text(const MainModel &model, const Board::CalculeResult *best, const Caption &caption)
 {
@@ -167,6 +167,31 @@ void writeUnfilled(JsonWriter &json, const QList<int> &unfilled)
 
 } // namespace
 
+void BoardReport::writeSlots(JsonWriter &json, const LineupState &state)
+{
+    json.key("slots").beginArray();
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        json.beginObject();
+        json.key("place").value(placeName(place));
+        const int32_t id = state.playerIdOfBox(place);
+        json.key("player_id");
+        writeIdOrNull(json, id);
+        json.key("behaviour");
+        if (hasBehaviour(place))
+            json.value(state.behaviourEntry(place));
+        else
+            json.null();
+        json.key("kind").value(state.slotKind(place));
+        json.key("value");
+        if (state.recordOfBox(place) >= 0)
+            json.value(state.slotValue(place));
+        else
+            json.null();
+        json.endObject();
+    }
+    json.endArray();
+}
+
 QString BoardReport::json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum)
 {
     const Board &board = model.board();
@@ -182,27 +207,7 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
     json.key("trainer_type").value(board.state().condition(Board::Entraineur));
     json.endObject();
 
-    json.key("slots").beginArray();
-    for (int place = Keeper; place <= kLastSlot; ++place) {
-        json.beginObject();
-        json.key("place").value(placeName(place));
-        const int32_t id = board.state().playerIdOfBox(place);
-        json.key("player_id");
-        writeIdOrNull(json, id);
-        json.key("behaviour");
-        if (hasBehaviour(place))
-            json.value(board.state().behaviourEntry(place));
-        else
-            json.null();
-        json.key("kind").value(board.state().slotKind(place));
-        json.key("value");
-        if (board.state().recordOfBox(place) >= 0)
-            json.value(board.state().slotValue(place));
-        else
-            json.null();
-        json.endObject();
-    }
-    json.endArray();
+    BoardReport::writeSlots(json, board.state());
 
     json.key("substitutes").beginArray();
     for (int place = SubstituteKeeper; place <= SubstituteForward; ++place) {
@@ -272,6 +277,18 @@ QString BoardReport::json(const MainModel &model, const Board::CalculeResult *be
         json.key("start_evaluation").value(int(optimum->startEvaluation));
         json.key("behaviours").value(optimum->freeBehaviours ? "free" : "board");
         json.key("seconds").value(optimum->seconds);
+        json.key("locks").beginArray();
+        for (const auto &[place, id] : optimum->locks) {
+            json.beginObject();
+            json.key("place").value(placeName(place));
+            json.key("player_id").value(int(id));
+            json.endObject();
+        }
+        json.endArray();
+        json.key("excluded").beginArray();
+        for (int32_t id : optimum->excluded)
+            json.value(int(id));
+        json.endArray();
         json.endObject();
     }
     json.endObject();

@@ -5,6 +5,8 @@
 #include <QString>
 #include <functional>
 
+class JsonWriter;
+class LineupState;
 class MainModel;
 
 // What the command-line program prints of the board: the pitch as text with the sector
@@ -26,6 +28,11 @@ struct OptimumSummary {
     bool freeBehaviours = false;
     double seconds = 0;
     QList<int> unfilled; // places left empty for want of an eligible player
+    QList<std::pair<int, int32_t>> locks; // the locks honoured: place 1..11, player ID
+    QList<int32_t> excluded;              // the player IDs left out
 };
+// The "slots" array of the eleven places as the state holds them, and a player ID or null.
+void writeSlots(JsonWriter &json, const LineupState &state);
+void writeIdOrNull(JsonWriter &json, int32_t id);
 QString json(const MainModel &model, const Board::CalculeResult *best, const OptimumSummary *optimum = nullptr);
 }

@@ -1,6 +1,7 @@
 #include "cli/CliCommands.h"
 #include "settings/FirstUse.h"
 
+#include "cli/AssistantReport.h"
 #include "cli/BoardReport.h"
 #include "datafiles/DataFolder.h"
 #include "datafiles/VersionCheck.h"
@@ -18,15 +19,30 @@
 #include "online/OnlineRun.h"
 #include "online/Session.h"
 #include "online/SessionView.h"
+#include "optimum/SolverPlugin.h"
 #include "platform/ProgramInfo.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <cstdio>
+#if defined(_WIN32)
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
 
 namespace cli {
 namespace {
+
+bool onTerminal(FILE *stream)
+{
+#if defined(_WIN32)
+    return _isatty(_fileno(stream));
+#else
+    return isatty(fileno(stream));
+#endif
+}
 
 void out(const QString &text) { std::fputs(text.toUtf8().constData(), stdout); }
 void err(const QString &text) { std::fputs(text.toUtf8().constData(), stderr); }
@@ -282,11 +298,13 @@ int evaluate(MainModel &model, const Options &options, bool best)
     return kExitOk;
 }
 
-int optimize(MainModel &model, const Options &options)
+// The board as an optimum starts from: the game files read, the options of this run, the locks
+// and exclusions read against the squad. Returns -1 when ready, else the exit code.
+int prepareOptimum(MainModel &model, const Options &options, LineupOptimizer::Options &optimum, LanguageFile &language)
 {
     if (noTeamData(model, options))
         return kExitFailed;
-    const LanguageFile language = speakTheLanguage(model, options);
+    language = speakTheLanguage(model, options);
     model.startUp();
     printVersionWarning(model);
     for (const QString &w : model.loadWarnings())
@@ -295,9 +313,32 @@ int optimize(MainModel &model, const Options &options)
         model.board().edit()->setOption(Board::Blesse, true);
     if (options.ignoreCards)
         model.board().edit()->setOption(Board::Cartons, true);
-    const MainModel::OptimumOutcome outcome = model.optimalLineup(options.timeLimit, options.freeBehaviours);
+    optimum.timeLimitSeconds = options.timeLimit;
+    optimum.freeBehaviours = options.freeBehaviours;
+    const QString problem = AssistantReport::readLocks(model, options.locks, options.excluded, optimum);
+    if (!problem.isEmpty())
+        return fail(options, QStringLiteral("usage"), problem, kExitUsage);
+    if (LineupOptimizer::eligibleRecords(model.board().state(), optimum).isEmpty())
+        return fail(options, QStringLiteral("lineup"), vocab(QStringLiteral("MSG_CLI_NO_PLAYER_ELIGIBLE")), kExitFailed);
+    return -1;
+}
+
+void warnOfLockedUnfit(const MainModel &model, const QList<int> &records)
+{
+    for (int record : records)
+        err(warningLine(LineupOptimizer::lockedUnfitWarning(model.board().state(), record)));
+}
+
+int optimize(MainModel &model, const Options &options)
+{
+    LineupOptimizer::Options optimum;
+    LanguageFile language;
+    if (const int code = prepareOptimum(model, options, optimum, language); code >= 0)
+        return code;
+    const MainModel::OptimumOutcome outcome = model.optimalLineup(optimum);
     if (!outcome.found)
         return fail(options, QStringLiteral("lineup"), vocab(QStringLiteral("MSG_CLI_NO_PLAYER_ELIGIBLE")), kExitFailed);
+    warnOfLockedUnfit(model, outcome.lockedUnfit);
     BoardReport::OptimumSummary summary;
     summary.proven = outcome.proven;
     summary.evaluation = outcome.evaluation;
@@ -307,6 +348,12 @@ int optimize(MainModel &model, const Options &options)
     summary.freeBehaviours = options.freeBehaviours;
     summary.seconds = outcome.seconds;
     summary.unfilled = outcome.unfilled;
+    for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place) {
+        if (optimum.locks[place] >= 0)
+            summary.locks.append({place, model.board().state().recordId(optimum.locks[place])});
+    }
+    for (int record : optimum.excluded)
+        summary.excluded.append(model.board().state().recordId(record));
     if (options.json) {
         out(BoardReport::json(model, nullptr, &summary));
         return kExitOk;
@@ -320,6 +367,35 @@ int optimize(MainModel &model, const Options &options)
             .arg(outcome.startEvaluation)
             .arg(outcome.seconds, 0, 'f', 3));
     out(BoardReport::unfilledLine(outcome.unfilled));
+    return kExitOk;
+}
+
+// The tactic comparison and the squad depth: several optima, their progress on a terminal.
+int assistant(MainModel &model, const Options &options, bool tactics)
+{
+    LineupOptimizer::Options optimum;
+    LanguageFile language;
+    if (const int code = prepareOptimum(model, options, optimum, language); code >= 0)
+        return code;
+    const BoardReport::Caption caption = captionsOf(language);
+    // The solver is loaded now: without it, say so before any work.
+    SolverPlugin::entry(SolverPlugin::folders());
+    LineupAssistant::Run run;
+    if (onTerminal(stderr))
+        run.progress = [](int done, int total) {
+            std::fprintf(stderr, done < total ? "\r%d/%d" : "\r%d/%d\n", done, total);
+        };
+    const LineupState &state = model.board().state();
+    if (tactics) {
+        const LineupAssistant::Tactics result = LineupAssistant::tactics(state, optimum, run);
+        if (!result.rows.isEmpty())
+            warnOfLockedUnfit(model, result.rows.first().optimum.lockedUnfit);
+        out(options.json ? AssistantReport::tacticsJson(model, result, optimum) : AssistantReport::tacticsText(model, result, caption));
+        return kExitOk;
+    }
+    const LineupAssistant::Depth result = LineupAssistant::depth(state, optimum, run);
+    warnOfLockedUnfit(model, result.optimum.lockedUnfit);
+    out(options.json ? AssistantReport::depthJson(model, result, optimum) : AssistantReport::depthText(model, result, caption));
     return kExitOk;
 }
 
@@ -416,6 +492,11 @@ int run(const QString &command, const Options &options, const std::function<int(
             MainModel model(paths);
             warnOfLostSettings(model);
             return optimize(model, options);
+        }
+        if (command == QLatin1String("tactics") || command == QLatin1String("depth")) {
+            MainModel model(paths);
+            warnOfLostSettings(model);
+            return assistant(model, options, command == QLatin1String("tactics"));
         }
         if (command == QLatin1String("download"))
             return download(paths, options);

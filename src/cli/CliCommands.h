@@ -1,6 +1,7 @@
 #pragma once
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 #include <functional>
 
 namespace cli {
@@ -22,6 +23,8 @@ struct Options {
     QString user;              // download: replaces the stored user name for this run
     bool passwordStdin = false; // download: the security code is the first line of standard input
     double timeout = 0;         // download: seconds each request may wait (0: the client's default)
+    QStringList locks;          // optimize, tactics, depth: PLACE=PLAYERID kept in their places
+    QStringList excluded;       // optimize, tactics, depth: player IDs left out
 };
 
 // The error object a failed command prints with --json: {"format": 1, "error": {"step", "message"}}.

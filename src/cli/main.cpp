@@ -21,9 +21,19 @@ const char kUsage[] =
     "  best [--json] [--recompute-all] [--ignore-injuries] [--ignore-cards]\n"
     "                   propose the best lineup (options default to those of the settings file)\n"
     "  optimize [--json] [--free-behaviours] [--ignore-injuries] [--ignore-cards] [--time-limit S]\n"
+    "           [--lock PLACE=PLAYERID]... [--exclude PLAYERID]...\n"
     "                   the lineup of highest evaluation with the board's behaviours (or, with\n"
     "                   --free-behaviours, behaviours chosen too), proven optimal unless S seconds\n"
-    "                   (default 30) run out first\n"
+    "                   (default 30) run out first; --lock PLACE=PLAYERID keeps a player\n"
+    "                   in a place (PLACE as in the JSON: keeper, right_back, ...), --exclude PLAYERID\n"
+    "                   leaves one out, both repeatable\n"
+    "  tactics [--json] [optimize's options]\n"
+    "                   the proven optimum of each of the five tactics, the other conditions as on the\n"
+    "                   board: its evaluation, tactic strength and lineup (the board's tactic marked);\n"
+    "                   --time-limit holds for each optimum\n"
+    "  depth [--json] [optimize's options]\n"
+    "                   for each player of the board's lineup, the proven optimum without him: what his\n"
+    "                   absence costs and who comes in where, the greatest loss first\n"
     "  download [--json] [--user NAME] [--password-stdin] [--timeout S]\n"
     "                   fetch the team's five game files from the game server with the account of the\n"
     "                   settings file, then report as evaluate does; --user replaces the stored name and\n"
@@ -52,6 +62,8 @@ const OptionSpec kOptions[] = {
     {"ignore-cards", nullptr, "Count suspended players as available."},
     {"free-behaviours", nullptr, "Let the search choose each place's behaviour as well."},
     {"time-limit", "S", "Seconds the proof may take, a number above 0 (default 30)."},
+    {"lock", "PLACE=PLAYERID", "Keep the player in the place (keeper, right_back, ... as in the JSON), with the place's behaviour; repeatable."},
+    {"exclude", "PLAYERID", "Leave the player out of every lineup; repeatable."},
     {"user", "NAME", "Replace the stored user name for this run."},
     {"password-stdin", nullptr, "Read the account's security code from the first line of standard input."},
     {"timeout", "S", "Seconds each request may wait for its answer, above 0 and at most 600 (default 30)."},
@@ -68,7 +80,11 @@ const CommandSpec kCommands[] = {
     {"best", "Propose the best lineup; the flags switch on the settings file's options for this run.",
      {"json", "recompute-all", "ignore-injuries", "ignore-cards"}},
     {"optimize", "The lineup of highest evaluation, proven optimal unless the time limit runs out first.",
-     {"json", "free-behaviours", "ignore-injuries", "ignore-cards", "time-limit"}},
+     {"json", "free-behaviours", "ignore-injuries", "ignore-cards", "time-limit", "lock", "exclude"}},
+    {"tactics", "The proven optimum of each of the five tactics, the other conditions as on the board.",
+     {"json", "free-behaviours", "ignore-injuries", "ignore-cards", "time-limit", "lock", "exclude"}},
+    {"depth", "For each player of the board's lineup, the proven optimum without him, the greatest loss first.",
+     {"json", "free-behaviours", "ignore-injuries", "ignore-cards", "time-limit", "lock", "exclude"}},
     {"download", "Fetch the team's five game files from the game server, then report as evaluate does.",
      {"json", "user", "password-stdin", "timeout"}},
 };
@@ -192,6 +208,8 @@ int main(int argc, char **argv)
     options.freeBehaviours = given("free-behaviours");
     options.user = given("user") ? own.value(QStringLiteral("user")) : QString();
     options.passwordStdin = given("password-stdin");
+    options.locks = given("lock") ? own.values(QStringLiteral("lock")) : QStringList();
+    options.excluded = given("exclude") ? own.values(QStringLiteral("exclude")) : QStringList();
     if (!seconds("time-limit", options.timeLimit, 1e300))
         return usage(QStringLiteral("--time-limit needs a number of seconds above 0"));
     if (!seconds("timeout", options.timeout, 600))

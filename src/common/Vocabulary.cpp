@@ -201,6 +201,27 @@ constexpr Default kDefaults[] = {
     {"MSG_CLI_CHECK_INCOMPLETE", u"Les fichiers du jeu sont incomplets : %1 manque dans %2 ; « squadwright-cli download » télécharge les fichiers de votre équipe."},
     {"MSG_CLI_CHECK_PASSED", u"Les fichiers du jeu passent la vérification des versions."},
     {"DECIMAL_SEPARATOR", u","},
+    // Locks, exclusions, the tactic comparison and the squad depth
+    {"MSG_LOCK_NOT_FIELDABLE", u"le joueur %1 ne peut pas être verrouillé : il n'est pas dans la liste des joueurs alignables (entraîneur, ou sans identifiant utilisable)"},
+    {"MSG_LOCK_PLAYER_TWICE", u"le joueur %1 est verrouillé à deux places (%2 et %3)"},
+    {"MSG_LOCK_EXCLUDED", u"le joueur %1 est à la fois verrouillé et exclu"},
+    {"MSG_LOCK_PLACE_TWICE", u"la place %1 est verrouillée deux fois"},
+    {"MSG_LOCK_UNKNOWN_PLACE", u"« %1 » n'est pas une place de la composition (%2)"},
+    {"MSG_LOCK_UNKNOWN_PLAYER", u"aucun joueur de l'effectif n'a l'identifiant %1"},
+    {"MSG_LOCK_SYNTAX", u"--lock attend PLACE=IDENTIFIANT (par exemple right_back=123456), pas « %1 »"},
+    {"MSG_LOCKED_UNFIT", u"%1 joue à sa place verrouillée bien qu'il soit %2"},
+    {"MSG_UNFIT_INJURED", u"blessé"},
+    {"MSG_UNFIT_SUSPENDED", u"suspendu"},
+    {"MSG_UNFIT_UNTICKED", u"décoché"},
+    {"MSG_ASSIST_PROVEN", u"prouvé"},
+    {"MSG_ASSIST_NOT_PROVEN", u"non prouvé (borne %1)"},
+    {"MSG_ASSIST_CANCELLED", u"interrompu : seules les lignes calculées sont données"},
+    {"MSG_CLI_TACTICS_TITLE", u"Optimum prouvé de chaque tactique (autres conditions comme au tableau) :"},
+    {"MSG_CLI_TACTIC_ROW", u"%1 %2 : E %3, force de la tactique %4 (%5), %6"},
+    {"MSG_CLI_DEPTH_TITLE", u"Profondeur de l'effectif : E %1 avec tous les joueurs, %2. Sans chacun d'eux, la plus grande perte d'abord :"},
+    {"MSG_CLI_DEPTH_ROW", u"%1 %2 : sans lui E %3, perte %4, %5"},
+    {"MSG_CLI_DEPTH_CHANGES", u"changements : %1"},
+    {"MSG_CLI_DEPTH_EMPTY", u"personne"},
 };
 
 } // namespace

@@ -93,7 +93,8 @@ void LineupModel::makeChoices(const LineupState &state)
     m_emptyPlaces.fill(-1);
     for (int place = RightBack; place <= kLastSlot; ++place) {
         m_emptyPlaces[place] = state.behaviourEntry(place);
-        if (!m_free) {
+        // A locked player keeps the board's behaviour, whatever the model may choose elsewhere.
+        if (!m_free || m_options.locks[place] >= 0) {
             m_choices.push_back({place, state.behaviourEntry(place)});
             continue;
         }
@@ -160,15 +161,29 @@ void LineupModel::findReadSkills(const LineupState &state)
     }
 }
 
-// A player dominated in a choice by enough others never needs to stand there.
+// A player dominated in a choice by enough others never needs to stand there. A locked place
+// has a column for its locked player only, and he none elsewhere; he can take nobody's place,
+// so he dominates nobody.
 void LineupModel::pruneDominated()
 {
     const int n = int(m_eligible.size());
+    std::vector<int> lockedAt(n, 0);
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        const int i = int(m_eligible.indexOf(m_options.locks[place]));
+        if (m_options.locks[place] >= 0 && i >= 0)
+            lockedAt[i] = place;
+    }
     for (int o = 0; o < int(m_choices.size()); ++o) {
+        const int place = m_choices[o].place;
         for (int i = 0; i < n; ++i) {
+            if (m_options.locks[place] >= 0 || lockedAt[i]) {
+                if (lockedAt[i] == place)
+                    m_columns.push_back({i, o, -1});
+                continue;
+            }
             int dominators = 0;
             for (int q = 0; q < n && dominators < kDominators; ++q) {
-                if (q == i)
+                if (q == i || lockedAt[q])
                     continue;
                 bool atLeast = true;
                 bool equal = true;
@@ -212,6 +227,8 @@ void LineupModel::addColumns()
         for (int k = 0; k < kSectorCount; ++k)
             raw += share(col, k);
         col.column = m_mip.addVariable(MipModel::Type::Binary, 0, 1, m_tieWeight * raw);
+        if (m_options.locks[m_choices[col.choice].place] >= 0)
+            m_mip.fix(col.column, 1);
     }
 }
 

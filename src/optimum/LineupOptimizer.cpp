@@ -10,6 +10,7 @@
 
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace LineupSlots;
@@ -101,6 +102,7 @@ Rated preferAmongSwappedSides(const LineupState &state, const Options &options, 
             if (!(swaps >> i & 1u))
                 continue;
             const auto [right, left] = kFacingPlaces[i];
+            allowed = allowed && options.locks[right] < 0 && options.locks[left] < 0;
             std::swap(records[right], records[left]);
             if (!options.freeBehaviours)
                 continue;
@@ -119,15 +121,18 @@ Rated preferAmongSwappedSides(const LineupState &state, const Options &options, 
 
 // Among lineups of equal figures, earlier records take earlier places: each place in turn takes
 // the earliest record whose arrival (an exchange when he stands elsewhere) keeps both figures.
-Rated preferEarlierRecords(const LineupState &state, const QList<int> &eligible, Rated best)
+// A locked player stays where he is.
+Rated preferEarlierRecords(const LineupState &state, const Options &options, const QList<int> &eligible, Rated best)
 {
     for (int place = Keeper; place <= kLastSlot; ++place) {
         const int current = best.records[place];
-        if (current < 0)
+        if (current < 0 || options.locks[place] >= 0)
             continue;
         for (int candidate : eligible) {
             if (candidate >= current)
                 break;
+            if (std::find(options.locks.begin(), options.locks.end(), candidate) != options.locks.end())
+                continue;
             Records trial = best.records;
             for (int other = Keeper; other <= kLastSlot; ++other) {
                 if (trial[other] == candidate)
@@ -149,6 +154,8 @@ Rated preferBehaviours(const LineupState &state, const Options &options, Rated b
 {
     for (int place = RightBack; place <= kLastSlot; ++place) {
         const int current = best.behaviours[place];
+        if (options.locks[place] >= 0)
+            continue; // a locked player keeps the board's behaviour
         QList<int> candidates{state.behaviourEntry(place)};
         for (int b = 0; b < current; ++b)
             candidates.append(b);
@@ -244,10 +251,39 @@ public:
     {
         Options fixedOptions;
         fixedOptions.timeLimitSeconds = m_options.timeLimitSeconds;
+        fixedOptions.locks = m_options.locks;
+        fixedOptions.excluded = m_options.excluded;
+        fixedOptions.startRecords = m_options.startRecords;
         const Result fixed = optimize(m_state, fixedOptions);
         m_result.solves += fixed.solves;
         if (fixed.found)
             consider({fixed.record, fixed.behaviour});
+    }
+
+    // A lineup already known, when the model allows it: the search need look only above it.
+    void startFromKnown(const QList<int> &eligible)
+    {
+        const Records &records = m_options.startRecords;
+        bool any = false;
+        for (int place = Keeper; place <= kLastSlot; ++place) {
+            if (records[place] >= 0 && !eligible.contains(records[place]))
+                return;
+            any = any || records[place] >= 0;
+        }
+        if (!any || !honours(m_options, records))
+            return;
+        Behaviours behaviours = boardBehaviours(m_state);
+        if (m_options.freeBehaviours) {
+            for (int place = RightBack; place <= kLastSlot; ++place) {
+                const int b = m_options.startBehaviours[place];
+                if (m_options.locks[place] >= 0 || records[place] < 0)
+                    continue;
+                if (b < 0 || b >= 32 || !(m_options.behaviourChoices[place] >> b & 1u))
+                    return;
+                behaviours[place] = b;
+            }
+        }
+        consider({records, behaviours});
     }
 
     void run()
@@ -352,18 +388,27 @@ Result optimize(const LineupState &state, const Options &options)
     result.record.fill(-1);
     result.freeBehaviours = options.freeBehaviours;
     result.behaviour = boardBehaviours(state);
-    const QList<int> eligible = eligibleRecords(state);
+    // A lock that cannot be honoured (lockProblem says why) is not the optimum's to guess at.
+    if (!lockProblem(state, options).isEmpty())
+        return result;
+    const QList<int> eligible = eligibleRecords(state, options);
     if (eligible.isEmpty())
         return result;
+    const QList<int> fit = eligibleRecords(state);
+    for (int place = Keeper; place <= kLastSlot; ++place) {
+        if (options.locks[place] >= 0 && !fit.contains(options.locks[place]))
+            result.lockedUnfit.append(options.locks[place]);
+    }
 
     Driver driver(state, eligible, options, clock, result);
+    driver.startFromKnown(eligible);
     if (options.freeBehaviours)
         driver.startFromBoardBehaviours();
     driver.run();
 
     if (driver.haveBest()) {
         Rated best = preferAmongSwappedSides(state, options, driver.best());
-        best = preferEarlierRecords(state, eligible, best);
+        best = preferEarlierRecords(state, options, eligible, best);
         if (options.freeBehaviours)
             best = preferBehaviours(state, options, best);
         result.found = true;

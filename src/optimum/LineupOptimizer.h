@@ -1,5 +1,6 @@
 #pragma once
 #include <QList>
+#include <QString>
 
 #include <array>
 #include <vector>
@@ -52,10 +53,33 @@ struct Options {
         all.fill(~0u);
         return all;
     }
+    // Per place 1..11, the roster record the manager keeps there (-1: the optimum chooses). A
+    // locked player keeps the place's behaviour on the board, with free behaviours too, and
+    // plays even when injured, suspended or unticked (his manager's choice: see lockedUnfit).
+    std::array<int, LineupSlots::kLastSlot + 1> locks = noLocks();
+    // Roster records left out of every lineup, besides the unticked ones.
+    QList<int> excluded;
+    // A lineup already known (a record by place 1..11, -1 empty; its behaviours by place 2..11)
+    // the search starts from when it honours the locks and exclusions; empty: none.
+    std::array<int, LineupSlots::kLastSlot + 1> startRecords = noLocks();
+    std::array<int, LineupSlots::kLastSlot + 1> startBehaviours = noLocks();
+    static std::array<int, LineupSlots::kLastSlot + 1> noLocks()
+    {
+        std::array<int, LineupSlots::kLastSlot + 1> none{};
+        none.fill(-1);
+        return none;
+    }
+    bool hasLocks() const;
 };
 
+// What is wrong with the locks and exclusions on this board, or nothing when they can all be
+// honoured: a lock on a place outside 1..11 or on a record that is no player of the squad shown
+// in the boxes (a trainer, no usable ID), one player locked in two places, a locked player also
+// excluded. The text is in the user's language.
+QString lockProblem(const LineupState &state, const Options &options);
+
 struct Result {
-    bool found = false;      // a lineup was found (false: no eligible player)
+    bool found = false;      // a lineup was found (false: no eligible player, or a lockProblem)
     bool proven = false;     // no lineup of the eligible players rates higher
     double evaluation = 0;   // E of the lineup, as the team evaluation rates it
     double sectorSum = 0;    // the sum of its seven raw sector values
@@ -65,11 +89,22 @@ struct Result {
     std::array<int, LineupSlots::kLastSlot + 1> behaviour{}; // behaviour entry by place 2..11
     int solves = 0;          // how many times the model was solved
     double seconds = 0;
+    // The locked records that play although injured, suspended or unticked: each deserves a warning.
+    QList<int> lockedUnfit;
 };
+
+// The warning for a locked player who plays although unfit, in the user's language.
+QString lockedUnfitWarning(const LineupState &state, int record);
 
 // The records the best lineup search with "Tout recalculer" would consider: shown in the boxes,
 // ticked, a usable ID, not a trainer, neither injured nor suspended unless the options allow it.
 QList<int> eligibleRecords(const LineupState &state);
+// The records an optimum with these options may field, in roster order: the eligible ones less
+// the excluded, plus the locked ones.
+QList<int> eligibleRecords(const LineupState &state, const Options &options);
+// Whether the lineup (records by place 1..11) keeps every locked player in his place and fields
+// no excluded player.
+bool honours(const Options &options, const std::array<int, LineupSlots::kLastSlot + 1> &records);
 
 // The raw sector values of `records` (by place 1..11, -1 empty) in the state's behaviours and
 // conditions, and E with the team evaluation's arithmetic.

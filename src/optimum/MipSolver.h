@@ -33,6 +33,12 @@ public:
         m_variables.push_back({type, lower, upper, objective});
         return int(m_variables.size()) - 1;
     }
+    // Holds a variable at one value (a choice the model may not revisit).
+    void fix(int variable, double value)
+    {
+        m_variables[variable].lower = value;
+        m_variables[variable].upper = value;
+    }
     void addConstraint(Terms terms, Sense sense, double rhs)
     {
         m_constraints.push_back({std::move(terms), sense, rhs});

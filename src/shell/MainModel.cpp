@@ -208,8 +208,17 @@ MainModel::OptionValues MainModel::currentOptions() const
 
 MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool freeBehaviours)
 {
+    LineupOptimizer::Options options;
+    options.timeLimitSeconds = timeLimitSeconds;
+    options.freeBehaviours = freeBehaviours;
+    return optimalLineup(options);
+}
+
+MainModel::OptimumOutcome MainModel::optimalLineup(const LineupOptimizer::Options &options)
+{
     OptimumOutcome outcome;
-    if (LineupOptimizer::eligibleRecords(m_board.state()).isEmpty())
+    if (!LineupOptimizer::lockProblem(m_board.state(), options).isEmpty()
+        || LineupOptimizer::eligibleRecords(m_board.state(), options).isEmpty())
         return outcome;
     // The solver is loaded now, on the first optimum; without it, say so before the board changes.
     SolverPlugin::entry(SolverPlugin::folders());
@@ -220,13 +229,17 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
         // before the search reached it). Only a lineup the search could have fielded counts: one
         // with an injured, suspended or unticked player (a stored order, say) would otherwise
         // stand against the proven best of the players who may play.
-        const QList<int> eligible = LineupOptimizer::eligibleRecords(m_board.state());
+        // With locks and exclusions, only a lineup that honours them.
+        const QList<int> eligible = LineupOptimizer::eligibleRecords(m_board.state(), options);
         bool startEligible = true;
+        std::array<int, LineupSlots::kLastSlot + 1> start{};
+        start.fill(-1);
         for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place) {
-            const int record = m_board.state().recordOfBox(place);
-            if (record >= 0 && !eligible.contains(record))
+            start[place] = m_board.state().recordOfBox(place);
+            if (start[place] >= 0 && !eligible.contains(start[place]))
                 startEligible = false;
         }
+        startEligible = startEligible && LineupOptimizer::honours(options, start);
         const LineupState saved = m_board.state();
         const bool recomputeAll = m_board.state().option(Board::RecalculTous);
 
@@ -238,11 +251,9 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
             edit->setSectorOrder(saved.sectorOrder());
         }
 
-        LineupOptimizer::Options options;
-        options.timeLimitSeconds = timeLimitSeconds;
-        options.freeBehaviours = freeBehaviours;
         const LineupOptimizer::Result result = LineupOptimizer::optimize(m_board.state(), options);
         outcome.found = true;
+        outcome.lockedUnfit = result.lockedUnfit;
         outcome.proven = result.proven;
         outcome.bound = result.bound;
         outcome.seconds = result.seconds;

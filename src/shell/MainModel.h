@@ -6,6 +6,7 @@
 #include "evaluation/RosterModel.h"
 #include "evaluation/Tplayer.h"
 #include "lineup/Board.h"
+#include "optimum/LineupOptimizer.h"
 #include "platform/ProgramPaths.h"
 #include "settings/Settings.h"
 #include "shell/FolderTidy.h"
@@ -99,12 +100,16 @@ public:
         double greedyEvaluation = 0;  // E of the six-order search recomputing everything
         double startEvaluation = 0;   // E the board held before
         double seconds = 0;
+        QList<int> lockedUnfit;       // locked records that play although injured, suspended or unticked
         // What the lineup the board ends with gains over the one it held and over Calcule's.
         double gainOverBoard() const { return evaluation - startEvaluation; }
         double gainOverCalcule() const { return evaluation - greedyEvaluation; }
     };
     // With free behaviours the lineup's behaviours are chosen too and go in the boxes.
     OptimumOutcome optimalLineup(double timeLimitSeconds = 30, bool freeBehaviours = false);
+    // The same honouring the options' locks and exclusions (check LineupOptimizer::lockProblem
+    // first): the board's own lineup is kept only when it honours them too.
+    OptimumOutcome optimalLineup(const LineupOptimizer::Options &options);
 
     // The calculation options as stored, and their saving at closing: only the options the
     // user changed since they were restored (or since the start-up began, when it stopped

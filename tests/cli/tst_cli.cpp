@@ -807,7 +807,7 @@ private slots:
             return;
         QCOMPARE(JsonScan(r.out).keysOf({"optimum"}),
                  QStringList({"proven", "evaluation", "bound", "greedy_evaluation", "start_evaluation", "behaviours",
-                              "seconds"}));
+                              "seconds", "locks", "excluded"}));
         const QJsonObject optimum = root["optimum"].toObject();
         QCOMPARE(optimum["proven"].toBool(), true);
         QCOMPARE(optimum["behaviours"].toString(), QString("board"));
@@ -906,6 +906,112 @@ private slots:
         QCOMPARE(r.code, 1);
         QVERIFY2(r.err.contains("aucun joueur ne peut être aligné"), r.err.constData());
         QCOMPARE(runCli({"--folder", m_folder, "optimize", "--ignore-cards"}).code, 0);
+    }
+
+    // ---- locks and exclusions, tactics, depth ----
+
+    void lockUsageErrorsExitWithTwo_data()
+    {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("no player id") << QStringList{"optimize", "--lock", "right_back"} << QByteArray("right_back");
+        QTest::newRow("unknown place") << QStringList{"optimize", "--lock", "libero=301245781"} << QByteArray("libero");
+        QTest::newRow("place locked twice")
+            << QStringList{"tactics", "--lock", "keeper=301245781", "--lock", "keeper=289902275"} << QByteArray("keeper");
+        QTest::newRow("player locked twice --json")
+            << QStringList{"depth", "--json", "--lock", "right_back=301245781", "--lock", "left_back=301245781"}
+            << QByteArray("301245781");
+        QTest::newRow("unknown player") << QStringList{"optimize", "--lock", "keeper=123"} << QByteArray("123");
+        QTest::newRow("unknown excluded player") << QStringList{"tactics", "--exclude", "456"} << QByteArray("456");
+        QTest::newRow("locked and excluded")
+            << QStringList{"optimize", "--lock", "keeper=301245781", "--exclude", "301245781"} << QByteArray("301245781");
+        QTest::newRow("trainer locked") << QStringList{"optimize", "--lock", "keeper=279310552"} << QByteArray("279310552");
+    }
+    void lockUsageErrorsExitWithTwo()
+    {
+        QFETCH(QStringList, args);
+        QFETCH(QByteArray, said);
+        const Run r = runCli(QStringList{"--folder", m_folder} + args);
+        QCOMPARE(r.code, 2);
+        QVERIFY2(r.err.contains(said), r.err.constData());
+        if (args.contains("--json"))
+            QCOMPARE(QJsonDocument::fromJson(r.out).object()["error"].toObject()["step"].toString(), QStringLiteral("usage"));
+    }
+
+    // An injured player locked at right back plays there (with a warning), an excluded one
+    // nowhere; tactics and depth honour both and agree with optimize: the board's tactic row is
+    // its optimum, and each depth row the optimum with that player excluded as well.
+    void locksAndExclusionsAcrossOptimizeTacticsAndDepth()
+    {
+        const QStringList injured{"--lock", "right_back=299104566"};
+        const QJsonObject free = QJsonDocument::fromJson(runCli({"--folder", m_folder, "optimize", "--json"}).out).object();
+        const int excluded = free["slots"].toArray()[9].toObject()["player_id"].toInt(); // forward_1
+        const QStringList both = injured + QStringList{"--exclude", QString::number(excluded)};
+        const auto slotIds = [](const QJsonObject &o) {
+            QHash<QString, int> ids;
+            for (const QJsonValue &v : o["slots"].toArray())
+                ids[v.toObject()["place"].toString()] = v.toObject()["player_id"].toInt();
+            return ids;
+        };
+
+        const Run r = runCli(QStringList{"--folder", m_folder, "optimize", "--json"} + both);
+        QCOMPARE(r.code, 0);
+        QVERIFY2(r.err.contains("299104566"), r.err.constData());
+        const QJsonObject root = QJsonDocument::fromJson(r.out).object();
+        const QJsonObject optimum = root["optimum"].toObject();
+        QVERIFY(optimum["proven"].toBool());
+        QCOMPARE(slotIds(root)["right_back"], 299104566);
+        QVERIFY(!slotIds(root).values().contains(excluded));
+        QCOMPARE(optimum["locks"].toArray().size(), 1);
+        QCOMPARE(optimum["locks"].toArray()[0].toObject()["place"].toString(), QStringLiteral("right_back"));
+        QCOMPARE(optimum["excluded"].toArray(), QJsonArray{excluded});
+        const int e = optimum["evaluation"].toInt();
+
+        const Run t = runCli(QStringList{"--folder", m_folder, "tactics", "--json"} + both);
+        QCOMPARE(t.code, 0);
+        // The layouts of the contract lead each object; what follows is added.
+        QCOMPARE(JsonScan(t.out).keysOf({}).mid(0, 2), QStringList({"format", "tactics"}));
+        QCOMPARE(JsonScan(t.out).keysOf({"tactics", "4"}).mid(0, 6),
+                 QStringList({"tactic", "evaluation", "tactic_strength", "proven", "bound", "slots"}));
+        const QJsonArray tactics = QJsonDocument::fromJson(t.out).object()["tactics"].toArray();
+        QCOMPARE(tactics.size(), 5);
+        int marked = 0;
+        for (int i = 0; i < 5; ++i) {
+            const QJsonObject row = tactics[i].toObject();
+            QCOMPARE(row["tactic"].toInt(), i);
+            QVERIFY(row["proven"].toBool() && row["bound"].toInt() == row["evaluation"].toInt());
+            QCOMPARE(slotIds(row)["right_back"], 299104566);
+            QVERIFY(!slotIds(row).values().contains(excluded));
+            if (row["on_board"].toBool()) {
+                ++marked;
+                QCOMPARE(i, root["conditions"].toObject()["tactic"].toInt());
+                QCOMPARE(row["evaluation"].toInt(), e);
+            }
+        }
+        QCOMPARE(marked, 1);
+
+        const Run d = runCli(QStringList{"--folder", m_folder, "depth", "--json"} + both);
+        QCOMPARE(d.code, 0);
+        QCOMPARE(JsonScan(d.out).keysOf({}).mid(0, 3), QStringList({"format", "evaluation", "rows"}));
+        QCOMPARE(JsonScan(d.out).keysOf({"rows", "0"}).mid(0, 7),
+                 QStringList({"player_id", "place", "evaluation", "loss", "proven", "bound", "slots"}));
+        const QJsonObject depth = QJsonDocument::fromJson(d.out).object();
+        QCOMPARE(depth["evaluation"].toInt(), e);
+        const QJsonArray rows = depth["rows"].toArray();
+        QVERIFY(rows.size() >= 10);
+        for (int i = 0; i < rows.size(); ++i) {
+            const QJsonObject row = rows[i].toObject();
+            QCOMPARE(row["loss"].toInt(), e - row["evaluation"].toInt());
+            QVERIFY(row["loss"].toInt() >= 0 || row["player_id"].toInt() == 299104566);
+            if (i > 0)
+                QVERIFY(rows[i - 1].toObject()["loss"].toInt() >= row["loss"].toInt());
+            QVERIFY(!slotIds(row).values().contains(row["player_id"].toInt()));
+        }
+        const QJsonObject first = rows[rows[0].toObject()["player_id"].toInt() == 299104566 ? 1 : 0].toObject();
+        const QJsonObject without = QJsonDocument::fromJson(
+            runCli(QStringList{"--folder", m_folder, "optimize", "--json", "--exclude",
+                               QString::number(first["player_id"].toInt())} + both).out).object();
+        QCOMPARE(without["optimum"].toObject()["evaluation"].toInt(), first["evaluation"].toInt());
     }
 
     // A keeper with keeper skill 7 alone on the board: the central defence is 7 / 5 = 1.4,

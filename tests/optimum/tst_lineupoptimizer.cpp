@@ -1,5 +1,6 @@
 // The exact best lineup against exhaustive search, the greedy search and the board's own figures.
 #include "lineup/LineupFixture.h"
+#include "optimum/LineupAssistant.h"
 #include "optimum/LineupOptimizer.h"
 
 #include <QRandomGenerator>
@@ -44,16 +45,23 @@ void drawBoard(Board &board, QRandomGenerator &rng, int active)
         board.edit()->setBehaviourEntry(place, place <= active ? int(rng.bounded(LineupState::behaviourItemCount(place))) : -1);
 }
 
-// Every ordered choice of players for the given places: the best E.
-double exhaustiveBest(const LineupState &state, const QList<int> &eligible, const QList<int> &places)
+// Every ordered choice of players for the given places: the best E. The places `fixed` names
+// keep their player, who stands nowhere else.
+double exhaustiveBest(const LineupState &state, const QList<int> &eligible, const QList<int> &places,
+                      const Records &fixed = LineupOptimizer::Options::noLocks())
 {
-    Records records;
-    records.fill(-1);
+    Records records = fixed;
     std::vector<bool> used(eligible.size());
+    for (int i = 0; i < eligible.size(); ++i)
+        used[i] = std::find(fixed.begin(), fixed.end(), eligible[i]) != fixed.end();
     double best = -1e9;
     std::function<void(int)> place = [&](int p) {
         if (p == places.size()) {
             best = std::max(best, LineupOptimizer::rate(state, records));
+            return;
+        }
+        if (fixed[places[p]] >= 0) {
+            place(p + 1);
             return;
         }
         for (int i = 0; i < eligible.size(); ++i) {
@@ -93,6 +101,10 @@ private slots:
     void freeBehavioursProvenAndNeverBelowTheBoardsOwn();
     void timeRunningOutLeavesAnHonestBound();
     void noEligiblePlayer();
+    void locksAndExclusionsEqualExhaustiveSearch();
+    void lockedPlaceKeepsTheBoardsBehaviourWhenBehavioursAreFree();
+    void tacticsEqualTheOptimumOfEachTactic();
+    void depthRowsAreTheOptimaWithoutEachPlayer();
 };
 
 // The model rests on each sector being the sum of the shares each player brings alone,
@@ -325,6 +337,166 @@ void TestLineupOptimizer::noEligiblePlayer()
     board.edit()->setOption(Board::Blesse, true);
     const Result r = LineupOptimizer::optimize(board.state());
     QVERIFY(r.found && r.proven);
+}
+
+// A locked player stands in his place (an injured one too, with a warning), an excluded one
+// nowhere, and the rest is the best the others allow; the board keeps them there.
+void TestLineupOptimizer::locksAndExclusionsEqualExhaustiveSearch()
+{
+    QRandomGenerator rng(51);
+    for (int round = 0; round < 4; ++round) {
+        LineupFixture f;
+        fillSquad(f, 13, rng);
+        f.roster->players[7].InjuryLevel = 3;
+        Board &board = f.makeBoard();
+        drawBoard(board, rng, 5);
+        const Result free = LineupOptimizer::optimize(board.state());
+        LineupOptimizer::Options options;
+        // The injured player in goal, and the unlocked optimum's right back where its central
+        // defender stood: both far from what the optimum would choose.
+        options.locks[Keeper] = 7;
+        options.locks[CentralDefender1] = free.record[RightBack];
+        options.excluded = {free.record[CentralDefender2], free.record[LeftBack]};
+        QVERIFY(LineupOptimizer::lockProblem(board.state(), options).isEmpty());
+        const Result r = LineupOptimizer::optimize(board.state(), options);
+        QVERIFY(r.found && r.proven);
+        QCOMPARE(r.lockedUnfit, QList<int>{7});
+        QVERIFY(LineupOptimizer::honours(options, r.record));
+        QList<int> pool = LineupOptimizer::eligibleRecords(board.state(), options);
+        QVERIFY(pool.contains(7) && !pool.contains(options.excluded[0]) && !pool.contains(options.excluded[1]));
+        QCOMPARE(r.evaluation, exhaustiveBest(board.state(), pool, firstPlaces(5), options.locks));
+        QCOMPARE(LineupOptimizer::putOnBoard(board, r), r.evaluation);
+        QCOMPARE(board.state().recordOfBox(Keeper), 7);
+        QCOMPARE(board.state().recordOfBox(CentralDefender1), options.locks[CentralDefender1]);
+    }
+    // What cannot be honoured is said, and no lineup is made up around it.
+    LineupFixture f;
+    fillSquad(f, 12, rng);
+    f.roster->players[2].TrainerType = 1;
+    Board &board = f.makeBoard();
+    LineupOptimizer::Options twice;
+    twice.locks[RightBack] = twice.locks[LeftBack] = 1;
+    LineupOptimizer::Options trainer;
+    trainer.locks[Keeper] = 2;
+    LineupOptimizer::Options lockedOut;
+    lockedOut.locks[Forward1] = 3;
+    lockedOut.excluded = {3};
+    for (const LineupOptimizer::Options &o : {twice, trainer, lockedOut}) {
+        QVERIFY(!LineupOptimizer::lockProblem(board.state(), o).isEmpty());
+        QVERIFY(!LineupOptimizer::optimize(board.state(), o).found);
+    }
+}
+
+// With free behaviours a locked player keeps the behaviour the board gives his place; the other
+// places choose theirs, and nothing the locks allow rates higher.
+void TestLineupOptimizer::lockedPlaceKeepsTheBoardsBehaviourWhenBehavioursAreFree()
+{
+    QRandomGenerator rng(61);
+    LineupFixture f;
+    fillSquad(f, 12, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, Keeper);
+    board.edit()->setBehaviourEntry(CentralDefender1, 4);
+    const QList<int> places{Keeper, RightBack, CentralDefender1, InnerMidfielder1};
+    LineupOptimizer::Options options;
+    options.freeBehaviours = true;
+    options.behaviourChoices.fill(0);
+    options.behaviourChoices[RightBack] = 1u << 2 | 1u << 4;
+    options.behaviourChoices[CentralDefender1] = 1u << 1; // not the board's: the lock keeps the board's
+    options.behaviourChoices[InnerMidfielder1] = 1u << 0 | 1u << 4 | 1u << 5;
+    options.locks[CentralDefender1] = 5;
+    const Result r = LineupOptimizer::optimize(board.state(), options);
+    QVERIFY(r.proven);
+    QCOMPARE(r.record[CentralDefender1], 5);
+    QCOMPARE(r.behaviour[CentralDefender1], 4);
+    double best = -1e9;
+    for (int b1 : {2, 4}) {
+        for (int b3 : {0, 4, 5}) {
+            board.edit()->setBehaviourEntry(RightBack, b1);
+            board.edit()->setBehaviourEntry(InnerMidfielder1, b3);
+            best = std::max(best, exhaustiveBest(board.state(), LineupOptimizer::eligibleRecords(board.state()), places,
+                                                 options.locks));
+        }
+    }
+    QCOMPARE(r.evaluation, best);
+    QCOMPARE(LineupOptimizer::rate(board.state(), r.record, r.behaviour), r.evaluation);
+}
+
+// One row per tactic, the board's marked; each is the exhaustive best under that tactic, and its
+// tactic strength and level are what the board shows once the lineup is on it.
+void TestLineupOptimizer::tacticsEqualTheOptimumOfEachTactic()
+{
+    QRandomGenerator rng(71);
+    LineupFixture f;
+    fillSquad(f, 12, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, 5);
+    board.edit()->setCondition(Board::Tactique, 2);
+    QList<std::pair<int, int>> progress;
+    LineupAssistant::Run run;
+    run.progress = [&](int done, int total) { progress.append({done, total}); };
+    const LineupAssistant::Tactics t = LineupAssistant::tactics(board.state(), LineupOptimizer::Options(), run);
+    QCOMPARE(t.rows.size(), 5);
+    QCOMPARE(progress.size(), 6);
+    QCOMPARE(progress.last(), std::make_pair(5, 5));
+    const QList<int> eligible = LineupOptimizer::eligibleRecords(board.state());
+    for (int tactic = 0; tactic < 5; ++tactic) {
+        const LineupAssistant::TacticRow &row = t.rows[tactic];
+        QCOMPARE(row.tactic, tactic);
+        QCOMPARE(row.onBoard, tactic == 2);
+        QVERIFY(row.optimum.proven);
+        board.edit()->setCondition(Board::Tactique, tactic);
+        QCOMPARE(row.optimum.evaluation, exhaustiveBest(board.state(), eligible, firstPlaces(5)));
+    }
+    // On a board where every place counts, the lineup goes on the board as found, and the board
+    // shows the row's figures.
+    LineupFixture full;
+    fillSquad(full, 14, rng);
+    Board &fullBoard = full.makeBoard();
+    drawBoard(fullBoard, rng, kLastSlot);
+    const LineupAssistant::Tactics fullRows = LineupAssistant::tactics(fullBoard.state(), LineupOptimizer::Options());
+    for (const LineupAssistant::TacticRow &row : fullRows.rows) {
+        fullBoard.edit()->setCondition(Board::Tactique, row.tactic);
+        QCOMPARE(LineupOptimizer::putOnBoard(fullBoard, row.optimum), row.optimum.evaluation);
+        QCOMPARE(row.tacticStrength, fullBoard.teamFigures().tacticStrength);
+        QCOMPARE(row.tacticLevel, fullBoard.text(QStringLiteral("LForceTactique")));
+    }
+    // Cancelled before it starts: no row, and said so.
+    std::atomic<bool> stop{true};
+    run.cancel = &stop;
+    const LineupAssistant::Tactics none = LineupAssistant::tactics(board.state(), LineupOptimizer::Options(), run);
+    QVERIFY(none.cancelled && none.rows.isEmpty());
+}
+
+// Per player of the board's lineup, the optimum without him: the greatest loss first, never a
+// gain, and for the players who count the exhaustive best of the others.
+void TestLineupOptimizer::depthRowsAreTheOptimaWithoutEachPlayer()
+{
+    QRandomGenerator rng(81);
+    LineupFixture f;
+    fillSquad(f, 13, rng);
+    Board &board = f.makeBoard();
+    drawBoard(board, rng, 4);
+    LineupOptimizer::putOnBoard(board, LineupOptimizer::optimize(board.state()));
+    const LineupAssistant::Depth d = LineupAssistant::depth(board.state(), LineupOptimizer::Options());
+    QVERIFY(d.optimum.proven);
+    QCOMPARE(d.rows.size(), 11);
+    const QList<int> eligible = LineupOptimizer::eligibleRecords(board.state());
+    for (int i = 0; i < d.rows.size(); ++i) {
+        const LineupAssistant::DepthRow &row = d.rows[i];
+        QCOMPARE(board.state().recordOfBox(row.place), row.record);
+        QVERIFY(row.optimum.proven);
+        QVERIFY(std::find(row.optimum.record.begin(), row.optimum.record.end(), row.record) == row.optimum.record.end());
+        QCOMPARE(row.loss, d.optimum.evaluation - row.optimum.evaluation);
+        QVERIFY(row.loss >= 0);
+        if (i > 0)
+            QVERIFY(d.rows[i - 1].loss >= row.loss);
+        if (row.place <= 4) {
+            QList<int> others = eligible;
+            others.removeOne(row.record);
+            QCOMPARE(row.optimum.evaluation, exhaustiveBest(board.state(), others, firstPlaces(4)));
+        }
+    }
 }
 
 QTEST_GUILESS_MAIN(TestLineupOptimizer)
