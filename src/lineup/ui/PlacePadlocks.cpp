@@ -88,8 +88,8 @@ void PlacePadlocks::add(int place, const QRect &slotBox)
     lock->setIconSize(QSize(kSize, kSize));
     // Right of the box, where the columns leave a gap; the keeper's left of his, where his card
     // and value do not stand.
-    const int side = kSize + 2;
-    const int left = place == Keeper ? slotBox.left() - side - 1 : slotBox.right() + 2;
+    const int side = kSize + 1;
+    const int left = place == Keeper ? slotBox.left() - side : slotBox.right() + 2;
     lock->setGeometry(left, slotBox.top() + (slotBox.height() - side) / 2, side, side);
     lock->setToolTip(QString::fromUtf8("Garder ce joueur à cette place : la composition optimale choisit les "
                                        "autres autour de lui"));

@@ -76,6 +76,8 @@ AssistantDialog::AssistantDialog(Kind kind, MainModel &model, std::function<QStr
     m_table->setColumnCount(int(columns.size()));
     m_table->setHorizontalHeaderLabels(columns);
     m_table->verticalHeader()->hide();
+    // Eleven rows of the depth table fit without scrolling.
+    m_table->verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::SingleSelection);
     m_table->setEditTriggers(QAbstractItemView::NoEditTriggers);
@@ -103,7 +105,7 @@ AssistantDialog::AssistantDialog(Kind kind, MainModel &model, std::function<QStr
         buttons->addWidget(b);
     }
     layout->addLayout(buttons);
-    resize(kind == Tactics ? 560 : 720, kind == Tactics ? 300 : 380);
+    resize(kind == Tactics ? 560 : 860, kind == Tactics ? 280 : 420);
 
     connect(m_stop, &QPushButton::clicked, this, &AssistantDialog::stop);
     connect(close, &QPushButton::clicked, this, &AssistantDialog::reject);

@@ -37,7 +37,7 @@ MainActions MainActions::create(QMainWindow *window, const ProgramPaths &paths)
          &MainActions::optimum},
         {"Tactiques", "Comparer les &tactiques", "la composition optimale de chaque tactique", Action, false,
          kNoGroup, &MainActions::tactics},
-        {"Profondeur", "Profondeur de l'&effectif", "ce que coûte l'absence de chaque joueur du terrain", Action,
+        {"Profondeur", "Profondeur de l'&effectif", "ce que coûte chaque absence", Action,
          false, kNoGroup, &MainActions::depth},
         {"Test", "Tests", "", Action, false, 2, &MainActions::test},
         {"RechargeCompoXML", "&Recharge XML", "", Action, false, kNoGroup, &MainActions::recharge},
