@@ -31,6 +31,7 @@ const Message kMessages[] = {
      "La composition optimale sans chacun des joueurs du terrain, la plus grande perte d'abord :"},
     {"LMsgOnBoard", "%1 (sur le terrain)", "%1 (sur le terrain)"},
     {"LMsgTotal", "", "Avec tout le monde : E = %1, %2"},
+    {"LMsgChange", "", "%1 : %2"}, // a place and who comes in there
     {"LMsgPut", "Sur le terrain : la tactique %1, E = %2", "Sur le terrain : la composition sans %1, E = %2"},
 };
 
@@ -213,6 +214,16 @@ void AssistantDialog::finished()
         if (m_table->rowCount() > 0)
             m_table->selectRow(0);
         m_table->resizeColumnsToContents();
+        // The last column takes what is left (its whole text is in the tool tip), so that its
+        // title stays in sight.
+        const int last = m_table->columnCount() - 1;
+        int others = 0;
+        for (int c = 0; c < last; ++c)
+            others += m_table->columnWidth(c);
+        m_table->setColumnWidth(last, qMax(m_table->columnWidth(last) < m_table->viewport()->width() - others
+                                               ? m_table->columnWidth(last)
+                                               : m_table->viewport()->width() - others,
+                                           80));
         m_put->setEnabled(m_table->currentRow() >= 0);
     });
     emit runFinished();
@@ -265,7 +276,7 @@ void AssistantDialog::fillDepth()
         for (int place = Keeper; place <= kLastSlot; ++place) {
             const int r = row.optimum.record[place];
             if (r >= 0 && r != all.record[place])
-                changes << m_placeCaption(place) + QStringLiteral(" : ") + playerName(r);
+                changes << message("LMsgChange").arg(m_placeCaption(place), playerName(r));
         }
         if (changes.isEmpty())
             changes << vocab(QStringLiteral("MSG_CLI_DEPTH_EMPTY"));
