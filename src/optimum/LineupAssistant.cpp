@@ -179,7 +179,16 @@ Depth depth(const LineupState &state, const LineupOptimizer::Options &options, c
         DepthRow row;
         row.record = record;
         row.place = place;
-        row.optimum = LineupOptimizer::optimize(state, without);
+        // A proven optimum he has no part in stays the optimum without him.
+        const bool inOptimum = std::find(result.optimum.record.begin(), result.optimum.record.end(), record)
+                               != result.optimum.record.end();
+        if (result.optimum.proven && !inOptimum) {
+            row.optimum = result.optimum;
+            row.optimum.solves = 0;
+            row.optimum.seconds = 0;
+        } else {
+            row.optimum = LineupOptimizer::optimize(state, without);
+        }
         result.rows.append(row);
         report(run, ++done, total);
     }
