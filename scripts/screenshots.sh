@@ -52,8 +52,8 @@ xdotool key Escape; sleep 0.3
 xdotool mousemove $((X + 120)) $((Y + 192)) click --repeat 2 --delay 80 1; sleep 0.8
 dialog player-detail '^(Détail du joueur|Player details)$'
 xdotool key Escape; sleep 0.4
-# Player trial: "Tests", the third command of the Action menu (the menu opens on the first), then a player picked with the arrow keys.
-xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool key alt+c Down Down Return; sleep 0.6
+# Player trial: "Tests", the fifth command of the Action menu (the menu opens on the first), then a player picked with the arrow keys.
+xdotool windowactivate --sync "$wid" 2>/dev/null; xdotool key alt+c Down Down Down Down Return; sleep 0.6
 xdotool key Down Down Down Down; sleep 0.6
 dialog player-trial '^(Essais|Trials)$'
 xdotool key Escape; sleep 0.3

@@ -99,8 +99,18 @@ double BestLineupSearch::run(LineupState &state, Display &display, QList<int> *u
 {
     display.runStarted();
     const bool all = state.option(LineupState::RecalculTous);
-    if (all)
+    if (all) {
+        // Recomputing everything still keeps the locked players where the manager put them.
+        std::array<int32_t, kLastSlot + 1> kept{};
+        for (int p = Keeper; p <= kLastSlot; ++p)
+            kept[p] = state.locked(p) ? state.recordId(state.recordOfBox(p)) : -1;
         state.clearPlacement();
+        for (int p = Keeper; p <= kLastSlot; ++p)
+            if (kept[p] != -1)
+                state.setPlacement(p, kept[p]);
+    }
+    // The places this run fills: the empty ones, or all but the locked ones.
+    auto refill = [&](int place) { return state.recordOfBox(place) < 0 || (all && !state.locked(place)); };
 
     Context context;
     prepare(state, context);
@@ -127,12 +137,12 @@ double BestLineupSearch::run(LineupState &state, Display &display, QList<int> *u
         return false;
     };
 
-    if (state.recordOfBox(Keeper) < 0 || all) {
+    if (refill(Keeper)) {
         if (fill(Keeper, 1))
             display.slotEvaluated(Keeper);
     }
     for (int place : fillOrder(state.sectorOrder())) {
-        if (state.recordOfBox(place) < 0 || all)
+        if (refill(place))
             fill(place, state.slotKind(place));
     }
     for (int place : kEvaluationOrder)

@@ -13,6 +13,8 @@ Board::Edit::Edit(Board &board) : m_board(board) { ++m_board.m_batchDepth; }
 Board::Edit::~Edit()
 {
     if (--m_board.m_batchDepth == 0) {
+        // A lock belongs to the player it kept: a place that now shows another is open again.
+        m_board.m_state.dropStaleLocks();
         // However the boxes were set (a pick, a search, a lineup put in by program code),
         // each card image ends beside the player it belongs to.
         for (int p = Keeper; p <= kLastSlot; ++p)
@@ -32,6 +34,7 @@ void Board::Edit::setSlotEntry(int place, int entry) { m_board.setSlotEntry(plac
 void Board::Edit::setBehaviourEntry(int place, int entry) { m_board.setBehaviourEntry(place, entry); }
 void Board::Edit::setCaptainEntry(int entry) { m_board.setCaptainEntry(entry); }
 void Board::Edit::setSetPiecesEntry(int entry) { m_board.setSetPiecesEntry(entry); }
+void Board::Edit::setLocked(int place, bool locked) { m_board.m_state.setLocked(place, locked); }
 void Board::Edit::setCondition(Condition condition, int entry) { m_board.setCondition(condition, entry); }
 void Board::Edit::setSectorOrder(int entry) { m_board.setSectorOrder(entry); }
 void Board::Edit::setOption(Option option, bool checked) { m_board.setOption(option, checked); }
@@ -315,6 +318,12 @@ void Board::clearPressed()
     Edit batch(*this);
     reset();
     slotEvaluation(Keeper);
+}
+
+void Board::lockToggled(int place, bool locked)
+{
+    Edit batch(*this);
+    m_state.setLocked(place, locked);
 }
 
 void Board::formationPressed()

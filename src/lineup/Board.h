@@ -65,6 +65,8 @@ public:
     void conditionPicked(Condition condition, int entry);
     void sectorOrderPicked(int entry);            // emits sectorOrderChosen for the settings file
     void optionToggled(Option option, bool checked);
+    // A padlock beside a slot box (places 1..11); a place without a player stays open.
+    void lockToggled(int place, bool locked);
     // Any of the above by control name ("cbMilieu1", "cbDLD", "cbTactique", "TabDispo",
     // "chkBlesse" with entry 0/1 ...). False for a name that has no pick event.
     bool pick(const QString &controlName, int entry);
@@ -104,6 +106,7 @@ public:
         void setCondition(Condition condition, int entry);
         void setSectorOrder(int entry);
         void setOption(Option option, bool checked);
+        void setLocked(int place, bool locked);        // places 1..11; refused for an empty place
         void setPlacement(int index, int32_t playerId);  // index 1..16
         void clearPlacementAndFigures();  // marks, figures and every placement entry to -1
         // The sector order entry the board reset restores (the stored "repositionnement").

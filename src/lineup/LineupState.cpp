@@ -59,6 +59,7 @@ LineupState::LineupState(const Roster *roster) : m_roster(roster)
     m_options.fill(false);
     m_dispositionEnabled.fill(true);
     m_placement.fill(-1);
+    m_locks.fill(-1);
 }
 
 int LineupState::behaviourItemCount(int place)
@@ -222,6 +223,29 @@ void LineupState::reset()
     for (int p = kFirstPlace; p <= kLastPlace; ++p)
         m_entries[p] = boxEntryClamped(m_candidates.size(), 0);
     m_sectorOrder = boxEntryClamped(kSectorOrderCount, m_storedSectorOrder);
+    // Clear empties the places, and a lock on an empty place keeps nobody.
+    m_locks.fill(-1);
+}
+
+bool LineupState::locked(int place) const
+{
+    return isSlot(place) && m_locks[place] >= 0 && m_locks[place] == recordOfBox(place);
+}
+
+bool LineupState::setLocked(int place, bool on)
+{
+    if (!isSlot(place))
+        return false;
+    const int record = on ? recordOfBox(place) : -1;
+    m_locks[place] = record;
+    return !on || record >= 0;
+}
+
+void LineupState::dropStaleLocks()
+{
+    for (int p = Keeper; p <= kLastSlot; ++p)
+        if (!locked(p))
+            m_locks[p] = -1;
 }
 
 void LineupState::applyFormation()

@@ -92,6 +92,15 @@ public:
     // show them; with none, a box naming a player off the pitch is emptied.
     void placeCaptainAndSetPieces();
 
+    // ---- locks ----
+    // A locked place (1..11) keeps the player its box shows: the searches fill the other places
+    // around him. The lock belongs to that player there: once the box shows somebody else or
+    // nobody, the place is open again (dropStaleLocks, which the board runs after each change).
+    bool locked(int place) const;
+    // False, and the place stays open, for a place whose box shows no player.
+    bool setLocked(int place, bool on);
+    void dropStaleLocks();
+
     // ---- record lookups ----
     int recordOfBox(int place) const;        // record index shown in a player box, -1 none
     int recordOfEntry(int entry) const;      // record whose list position is entry, -1 none
@@ -144,4 +153,5 @@ private:
     int m_disposition = 0;
     std::array<bool, kDispositionCount> m_dispositionEnabled{};
     std::array<int32_t, 17> m_placement{};
+    std::array<int, 12> m_locks{};        // by place 1..11: the record locked there, -1 open
 };

@@ -214,6 +214,15 @@ MainModel::OptimumOutcome MainModel::optimalLineup(double timeLimitSeconds, bool
     return optimalLineup(options);
 }
 
+LineupOptimizer::Options MainModel::boardOptions() const
+{
+    LineupOptimizer::Options options;
+    for (int place = LineupSlots::Keeper; place <= LineupSlots::kLastSlot; ++place)
+        if (m_board.state().locked(place))
+            options.locks[place] = m_board.state().recordOfBox(place);
+    return options;
+}
+
 MainModel::OptimumOutcome MainModel::optimalLineup(const LineupOptimizer::Options &options)
 {
     OptimumOutcome outcome;

@@ -110,6 +110,9 @@ public:
     // The same honouring the options' locks and exclusions (check LineupOptimizer::lockProblem
     // first): the board's own lineup is kept only when it honours them too.
     OptimumOutcome optimalLineup(const LineupOptimizer::Options &options);
+    // The options the desktop's optimum commands use: the padlocked places keep their players
+    // (the unticked players stay out by themselves).
+    LineupOptimizer::Options boardOptions() const;
 
     // The calculation options as stored, and their saving at closing: only the options the
     // user changed since they were restored (or since the start-up began, when it stopped

@@ -316,7 +316,7 @@ private slots:
             if (!modal || modal->property("answered").toBool())
                 return;
             auto *connectDialog = qobject_cast<TFrmConnect *>(modal);
-            if (connectDialog && !connectDialog->BConnect()->isEnabled())
+            if ((connectDialog && !connectDialog->BConnect()->isEnabled()) || modal->property("running").toBool())
                 return; // a run is under way
             collect(modal, &seen);
             modal->setProperty("answered", true);
@@ -363,7 +363,7 @@ private slots:
         auto *pages = form->findChild<QTabWidget *>(QStringLiteral("PageControl"));
         for (int i = 0; i < pages->count(); ++i)
             pages->setCurrentIndex(i);
-        for (const char *name : {"Calcule", "Optimum", "Test", "Apropos", "Parameters", "download", "Check_Updates"})
+        for (const char *name : {"Calcule", "Optimum", "Tactiques", "Profondeur", "Test", "Apropos", "Parameters", "download", "Check_Updates"})
             form->findChild<QAction *>(QLatin1String(name))->trigger();
         emit form->rosterView()->detailRequested(form->model().listRows().value(3));
         QCOMPARE(connectRuns, 2);

@@ -5,6 +5,7 @@
 #include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
 #include "lineup/ui/FiguresLabel.h"
+#include "lineup/ui/PlacePadlocks.h"
 #include "evaluation/Tplayer.h"
 #include "common/ui/ErrorHandler.h"
 
@@ -126,6 +127,7 @@ LineupBoardView::LineupBoardView(Board &board, const QString &pictureFolder, QWi
     setFixedSize(boardSize());
 
     m_candidates = new QStringListModel(this);
+    m_padlocks = new PlacePadlocks(m_board, this);
     buildBoard();
     buildSubstitutes();
     buildInfo();
@@ -247,6 +249,7 @@ void LineupBoardView::buildBoard()
         m_strips[p] = strip;
         m_stripTops[p] = s.stripTop;
 
+        m_padlocks->add(p, QRect(s.box, QSize(kSlotBoxWidth, kBoxHeight)));
         m_playerBoxes[p] = makePlayerBox(this, p, slotBoxName(p), s.box);
 
         if (hasBehaviour(p)) {
@@ -518,6 +521,7 @@ void LineupBoardView::refresh()
     }
     for (int p = kFirstPlace; p <= kLastPlace; ++p)
         setEntry(m_playerBoxes[p], board.state().slotEntry(p));
+    m_padlocks->refresh();
     setEntry(m_captain, board.state().captainEntry());
     setEntry(m_setPieces, board.state().setPiecesEntry());
 

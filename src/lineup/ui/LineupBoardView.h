@@ -13,6 +13,7 @@ class FiguresLabel;
 class QComboBox;
 class QLabel;
 class QMimeData;
+class PlacePadlocks;
 class QStringListModel;
 
 // The lineup board of the page "Equipe": this widget is the pitch panel "Pequipe" with its
@@ -46,6 +47,7 @@ public:
     QPushButton *optimumButton() const { return m_optimum; }
     QPushButton *rechargeButton() const { return m_recharge; }
     QPushButton *clearButton() const { return m_clear; }
+    PlacePadlocks *padlocks() const { return m_padlocks; }
 
     // Everything again from the Board (the Board's changed() does this by itself).
     void refresh();
@@ -84,6 +86,7 @@ private:
     QPointer<QPushButton> m_recharge;
     QPointer<QPushButton> m_clear;
 
+    PlacePadlocks *m_padlocks = nullptr;
     QStringListModel *m_candidates = nullptr; // shared by the eighteen player boxes
     QStringList m_candidateCache;
     std::array<QComboBox *, 17> m_playerBoxes{};     // by place 1..16

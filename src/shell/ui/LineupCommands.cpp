@@ -58,8 +58,16 @@ void LineupCommands::CalculeExecute()
 void LineupCommands::OptimumExecute()
 {
     ErrorHandler::guarded([this] {
+        // The padlocks are read before the search moves anybody.
+        const LineupOptimizer::Options options = m_parts.model.boardOptions();
+        const QString problem = LineupOptimizer::lockProblem(m_parts.model.board().state(), options);
+        if (!problem.isEmpty()) {
+            m_pages.showEquipe();
+            m_parts.status.showStatusMessage(problem);
+            return;
+        }
         const MainModel::OptimumOutcome outcome =
-            searching(m_pages, m_parts.status, [this] { return m_parts.model.optimalLineup(); });
+            searching(m_pages, m_parts.status, [this, &options] { return m_parts.model.optimalLineup(options); });
         if (!outcome.found)
             return;
         const QString point = vocab(QStringLiteral("DECIMAL_SEPARATOR"));
@@ -73,6 +81,8 @@ void LineupCommands::OptimumExecute()
                                                                         QString::number(outcome.bound));
         if (!outcome.unfilled.isEmpty())
             message += QStringLiteral(" — ") + placesEmptyMessage(outcome.unfilled);
+        for (int record : outcome.lockedUnfit)
+            message += QStringLiteral(" — ") + LineupOptimizer::lockedUnfitWarning(m_parts.model.board().state(), record);
         m_parts.status.showStatusMessage(message);
     });
 }

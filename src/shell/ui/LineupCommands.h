@@ -18,11 +18,12 @@ public:
     void CalculeExecute();
     void OptimumExecute();
 
+    // The place's name as the board's label shows it.
+    QString placeCaption(int place) const;
+
 private:
     // "No player available for: …" naming the places a search left empty.
     QString placesEmptyMessage(const QList<int> &unfilled) const;
-    // The place's name as the board's label shows it.
-    QString placeCaption(int place) const;
 
     MainWindowParts m_parts;
     MainPages &m_pages;

@@ -35,6 +35,10 @@ MainActions MainActions::create(QMainWindow *window, const ProgramPaths &paths)
         {"Calcule", "Calcule", "calcule la meilleure équipe", Action, false, 2, &MainActions::calcule},
         {"Optimum", "Composition optimale", "la composition d'évaluation la plus haute, prouvée", Action, false, 2,
          &MainActions::optimum},
+        {"Tactiques", "Comparer les &tactiques", "la composition optimale de chaque tactique", Action, false,
+         kNoGroup, &MainActions::tactics},
+        {"Profondeur", "Profondeur de l'&effectif", "ce que coûte chaque absence", Action,
+         false, kNoGroup, &MainActions::depth},
         {"Test", "Tests", "", Action, false, 2, &MainActions::test},
         {"RechargeCompoXML", "&Recharge XML", "", Action, false, kNoGroup, &MainActions::recharge},
         // triggered (not toggled): the start-up's own setting of the check mark stores nothing.
@@ -77,6 +81,9 @@ MainActions MainActions::create(QMainWindow *window, const ProgramPaths &paths)
     QAction *calcule = actions.calcule;
     QAction *optimum = actions.optimum;
     QObject::connect(calcule, &QAction::changed, optimum, [calcule, optimum] { optimum->setEnabled(calcule->isEnabled()); });
+    for (QAction *assistant : {actions.tactics, actions.depth})
+        QObject::connect(calcule, &QAction::changed, assistant,
+                         [calcule, assistant] { assistant->setEnabled(calcule->isEnabled()); });
 
     auto *toolBar = new QToolBar(window);
     toolBar->setObjectName(QStringLiteral("ActionToolBar1"));

@@ -15,6 +15,8 @@ struct MainActions {
     QAction *download = nullptr;
     QAction *calcule = nullptr;
     QAction *optimum = nullptr;
+    QAction *tactics = nullptr;
+    QAction *depth = nullptr;
     QAction *test = nullptr;
     QAction *recharge = nullptr;
     // Checkable; its mark is the keep-on-top state the user chose.

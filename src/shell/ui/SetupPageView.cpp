@@ -186,6 +186,10 @@ void SetupPageView::createConditions()
     }
     grid->setColumnStretch(1, 1);
     grid->setColumnStretch(4, 1);
+    // Which tactic suits the squad: beside the tactic box's group, left of the board's buttons.
+    m_tactics = new QPushButton(QStringLiteral("Comparer les tactiques"), this);
+    m_tactics->setObjectName(QStringLiteral("BTactiques"));
+    m_tactics->setGeometry(m_conditions->x(), m_conditions->geometry().bottom() + 12, 180, 25);
 }
 
 QRect SetupPageView::conditionsGeometry() const { return m_conditions->geometry(); }

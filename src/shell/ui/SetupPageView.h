@@ -10,6 +10,7 @@ class QCheckBox;
 class QComboBox;
 class QGroupBox;
 class QLabel;
+class QPushButton;
 class QTabBar;
 
 // The page "Paramètres de calcul" ("TabSetup"): the options of the best lineup search, the
@@ -23,6 +24,8 @@ public:
 
     // The match conditions' box: the board buttons stand under it on this page.
     QRect conditionsGeometry() const;
+    // "Comparer les tactiques", under the match conditions.
+    QPushButton *tacticsButton() const { return m_tactics; }
     // A main window message in the language in force: LMsgNoDataFolder, LMsgOptimum, …
     QString messageText(const char *name) const;
 
@@ -40,4 +43,5 @@ private:
     QTabBar *m_tabDispo = nullptr;
     QButtonGroup *m_dispositions = nullptr;
     QGroupBox *m_conditions = nullptr;
+    QPushButton *m_tactics = nullptr;
 };

@@ -11,6 +11,7 @@
 #include "platform/ProgramInfo.h"
 #include "platform/ui/GlobalHotKey.h"
 #include "shell/LanguageFile.h"
+#include "shell/ui/AssistantCommands.h"
 #include "shell/ui/DownloadCommand.h"
 #include "shell/ui/HelpCommands.h"
 #include "shell/ui/LineupCommands.h"
@@ -120,6 +121,10 @@ void TForm1::createCommands()
     auto *lineup = new LineupCommands(parts, *m_pages);
     connect(m_actions.calcule, &QAction::triggered, lineup, &LineupCommands::CalculeExecute);
     connect(m_actions.optimum, &QAction::triggered, lineup, &LineupCommands::OptimumExecute);
+    m_assistant = new AssistantCommands(parts, [lineup](int place) { return lineup->placeCaption(place); });
+    connect(m_actions.tactics, &QAction::triggered, m_assistant, &AssistantCommands::TacticsExecute);
+    connect(m_actions.depth, &QAction::triggered, m_assistant, &AssistantCommands::DepthExecute);
+    connect(m_setup->tacticsButton(), &QPushButton::clicked, m_actions.tactics, &QAction::trigger);
     connect(m_actions.download, &QAction::triggered, download, &DownloadCommand::downloadExecute);
     connect(m_actions.parameters, &QAction::triggered, m_settingsCommands, &SettingsCommands::ParametersExecute);
     connect(m_settingsCommands, &SettingsCommands::settingsSaved, this, &TForm1::applySavedSettings);

@@ -8,6 +8,7 @@
 #include <QMainWindow>
 #include <QPointer>
 
+class AssistantCommands;
 class GlobalHotKey;
 class HelpCommands;
 class LineupBoardView;
@@ -37,6 +38,8 @@ public:
     ~TForm1() override;
 
     MainModel &model() { return m_model; }
+    // The tactic comparison and the squad depth, with their dialogs.
+    AssistantCommands *assistant() const { return m_assistant; }
     LineupBoardView *boardView() const { return m_boardView; }
     RosterListView *rosterView() const { return m_rosterView; }
 
@@ -118,6 +121,7 @@ private:
     MainStatusBar *m_status = nullptr;
     SettingsCommands *m_settingsCommands = nullptr;
     HelpCommands *m_helpCommands = nullptr;
+    AssistantCommands *m_assistant = nullptr;
 
     GlobalHotKey *m_hotKey = nullptr;
     QPointer<TFPlayerTest> m_playerTest;
