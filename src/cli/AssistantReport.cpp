@@ -1,7 +1,7 @@
 #include "cli/AssistantReport.h"
 
 #include "cli/BoardReport.h"
-#include "cli/CliCommands.h"
+#include "cli/JsonFormat.h"
 #include "common/JsonWriter.h"
 #include "common/NumberText.h"
 #include "common/Vocabulary.h"

@@ -3,7 +3,7 @@
 #include "evaluation/RosterListing.h"
 #include "lineup/BoardControls.h"
 #include "lineup/LineupSlots.h"
-#include "cli/CliCommands.h"
+#include "cli/JsonFormat.h"
 #include "common/JsonWriter.h"
 #include "shell/MainModel.h"
 

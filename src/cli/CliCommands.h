@@ -4,11 +4,9 @@
 #include <QStringList>
 #include <functional>
 
-namespace cli {
+#include "cli/JsonFormat.h"
 
-// The layout of the JSON documents (doc/cli-json.md); raised when a key changes meaning or goes away,
-// not when one is added.
-inline constexpr int kJsonFormat = 1;
+namespace cli {
 
 enum ExitCode { kExitOk = 0, kExitFailed = 1, kExitUsage = 2, kExitDataFile = 3 };
 

@@ -6,7 +6,7 @@
 
 #include "lineup/LineupSlots.h"
 #include "lineup/SectorRatings.h"
-#include "optimum/LineupOptimizer.h"
+#include "optimum/OptimumOptions.h"
 #include "optimum/MipSolver.h"
 
 class LineupState;
