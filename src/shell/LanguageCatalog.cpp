@@ -8,11 +8,8 @@ LanguageTexts &LanguageCatalog::ownTexts()
 {
     if (!m_texts) {
         m_texts = std::make_unique<LanguageTexts>();
-        m_texts->components = [this](const QString &window, const QString &component,
-                                     const QString &property) -> std::optional<QString> {
-            bool found = false;
-            QString text = m_file.componentText(window, component, property, &found);
-            return found ? std::optional<QString>(std::move(text)) : std::nullopt;
+        m_texts->components = [this](const QString &window, const QString &component, const QString &property) {
+            return find(window, component, property);
         };
     }
     return *m_texts;
@@ -25,7 +22,6 @@ bool LanguageCatalog::load(const QString &path)
         return false;
     file.applyHeadless(ownTexts(), nullptr);
     m_file = std::move(file);
-    m_path = path;
     putInForce();
     emit changed();
     return true;
@@ -36,7 +32,6 @@ bool LanguageCatalog::loadVocabulary(const QString &path)
     if (LanguageFile::applyVocabularyOf(path, ownTexts().vocabulary) < 0)
         return false;
     m_file = LanguageFile();
-    m_path = path;
     putInForce();
     emit changed();
     return true;
@@ -48,12 +43,16 @@ void LanguageCatalog::putInForce()
         m_inForce.emplace(*m_texts);
 }
 
-const LanguageTexts &LanguageCatalog::texts() const { return m_texts ? *m_texts : LanguageTexts::inForce(); }
-
 QString LanguageCatalog::text(const QString &window, const QString &component, const QString &property,
                               const QString &frenchDefault) const
 {
+    return find(window, component, property).value_or(frenchDefault);
+}
+
+std::optional<QString> LanguageCatalog::find(const QString &window, const QString &component,
+                                             const QString &property) const
+{
     bool found = false;
-    const QString text = m_file.componentText(window, component, property, &found);
-    return found ? text : frenchDefault;
+    QString text = m_file.componentText(window, component, property, &found);
+    return found ? std::optional<QString>(std::move(text)) : std::nullopt;
 }

@@ -30,9 +30,6 @@ public:
     // The document of the language loaded last (empty before the first load, and after a
     // vocabulary-only load); what the widget side applies to the windows.
     const LanguageFile &file() const { return m_file; }
-    const QString &path() const { return m_path; }
-    // The catalog's texts; those in force while it has loaded no language.
-    const LanguageTexts &texts() const;
 
     // A component's text in the current language, or frenchDefault where the file gives none
     // (window, component and property as the language files name them: "Form1", "LMsgNotice",
@@ -45,6 +42,7 @@ signals:
 
 private:
     LanguageTexts &ownTexts();
+    std::optional<QString> find(const QString &window, const QString &component, const QString &property) const;
     void putInForce();
 
     // Made at the first load: a catalog that never loads a language costs nothing.
@@ -53,5 +51,4 @@ private:
     // line program, which speaks through its own) must not hide the language in force.
     std::optional<TextsInForce> m_inForce;
     LanguageFile m_file;
-    QString m_path;
 };
