@@ -9,7 +9,7 @@ LanguageTexts &LanguageCatalog::ownTexts()
     if (!m_texts) {
         m_texts = std::make_unique<LanguageTexts>();
         m_texts->components = [this](const QString &window, const QString &component, const QString &property) {
-            return find(window, component, property);
+            return m_file.componentText(window, component, property);
         };
     }
     return *m_texts;
@@ -46,13 +46,5 @@ void LanguageCatalog::putInForce()
 QString LanguageCatalog::text(const QString &window, const QString &component, const QString &property,
                               const QString &frenchDefault) const
 {
-    return find(window, component, property).value_or(frenchDefault);
-}
-
-std::optional<QString> LanguageCatalog::find(const QString &window, const QString &component,
-                                             const QString &property) const
-{
-    bool found = false;
-    QString text = m_file.componentText(window, component, property, &found);
-    return found ? std::optional<QString>(std::move(text)) : std::nullopt;
+    return m_file.componentText(window, component, property).value_or(frenchDefault);
 }

@@ -42,7 +42,6 @@ signals:
 
 private:
     LanguageTexts &ownTexts();
-    std::optional<QString> find(const QString &window, const QString &component, const QString &property) const;
     void putInForce();
 
     // Made at the first load: a catalog that never loads a language costs nothing.

@@ -374,11 +374,9 @@ int LanguageFile::applyHeadless(LanguageTexts &texts, Board *board) const
     return set;
 }
 
-QString LanguageFile::componentText(const QString &window, const QString &component,
-                                   const QString &property, bool *found) const
+std::optional<QString> LanguageFile::componentText(const QString &window, const QString &component,
+                                                  const QString &property) const
 {
-    if (found)
-        *found = false;
     for (const QDomElement &form : windowElements(window)) {
         QDomElement target;
         forEachBelow(form, [&](const QDomElement &e) {
@@ -397,13 +395,10 @@ QString LanguageFile::componentText(const QString &window, const QString &compon
             has = !child.isNull();
             text = child.text();
         }
-        if (has) {
-            if (found)
-                *found = true;
+        if (has)
             return convertLineBreaks(text);
-        }
     }
-    return {};
+    return std::nullopt;
 }
 
 // ---- the language folder ----------------------------------------------------------------------

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 class Board;
 class NameTables;
 class Vocabulary;
@@ -64,9 +66,9 @@ public:
 
     // The text a window's component is given, by element and property names as the file writes
     // them (without regard to case): the attribute, or the text of a child element, of the first
-    // element of that name below the window. *found tells whether the file gives one.
-    QString componentText(const QString &window, const QString &component, const QString &property,
-                          bool *found = nullptr) const;
+    // element of that name below the window; none where the file gives none.
+    std::optional<QString> componentText(const QString &window, const QString &component,
+                                         const QString &property) const;
 
     // ---- helpers shared with the widget applier ----
     // Each backslash followed by 'n' becomes a carriage return and line feed.

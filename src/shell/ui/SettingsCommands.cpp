@@ -68,10 +68,8 @@ void SettingsCommands::runSetupWizard()
         if (!preview->isLoaded())
             return;
         WidgetLanguageApplier::apply(*preview, {&wizard});
-        wizard.setMessageSource([preview](const QString &window, const QString &component) -> std::optional<QString> {
-            bool found = false;
-            QString text = preview->componentText(window, component, QStringLiteral("Caption"), &found);
-            return found ? std::optional<QString>(std::move(text)) : std::nullopt;
+        wizard.setMessageSource([preview](const QString &window, const QString &component) {
+            return preview->componentText(window, component, QStringLiteral("Caption"));
         });
     };
     speak(m_parts.model.settings().langue());
