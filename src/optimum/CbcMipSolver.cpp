@@ -54,8 +54,18 @@ public:
         Cbc_setAllowableGap(cbc, 1e-9);
         Cbc_setAllowableFractionGap(cbc, 0);
         Cbc_setParameter(cbc, "threads", "1");
-        if (!model.engineCuts())
-            Cbc_setParameter(cbc, "cuts", "off");
+        // The engine's own cutting planes cost it more than they save on these models: with free
+        // behaviours its search ran two to three times longer with them on full squads, with the
+        // board's up to twice as long on the slowest squads.
+        Cbc_setParameter(cbc, "cuts", "off");
+        // This engine's coefficient dive stops the whole program on a failed assertion of its own
+        // on some squads (seen with its cutting planes off): the other heuristics and the start
+        // solution find the lineups without it.
+        Cbc_setParameter(cbc, "DivingCoefficient", "off");
+        // A lineup must beat the best so far by the engine's increment to count; its default (1e-5)
+        // is more than a small difference in the raw sector sum weighs in the objective, so an
+        // equal E with a larger sum was cut off as no better.
+        Cbc_setParameter(cbc, "increment", "1e-10");
 
         Result result;
         Cbc_solve(cbc);

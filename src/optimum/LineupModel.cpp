@@ -81,9 +81,6 @@ LineupModel::LineupModel(const LineupState &state, const QList<int> &eligible,
         addCentralAttackChain();
     addPointRows();
     addPlaceAndPlayerRows();
-    // With free behaviours the engine's own cutting planes cost it more than they save: on full
-    // squads its search ran two to three times longer with them.
-    m_mip.setEngineCuts(!m_free);
 }
 
 // The places with the behaviours the model may give them.

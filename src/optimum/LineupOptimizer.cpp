@@ -120,29 +120,37 @@ Rated preferAmongSwappedSides(const LineupState &state, const Options &options, 
 }
 
 // Among lineups of equal figures, earlier records take earlier places: each place in turn takes
-// the earliest record whose arrival (an exchange when he stands elsewhere) keeps both figures.
-// A locked player stays where he is.
+// the earliest record whose arrival (an exchange when he stands in a later place) keeps both
+// figures; a record already in an earlier place keeps it, since that place chose first. Every
+// arrival moves an earlier record forward, so the passes repeat until none is left: the answer
+// is then the same whichever of the equal lineups the engine met first. A locked player stays
+// where he is.
 Rated preferEarlierRecords(const LineupState &state, const Options &options, const QList<int> &eligible, Rated best)
 {
-    for (int place = Keeper; place <= kLastSlot; ++place) {
-        const int current = best.records[place];
-        if (current < 0 || options.locks[place] >= 0)
-            continue;
-        for (int candidate : eligible) {
-            if (candidate >= current)
-                break;
-            if (std::find(options.locks.begin(), options.locks.end(), candidate) != options.locks.end())
+    for (bool moved = true; moved;) {
+        moved = false;
+        for (int place = Keeper; place <= kLastSlot; ++place) {
+            const int current = best.records[place];
+            if (current < 0 || options.locks[place] >= 0)
                 continue;
-            Records trial = best.records;
-            for (int other = Keeper; other <= kLastSlot; ++other) {
-                if (trial[other] == candidate)
-                    trial[other] = current;
-            }
-            trial[place] = candidate;
-            const Rated r = rated(state, trial, best.behaviours);
-            if (r.same(best)) {
-                best = r;
-                break;
+            for (int candidate : eligible) {
+                if (candidate >= current)
+                    break;
+                if (std::find(options.locks.begin(), options.locks.end(), candidate) != options.locks.end())
+                    continue;
+                const auto standing = std::find(best.records.begin() + Keeper, best.records.end(), candidate);
+                if (standing - best.records.begin() < place)
+                    continue;
+                Records trial = best.records;
+                if (standing != best.records.end())
+                    trial[standing - best.records.begin()] = current;
+                trial[place] = candidate;
+                const Rated r = rated(state, trial, best.behaviours);
+                if (r.same(best)) {
+                    best = r;
+                    moved = true;
+                    break;
+                }
             }
         }
     }

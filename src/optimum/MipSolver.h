@@ -48,10 +48,6 @@ public:
     void setStart(Terms values) { m_start = std::move(values); }
     const Terms &start() const { return m_start; }
 
-    // Whether the engine adds cutting planes of its own while it searches.
-    void setEngineCuts(bool on) { m_engineCuts = on; }
-    bool engineCuts() const { return m_engineCuts; }
-
     const std::vector<Variable> &variables() const { return m_variables; }
     const std::vector<Constraint> &constraints() const { return m_constraints; }
 
@@ -59,7 +55,6 @@ private:
     std::vector<Variable> m_variables;
     std::vector<Constraint> m_constraints;
     Terms m_start;
-    bool m_engineCuts = true;
 };
 
 class MipSolver {

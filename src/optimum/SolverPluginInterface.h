@@ -7,7 +7,7 @@ namespace SolverPlugin {
 
 // Changed whenever MipModel or MipSolver change shape, so that a plugin built against another
 // shape is refused instead of called.
-constexpr int kInterfaceVersion = 2;
+constexpr int kInterfaceVersion = 3;
 
 // What the plugin exports: the interface it was built with, and a new solver.
 using InterfaceFunction = int (*)();
