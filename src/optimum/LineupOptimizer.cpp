@@ -349,31 +349,42 @@ private:
         }
         const Lineup lineup = m_model.decode(answer.values);
         consider(lineup);
-        if (m_best.evaluation >= floorBound(answer)) {
-            m_result.bound = floorBound(answer);
+        const Rated r = rated(m_state, lineup.records, lineup.behaviours);
+        const unsigned overrated = overratedSectors(r, answer.values);
+        // An overrated answer that only reaches the best E found so far settles E but not the
+        // sum: a lineup of that E with a larger sum may still lie between the two.
+        const int bound = floorBound(answer);
+        if (m_best.evaluation > bound || (m_best.evaluation == bound && !overrated)) {
+            m_result.bound = bound;
             m_result.proven = true;
             return true;
         }
-        cutOverrated(lineup, answer.values);
+        cutOverrated(lineup, r, overrated);
         return false;
     }
 
     static int floorBound(const MipSolver::Result &answer) { return int(std::floor(answer.bound + 1e-6)); }
 
-    // The model credited a sector of this lineup a point it does not reach: its value sits on a
-    // quarter boundary.
-    void cutOverrated(const Lineup &lineup, const std::vector<double> &values)
+    // The sectors (bit k) the model credited with a point the lineup does not reach: their
+    // values sit on a quarter boundary.
+    unsigned overratedSectors(const Rated &r, const std::vector<double> &values) const
     {
-        const Rated r = rated(m_state, lineup.records, lineup.behaviours);
-        bool cutMade = false;
+        unsigned sectors = 0;
         for (int k = 0; k < kSectorCount; ++k) {
-            if (m_model.modelledPoints(values, k) <= r.points[k])
-                continue;
-            m_model.capSector(lineup, k, r.points[k]);
-            cutMade = true;
+            if (m_model.modelledPoints(values, k) > r.points[k])
+                sectors |= 1u << k;
+        }
+        return sectors;
+    }
+
+    void cutOverrated(const Lineup &lineup, const Rated &r, unsigned overrated)
+    {
+        for (int k = 0; k < kSectorCount; ++k) {
+            if (overrated >> k & 1u)
+                m_model.capSector(lineup, k, r.points[k]);
         }
         // Overrated without a sector to blame (the engine's tolerance): exclude this very lineup.
-        if (!cutMade)
+        if (!overrated)
             m_model.exclude(lineup);
     }
 
