@@ -54,6 +54,12 @@ fetch_source() {
 # ---- Qt 6 base, same version as the build machine's Qt (its moc, rcc and uic are used) ----
 if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ]; then
   src="$(fetch_source qt6-base)"
+  # Qt 6.4's Windows platform plugin asks the dynamic OpenGL loader whether it is a software
+  # renderer even when OpenGL is configured off; without OpenGL it is not.
+  sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
+    "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+fi
+if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ] && [ ! -f "$WORK/qt-build/build.ninja" ]; then
   log "Qt: configuring $src"
   host_info="$(dirname "$(find /usr/lib -path '*cmake/Qt6HostInfo/Qt6HostInfoConfig.cmake' | head -1)")"
   cmake -S "$src" -B "$WORK/qt-build" -G Ninja \
@@ -71,6 +77,8 @@ if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ]; then
     -DFEATURE_direct2d=OFF -DFEATURE_concurrent=OFF \
     -DFEATURE_tabletevent=OFF \
     > "$WORK/qt-configure.log" 2>&1 || { tail -40 "$WORK/qt-configure.log"; exit 1; }
+fi
+if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ]; then
   log "Qt: building ($(ninja -C "$WORK/qt-build" -n 2>/dev/null | tail -1 | sed 's/^\[[0-9]*\/\([0-9]*\)\].*/\1/') steps)"
   cmake --build "$WORK/qt-build" -j"$JOBS"
   cmake --install "$WORK/qt-build" >/dev/null
