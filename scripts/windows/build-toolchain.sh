@@ -58,6 +58,10 @@ if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ]; then
   # renderer even when OpenGL is configured off; without OpenGL it is not.
   sed -i 's/^#if QT_CONFIG(dynamicgl)$/#if QT_CONFIG(dynamicgl) \&\& QT_CONFIG(opengl)/' \
     "$src/src/plugins/platforms/windows/qwindowswindow.cpp"
+  # Its DirectWrite font database is built into Qt Gui only together with Direct2D, which is off:
+  # the plugin then keeps to the GDI font database.
+  sed -i 's/^#if QT_CONFIG(directwrite3)$/#if QT_CONFIG(directwrite3) \&\& QT_CONFIG(direct2d)/' \
+    "$src/src/plugins/platforms/windows/qwindowsintegration.cpp"
 fi
 if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ] && [ ! -f "$WORK/qt-build/build.ninja" ]; then
   log "Qt: configuring $src"
