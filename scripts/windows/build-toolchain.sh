@@ -91,6 +91,8 @@ if [[ " $parts " == *" qt "* ]] && [ ! -f "$(stamp qt)" ]; then
 fi
 
 # ---- CBC and the COIN-OR libraries under it, static, so the solver plugin is one DLL ----
+# CBC with its threads, as Debian builds it for Linux: the solver sets its thread count, and a
+# CBC without them answers that setting with a complaint on the standard output.
 export PKG_CONFIG_LIBDIR="$PREFIX/coin/lib/pkgconfig"
 export PKG_CONFIG_PATH="$PREFIX/coin/lib/pkgconfig"
 # Debian's source package of each, in the order they build on one another.
@@ -109,6 +111,7 @@ for package in coinutils coinor-osi clp coinor-cgl coinor-cbc; do
       --without-blas --without-lapack --without-glpk --without-asl --without-mumps \
       --without-netlib --without-sample --without-nauty --without-cholmod --without-amd \
       --disable-zlib --disable-bzlib --disable-readline \
+      $([ "$part" = cbc ] && echo --enable-cbc-parallel) \
       CXXFLAGS="-O2 -DNDEBUG" CFLAGS="-O2 -DNDEBUG" \
       > "$b/configure.log" 2>&1) || { tail -40 "$b/configure.log"; exit 1; }
   make -C "$b" -j"$JOBS" > "$b/make.log" 2>&1 || { tail -40 "$b/make.log"; exit 1; }

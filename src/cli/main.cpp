@@ -7,8 +7,7 @@
 #include <QStringList>
 #include <cstdio>
 #ifdef Q_OS_WIN
-#define NOMINMAX
-#include <windows.h>
+#include <windows.h> // Qt's MinGW build defines NOMINMAX already
 #endif
 
 namespace {

@@ -256,6 +256,9 @@ public:
             // Still there once locked: its writer may have finished in between.
             && ::fstat(m_fd, &st) == 0 && st.st_nlink > 0;
 #else
+        // Windows refuses to remove a file another process still has open: a writer's temporary
+        // file stays whatever this says.
+        Q_UNUSED(exclusive);
         m_ok = QFileInfo(path).isFile();
 #endif
     }
