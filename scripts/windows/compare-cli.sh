@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs the Linux and the Windows command-line programs (the latter under Wine) on the sample team
 # and compares what they print: standard output byte for byte once the Windows line ends (CRLF,
-# the console's text mode) are read as LF, and the exit code.
+# the console's text mode) are read as LF, and the exit code. The solver's measured time
+# ("seconds" in the JSON) is the one line that differs from run to run, and is left out.
 #   scripts/windows/compare-cli.sh [LINUX_PROGRAM_FOLDER] [WINDOWS_PROGRAM_FOLDER]
 set -euo pipefail
 ROOT="$(cd "$(dirname "$0")/../.." && pwd)"
@@ -34,13 +35,14 @@ for c in "${commands[@]}"; do
     set -e
   done
   crlf="$(grep -c $'\r$' "$work/windows.out" || true)"
-  tr -d '\r' < "$work/windows.out" > "$work/windows.lf"
-  if cmp -s "$work/linux.out" "$work/windows.lf" && cmp -s "$work/linux.code" "$work/windows.code"; then
+  tr -d '\r' < "$work/windows.out" | grep -v '"seconds": ' > "$work/windows.lf" || true
+  grep -v '"seconds": ' "$work/linux.out" > "$work/linux.lf" || true
+  if cmp -s "$work/linux.lf" "$work/windows.lf" && cmp -s "$work/linux.code" "$work/windows.code"; then
     echo "same: squadwright-cli $c ($(wc -l < "$work/linux.out") lines, $crlf CRLF line ends on Windows)"
   else
     differ=$((differ + 1))
     echo "DIFFERENT: squadwright-cli $c (exit $(cat "$work/linux.code") on Linux, $(cat "$work/windows.code") on Windows)"
-    diff "$work/linux.out" "$work/windows.lf" | head -20 || true
+    diff "$work/linux.lf" "$work/windows.lf" | head -20 || true
     head -5 "$work/windows.err"
   fi
 done
