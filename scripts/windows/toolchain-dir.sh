@@ -10,8 +10,12 @@ sqw_win_toolchain_dir() {
   else echo /opt/squadwright-win64
   fi
 }
-# True when the folder holds a finished toolchain.
+# True when the folder holds a finished toolchain: every part built to its end (its stamp), not
+# one whose rebuild was cut short.
 sqw_win_toolchain_ready() {
-  local d="$1"
-  [ -f "$d/qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$d/coin/lib/pkgconfig/cbc.pc" ]
+  local d="$1" part
+  [ -f "$d/qt/lib/cmake/Qt6/Qt6Config.cmake" ] && [ -f "$d/coin/lib/pkgconfig/cbc.pc" ] || return 1
+  for part in qt coin-coinutils coin-osi coin-clp coin-cgl coin-cbc; do
+    [ -f "$d/.built-$part" ] || return 1
+  done
 }
