@@ -6,6 +6,9 @@
 #include <QCoreApplication>
 #include <QStringList>
 #include <cstdio>
+#ifdef Q_OS_WIN
+#include <windows.h> // Qt's MinGW build defines NOMINMAX already
+#endif
 
 namespace {
 const char kUsage[] =
@@ -123,7 +126,7 @@ bool g_json = false; // a failure is then told on the standard output too, as JS
 int usage(const QString &problem)
 {
     if (!problem.isEmpty()) {
-        std::fprintf(stderr, "squadwright-cli: %s\n\n", qPrintable(problem));
+        std::fprintf(stderr, "squadwright-cli: %s\n\n", problem.toUtf8().constData());
         if (g_json)
             std::fputs(cli::errorJson(QStringLiteral("usage"), problem).constData(), stdout);
     }
@@ -144,6 +147,11 @@ QString refusedOption(const QCommandLineParser &parser)
 
 int main(int argc, char **argv)
 {
+#ifdef Q_OS_WIN
+    // Every text is written as UTF-8 (the players' names have accents): a console window is told
+    // so, instead of reading the bytes in its old OEM code page. Pipes and files get the same bytes.
+    SetConsoleOutputCP(CP_UTF8);
+#endif
     QCoreApplication app(argc, argv);
     QCoreApplication::setApplicationVersion(ProgramInfo::version());
     const QStringList arguments = app.arguments();

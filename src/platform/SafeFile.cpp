@@ -199,8 +199,13 @@ bool TempFile::put(const QByteArray &bytes, const QString &target, QString *erro
 #else
 TempFile::~TempFile()
 {
-    if (m_file && m_keep)
-        m_file->setAutoRemove(false);
+    if (m_file) {
+        if (m_keep)
+            m_file->setAutoRemove(false);
+        return;
+    }
+    if (!m_keep && !m_path.isEmpty())
+        QFile::remove(m_path);
 }
 
 bool TempFile::create(const QString &base, QString *error)
@@ -224,7 +229,13 @@ bool TempFile::put(const QByteArray &bytes, const QString &target, QString *erro
     if (injected)
         return fail(error, reasonOf(injected));
     m_file->close();
-    return m_file->error() == QFileDevice::NoError || fail(error, m_file->errorString());
+    if (m_file->error() != QFileDevice::NoError)
+        return fail(error, m_file->errorString());
+    // A temporary file object holds on to its file after close(), and Windows refuses to rename
+    // a file that is still held: the file is let go here and removed by this object if need be.
+    m_file->setAutoRemove(false);
+    m_file.reset();
+    return true;
 }
 #endif
 
@@ -233,10 +244,10 @@ bool TempFile::moveTo(const QString &target, QString *error)
     int err = 0;
     if (!renameOver(m_path, target, &err))
         return fail(error, reasonOf(err));
-#ifdef Q_OS_UNIX
-    m_keep = true; // the lock stays with the file until the descriptor closes
-#else
-    m_file->setAutoRemove(false);
+    m_keep = true; // on Unix the lock stays with the file until the descriptor closes
+#ifndef Q_OS_UNIX
+    if (m_file)
+        m_file->setAutoRemove(false);
 #endif
     return true;
 }
@@ -256,6 +267,9 @@ public:
             // Still there once locked: its writer may have finished in between.
             && ::fstat(m_fd, &st) == 0 && st.st_nlink > 0;
 #else
+        // Windows refuses to remove a file another process still has open: a writer's temporary
+        // file stays whatever this says.
+        Q_UNUSED(exclusive);
         m_ok = QFileInfo(path).isFile();
 #endif
     }

@@ -189,7 +189,7 @@ private slots:
         QCOMPARE(p.resourceFolder(), root() + "/given/");
     }
 
-    void thisProcessUsesTheXdgFolders()
+    void thisProcessUsesTheUsersFolders()
     {
         QTemporaryDir xdg;
         qputenv("XDG_CONFIG_HOME", (xdg.path() + "/config").toLocal8Bit());
@@ -199,6 +199,14 @@ private slots:
         QCOMPARE(e.userConfigFolder, xdg.path() + "/config/squadwright");
         QCOMPARE(e.userDataFolder, xdg.path() + "/data/squadwright-data");
         QCOMPARE(e.formerUserDataFolder, xdg.path() + "/data/squadwright/user");
+#elif defined(Q_OS_WIN)
+        // The folders the README names: %LOCALAPPDATA%\squadwright, ...\squadwright-data and
+        // ...\cache\squadwright.
+        const QString local = QDir::fromNativeSeparators(qEnvironmentVariable("LOCALAPPDATA"));
+        QVERIFY(!local.isEmpty());
+        QCOMPARE(e.userConfigFolder.toLower(), (local + "/squadwright").toLower());
+        QCOMPARE(e.userDataFolder.toLower(), (local + "/squadwright-data").toLower());
+        QCOMPARE(e.userCacheFolder.toLower(), (local + "/cache/squadwright").toLower());
 #endif
         QVERIFY(e.isWritable(xdg.path()));
         QVERIFY(!e.isWritable(xdg.path() + "/no-such-folder"));
